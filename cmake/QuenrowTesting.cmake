@@ -1,0 +1,41 @@
+# Every test runs in an environment of its own: offscreen Qt, UTC, UTF-8, a
+# private HOME with its XDG folders, and every outside endpoint on loopback.
+function(quenrow_test_environment test)
+  set(home ${CMAKE_BINARY_DIR}/testhome/${test})
+  file(MAKE_DIRECTORY ${home}/log ${home}/config ${home}/data ${home}/cache ${home}/runtime ${home}/tmp)
+  file(CHMOD ${home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  set(env
+    QT_QPA_PLATFORM=offscreen
+    TZ=UTC
+    LANG=C.UTF-8
+    LC_ALL=C.UTF-8
+    HOME=${home}
+    XDG_CONFIG_HOME=${home}/config
+    XDG_DATA_HOME=${home}/data
+    XDG_CACHE_HOME=${home}/cache
+    XDG_RUNTIME_DIR=${home}/runtime
+    TMPDIR=${home}/tmp
+    no_proxy=127.0.0.1,localhost
+    QUENROW_LOG_DIR=${home}/log
+    QUENROW_DATA_ROOT=${home}/data
+    QUENROW_ANALYTICS_URL=http://127.0.0.1:9/analytics
+    QUENROW_REACHABILITY_URL=http://127.0.0.1:9/reachability
+    QUENROW_UPDATE_URL=http://127.0.0.1:9/update
+    QUENROW_CONFIG_URL=http://127.0.0.1:9/config
+    QUENROW_FFMPEG=ffmpeg
+    QUENROW_RUBBISH=${QUENROW_BIN_DIR}/rubbish
+    QUENROW_BIN_DIR=${QUENROW_BIN_DIR}
+    QUENROW_TEST_HOME=${home}
+    QUENROW_REALDATA=${CMAKE_SOURCE_DIR}/../shared/realdata)
+  set_tests_properties(${test} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
+endfunction()
+
+# quenrow_add_test(NAME SOURCES a.cpp ... LIBS x y ...): one test executable, one CTest entry.
+function(quenrow_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  quenrow_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  quenrow_test_environment(${name})
+endfunction()

@@ -1,0 +1,158 @@
+#include "dbexecutor.h"
+
+#include "dbaddtaskfunction.h"
+#include "dbafcservicebackup.h"
+#include "dbmediamanager.h"
+#include "enginelog.h"
+#include "engineutil.h"
+#include "vardex.h"
+
+#include <new>
+
+namespace
+{
+    constexpr int CategoryBits = 32;
+    constexpr int NotConnected = 1;
+}
+
+bool InitDBExecutor(IDBExecutor **out)
+{
+    if (!out)
+        return false;
+    InitSpdLogA("Vardex.log", nullptr);
+    *out = new (std::nothrow) DBExecutor();
+    return *out != nullptr;
+}
+
+void DBExecutor::Start()
+{
+    m_stop = false;
+    if (m_param.mode == DBMODE_BACKUP)
+        ScanBackup();
+    else if (m_param.mode == DBMODE_DEVICE)
+        ScanDevice();
+}
+
+void DBExecutor::Stop()
+{
+    m_stop = true;
+}
+
+void DBExecutor::SetParam(const DBExecutorParam &param)
+{
+    m_param = param;
+}
+
+void DBExecutor::SetCallback(DBExecutorCallback callback, void *user)
+{
+    m_callback = callback;
+    m_user = user;
+}
+
+std::wstring DBExecutor::GetWhatsAppOwner(std::wstring)
+{
+    return {};
+}
+
+int DBExecutor::ConnectDevice(std::wstring udid)
+{
+    m_stop = false;
+    VARDEX_LOG("ConnectDevice.");
+    const int result = CDBAfcServiceBackup::Instance().Connect(udid, m_callback);
+    VARDEX_LOG("ConnectDevice Finished. ret: %d", result);
+    return result;
+}
+
+int DBExecutor::DisconnectDevice()
+{
+    VARDEX_LOG("DisconnectDevice.");
+    const int result = CDBAfcServiceBackup::Instance().Disconnect();
+    VARDEX_LOG("DisconnectDevice Finished. ret: %d", result);
+    return result;
+}
+
+int DBExecutor::ExportFromDevice(std::wstring localFolder, std::wstring devicePath, int user)
+{
+    void *eventUser = reinterpret_cast<void *>(static_cast<intptr_t>(user));
+    NotifyCallback(m_callback, DBSTATUS_PROGRESS, DBPROGRESS_SCAN_BEGIN, 0, nullptr, eventUser);
+    if (StopSeen())
+        return NotConnected;
+    const int result = CDBAfcServiceBackup::Instance().ExportFile(localFolder, devicePath, user, &m_stop);
+    if (StopSeen())
+        return NotConnected;
+    NotifyCallback(m_callback, DBSTATUS_PROGRESS, DBPROGRESS_SCAN_END, 0, nullptr, eventUser);
+    return result;
+}
+
+bool DBExecutor::StopSeen() const
+{
+    if (!m_stop)
+        return false;
+    DebugTraceA("Stop Task.\n");
+    return true;
+}
+
+bool DBExecutor::BuildTasks(bool deviceMode, DBTaskList &tasks)
+{
+    for (int position = 0; position < CategoryBits; ++position) {
+        if (StopSeen())
+            return false;
+        const int32_t bit = int32_t(1u << position);
+        if (!(m_param.categoryMask & bit))
+            continue;
+        const DBTaskBuilder builder = deviceMode ? DeviceTaskBuilder(bit) : BackupTaskBuilder(bit);
+        if (builder)
+            builder(m_param.backupPath, tasks);
+    }
+    return true;
+}
+
+void DBExecutor::RunTasks(DBTaskList tasks, bool logSteps)
+{
+    if (StopSeen())
+        return;
+    CVardex vardex(m_param.backupPath, m_callback);
+    for (auto &task : tasks)
+        vardex.AddTask(std::move(task));
+    if (logSteps)
+        VARDEX_LOG("scan task add success, datatype: %d", m_param.categoryMask);
+    vardex.SetUser(m_user);
+    vardex.SetStopFlag(&m_stop);
+    if (StopSeen())
+        return;
+
+    NotifyCallback(m_callback, DBSTATUS_PROGRESS, DBPROGRESS_SCAN_BEGIN, 0, nullptr, m_user);
+    if (StopSeen())
+        return;
+    if (logSteps)
+        VARDEX_LOG("scan start, datatype: %d", m_param.categoryMask);
+    vardex.Run();
+    if (StopSeen())
+        return;
+    NotifyCallback(m_callback, DBSTATUS_PROGRESS, DBPROGRESS_SCAN_END, 0, nullptr, m_user);
+}
+
+void DBExecutor::ScanBackup()
+{
+    DBTaskList tasks;
+    if (!BuildTasks(false, tasks))
+        return;
+    DBMediaManager &media = DBMediaManager::Instance();
+    media.SetPaths(m_param.backupPath, m_param.outputDir);
+    RunTasks(std::move(tasks), true);
+    media.EndScan(); // also after a stop: nothing of this scan may leak into the next one
+}
+
+void DBExecutor::ScanDevice()
+{
+    DBMediaManager &media = DBMediaManager::Instance();
+    media.SetPaths(m_param.backupPath, m_param.outputDir);
+    if (!CDBAfcServiceBackup::Instance().PrepareDeviceScan(m_param.outputDir)) {
+        media.EndScan();
+        return;
+    }
+    DBTaskList tasks;
+    if (!StopSeen() && BuildTasks(true, tasks))
+        RunTasks(std::move(tasks), false);
+    media.EndScan();
+}

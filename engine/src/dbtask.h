@@ -1,0 +1,42 @@
+#pragma once
+
+#include "idbprocessor.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+enum DBType : int32_t
+{
+    DBTYPE_NONE = 0,
+    DBTYPE_SQLITE = 1
+};
+
+struct DBQuery
+{
+    int32_t queryIndex = 0; // becomes the sub-type of the records it produces
+    std::wstring dbPath;
+    std::wstring sql;
+};
+
+// One category of a scan: the queries to run and the processor of their rows.
+class CDBTask
+{
+public:
+    CDBTask(int32_t category, int32_t dbType, std::vector<DBQuery> queries, std::unique_ptr<IDBProcessor> processor)
+        : dbType(dbType)
+        , queries(std::move(queries))
+        , category(category)
+        , processor(std::move(processor))
+    {
+    }
+    virtual ~CDBTask() = default;
+
+    int32_t dbType;
+    std::vector<DBQuery> queries;
+    int32_t category;
+    std::unique_ptr<IDBProcessor> processor;
+};
+
+using DBTaskList = std::vector<std::unique_ptr<CDBTask>>;

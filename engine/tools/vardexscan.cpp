@@ -1,0 +1,165 @@
+// vardex-scan: drives one scan of the engine and prints its events as JSON Lines.
+//
+//   vardex-scan --backup DIR --mask HEX [--mode 1|2] [--udid UDID] --out DIR [--count]
+//   vardex-scan --owner --backup DIR
+
+#include "idbexecutor.h"
+#include "jsonline.h"
+#include "recordjson.h"
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace
+{
+    struct Options
+    {
+        std::string backup;
+        std::string out;
+        std::string udid;
+        long long mask = 0;
+        int mode = DBMODE_BACKUP;
+        bool count = false;
+        bool owner = false;
+    };
+
+    struct CountState
+    {
+        std::map<int, long long> records;
+    };
+
+    std::wstring widen(const std::string &text)
+    {
+        std::wstring out(text.size() + 1, L'\0');
+        const size_t size = std::mbstowcs(out.data(), text.c_str(), out.size());
+        if (size == size_t(-1))
+            return std::wstring(text.begin(), text.end());
+        out.resize(size);
+        return out;
+    }
+
+    std::string narrow(const std::wstring &text)
+    {
+        std::string out(text.size() * 4 + 1, '\0');
+        const size_t size = std::wcstombs(out.data(), text.c_str(), out.size());
+        if (size == size_t(-1))
+            return {};
+        out.resize(size);
+        return out;
+    }
+
+    void writeLine(const std::string &line)
+    {
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+
+    void printEvent(const int *status, int kind, int value, const void *record, void *)
+    {
+        writeLine(EventToJson(*status, kind, value, record));
+    }
+
+    void countEvent(const int *status, int kind, int value, const void *, void *user)
+    {
+        auto *state = static_cast<CountState *>(user);
+        if (*status == DBSTATUS_RECORD) {
+            ++state->records[kind];
+        } else if (*status == DBSTATUS_PROGRESS && kind == DBPROGRESS_CATEGORY_END) {
+            writeLine(JsonLine().add("kind", value).add("records", int64_t(state->records[value])).str());
+        }
+    }
+
+    int usage()
+    {
+        std::fputs("usage: vardex-scan --backup DIR --mask HEX [--mode 1|2] [--udid UDID] --out DIR [--count]\n"
+                   "       vardex-scan --owner --backup DIR\n",
+                   stderr);
+        return 2;
+    }
+
+    bool parse(int argc, char **argv, Options &options)
+    {
+        for (int i = 1; i < argc; ++i) {
+            const std::string arg = argv[i];
+            const bool hasValue = i + 1 < argc;
+            if (arg == "--count") {
+                options.count = true;
+            } else if (arg == "--owner") {
+                options.owner = true;
+            } else if (!hasValue) {
+                return false;
+            } else if (arg == "--backup") {
+                options.backup = argv[++i];
+            } else if (arg == "--out") {
+                options.out = argv[++i];
+            } else if (arg == "--udid") {
+                options.udid = argv[++i];
+            } else if (arg == "--mask") {
+                char *end = nullptr;
+                options.mask = std::strtoll(argv[++i], &end, 16);
+                if (!end || *end)
+                    return false;
+            } else if (arg == "--mode") {
+                options.mode = std::atoi(argv[++i]);
+            } else {
+                return false;
+            }
+        }
+        return options.owner ? !options.backup.empty() : true;
+    }
+}
+
+int main(int argc, char **argv)
+{
+    std::setlocale(LC_ALL, "C.UTF-8");
+    static char buffer[1 << 16];
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+
+    Options options;
+    if (!parse(argc, argv, options))
+        return usage();
+
+    IDBExecutor *raw = nullptr;
+    if (!InitDBExecutor(&raw)) {
+        std::fputs("vardex-scan: the engine could not be started\n", stderr);
+        return 1;
+    }
+    std::unique_ptr<IDBExecutor> executor(raw);
+
+    if (options.owner) {
+        // A plain line: the owner, or nothing when there is none.
+        writeLine(narrow(executor->GetWhatsAppOwner(widen(options.backup))));
+        return 0;
+    }
+
+    DBExecutorParam param;
+    param.backupPath = widen(options.backup);
+    param.outputDir = widen(options.out);
+    param.mode = options.mode;
+    param.categoryMask = int32_t(options.mask);
+    executor->SetParam(param);
+
+    CountState counts;
+    if (options.count)
+        executor->SetCallback(countEvent, &counts);
+    else
+        executor->SetCallback(printEvent, nullptr);
+
+    if (!options.udid.empty()) {
+        const int connected = executor->ConnectDevice(widen(options.udid));
+        if (connected != 0) {
+            std::fprintf(stderr, "vardex-scan: could not connect to the device (%d)\n", connected);
+            return 1;
+        }
+    }
+    executor->Start();
+    if (!options.udid.empty())
+        executor->DisconnectDevice();
+    std::fflush(stdout);
+    return 0;
+}
