@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -11,6 +12,12 @@
 
 namespace
 {
+    // Logs stay between runs of the suite: start each from nothing.
+    void removeLog(const std::string &name)
+    {
+        std::remove((std::string(SpdLogFolder()) + "/" + name).c_str());
+    }
+
     std::vector<std::string> logLines(const std::string &name)
     {
         std::ifstream in(std::string(SpdLogFolder()) + "/" + name);
@@ -38,6 +45,7 @@ TEST(LogCore, CallsBeforeAnyOpenAreHarmless)
 
 TEST(LogCore, WritesLevelsAndUnicodeIntact)
 {
+    removeLog("app.txt");
     InitSpdLogW(L"app.txt", nullptr);
     InitSpdLogW(L"app.txt", nullptr); // a second open changes nothing
     SpdLogW(__FILE__, __LINE__, 2, L"%ls", L"50% é 中 😀");
@@ -54,6 +62,7 @@ TEST(LogCore, WritesLevelsAndUnicodeIntact)
 
 TEST(LogCore, WideFormatsTakeNarrowAndWideValues)
 {
+    removeLog("formats.log");
     InitSpdLogA("formats.log", nullptr);
     SpdLogW(__FILE__, __LINE__, 2, L"open db is failed, dbpath: %ls (%d)", L"/tmp/ä.db", 7);
     SpdLogA(__FILE__, __LINE__, 2, "scan task add success, datatype: %d\n", 4);
@@ -65,6 +74,7 @@ TEST(LogCore, WideFormatsTakeNarrowAndWideValues)
 
 TEST(LogCore, ConcurrentWritersNeverTearALine)
 {
+    removeLog("threads.log");
     InitSpdLogA("threads.log", nullptr);
     const std::string payload(200, 'p');
     std::vector<std::thread> writers;
