@@ -50,3 +50,18 @@ std::wstring DBMediaManager::GetThumbName() const
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_thumbName.empty() ? std::wstring(L"5005.JPG") : m_thumbName;
 }
+
+// Lookups, copies and downloads: not there yet; they find nothing.
+std::wstring DBMediaManager::FindFileIdByPath(const std::wstring &) const { return {}; }
+std::wstring DBMediaManager::FindFileIdLike(const std::wstring &) const { return {}; }
+std::wstring DBMediaManager::FindFileIdByDomainAndPath(const std::wstring &, const std::wstring &) const { return {}; }
+std::wstring DBMediaManager::FindDocumentFileId(const std::wstring &) const { return {}; }
+std::wstring DBMediaManager::FindFileWithExtension(std::wstring &name, bool) const { name.clear(); return {}; }
+std::wstring DBMediaManager::GetExtension(const std::wstring &) { return {}; }
+std::wstring DBMediaManager::CopyBackupFile(const std::wstring &, const std::wstring &) const { return {}; }
+std::wstring DBMediaManager::ExportByPath(const std::wstring &) const { return {}; }
+std::wstring DBMediaManager::ExportLike(const std::wstring &, const std::wstring &) const { return {}; }
+bool DBMediaManager::CopyLocalFile(const std::wstring &, const std::wstring &) { return false; }
+bool DBMediaManager::FileExists(const std::wstring &) { return false; }
+std::wstring DBMediaManager::DownloadPicture(const std::wstring &, const std::wstring &) const { return {}; }
+std::wstring DBMediaManager::GetWhatsAppOwner(const std::wstring &) { return {}; }

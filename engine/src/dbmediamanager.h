@@ -4,7 +4,8 @@
 #include <string>
 
 // The process-wide folders of the current scan, and the lookups, copies and
-// downloads that processors make against the backup.
+// downloads that processors make against the backup. Every lookup opens its
+// own read-only connection to Manifest.db; one that finds nothing yields "".
 class DBMediaManager
 {
 public:
@@ -19,6 +20,29 @@ public:
 
     void SetThumbName(const std::wstring &name);
     std::wstring GetThumbName() const; // "5005.JPG" while none is set
+
+    // Manifest.db lookups; each returns a file id or "".
+    std::wstring FindFileIdByPath(const std::wstring &relativePath) const;
+    std::wstring FindFileIdLike(const std::wstring &text) const;
+    std::wstring FindFileIdByDomainAndPath(const std::wstring &domainPart, const std::wstring &pathPart) const;
+    std::wstring FindDocumentFileId(const std::wstring &name) const;
+    // Finds a file whose path holds name (thumbnails only, or no thumbnails);
+    // on success appends the found file's extension to name, else empties it.
+    std::wstring FindFileWithExtension(std::wstring &name, bool thumbnail) const;
+
+    static std::wstring GetExtension(const std::wstring &path);
+
+    // Copies a backed-up file to <output>/<fileID><extension>; returns that path or "".
+    std::wstring CopyBackupFile(const std::wstring &fileID, const std::wstring &extension) const;
+    std::wstring ExportByPath(const std::wstring &relativePath) const;
+    std::wstring ExportLike(const std::wstring &text, const std::wstring &extension) const;
+    static bool CopyLocalFile(const std::wstring &source, const std::wstring &destination);
+    static bool FileExists(const std::wstring &path);
+
+    // Downloads a picture to <output>/Line/<id>.jpg; returns that path or "".
+    std::wstring DownloadPicture(const std::wstring &url, const std::wstring &id) const;
+
+    std::wstring GetWhatsAppOwner(const std::wstring &backupDir);
 
 private:
     DBMediaManager() = default;
