@@ -1,5 +1,9 @@
 #include "dbmediamanager.h"
 
+#include "engineutil.h"
+
+#include <filesystem>
+
 DBMediaManager &DBMediaManager::Instance()
 {
     static DBMediaManager instance;
@@ -61,7 +65,33 @@ std::wstring DBMediaManager::GetExtension(const std::wstring &) { return {}; }
 std::wstring DBMediaManager::CopyBackupFile(const std::wstring &, const std::wstring &) const { return {}; }
 std::wstring DBMediaManager::ExportByPath(const std::wstring &) const { return {}; }
 std::wstring DBMediaManager::ExportLike(const std::wstring &, const std::wstring &) const { return {}; }
-bool DBMediaManager::CopyLocalFile(const std::wstring &, const std::wstring &) { return false; }
 bool DBMediaManager::FileExists(const std::wstring &) { return false; }
 std::wstring DBMediaManager::DownloadPicture(const std::wstring &, const std::wstring &) const { return {}; }
 std::wstring DBMediaManager::GetWhatsAppOwner(const std::wstring &) { return {}; }
+
+bool DBMediaManager::IsFileId(const std::wstring &fileID)
+{
+    if (fileID.size() != 40)
+        return false;
+    for (wchar_t c : fileID) {
+        if (!((c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F')))
+            return false;
+    }
+    return true;
+}
+
+std::wstring DBMediaManager::FileIdPath(const std::wstring &backupDir, const std::wstring &fileID)
+{
+    if (backupDir.empty() || !IsFileId(fileID))
+        return {};
+    return backupDir + L"/" + fileID.substr(0, 2) + L"/" + fileID;
+}
+
+bool DBMediaManager::CopyLocalFile(const std::wstring &source, const std::wstring &destination)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    return !source.empty() && !destination.empty() &&
+           fs::copy_file(fs::path(WideToUtf8(source)), fs::path(WideToUtf8(destination)),
+                         fs::copy_options::overwrite_existing, ec);
+}

@@ -21,6 +21,11 @@ public:
     void SetThumbName(const std::wstring &name);
     std::wstring GetThumbName() const; // "5005.JPG" while none is set
 
+    // The backup file-id rule: a file id is exactly 40 hexadecimal digits and
+    // lies at <backup>/<first two digits>/<id>. Anything else gives "".
+    static bool IsFileId(const std::wstring &fileID);
+    static std::wstring FileIdPath(const std::wstring &backupDir, const std::wstring &fileID);
+
     // Manifest.db lookups; each returns a file id or "".
     std::wstring FindFileIdByPath(const std::wstring &relativePath) const;
     std::wstring FindFileIdLike(const std::wstring &text) const;

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "idbprocessor.h"
+
+// Turns the rows of the videos in app folders queries into records.
+class CDBScan3rdVideo : public IDBProcessor
+{
+public:
+    void ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex) override;
+};

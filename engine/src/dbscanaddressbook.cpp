@@ -1,0 +1,6 @@
+#include "dbscanaddressbook.h"
+
+void CDBScanAddressBook::ProcessRow(sqlite3_stmt *, void *, DBExecutorCallback, int32_t)
+{
+    // No records yet for this category.
+}

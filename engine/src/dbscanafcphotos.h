@@ -1,0 +1,10 @@
+#pragma once
+
+#include "idbprocessor.h"
+
+// Turns the rows of the camera-roll photos of a device copy queries into records.
+class CDBScanAFCPhotos : public IDBProcessor
+{
+public:
+    void ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex) override;
+};

@@ -1,0 +1,6 @@
+#include "dbscanbookmarks.h"
+
+void CDBScanBookmarks::ProcessRow(sqlite3_stmt *, void *, DBExecutorCallback, int32_t)
+{
+    // No records yet for this category.
+}

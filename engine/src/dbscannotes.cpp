@@ -1,0 +1,6 @@
+#include "dbscannotes.h"
+
+void CDBScanNotes::ProcessRow(sqlite3_stmt *, void *, DBExecutorCallback, int32_t)
+{
+    // No records yet for this category.
+}

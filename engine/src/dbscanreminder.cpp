@@ -1,0 +1,6 @@
+#include "dbscanreminder.h"
+
+void CDBScanReminder::ProcessRow(sqlite3_stmt *, void *, DBExecutorCallback, int32_t)
+{
+    // No records yet for this category.
+}

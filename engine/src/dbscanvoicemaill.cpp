@@ -1,0 +1,6 @@
+#include "dbscanvoicemaill.h"
+
+void CDBScanVoiceMaill::ProcessRow(sqlite3_stmt *, void *, DBExecutorCallback, int32_t)
+{
+    // No records yet for this category.
+}
