@@ -1,7 +1,6 @@
 #include "dbscanafccameraroll.h"
 
 #include "dbmediamanager.h"
-#include "dbrecords.h"
 #include "engineutil.h"
 
 namespace
@@ -29,7 +28,7 @@ void CDBScanAFCCameraRoll::ProcessRow(sqlite3_stmt *row, void *user, DBExecutorC
     record.filePath = L"/" + TextColumn(row, 1) + L"/" + record.name;
     record.extraPath = ThumbnailPath(DBMediaManager::Instance().GetOutputDir(), record.filePath);
     trace(record);
-    Deliver(callback, m_kind, 0, &record, user);
+    DeliverFile(record, callback, user);
 }
 
 std::wstring CDBScanAFCCameraRoll::ThumbnailPath(const std::wstring &outputDir, const std::wstring &devicePath)

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "idbprocessor.h"
-
-struct STFiles;
+#include "dbfilesprocessor.h"
 
 // Camera-roll rows of the photo library copied from a device: the record
 // carries the asset's path on the device and the local path of the
 // thumbnail that the device copy brought into the output folder.
-class CDBScanAFCCameraRoll : public IDBProcessor
+class CDBScanAFCCameraRoll : public CDBFilesProcessor
 {
 public:
     // word names the asset in the trace ("Photo", "Vedio").
     CDBScanAFCCameraRoll(int kind, const char *word)
-        : m_kind(kind)
+        : CDBFilesProcessor(kind)
         , m_word(word)
     {
     }
@@ -25,6 +23,5 @@ public:
 private:
     void trace(const STFiles &record) const;
 
-    int m_kind;
     const char *m_word;
 };

@@ -1,7 +1,6 @@
 #include "dbscanappfiles.h"
 
 #include "dbmediamanager.h"
-#include "dbrecords.h"
 
 void CDBScanAppFiles::ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t)
 {
@@ -9,7 +8,7 @@ void CDBScanAppFiles::ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallba
     // An id that is not 40 hex digits gives no path: it could name anything.
     record.filePath = DBMediaManager::FileIdPath(DBMediaManager::Instance().GetBackupDir(), TextColumn(row, 0));
     record.name = FileName(TextColumn(row, 1));
-    Deliver(callback, m_kind, 0, &record, user);
+    DeliverFile(record, callback, user);
 }
 
 std::wstring CDBScanAppFiles::FileName(const std::wstring &relativePath)

@@ -1,7 +1,6 @@
 #include "dbscancameraroll.h"
 
 #include "dbmediamanager.h"
-#include "dbrecords.h"
 #include "engineutil.h"
 
 #include <openssl/evp.h>
@@ -31,6 +30,14 @@ namespace
         }
         return id;
     }
+
+    // The path in the backup of CameraRollDomain's file at relativePath, when it exists.
+    std::wstring existingCameraRollFile(const std::wstring &relativePath)
+    {
+        const std::wstring id = backupFileId(cameraRollDomain() + L"-" + relativePath);
+        const std::wstring path = DBMediaManager::FileIdPath(DBMediaManager::Instance().GetBackupDir(), id);
+        return PathExists(path) ? path : std::wstring();
+    }
 }
 
 void CDBScanCameraRoll::ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t)
@@ -39,15 +46,8 @@ void CDBScanCameraRoll::ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCall
     STFiles record;
     record.name = TextColumn(row, 2);
     record.date = Int64Column(row, 3);
-    record.filePath = ExistingCameraRollFile(L"Media/" + directory + L"/" + record.name);
+    record.filePath = existingCameraRollFile(L"Media/" + directory + L"/" + record.name);
     record.extraPath =
-        ExistingCameraRollFile(L"Media/PhotoData/Thumbnails/V2/" + directory + L"/" + record.name + L"/5005.JPG");
-    Deliver(callback, m_kind, 0, &record, user);
-}
-
-std::wstring CDBScanCameraRoll::ExistingCameraRollFile(const std::wstring &relativePath)
-{
-    const std::wstring id = backupFileId(cameraRollDomain() + L"-" + relativePath);
-    const std::wstring path = DBMediaManager::FileIdPath(DBMediaManager::Instance().GetBackupDir(), id);
-    return PathExists(path) ? path : std::wstring();
+        existingCameraRollFile(L"Media/PhotoData/Thumbnails/V2/" + directory + L"/" + record.name + L"/5005.JPG");
+    DeliverFile(record, callback, user);
 }
