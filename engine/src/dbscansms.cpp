@@ -39,18 +39,7 @@ void CDBScanSMS::ProcessMessage(sqlite3_stmt *row, void *user, DBExecutorCallbac
         return;
 
     STSMS record;
-    record.groupId = IntColumn(row, 0);
-    record.isGroup = IntColumn(row, 1) != 0;
-    record.id = TextColumn(row, 2);
-    record.uncanonicalizedId = TextColumn(row, 3);
-    record.subject = TextColumn(row, 4);
-    record.service = TextColumn(row, 6);
-    record.date = Int64Column(row, 7);
-    record.country = TextColumn(row, 8);
-    record.isFromMe = IntColumn(row, 9);
-    record.isForward = IntColumn(row, 10);
-    record.error = IntColumn(row, 11);
-    record.isDeleted = IntColumn(row, 12) != 0;
+    ReadMessageColumns(row, 9, record);
     record.text = std::move(text);
     Deliver(callback, DBAPP_SMS, queryIndex, &record, user);
 }
@@ -63,19 +52,8 @@ void CDBScanSMS::ProcessAttachmentMessage(sqlite3_stmt *row, void *user, DBExecu
         return;
 
     STSMS record;
-    record.groupId = IntColumn(row, 0);
-    record.isGroup = IntColumn(row, 1) != 0;
-    record.id = TextColumn(row, 2);
-    record.uncanonicalizedId = TextColumn(row, 3);
-    record.subject = TextColumn(row, 4);
+    ReadMessageColumns(row, 10, record);
     record.text = TextColumn(row, 5);
-    record.service = TextColumn(row, 6);
-    record.date = Int64Column(row, 7);
-    record.country = TextColumn(row, 8);
-    record.isFromMe = IntColumn(row, 10);
-    record.isForward = IntColumn(row, 11);
-    record.error = IntColumn(row, 12);
-    record.isDeleted = IntColumn(row, 13) != 0;
     record.attachmentFile = CopyAttachment(storedPath);
     // Delivered also when the backup does not hold the file.
     Deliver(callback, DBAPP_SMS, queryIndex, &record, user);
@@ -90,6 +68,25 @@ void CDBScanSMS::ProcessChatMember(sqlite3_stmt *row, void *user, DBExecutorCall
     record.country = TextColumn(row, 3);
     record.service = TextColumn(row, 4);
     Deliver(callback, DBAPP_SMS, queryIndex, &record, user);
+}
+
+// The columns both message queries share: 0 to 8 (but the text, 5), and the
+// four flags from flagsColumn on (the attachment query has its file name
+// before them).
+void CDBScanSMS::ReadMessageColumns(sqlite3_stmt *row, int flagsColumn, STSMS &record)
+{
+    record.groupId = IntColumn(row, 0);
+    record.isGroup = IntColumn(row, 1) != 0;
+    record.id = TextColumn(row, 2);
+    record.uncanonicalizedId = TextColumn(row, 3);
+    record.subject = TextColumn(row, 4);
+    record.service = TextColumn(row, 6);
+    record.date = Int64Column(row, 7);
+    record.country = TextColumn(row, 8);
+    record.isFromMe = IntColumn(row, flagsColumn);
+    record.isForward = IntColumn(row, flagsColumn + 1);
+    record.error = IntColumn(row, flagsColumn + 2);
+    record.isDeleted = IntColumn(row, flagsColumn + 3) != 0;
 }
 
 std::wstring CDBScanSMS::AttachmentRelativePath(const std::wstring &storedPath)

@@ -25,5 +25,6 @@ protected:
                                           int32_t queryIndex);
 
 private:
+    static void ReadMessageColumns(sqlite3_stmt *row, int flagsColumn, STSMS &record);
     static std::wstring CopyAttachment(const std::wstring &storedPath);
 };
