@@ -73,6 +73,8 @@ namespace
         if (recoverable)
             sql += std::string(SmsRecoverableSchema) + Deleted;
         backup.addDatabase("HomeDomain", "Library/SMS/sms.db", sql);
+        // Same name, other folder: only the exact path tells the two apart.
+        backup.addFile("MediaDomain", Attachments + "00/00/Audio Message.caf", "another recording");
         backup.addFile("MediaDomain", Attachments + "a1/01/IMG_0001.JPG", Jpeg);
         backup.addFile("MediaDomain", Attachments + "b2/02/Audio Message.caf", Caf);
         backup.addFile("MediaDomain", Attachments + "zz/99/menu.pdf", Pdf);
