@@ -25,6 +25,14 @@ private:
         return path;
     }
 
+    // Each clean-up runs once in process and once through the deletion program.
+    static void addDeletionRows()
+    {
+        QTest::addColumn<bool>("viaCleaner");
+        QTest::newRow("in process") << false;
+        QTest::newRow("deletion program") << true;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -112,9 +120,7 @@ private slots:
 
     void cleanLastRemovesOnlyTheLastFolder_data()
     {
-        QTest::addColumn<bool>("viaCleaner");
-        QTest::newRow("in process") << false;
-        QTest::newRow("deletion program") << true;
+        addDeletionRows();
     }
 
     void cleanLastRemovesOnlyTheLastFolder()
@@ -155,9 +161,7 @@ private slots:
 
     void cleanAllRemovesTheBackupFolders_data()
     {
-        QTest::addColumn<bool>("viaCleaner");
-        QTest::newRow("in process") << false;
-        QTest::newRow("deletion program") << true;
+        addDeletionRows();
     }
 
     void cleanAllRemovesTheBackupFolders()
