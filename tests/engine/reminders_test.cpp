@@ -3,6 +3,7 @@
 #include "mediacopies.h"
 #include "recordjson.h"
 #include "scanrecorder.h"
+#include "systemschemas.h"
 
 #include <gtest/gtest.h>
 
@@ -12,29 +13,8 @@ using namespace testsupport;
 
 namespace
 {
-    const char *const StoreFolder = "Library/Reminders/Container_v1/Stores/";
-
-    // Stores whose reminders have a table of their own; listColumn tells the
-    // newest shape (ZNAME2, with attachment sums) from the oldest (ZNAME).
-    std::string reminderTableSchema(const std::string &listColumn, bool sums)
-    {
-        return "CREATE TABLE ZREMCDREMINDER (Z_PK INTEGER PRIMARY KEY, ZTITLE VARCHAR, ZNOTES VARCHAR, "
-               "ZDISPLAYDATEDATE TIMESTAMP, ZCREATIONDATE TIMESTAMP, ZPRIORITY INTEGER, ZCOMPLETED INTEGER, "
-               "ZMARKEDFORDELETION INTEGER, ZLIST INTEGER);"
-               "CREATE TABLE ZREMCDOBJECT (Z_PK INTEGER PRIMARY KEY, ZREMINDER INTEGER, ZREMINDER1 INTEGER, "
-               "ZREMINDER2 INTEGER, ZTRIGGER INTEGER, ZPROXIMITY INTEGER, ZTITLE VARCHAR, ZLATITUDE FLOAT, "
-               "ZLONGITUDE FLOAT, ZRADIUS FLOAT, ZCKIDENTIFIER VARCHAR, ZURL VARCHAR, " +
-               listColumn + " VARCHAR, " + (sums ? "ZSHA512SUM VARCHAR, " : "") +
-               "ZFILENAME VARCHAR, ZFILESIZE INTEGER, ZHEIGHT INTEGER, ZWIDTH INTEGER);";
-    }
-
-    // The middle shape: every object, reminders too, in one table.
-    const char *const ObjectTableSchema =
-        "CREATE TABLE ZREMCDOBJECT (Z_PK INTEGER PRIMARY KEY, ZTITLE1 VARCHAR, ZNOTES VARCHAR, ZDUEDATE TIMESTAMP, "
-        "ZCREATIONDATE TIMESTAMP, ZPRIORITY INTEGER, ZCOMPLETED INTEGER, ZMARKEDFORDELETION INTEGER, ZLIST INTEGER, "
-        "ZALARM INTEGER, ZTRIGGER INTEGER, ZREMINDER INTEGER, ZREMINDER1 INTEGER, ZREMINDER2 INTEGER, "
-        "ZPROXIMITY INTEGER, ZTITLE VARCHAR, ZLATITUDE FLOAT, ZLONGITUDE FLOAT, ZRADIUS FLOAT, ZCKIDENTIFIER VARCHAR, "
-        "ZURL VARCHAR, ZNAME1 VARCHAR, ZFILENAME VARCHAR, ZFILESIZE INTEGER, ZHEIGHT INTEGER, ZWIDTH INTEGER);";
+    using schema::reminderStore;
+    const char *const StoreFolder = schema::ReminderStoreFolder;
 
     const char *const CalendarSchema =
         "CREATE TABLE CalendarItem (ROWID INTEGER PRIMARY KEY, summary TEXT, description TEXT, start_date REAL, "
@@ -89,7 +69,7 @@ TEST(Reminders, EveryStoreShapeAndTheCalendarGiveTheirReminders)
     BackupBuilder backup(freshFolder("reminders"));
     const std::string newest = addStore(
         backup, "Data-A1",
-        reminderTableSchema("ZNAME2", true) +
+        reminderStore("ZNAME2", true) +
             "INSERT INTO ZREMCDREMINDER VALUES (1, 'Buy milk', '2 litres', 690000000, 680000000.9, 1, 0, 0, 10);"
             "INSERT INTO ZREMCDREMINDER VALUES (2, 'Old task', NULL, NULL, 670000000, 0, 1, 1, NULL);"
             "INSERT INTO ZREMCDOBJECT (Z_PK, ZNAME2) VALUES (10, 'Groceries');"
@@ -99,7 +79,7 @@ TEST(Reminders, EveryStoreShapeAndTheCalendarGiveTheirReminders)
             "INSERT INTO ZREMCDOBJECT (Z_PK, ZREMINDER2, ZURL) VALUES (30, 1, 'https://example.com/milk');");
     const std::string middle = addStore(
         backup, "Data-B2",
-        std::string(ObjectTableSchema) +
+        std::string(schema::ReminderObjectStore) +
             "INSERT INTO ZREMCDOBJECT (Z_PK, ZNAME1) VALUES (5, 'Work');"
             "INSERT INTO ZREMCDOBJECT (Z_PK, ZTITLE1, ZDUEDATE, ZCREATIONDATE, ZPRIORITY, ZCOMPLETED, "
             "ZMARKEDFORDELETION, ZLIST) VALUES (1, 'Call Bob', 700000000, 690000000, 5, 0, 0, 5);"
@@ -108,7 +88,7 @@ TEST(Reminders, EveryStoreShapeAndTheCalendarGiveTheirReminders)
             "VALUES (8, 7, 1, 'Office', 1.5, 2.5, 50);");
     const std::string oldest = addStore(
         backup, "Data-C3",
-        reminderTableSchema("ZNAME", false) +
+        reminderStore("ZNAME", false) +
             "INSERT INTO ZREMCDREMINDER VALUES (4, 'Third shape', 'n', 1, 2, 9, 0, 0, 6);"
             "INSERT INTO ZREMCDOBJECT (Z_PK, ZNAME) VALUES (6, 'Home list');");
     backup.addDatabase("HomeDomain", "Library/Calendar/Calendar.sqlitedb",
@@ -144,7 +124,7 @@ TEST(Reminders, AttachmentsAreFoundBySumOrByNameAndNeverByNothing)
     const std::string scan = backup.addFile("HomeDomain", std::string(StoreFolder) + "Files/scan.pdf", "pdf");
     const std::string withSums = addStore(
         backup, "Data-S",
-        reminderTableSchema("ZNAME2", true) +
+        reminderStore("ZNAME2", true) +
             "INSERT INTO ZREMCDOBJECT (Z_PK, ZREMINDER, ZCKIDENTIFIER, ZSHA512SUM, ZFILENAME, ZFILESIZE, ZHEIGHT, "
             "ZWIDTH) VALUES (40, 1, 'att-1', 'abc123sum', 'photo.jpg', 3000000000, 480, 640);"
             "INSERT INTO ZREMCDOBJECT (Z_PK, ZREMINDER1, ZCKIDENTIFIER, ZSHA512SUM, ZFILENAME) "
@@ -177,7 +157,7 @@ TEST(Reminders, AttachmentsAreFoundBySumOrByNameAndNeverByNothing)
 TEST(Reminders, StoresThatCannotBeReadGiveNothing)
 {
     BackupBuilder backup(freshFolder("reminder-bad-stores"));
-    addStore(backup, "Data-Empty", reminderTableSchema("ZNAME2", true));
+    addStore(backup, "Data-Empty", reminderStore("ZNAME2", true));
     backup.addFile("HomeDomain", std::string(StoreFolder) + "Data-Broken.sqlite", "not a database");
     // Catalogue rows whose id is no file id, or whose file is missing.
     backup.addManifestRow("../../../Manifest", "HomeDomain", std::string(StoreFolder) + "Data-Escape.sqlite");
@@ -191,7 +171,7 @@ TEST(Reminders, StopWhileReadingAStoreEndsTheScanAfterTheCurrentRow)
 {
     BackupBuilder backup(freshFolder("reminder-stop"));
     addStore(backup, "Data-Many",
-             reminderTableSchema("ZNAME2", true) +
+             reminderStore("ZNAME2", true) +
                  "WITH RECURSIVE s(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM s WHERE i < 500) "
                  "INSERT INTO ZREMCDREMINDER (Z_PK, ZTITLE) SELECT i, 'r' || i FROM s;"
                  "INSERT INTO ZREMCDOBJECT (Z_PK, ZREMINDER, ZFILENAME) VALUES (1, 1, 'a.jpg');");

@@ -3,6 +3,7 @@
 #include "mediacopies.h"
 #include "recordjson.h"
 #include "scanrecorder.h"
+#include "systemschemas.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +11,6 @@ using namespace testsupport;
 
 namespace
 {
-    const char *const Schema =
-        "CREATE TABLE voicemail (ROWID INTEGER PRIMARY KEY AUTOINCREMENT, remote_uid INTEGER, date INTEGER, "
-        "token TEXT, sender TEXT, callback_num TEXT, duration INTEGER, expiration INTEGER, trashed_date INTEGER, "
-        "flags INTEGER, receiver TEXT);";
-
     std::string voicemailLine(const std::wstring &sender, const std::wstring &receiver, int64_t date, int32_t duration,
                               const std::wstring &audioFile)
     {
@@ -29,7 +25,7 @@ namespace
 
     void addVoicemailDb(BackupBuilder &backup, const std::string &rows)
     {
-        backup.addDatabase("HomeDomain", "Library/Voicemail/voicemail.db", Schema + rows);
+        backup.addDatabase("HomeDomain", "Library/Voicemail/voicemail.db", schema::Voicemail + rows);
     }
 }
 

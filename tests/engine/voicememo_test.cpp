@@ -4,6 +4,7 @@
 #include "mediacopies.h"
 #include "recordjson.h"
 #include "scanrecorder.h"
+#include "systemschemas.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -18,14 +19,8 @@ namespace
 {
     const char *const OldMemoDbId = "b39e461eaa52a8cc6117e343be5f7abc6bd9fca4";
 
-    const char *const Schema =
-        "CREATE TABLE ZCLOUDRECORDING (Z_PK INTEGER PRIMARY KEY, Z_ENT INTEGER, ZCUSTOMLABEL VARCHAR, "
-        "ZCUSTOMLABELFORSORTING VARCHAR, ZDATE TIMESTAMP, ZDURATION FLOAT, ZPATH VARCHAR);"
-        "CREATE TABLE ACHANGE (Z_PK INTEGER PRIMARY KEY, ZENTITYPK INTEGER, ZCOLUMNS BLOB);";
-    const char *const OldSchema =
-        "CREATE TABLE ZCLOUDRECORDING (Z_PK INTEGER PRIMARY KEY, ZCUSTOMLABEL VARCHAR, ZDATE TIMESTAMP, "
-        "ZDURATION FLOAT, ZPATH VARCHAR);"
-        "CREATE TABLE ACHANGE (Z_PK INTEGER PRIMARY KEY, ZENTITYPK INTEGER, ZCOLUMNS BLOB);";
+    const char *const Schema = schema::CloudRecordings;
+    const char *const OldSchema = schema::OldRecordings;
 
     std::string memoLine(bool deleted, const std::wstring &label, int64_t date, double duration,
                          const std::wstring &file)
@@ -90,10 +85,10 @@ namespace
             const std::string logSql = "INSERT INTO ZCLOUDRECORDING VALUES (4, 5, 'Only in log', 'Only in log', "
                                        "600000200, 7.25, '20200103 101010.m4a');";
             if (withLog)
-                backup.addWalDatabase("AppDomainGroup-group.com.apple.VoiceMemos.shared",
+                backup.addWalDatabase(schema::CloudRecordingsDomain,
                                       "Recordings/CloudRecordings.db", sql, logSql);
             else
-                backup.addDatabase("AppDomainGroup-group.com.apple.VoiceMemos.shared",
+                backup.addDatabase(schema::CloudRecordingsDomain,
                                    "Recordings/CloudRecordings.db", sql + logSql, JournalMode::Wal);
             backup.write();
         }
@@ -170,7 +165,7 @@ TEST(VoiceMemo, OldSchemaGivesItsLabelsAndFindsFilesByName)
 TEST(VoiceMemo, EmptyOrMissingDatabaseGivesOnlyTheCategoryEvents)
 {
     BackupBuilder empty(freshFolder("memo-empty"));
-    empty.addDatabase("AppDomainGroup-group.com.apple.VoiceMemos.shared", "Recordings/CloudRecordings.db", Schema);
+    empty.addDatabase(schema::CloudRecordingsDomain, "Recordings/CloudRecordings.db", Schema);
     empty.write();
     BackupBuilder missing(freshFolder("memo-missing"));
     missing.write();
