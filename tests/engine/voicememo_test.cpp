@@ -103,6 +103,7 @@ TEST(VoiceMemo, LogIsAppliedToACopyAndEveryRecordingComesWithItsFile)
     const std::string out = freshFolder("memo-out");
 
     const auto lines = scanEvents({backup, out, DBAPP_VOICEMEMO});
+    const auto again = scanEvents({backup, out, DBAPP_VOICEMEMO}); // over the copies of the first scan
 
     const std::vector<std::string> expected = {
         memoLine(false, L"Kitchen", 600000000, 12.5, copyOf(out, cloud.kitchen, ".m4a")),
@@ -111,6 +112,7 @@ TEST(VoiceMemo, LogIsAppliedToACopyAndEveryRecordingComesWithItsFile)
         memoLine(false, L"Only in log", 600000200, 7.25, copyOf(out, cloud.fresh, ".m4a")),
     };
     EXPECT_EQ(recordLines(lines, DBAPP_VOICEMEMO), expected);
+    EXPECT_EQ(again, lines);
     // The copy in the temporary folder holds the log's rows itself.
     EXPECT_EQ(rowsOnItsOwn(backup + "/temp/CloudRecordings.db", "ZCLOUDRECORDING"), 4);
     EXPECT_EQ(withoutTemp(backup), before) << "the backup itself is never written";
