@@ -4,6 +4,7 @@
 #include "iosschemas.h"
 #include "photolibrary.h"
 #include "samplemedia.h"
+#include "systemschemas.h"
 
 #include <cstdio>
 #include <exception>
@@ -71,6 +72,54 @@ namespace
         backup.addFile("MediaDomain", "Library/SMS/Attachments/4a/10/IMG_0420.JPG",
                        std::string("\xFF\xD8\xFF\xE0", 4) + "sample photo");
     }
+
+    // A reminders store with a place, a list, a deleted reminder and a picture attachment.
+    void addReminders(BackupBuilder &backup)
+    {
+        namespace schema = testsupport::schema;
+        const std::string folder = schema::ReminderStoreFolder;
+        backup.addFile("HomeDomain", folder + "Files/5a3c9e0b1f.jpeg", samplemedia::picture(40, 30, 60, "JPG"));
+        backup.addDatabase(
+            "HomeDomain", folder + "Data-7D2E4C1A-5B3F-4E8D-9A6C-1F0B2D3E4A5B.sqlite",
+            schema::reminderStore("ZNAME2", true) +
+                "INSERT INTO ZREMCDREMINDER VALUES (1, 'Water the plants', 'the ones on the balcony', 690200000, "
+                "690000000, 1, 0, 0, 10);"
+                "INSERT INTO ZREMCDREMINDER VALUES (2, 'Return library books', NULL, 689000000, 688000000, 0, 1, 1, 10);"
+                "INSERT INTO ZREMCDOBJECT (Z_PK, ZNAME2) VALUES (10, 'Home');"
+                "INSERT INTO ZREMCDOBJECT (Z_PK, ZPROXIMITY, ZTITLE, ZLATITUDE, ZLONGITUDE, ZRADIUS) "
+                "VALUES (20, 1, 'Home', 48.8566, 2.3522, 150);"
+                "INSERT INTO ZREMCDOBJECT (Z_PK, ZREMINDER, ZTRIGGER) VALUES (21, 1, 20);"
+                "INSERT INTO ZREMCDOBJECT (Z_PK, ZREMINDER, ZCKIDENTIFIER, ZSHA512SUM, ZFILENAME, ZFILESIZE, ZHEIGHT, "
+                "ZWIDTH) VALUES (30, 1, 'C0FFEE01', '5a3c9e0b1f', 'balcony.jpeg', 2048, 30, 40);");
+    }
+
+    // Voicemails: the first with its audio (AMR frames without data: silence), the second without.
+    void addVoicemail(BackupBuilder &backup)
+    {
+        backup.addFile("HomeDomain", "Library/Voicemail/101.amr", "#!AMR\n" + std::string(250, '\x7C'));
+        backup.addDatabase("HomeDomain", "Library/Voicemail/voicemail.db",
+                           std::string(testsupport::schema::Voicemail) +
+                               "INSERT INTO voicemail (remote_uid, date, sender, duration, receiver) "
+                               "VALUES (101, 1650000000, '+33142685300', 5, '+33612345678');"
+                               "INSERT INTO voicemail (remote_uid, date, sender, duration, receiver) "
+                               "VALUES (102, 1650090000, '+33145678900', 12, '+33612345678');");
+    }
+
+    // Voice memos of newer iOS: one deleted, one still only in the database's log.
+    void addVoiceMemos(BackupBuilder &backup)
+    {
+        namespace schema = testsupport::schema;
+        // WAV sound under the recorder's names; players go by the content.
+        backup.addFile("MediaDomain", "Media/Recordings/20220301 091500.m4a", samplemedia::tone(330));
+        backup.addFile("MediaDomain", "Media/Recordings/20220302 174500.m4a", samplemedia::tone(523));
+        backup.addWalDatabase(schema::CloudRecordingsDomain, "Recordings/CloudRecordings.db",
+                              std::string(schema::CloudRecordings) +
+                                  "INSERT INTO ZCLOUDRECORDING VALUES (1, 5, 'Market street', 'Market street', "
+                                  "667818900, 1, '20220301 091500.m4a');"
+                                  "INSERT INTO ACHANGE VALUES (1, 1, X'0080');",
+                              "INSERT INTO ZCLOUDRECORDING VALUES (2, 5, 'Piano lesson', 'Piano lesson', 667935900, "
+                              "1, '20220302 174500.m4a');");
+    }
 }
 
 int main(int argc, char **argv)
@@ -86,6 +135,9 @@ int main(int argc, char **argv)
         addAppFiles(backup);
         addMessages(backup);
         addCameraRoll(backup);
+        addReminders(backup);
+        addVoicemail(backup);
+        addVoiceMemos(backup);
         backup.write();
     } catch (const std::exception &error) {
         std::fprintf(stderr, "makesample: %s\n", error.what());

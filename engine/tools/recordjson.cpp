@@ -26,6 +26,7 @@ namespace
             .str();
     }
 
+<<<<<<< HEAD
     std::string smsJson(const STSMS &r)
     {
         return JsonLine()
@@ -54,6 +55,60 @@ namespace
             .add("uncanonicalizedId", r.uncanonicalizedId)
             .add("country", r.country)
             .add("service", r.service)
+=======
+    std::string reminderJson(const STReminder &r)
+    {
+        return JsonLine()
+            .add("isDeleted", r.isDeleted)
+            .add("id", r.id)
+            .add("title", r.title)
+            .add("notes", r.notes)
+            .add("creationDate", r.creationDate)
+            .add("dueDate", r.dueDate)
+            .add("locationTitle", r.locationTitle)
+            .add("url", r.url)
+            .add("latitude", r.latitude)
+            .add("longitude", r.longitude)
+            .add("radius", r.radius)
+            .add("priority", r.priority)
+            .add("completed", r.completed)
+            .add("listName", r.listName)
+            .str();
+    }
+
+    std::string reminderAttachmentJson(const STReminderAttachment &r)
+    {
+        return JsonLine()
+            .add("fileSize", r.fileSize)
+            .add("height", r.height)
+            .add("width", r.width)
+            .add("reminderId", r.reminderId)
+            .add("filePath", r.filePath)
+            .add("fileName", r.fileName)
+            .add("identifier", r.identifier)
+            .str();
+    }
+
+    std::string voiceMailJson(const STVoiceMail &r)
+    {
+        return JsonLine()
+            .add("sender", r.sender)
+            .add("receiver", r.receiver)
+            .add("date", r.date)
+            .add("duration", r.duration)
+            .add("audioFile", r.audioFile)
+            .str();
+    }
+
+    std::string voicememoJson(const STVoicememo &r)
+    {
+        return JsonLine()
+            .add("deleted", r.deleted)
+            .add("label", r.label)
+            .add("date", r.date)
+            .add("duration", r.duration)
+            .add("file", r.file)
+>>>>>>> main
             .str();
     }
 }
@@ -72,10 +127,21 @@ std::string RecordToJson(int kind, int value, const void *record)
     case DBAPP_3RD_AUDIO:
     case DBAPP_3RD_DOCUMENT:
         return filesJson(*static_cast<const STFiles *>(record));
+<<<<<<< HEAD
     case DBAPP_SMS:
         if (value == 2)
             return smsMemberJson(*static_cast<const STSMSmember *>(record));
         return smsJson(*static_cast<const STSMS *>(record));
+=======
+    case DBAPP_REMINDERS:
+        if (value == REMINDER_ATTACHMENT_SUBTYPE)
+            return reminderAttachmentJson(*static_cast<const STReminderAttachment *>(record));
+        return reminderJson(*static_cast<const STReminder *>(record));
+    case DBAPP_VOICEMAIL:
+        return voiceMailJson(*static_cast<const STVoiceMail *>(record));
+    case DBAPP_VOICEMEMO:
+        return voicememoJson(*static_cast<const STVoicememo *>(record));
+>>>>>>> main
     default:
         return "{}";
     }
