@@ -25,7 +25,6 @@ struct STFiles
     int64_t date = 0;       // seconds since 1970, 0 when unknown
 };
 
-<<<<<<< HEAD
 // DBAPP_SMS, sub-types 0 (text message) and 1 (message with an attachment).
 struct STSMS
 {
@@ -46,6 +45,7 @@ struct STSMS
 };
 
 // DBAPP_SMS, sub-type 2: one member of a group chat.
+constexpr int SMS_MEMBER_SUBTYPE = 2;
 struct STSMSmember
 {
     int32_t chatId = 0;
@@ -53,7 +53,8 @@ struct STSMSmember
     std::wstring uncanonicalizedId;
     std::wstring country;
     std::wstring service;
-=======
+};
+
 // DBAPP_REMINDERS, sub-type 0: one reminder, from a reminders store or from
 // the calendar database (which leaves id, location, priority and completed empty).
 struct STReminder
@@ -105,5 +106,4 @@ struct STVoicememo
     int64_t date = 0;
     double duration = 0;
     std::wstring file; // local copy of the recording, or empty
->>>>>>> main
 };

@@ -11,7 +11,7 @@ namespace
     constexpr wchar_t ObjectReplacement = L'\uFFFC';
     constexpr int TextQuery = 0;
     constexpr int AttachmentQuery = 1;
-    constexpr int MemberQuery = 2;
+    constexpr int MemberQuery = SMS_MEMBER_SUBTYPE;
 
     bool startsWith(const std::wstring &text, std::wstring_view prefix)
     {

@@ -26,7 +26,6 @@ namespace
             .str();
     }
 
-<<<<<<< HEAD
     std::string smsJson(const STSMS &r)
     {
         return JsonLine()
@@ -55,7 +54,9 @@ namespace
             .add("uncanonicalizedId", r.uncanonicalizedId)
             .add("country", r.country)
             .add("service", r.service)
-=======
+            .str();
+    }
+
     std::string reminderJson(const STReminder &r)
     {
         return JsonLine()
@@ -108,7 +109,6 @@ namespace
             .add("date", r.date)
             .add("duration", r.duration)
             .add("file", r.file)
->>>>>>> main
             .str();
     }
 }
@@ -127,12 +127,10 @@ std::string RecordToJson(int kind, int value, const void *record)
     case DBAPP_3RD_AUDIO:
     case DBAPP_3RD_DOCUMENT:
         return filesJson(*static_cast<const STFiles *>(record));
-<<<<<<< HEAD
     case DBAPP_SMS:
-        if (value == 2)
+        if (value == SMS_MEMBER_SUBTYPE)
             return smsMemberJson(*static_cast<const STSMSmember *>(record));
         return smsJson(*static_cast<const STSMS *>(record));
-=======
     case DBAPP_REMINDERS:
         if (value == REMINDER_ATTACHMENT_SUBTYPE)
             return reminderAttachmentJson(*static_cast<const STReminderAttachment *>(record));
@@ -141,7 +139,6 @@ std::string RecordToJson(int kind, int value, const void *record)
         return voiceMailJson(*static_cast<const STVoiceMail *>(record));
     case DBAPP_VOICEMEMO:
         return voicememoJson(*static_cast<const STVoicememo *>(record));
->>>>>>> main
     default:
         return "{}";
     }

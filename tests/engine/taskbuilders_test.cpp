@@ -5,6 +5,7 @@
 #include "iosschemas.h"
 #include "scanrecorder.h"
 #include "spdlogcore.h"
+#include "systemschemas.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -12,6 +13,7 @@
 #include <filesystem>
 
 using namespace testsupport;
+namespace schema = testsupport::schema;
 namespace fs = std::filesystem;
 
 namespace
@@ -93,37 +95,26 @@ namespace
         return text.find(widen(part)) != std::wstring::npos;
     }
 
-    const std::string VoiceMemoSchema =
-        "CREATE TABLE ZCLOUDRECORDING (Z_PK INTEGER PRIMARY KEY, ZCUSTOMLABEL TEXT, ZCUSTOMLABELFORSORTING TEXT,"
-        " ZDATE TIMESTAMP, ZDURATION FLOAT, ZPATH TEXT);"
-        "CREATE TABLE ACHANGE (Z_PK INTEGER PRIMARY KEY, ZENTITYPK INTEGER, ZCOLUMNS BLOB);";
-
     struct WalPair
     {
         std::string db;  // the file as the device left it, header in WAL mode
         std::string wal; // the rows not yet checkpointed into it
     };
 
+    const char *const RecordingsDomain = schema::CloudRecordingsDomain;
+
     // A recordings database whose second recording lives only in its log.
     WalPair recordingsWithLog()
     {
-        const std::string path = freshFolder("walpair") + "/CloudRecordings.db";
-        sqlite3 *db = nullptr;
-        sqlite3_open(path.c_str(), &db);
-        const std::string sql = "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;" + VoiceMemoSchema +
-                                "INSERT INTO ZCLOUDRECORDING VALUES (1, 'Lecture', 'Lecture', 600000000, 61.5,"
-                                " '20200101 120000.m4a');"
-                                "PRAGMA wal_checkpoint(TRUNCATE);"
-                                "INSERT INTO ZCLOUDRECORDING VALUES (2, 'Idea', 'Idea', 600000100, 5,"
-                                " '20200101 120140.m4a');";
-        EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-        WalPair pair {readFile(path), readFile(path + "-wal")};
-        sqlite3_close(db);
-        EXPECT_FALSE(pair.wal.empty());
-        return pair;
+        BackupBuilder scratch(freshFolder("walpair"));
+        const std::string id = scratch.addWalDatabase(
+            RecordingsDomain, "CloudRecordings.db",
+            std::string(schema::CloudRecordings) +
+                "INSERT INTO ZCLOUDRECORDING VALUES (1, 5, 'Lecture', 'Lecture', 600000000, 61.5, 'a.m4a');",
+            "INSERT INTO ZCLOUDRECORDING VALUES (2, 5, 'Idea', 'Idea', 600000100, 5, 'b.m4a');");
+        return {readFile(scratch.pathOf(id)),
+                readFile(scratch.pathOf(fileIdOf(RecordingsDomain, "CloudRecordings.db-wal")))};
     }
-
-    const char *const RecordingsDomain = "AppDomainGroup-group.com.apple.VoiceMemos.shared";
 }
 
 TEST(TaskBuilders, EachCategoryReadsItsDatabasesWithItsQueries)
@@ -294,7 +285,7 @@ TEST(TaskBuilders, OlderVoiceMemoDatabaseKeepsItsFixedPath)
         int32_t index;
         const char *label;
     } cases[] = {
-        {"sorting labels", "INSERT INTO ZCLOUDRECORDING VALUES (1, 'a', 'a', 1, 2, 'x.m4a');", 0,
+        {"sorting labels", "INSERT INTO ZCLOUDRECORDING VALUES (1, 5, 'a', 'a', 1, 2, 'x.m4a');", 0,
          "z.ZCUSTOMLABELFORSORTING,"},
         {"no rows", "", 1, "z.ZCUSTOMLABEL,"},
     };
@@ -302,7 +293,7 @@ TEST(TaskBuilders, OlderVoiceMemoDatabaseKeepsItsFixedPath)
         SCOPED_TRACE(c.name);
         const std::string backup = freshFolder("oldmemo");
         const std::string db = backup + "/b3/" + OldVoiceMemoId;
-        execSql(db, VoiceMemoSchema + c.rows);
+        execSql(db, std::string(schema::CloudRecordings) + c.rows);
         const DBTaskList tasks = build(AddVoiceMemoTask, backup);
         ASSERT_EQ(tasks.front()->queries.size(), 1u);
         const DBQuery &query = tasks.front()->queries[0];
@@ -317,8 +308,8 @@ TEST(TaskBuilders, OlderVoiceMemoDatabaseKeepsItsFixedPath)
 // log applied there; the backed-up files stay as they were.
 TEST(TaskBuilders, NewerVoiceMemoDatabaseIsCopiedWithItsLogApplied)
 {
-    const WalPair recordings = recordingsWithLog();
     BackupBuilder backup(freshFolder("newmemo"));
+    const WalPair recordings = recordingsWithLog();
     backup.addFile(RecordingsDomain, "Recordings/CloudRecordings.db-wal", recordings.wal);
     backup.addFile(RecordingsDomain, "Recordings/CloudRecordings.db", recordings.db);
     backup.write();
@@ -328,8 +319,8 @@ TEST(TaskBuilders, NewerVoiceMemoDatabaseIsCopiedWithItsLogApplied)
     const DBQuery &query = tasks.front()->queries[0];
     EXPECT_EQ(narrow(query.dbPath), backup.folder() + "/temp/CloudRecordings.db");
     EXPECT_EQ(query.queryIndex, 0);
-    EXPECT_EQ(rowsOf(query), (std::vector<std::string> {"Lecture|600000000|61.5|20200101 120000.m4a|0",
-                                                        "Idea|600000100|5.0|20200101 120140.m4a|0"}));
+    EXPECT_EQ(rowsOf(query), (std::vector<std::string> {"Lecture|600000000|61.5|a.m4a|0",
+                                                        "Idea|600000100|5.0|b.m4a|0"}));
     fs::remove_all(backup.folder() + "/temp");
     EXPECT_EQ(snapshot(backup.folder()), before);
 }
@@ -345,7 +336,7 @@ TEST(TaskBuilders, VoiceMemoCopyIgnoresALogLeftByAnEarlierRun)
 
     const DBTaskList tasks = build(AddVoiceMemoTask, backup.folder());
     EXPECT_EQ(rowsOf(tasks.front()->queries[0]),
-              (std::vector<std::string> {"Lecture|600000000|61.5|20200101 120000.m4a|0"}));
+              (std::vector<std::string> {"Lecture|600000000|61.5|a.m4a|0"}));
 }
 
 // Only a "-wal" suffix makes a file the log: "wal" elsewhere in the path
