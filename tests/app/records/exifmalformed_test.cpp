@@ -5,16 +5,12 @@
 
 #include <QtTest>
 
-#include <memory>
-
 namespace {
 
 int parseExact(const QByteArray &bytes)
 {
-    std::unique_ptr<uchar[]> buffer(new uchar[size_t(bytes.size())]);
-    memcpy(buffer.get(), bytes.constData(), size_t(bytes.size()));
     ExifReader reader;
-    return reader.parseJpeg(buffer.get(), bytes.size());
+    return reader.parseJpeg(exactCopy(bytes).get(), bytes.size());
 }
 
 bool isKnownCode(int code)

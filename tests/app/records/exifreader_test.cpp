@@ -4,16 +4,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
-
 namespace {
 
-// Parses from a buffer of exactly the given size.
 int parse(ExifReader &reader, const QByteArray &bytes)
 {
-    std::unique_ptr<uchar[]> buffer(new uchar[size_t(bytes.size())]);
-    memcpy(buffer.get(), bytes.constData(), size_t(bytes.size()));
-    return reader.parseJpeg(buffer.get(), bytes.size());
+    return reader.parseJpeg(exactCopy(bytes).get(), bytes.size());
 }
 
 JpegBuilder cameraPhoto(bool littleEndian)

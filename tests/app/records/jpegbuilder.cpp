@@ -1,5 +1,14 @@
 #include "jpegbuilder.h"
 
+#include <cstring>
+
+std::unique_ptr<uchar[]> exactCopy(const QByteArray &bytes)
+{
+    std::unique_ptr<uchar[]> buffer(new uchar[size_t(bytes.size())]);
+    memcpy(buffer.get(), bytes.constData(), size_t(bytes.size()));
+    return buffer;
+}
+
 JpegBuilder::JpegBuilder(bool littleEndian)
     : m_littleEndian(littleEndian)
 {

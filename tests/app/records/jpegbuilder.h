@@ -4,6 +4,12 @@
 #include <QList>
 #include <QPair>
 
+#include <memory>
+
+// A heap copy of exactly bytes.size() bytes, so that AddressSanitizer sees
+// the first byte past the end.
+std::unique_ptr<uchar[]> exactCopy(const QByteArray &bytes);
+
 // Builds JPEG bytes with an EXIF block: IFD0, an optional Exif IFD and an
 // optional GPS IFD, laid out as a camera would. Values are given already
 // encoded (use the helpers, which follow the builder's byte order).
