@@ -325,7 +325,9 @@ bool WriteWholeFile(const std::wstring &path, const char *bytes, size_t length)
     const bool closed = std::fclose(file) == 0;
     if (written && closed)
         return true;
+    const std::filesystem::path target(WideToUtf8(path));
     std::error_code ec;
-    std::filesystem::remove(std::filesystem::path(WideToUtf8(path)), ec);
+    if (std::filesystem::is_regular_file(target, ec))
+        std::filesystem::remove(target, ec);
     return false;
 }
