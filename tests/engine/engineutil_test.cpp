@@ -113,11 +113,12 @@ TEST(EngineUtil, SplitPathAndModuleFolder)
 
 TEST(EngineUtil, WholeFilesAndFolders)
 {
-    const std::wstring folder = Utf8ToWide(std::string(std::getenv("TMPDIR"))) + L"/engineutil/a//b\\c";
-    ASSERT_TRUE(MakeFolders(folder));
+    const std::wstring tmp = Utf8ToWide(std::string(std::getenv("TMPDIR")));
+    ASSERT_TRUE(MakeFolders(tmp + L"/engineutil/a//b\\c"));
     EXPECT_FALSE(MakeFolders(L""));
-    std::wstring file = folder + L"/Fotoğraf.bin";
-    NormalizePath(file);
+    const std::wstring folder = tmp + L"/engineutil/a/b/c";
+    ASSERT_TRUE(PathExists(folder));
+    const std::wstring file = folder + L"/Fotoğraf.bin";
     const std::string bytes("\x00\x01binary\xFF", 9);
     ASSERT_TRUE(WriteWholeFile(file, bytes.data(), bytes.size()));
     EXPECT_EQ(ReadWholeFile(file), bytes);
