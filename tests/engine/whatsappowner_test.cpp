@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <optional>
 
 using namespace testsupport;
@@ -20,16 +19,7 @@ namespace
     {
         plist_t root = plist_new_dict();
         plist_dict_set_item(root, key, value);
-        char *bytes = nullptr;
-        uint32_t length = 0;
-        if (binary)
-            plist_to_bin(root, &bytes, &length);
-        else
-            plist_to_xml(root, &bytes, &length);
-        std::string out(bytes, length);
-        std::free(bytes);
-        plist_free(root);
-        return out;
+        return plistBytes(root, binary);
     }
 
     std::string backupWith(const std::string &name, const std::optional<std::string> &preferences)
