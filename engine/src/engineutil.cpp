@@ -131,16 +131,17 @@ std::wstring Utf8ToWide(const std::string &text)
 
 std::wstring Utf8ToWide(const char *text, size_t length)
 {
-    std::wstring out;
+    // Never more characters than bytes: decode into a buffer of that size.
+    std::wstring out(text ? length : 0, L'\0');
     if (!text)
         return out;
-    out.reserve(length);
     const auto *p = reinterpret_cast<const unsigned char *>(text);
     const auto *end = p + length;
+    size_t n = 0;
     while (p < end) {
         const unsigned char lead = *p;
         if (lead < 0x80) {
-            out += wchar_t(lead);
+            out[n++] = wchar_t(lead);
             ++p;
             continue;
         }
@@ -154,7 +155,7 @@ std::wstring Utf8ToWide(const char *text, size_t length)
         } else if ((lead & 0xF8) == 0xF0) {
             extra = 3; c = lead & 0x07; minimum = 0x10000;
         } else {
-            out += wchar_t(0xFFFD);
+            out[n++] = wchar_t(0xFFFD);
             ++p;
             continue;
         }
@@ -164,13 +165,14 @@ std::wstring Utf8ToWide(const char *text, size_t length)
             ++taken;
         }
         if (taken < extra || c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            out += wchar_t(0xFFFD);
+            out[n++] = wchar_t(0xFFFD);
             p += 1 + taken;
             continue;
         }
-        out += wchar_t(c);
+        out[n++] = wchar_t(c);
         p += 1 + extra;
     }
+    out.resize(n);
     return out;
 }
 
