@@ -147,6 +147,12 @@ namespace testsupport
         return "{\"status\":3,\"kind\":" + std::to_string(kind) + ",\"value\":" + std::to_string(value) + "}";
     }
 
+    std::string recordLine(int kind, int value, const std::string &recordJson)
+    {
+        return "{\"status\":4,\"kind\":" + std::to_string(kind) + ",\"value\":" + std::to_string(value) +
+               ",\"record\":" + recordJson + "}";
+    }
+
     std::string freshFolder(const std::string &name)
     {
         const char *tmp = std::getenv("TMPDIR");
