@@ -2,10 +2,13 @@
 
 #include "backupbuilder.h"
 #include "iosschemas.h"
+#include "photolibrary.h"
+#include "samplemedia.h"
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 using testsupport::BackupBuilder;
@@ -19,6 +22,29 @@ namespace
         backup.addFile("AppDomain-com.example.reader", "Documents/Books/handbook.pdf", "%PDF-1.4\n%sample\n");
         backup.addFile("AppDomain-com.example.notes", "Documents/todo.txt", "buy milk\n");
         backup.addManifestRow(testsupport::fileIdOf("HomeDomain", "Library"), "HomeDomain", "Library", 2); // folders have no file behind them
+        backup.addFile("AppDomain-com.example.chat", "Documents/Media/beach.jpg", samplemedia::picture(64, 48, 200, "JPG"));
+        backup.addFile("AppDomain-com.example.chat", "Library/Caches/Sticker.PNG", samplemedia::picture(32, 32, 20, "PNG"));
+        backup.addFile("AppDomain-com.example.chat", "Documents/Media/greeting.MOV", samplemedia::clip(64, 48, 4, 120));
+        backup.addFile("AppDomain-com.example.recorder", "Documents/memo.wav", samplemedia::tone(440));
+    }
+
+    // The camera roll: photos with thumbnails, one whose content was not
+    // backed up, and a short video.
+    void addCameraRoll(BackupBuilder &backup)
+    {
+        using testsupport::CameraRollAsset;
+        auto asset = [](const char *name, double sortToken, int kind, int hue, bool content) {
+            const std::string thumbnail = samplemedia::picture(16, 12, hue, "JPG");
+            std::optional<std::string> file;
+            if (content)
+                file = kind == 1 ? samplemedia::clip(80, 60, 6, hue) : samplemedia::picture(80, 60, hue, "JPG");
+            return CameraRollAsset {"DCIM/100APPLE", name, sortToken, kind, file, thumbnail};
+        };
+        testsupport::addPhotoLibrary(backup, testsupport::PhotoSchema::Newer,
+                                     {asset("IMG_0001.JPG", 690000000, 0, 30, true),
+                                      asset("IMG_0002.JPG", 690086400, 0, 160, true),
+                                      asset("IMG_0003.JPG", 690172800, 0, 280, false),
+                                      asset("IMG_0004.MOV", 690259200, 1, 90, true)});
     }
 
     // Two contacts (one with a 1x1 picture) and one left only in the search index.
@@ -98,6 +124,7 @@ int main(int argc, char **argv)
         addCalls(backup);
         addCalendar(backup);
         addSafari(backup);
+        addCameraRoll(backup);
         backup.write();
     } catch (const std::exception &error) {
         std::fprintf(stderr, "makesample: %s\n", error.what());
