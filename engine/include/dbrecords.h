@@ -139,3 +139,56 @@ struct STSafariHistory
     int64_t visitTime = 0;
     std::wstring url;
 };
+
+// DBAPP_REMINDERS, sub-type 0: one reminder, from a reminders store or from
+// the calendar database (which leaves id, location, priority and completed empty).
+struct STReminder
+{
+    bool isDeleted = false;
+    std::wstring id; // "<store file id>-<row key>"
+    std::wstring title;
+    std::wstring notes;
+    int64_t creationDate = 0;
+    int64_t dueDate = 0;
+    std::wstring locationTitle;
+    std::wstring url;
+    double latitude = 0;
+    double longitude = 0;
+    double radius = 0;
+    int32_t priority = 0;
+    int32_t completed = 0;
+    std::wstring listName;
+};
+
+// DBAPP_REMINDERS, sub-type 2: one attachment of a reminder.
+constexpr int REMINDER_ATTACHMENT_SUBTYPE = 2;
+struct STReminderAttachment
+{
+    int64_t fileSize = 0;
+    int32_t height = 0;
+    int32_t width = 0;
+    std::wstring reminderId; // the id of the owning STReminder
+    std::wstring filePath;   // the file inside the backup folder, or empty
+    std::wstring fileName;
+    std::wstring identifier; // the attachment's cloud identifier
+};
+
+// DBAPP_VOICEMAIL: one voicemail.
+struct STVoiceMail
+{
+    std::wstring sender;
+    std::wstring receiver;
+    int64_t date = 0;
+    int32_t duration = 0;
+    std::wstring audioFile; // local copy of the audio, or empty
+};
+
+// DBAPP_VOICEMEMO: one recording.
+struct STVoicememo
+{
+    bool deleted = false;
+    std::wstring label;
+    int64_t date = 0;
+    double duration = 0;
+    std::wstring file; // local copy of the recording, or empty
+};

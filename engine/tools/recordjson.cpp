@@ -142,6 +142,61 @@ namespace
     {
         return JsonLine().add("title", r.title).add("visitTime", r.visitTime).add("url", r.url).str();
     }
+
+    std::string reminderJson(const STReminder &r)
+    {
+        return JsonLine()
+            .add("isDeleted", r.isDeleted)
+            .add("id", r.id)
+            .add("title", r.title)
+            .add("notes", r.notes)
+            .add("creationDate", r.creationDate)
+            .add("dueDate", r.dueDate)
+            .add("locationTitle", r.locationTitle)
+            .add("url", r.url)
+            .add("latitude", r.latitude)
+            .add("longitude", r.longitude)
+            .add("radius", r.radius)
+            .add("priority", r.priority)
+            .add("completed", r.completed)
+            .add("listName", r.listName)
+            .str();
+    }
+
+    std::string reminderAttachmentJson(const STReminderAttachment &r)
+    {
+        return JsonLine()
+            .add("fileSize", r.fileSize)
+            .add("height", r.height)
+            .add("width", r.width)
+            .add("reminderId", r.reminderId)
+            .add("filePath", r.filePath)
+            .add("fileName", r.fileName)
+            .add("identifier", r.identifier)
+            .str();
+    }
+
+    std::string voiceMailJson(const STVoiceMail &r)
+    {
+        return JsonLine()
+            .add("sender", r.sender)
+            .add("receiver", r.receiver)
+            .add("date", r.date)
+            .add("duration", r.duration)
+            .add("audioFile", r.audioFile)
+            .str();
+    }
+
+    std::string voicememoJson(const STVoicememo &r)
+    {
+        return JsonLine()
+            .add("deleted", r.deleted)
+            .add("label", r.label)
+            .add("date", r.date)
+            .add("duration", r.duration)
+            .add("file", r.file)
+            .str();
+    }
 }
 
 std::string RecordToJson(int kind, int value, const void *record)
@@ -169,6 +224,15 @@ std::string RecordToJson(int kind, int value, const void *record)
         return bookmarkJson(*static_cast<const STBookMarks *>(record));
     case DBAPP_SAFARI_HISTORY:
         return safariHistoryJson(*static_cast<const STSafariHistory *>(record));
+
+    case DBAPP_REMINDERS:
+        if (value == REMINDER_ATTACHMENT_SUBTYPE)
+            return reminderAttachmentJson(*static_cast<const STReminderAttachment *>(record));
+        return reminderJson(*static_cast<const STReminder *>(record));
+    case DBAPP_VOICEMAIL:
+        return voiceMailJson(*static_cast<const STVoiceMail *>(record));
+    case DBAPP_VOICEMEMO:
+        return voicememoJson(*static_cast<const STVoicememo *>(record));
     default:
         return "{}";
     }

@@ -1,6 +1,6 @@
 #include "backupbuilder.h"
-#include "iosschemas.h"
 #include "scanrecorder.h"
+#include "systemschemas.h"
 
 #include <gtest/gtest.h>
 
@@ -39,12 +39,12 @@ TEST(Calendar, EachEventOnceOnTheOldAndTheNewSchema)
         std::string sql;
     };
     const Case cases[] = {
-        {"old", std::string(ios::CalendarItemSchema) + ios::CalendarOldAttachmentSchema + Items + OldAttachments},
-        {"new", std::string(ios::CalendarItemSchema) + ios::CalendarNewAttachmentSchema + Items + NewAttachments},
+        {"old", std::string(schema::CalendarItemSchema) + schema::CalendarOldAttachmentSchema + Items + OldAttachments},
+        {"new", std::string(schema::CalendarItemSchema) + schema::CalendarNewAttachmentSchema + Items + NewAttachments},
     };
     for (const Case &c : cases) {
         BackupBuilder backup(freshFolder(std::string("calendar-") + c.name));
-        backup.addDatabase(ios::HomeDomain, ios::CalendarPath, c.sql);
+        backup.addDatabase(schema::HomeDomain, schema::CalendarPath, c.sql);
         const std::string agendaId = backup.addFile("AppDomain-com.apple.mobilecal", "Documents/Attachments/agenda.pdf",
                                                     "%PDF-1.4");
         backup.write();

@@ -1,6 +1,6 @@
 #include "backupbuilder.h"
-#include "iosschemas.h"
 #include "scanrecorder.h"
+#include "systemschemas.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ namespace
     std::string callsBackup()
     {
         BackupBuilder backup(freshFolder("calls"));
-        backup.addDatabase(ios::HomeDomain, ios::CallHistoryPath, std::string(ios::CallHistorySchema) + Calls);
+        backup.addDatabase(schema::HomeDomain, schema::CallHistoryPath, std::string(schema::CallHistorySchema) + Calls);
         backup.write();
         return backup.folder();
     }

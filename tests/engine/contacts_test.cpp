@@ -1,6 +1,6 @@
 #include "backupbuilder.h"
-#include "iosschemas.h"
 #include "scanrecorder.h"
+#include "systemschemas.h"
 
 #include <gtest/gtest.h>
 
@@ -49,8 +49,8 @@ namespace
     std::string contactsBackup(const std::string &name, const std::string &contactsSql, const std::string &imagesSql)
     {
         BackupBuilder backup(freshFolder(name));
-        backup.addDatabase(ios::HomeDomain, ios::ContactsPath, contactsSql);
-        backup.addDatabase(ios::HomeDomain, ios::ContactImagesPath, std::string(ios::ContactImagesSchema) + imagesSql);
+        backup.addDatabase(schema::HomeDomain, schema::ContactsPath, contactsSql);
+        backup.addDatabase(schema::HomeDomain, schema::ContactImagesPath, std::string(schema::ContactImagesSchema) + imagesSql);
         backup.write();
         return backup.folder();
     }
@@ -94,7 +94,7 @@ namespace
 TEST(Contacts, DeliversPersonsMultiValuesEntriesAndFullTextRows)
 {
     const std::string backup = contactsBackup(
-        "contacts", std::string(ios::ContactsSchema) + ios::ContactsFullTextSchema + People + MultiValues + FullText,
+        "contacts", std::string(schema::ContactsSchema) + schema::ContactsFullTextSchema + People + MultiValues + FullText,
         "");
     const std::vector<std::string> expected = {
         recordLine(8, 0,
@@ -127,7 +127,7 @@ TEST(Contacts, DeliversPersonsMultiValuesEntriesAndFullTextRows)
 
 TEST(Contacts, WithoutTheFullTextTableTheOtherRecordsStillCome)
 {
-    const std::string backup = contactsBackup("nofulltext", std::string(ios::ContactsSchema) + People + MultiValues,
+    const std::string backup = contactsBackup("nofulltext", std::string(schema::ContactsSchema) + People + MultiValues,
                                               "INSERT INTO ABFullSizeImage (record_id, crop_width, data) "
                                               "VALUES (1, 9, X'89504E47');");
     const std::string out = freshFolder("nofulltext-out");
@@ -143,7 +143,7 @@ TEST(Contacts, PicturesAreWrittenByteIdenticalUnderTheRecordId)
     // which are fewer than its bytes.
     const std::string textTyped = "é€😀 not ascii";
     const std::string backup = contactsBackup(
-        "pictures", ios::ContactsSchema,
+        "pictures", schema::ContactsSchema,
         "INSERT INTO ABFullSizeImage (record_id, crop_width, data) VALUES"
         " (17, 320, X'89504E470D0A1A0A0000000D49484452FFFE'), (-3, 0, '" + textTyped + "'),"
         " (4, 100, NULL), (5, 100, X'');");
@@ -159,7 +159,7 @@ TEST(Contacts, PicturesAreWrittenByteIdenticalUnderTheRecordId)
 
 TEST(Contacts, APictureThatCannotBeWrittenComesWithoutAFile)
 {
-    const std::string backup = contactsBackup("unwritable", ios::ContactsSchema,
+    const std::string backup = contactsBackup("unwritable", schema::ContactsSchema,
                                               "INSERT INTO ABFullSizeImage (record_id, crop_width, data) VALUES"
                                               " (987654, 1, X'0102'), (987655, 2, CAST(zeroblob(300000) AS BLOB));");
     const std::string root = freshFolder("unwritable-out");

@@ -1,6 +1,6 @@
 #include "backupbuilder.h"
-#include "iosschemas.h"
 #include "scanrecorder.h"
+#include "systemschemas.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ namespace
     // no visit left.
     std::string historySql(const std::string &host)
     {
-        return std::string(ios::SafariHistorySchema) +
+        return std::string(schema::SafariHistorySchema) +
                "INSERT INTO history_items (id, url, visit_count, daily_visit_counts,"
                " should_recompute_derived_visit_counts, visit_count_score) VALUES"
                " (1, 'https://" + host + "/a', 2, X'', 0, 200), (2, 'https://" + host + "/b', 1, X'', 0, 100),"
@@ -41,7 +41,7 @@ namespace
 TEST(Safari, BookmarksCarryTheirFolderTitle)
 {
     BackupBuilder backup(freshFolder("bookmarks"));
-    backup.addDatabase(ios::HomeDomain, ios::BookmarksPath, std::string(ios::BookmarksSchema) + Bookmarks);
+    backup.addDatabase(schema::HomeDomain, schema::BookmarksPath, std::string(schema::BookmarksSchema) + Bookmarks);
     backup.write();
     const auto lines = scanEvents({backup.folder(), freshFolder("bookmarks-out"), DBAPP_BOOKMARKS});
     const std::vector<std::string> expected = {
@@ -55,8 +55,8 @@ TEST(Safari, BookmarksCarryTheirFolderTitle)
 TEST(Safari, HistoryGivesEveryVisitOfBothHistoryDatabases)
 {
     BackupBuilder backup(freshFolder("history"));
-    backup.addDatabase(ios::HomeDomain, ios::SafariHistoryPath, historySql("old.example"));
-    backup.addDatabase(ios::SafariDomain, ios::SafariHistoryPath, historySql("new.example"));
+    backup.addDatabase(schema::HomeDomain, schema::SafariHistoryPath, historySql("old.example"));
+    backup.addDatabase(schema::SafariDomain, schema::SafariHistoryPath, historySql("new.example"));
     backup.write();
     auto lines = recordLines(scanEvents({backup.folder(), freshFolder("history-out"), DBAPP_SAFARI_HISTORY}),
                              DBAPP_SAFARI_HISTORY);
@@ -78,7 +78,7 @@ TEST(Safari, RealHistoryDatabaseGivesAllItsVisits)
     const char *realData = std::getenv("QUENROW_REALDATA");
     ASSERT_NE(realData, nullptr);
     BackupBuilder backup(freshFolder("realhistory"));
-    backup.addFile(ios::SafariDomain, ios::SafariHistoryPath,
+    backup.addFile(schema::SafariDomain, schema::SafariHistoryPath,
                    readFile(std::string(realData) + "/safari/History.db"));
     backup.write();
     const auto lines = recordLines(scanEvents({backup.folder(), freshFolder("realhistory-out"), DBAPP_SAFARI_HISTORY}),

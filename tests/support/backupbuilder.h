@@ -41,6 +41,11 @@ namespace testsupport
         // A backed-up SQLite database made from SQL text; returns its file id.
         std::string addDatabase(const std::string &domain, const std::string &relativePath, const std::string &sql,
                                 JournalMode mode = JournalMode::Rollback);
+        // A WAL database whose later changes (walSql) are still only in its
+        // log, backed up as a file of its own at relativePath + "-wal", as a
+        // device backs up a database in use. Returns the database's file id.
+        std::string addWalDatabase(const std::string &domain, const std::string &relativePath, const std::string &sql,
+                                   const std::string &walSql);
         // A Manifest.db row as given, with no file behind it. A null domain is
         // written as SQL NULL.
         void addManifestRow(const std::string &fileId, const std::optional<std::string> &domain,

@@ -153,6 +153,11 @@ namespace testsupport
                ",\"record\":" + recordJson + "}";
     }
 
+    std::vector<std::string> emptyCategoryEvents(int kind)
+    {
+        return {progressLine(1, 0), progressLine(3, kind), progressLine(4, kind), progressLine(2, 0)};
+    }
+
     std::string freshFolder(const std::string &name)
     {
         const char *tmp = std::getenv("TMPDIR");

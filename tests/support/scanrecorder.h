@@ -37,6 +37,8 @@ namespace testsupport
     std::string progressLine(int kind, int value);
     // The line of one record, given the record's JSON object.
     std::string recordLine(int kind, int value, const std::string &recordJson);
+    // The events of a scan of one category that finds no records.
+    std::vector<std::string> emptyCategoryEvents(int kind);
 
     // A fresh empty folder under the test's temporary folder.
     std::string freshFolder(const std::string &name);
