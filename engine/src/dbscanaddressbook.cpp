@@ -7,7 +7,6 @@
 #include <sqlite3.h>
 
 #include <cerrno>
-#include <cstdio>
 
 namespace
 {
@@ -19,27 +18,6 @@ namespace
         Image = 3,
         FullTextRow = 4
     };
-
-    // Writes all bytes and closes; a short write or a failed close is a
-    // failure, and then the partial file is removed.
-    bool WriteBytes(const std::string &path, const void *data, size_t size, int *error)
-    {
-        std::FILE *file = std::fopen(path.c_str(), "wb");
-        if (!file) {
-            *error = errno;
-            return false;
-        }
-        errno = 0;
-        const bool written = std::fwrite(data, 1, size, file) == size;
-        *error = errno;
-        const bool closed = std::fclose(file) == 0;
-        if (!closed && written)
-            *error = errno;
-        if (written && closed)
-            return true;
-        std::remove(path.c_str());
-        return false;
-    }
 }
 
 void CDBScanAddressBook::ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex)
@@ -119,11 +97,11 @@ std::wstring CDBScanAddressBook::WriteImage(int32_t recordId, const void *data, 
 {
     const std::wstring outputDir = DBMediaManager::Instance().GetOutputDir();
     const std::wstring path = outputDir + L"/" + std::to_wstring(recordId) + L".png";
-    int error = ENOENT;
     // Without an output folder the path would land in the file system's root.
-    if (!outputDir.empty() && WriteBytes(WideToUtf8(path), data, size, &error))
+    errno = ENOENT;
+    if (!outputDir.empty() && WriteWholeFile(path, static_cast<const char *>(data), size))
         return path;
-    DebugTraceW(L"scan-addressbook Warning: create image file fail,path: %ls,error: %d\n", path.c_str(), error);
+    DebugTraceW(L"scan-addressbook Warning: create image file fail,path: %ls,error: %d\n", path.c_str(), errno);
     return {};
 }
 
