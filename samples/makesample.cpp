@@ -1,12 +1,18 @@
 // Writes the sample backup that `make run` scans.
 
 #include "backupbuilder.h"
+#include "photolibrary.h"
+#include "samplemedia.h"
+#include "systemschemas.h"
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 using testsupport::BackupBuilder;
+namespace schema = testsupport::schema;
 
 namespace
 {
@@ -16,6 +22,138 @@ namespace
         backup.addFile("AppDomain-com.example.reader", "Documents/Books/handbook.pdf", "%PDF-1.4\n%sample\n");
         backup.addFile("AppDomain-com.example.notes", "Documents/todo.txt", "buy milk\n");
         backup.addManifestRow(testsupport::fileIdOf("HomeDomain", "Library"), "HomeDomain", "Library", 2); // folders have no file behind them
+        backup.addFile("AppDomain-com.example.chat", "Documents/Media/beach.jpg", samplemedia::picture(64, 48, 200, "JPG"));
+        backup.addFile("AppDomain-com.example.chat", "Library/Caches/Sticker.PNG", samplemedia::picture(32, 32, 20, "PNG"));
+        backup.addFile("AppDomain-com.example.chat", "Documents/Media/greeting.MOV", samplemedia::clip(64, 48, 4, 120));
+        backup.addFile("AppDomain-com.example.recorder", "Documents/memo.wav", samplemedia::tone(440));
+    }
+
+    // The camera roll: photos with thumbnails, one whose content was not
+    // backed up, and a short video.
+    void addCameraRoll(BackupBuilder &backup)
+    {
+        using testsupport::CameraRollAsset;
+        auto asset = [](const char *name, double sortToken, int kind, int hue, bool content) {
+            const std::string thumbnail = samplemedia::picture(16, 12, hue, "JPG");
+            std::optional<std::string> file;
+            if (content)
+                file = kind == 1 ? samplemedia::clip(80, 60, 6, hue) : samplemedia::picture(80, 60, hue, "JPG");
+            return CameraRollAsset {"DCIM/100APPLE", name, sortToken, kind, file, thumbnail};
+        };
+        testsupport::addPhotoLibrary(backup, testsupport::PhotoSchema::Newer,
+                                     {asset("IMG_0001.JPG", 690000000, 0, 30, true),
+                                      asset("IMG_0002.JPG", 690086400, 0, 160, true),
+                                      asset("IMG_0003.JPG", 690172800, 0, 280, false),
+                                      asset("IMG_0004.MOV", 690259200, 1, 90, true)});
+    }
+
+    // Two contacts (one with a 1x1 picture) and one left only in the search index.
+    void addContacts(BackupBuilder &backup)
+    {
+        backup.addDatabase(schema::HomeDomain, schema::ContactsPath,
+                           std::string(schema::ContactsSchema) + schema::ContactsFullTextSchema +
+                               "INSERT INTO ABPerson (ROWID, First, Last, Organization, CreationDate) VALUES"
+                               " (1, 'Anna', 'Muster', 'Example AG', 600000000), (2, 'Ben', 'Beispiel', NULL, 610000000);"
+                               "INSERT INTO ABMultiValueLabel (ROWID, value) VALUES (1, '_$!<Mobile>!$_'), (2, '_$!<Home>!$_');"
+                               "INSERT INTO ABMultiValue (UID, record_id, property, label, value) VALUES"
+                               " (1, 1, 3, 1, '+41 79 000 00 01'), (2, 1, 4, 2, 'anna@example.com'), (3, 2, 5, 2, NULL);"
+                               "INSERT INTO ABMultiValueEntryKey (ROWID, value) VALUES (1, 'Street'), (2, 'City');"
+                               "INSERT INTO ABMultiValueEntry (parent_id, key, value) VALUES (3, 1, 'Hauptstr. 5'), (3, 2, 'Bern');"
+                               "INSERT INTO ABPersonFullTextSearch_content (docid, c0First, c1Last, c16Phone) VALUES"
+                               " (1, 'Anna', 'Muster', '+41 79 000 00 01'), (3, 'Carla', 'Deleted', '+41 31 000 00 03');");
+        backup.addDatabase(schema::HomeDomain, schema::ContactImagesPath,
+                           std::string(schema::ContactImagesSchema) +
+                               "INSERT INTO ABFullSizeImage (record_id, crop_width, data) VALUES (1, 1, X'"
+                               "89504E470D0A1A0A0000000D4948445200000001000000010806000000"
+                               "1F15C4890000000D49444154789C6360F8CFC0F01F0005000201E2213BC50000000049454E44AE426082');");
+    }
+
+    void addCalls(BackupBuilder &backup)
+    {
+        backup.addDatabase(schema::HomeDomain, schema::CallHistoryPath,
+                           std::string(schema::CallHistorySchema) +
+                               "INSERT INTO ZCALLRECORD (Z_PK, ZANSWERED, ZORIGINATED, ZDATE, ZDURATION, ZISO_COUNTRY_CODE,"
+                               " ZNAME, ZSERVICE_PROVIDER) VALUES"
+                               " (1, 1, 1, 700000000, 125, 'ch', 'Anna', 'com.apple.Telephony'),"
+                               " (2, 0, 0, 700003600, 0, 'ch', 'Ben', 'com.apple.Telephony'),"
+                               " (3, 1, 1, 700007200, 300, 'ch', NULL, 'com.apple.FaceTime');"
+                               "INSERT INTO ZHANDLE (Z_PK, ZNORMALIZEDVALUE, ZVALUE) VALUES"
+                               " (1, '+41790000001', '079 000 00 01'), (3, 'anna@example.com', 'anna@example.com');");
+    }
+
+    void addCalendar(BackupBuilder &backup)
+    {
+        backup.addDatabase(schema::HomeDomain, schema::CalendarPath,
+                           std::string(schema::CalendarItemSchema) + schema::CalendarNewAttachmentSchema +
+                               "INSERT INTO CalendarItem (ROWID, summary, description, start_date, end_date, entity_type)"
+                               " VALUES (1, 'Team lunch', 'Bring the agenda', 700020000, 700023600, 2),"
+                               " (2, 'Dentist', NULL, 700100000, 700101800, 2);"
+                               "INSERT INTO AttachmentFile (ROWID, filename, file_size) VALUES (1, 'lunch-agenda.txt', 14);"
+                               "INSERT INTO Attachment (owner_id, file_id) VALUES (1, 1);");
+        backup.addFile("AppDomain-com.apple.mobilecal", "Documents/Attachments/lunch-agenda.txt", "1. soup\n2. pie\n");
+    }
+
+    void addSafari(BackupBuilder &backup)
+    {
+        backup.addDatabase(schema::HomeDomain, schema::BookmarksPath,
+                           std::string(schema::BookmarksSchema) +
+                               "INSERT INTO bookmarks (id, parent, type, title, url, order_index) VALUES"
+                               " (1, 0, 1, 'BookmarksBar', NULL, 0), (2, 1, 0, 'Example', 'https://example.com/', 0);");
+        backup.addDatabase(schema::SafariDomain, schema::SafariHistoryPath,
+                           std::string(schema::SafariHistorySchema) +
+                               "INSERT INTO history_items (id, url, visit_count, daily_visit_counts,"
+                               " should_recompute_derived_visit_counts, visit_count_score) VALUES"
+                               " (1, 'https://example.com/', 2, X'', 0, 200);"
+                               "INSERT INTO history_visits (history_item, visit_time, title) VALUES"
+                               " (1, 700000500.5, 'Example Domain'), (1, 700090000.25, 'Example Domain');");
+    }
+
+    // A reminders store with a place, a list, a deleted reminder and a picture attachment.
+    void addReminders(BackupBuilder &backup)
+    {
+        namespace schema = testsupport::schema;
+        const std::string folder = schema::ReminderStoreFolder;
+        backup.addFile("HomeDomain", folder + "Files/5a3c9e0b1f.jpeg", samplemedia::picture(40, 30, 60, "JPG"));
+        backup.addDatabase(
+            "HomeDomain", folder + "Data-7D2E4C1A-5B3F-4E8D-9A6C-1F0B2D3E4A5B.sqlite",
+            schema::reminderStore("ZNAME2", true) +
+                "INSERT INTO ZREMCDREMINDER VALUES (1, 'Water the plants', 'the ones on the balcony', 690200000, "
+                "690000000, 1, 0, 0, 10);"
+                "INSERT INTO ZREMCDREMINDER VALUES (2, 'Return library books', NULL, 689000000, 688000000, 0, 1, 1, 10);"
+                "INSERT INTO ZREMCDOBJECT (Z_PK, ZNAME2) VALUES (10, 'Home');"
+                "INSERT INTO ZREMCDOBJECT (Z_PK, ZPROXIMITY, ZTITLE, ZLATITUDE, ZLONGITUDE, ZRADIUS) "
+                "VALUES (20, 1, 'Home', 48.8566, 2.3522, 150);"
+                "INSERT INTO ZREMCDOBJECT (Z_PK, ZREMINDER, ZTRIGGER) VALUES (21, 1, 20);"
+                "INSERT INTO ZREMCDOBJECT (Z_PK, ZREMINDER, ZCKIDENTIFIER, ZSHA512SUM, ZFILENAME, ZFILESIZE, ZHEIGHT, "
+                "ZWIDTH) VALUES (30, 1, 'C0FFEE01', '5a3c9e0b1f', 'balcony.jpeg', 2048, 30, 40);");
+    }
+
+    // Voicemails: the first with its audio (AMR frames without data: silence), the second without.
+    void addVoicemail(BackupBuilder &backup)
+    {
+        backup.addFile("HomeDomain", "Library/Voicemail/101.amr", "#!AMR\n" + std::string(250, '\x7C'));
+        backup.addDatabase("HomeDomain", "Library/Voicemail/voicemail.db",
+                           std::string(testsupport::schema::Voicemail) +
+                               "INSERT INTO voicemail (remote_uid, date, sender, duration, receiver) "
+                               "VALUES (101, 1650000000, '+33142685300', 5, '+33612345678');"
+                               "INSERT INTO voicemail (remote_uid, date, sender, duration, receiver) "
+                               "VALUES (102, 1650090000, '+33145678900', 12, '+33612345678');");
+    }
+
+    // Voice memos of newer iOS: one deleted, one still only in the database's log.
+    void addVoiceMemos(BackupBuilder &backup)
+    {
+        namespace schema = testsupport::schema;
+        // WAV sound under the recorder's names; players go by the content.
+        backup.addFile("MediaDomain", "Media/Recordings/20220301 091500.m4a", samplemedia::tone(330));
+        backup.addFile("MediaDomain", "Media/Recordings/20220302 174500.m4a", samplemedia::tone(523));
+        backup.addWalDatabase(schema::CloudRecordingsDomain, "Recordings/CloudRecordings.db",
+                              std::string(schema::CloudRecordings) +
+                                  "INSERT INTO ZCLOUDRECORDING VALUES (1, 5, 'Market street', 'Market street', "
+                                  "667818900, 1, '20220301 091500.m4a');"
+                                  "INSERT INTO ACHANGE VALUES (1, 1, X'0080');",
+                              "INSERT INTO ZCLOUDRECORDING VALUES (2, 5, 'Piano lesson', 'Piano lesson', 667935900, "
+                              "1, '20220302 174500.m4a');");
     }
 }
 
@@ -30,6 +168,14 @@ int main(int argc, char **argv)
         BackupBuilder backup(argv[1]);
         backup.setDeviceName("Sample iPhone");
         addAppFiles(backup);
+        addContacts(backup);
+        addCalls(backup);
+        addCalendar(backup);
+        addSafari(backup);
+        addCameraRoll(backup);
+        addReminders(backup);
+        addVoicemail(backup);
+        addVoiceMemos(backup);
         backup.write();
     } catch (const std::exception &error) {
         std::fprintf(stderr, "makesample: %s\n", error.what());

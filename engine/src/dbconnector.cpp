@@ -46,13 +46,15 @@ int OpenBackupDatabase(const std::wstring &path, sqlite3 **db)
 {
     *db = nullptr;
     const std::string utf8 = WideToUtf8(path);
+    // A connection never leaves the thread that opened it: no per-call mutex.
+    const int flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX;
     sqlite3 *handle = nullptr;
     int result;
     if (isWalDatabase(utf8) && !PathExists(path + L"-wal")) {
         const std::string uri = "file:" + uriEscaped(utf8) + "?mode=ro&immutable=1";
-        result = sqlite3_open_v2(uri.c_str(), &handle, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+        result = sqlite3_open_v2(uri.c_str(), &handle, flags | SQLITE_OPEN_URI, nullptr);
     } else {
-        result = sqlite3_open_v2(utf8.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
+        result = sqlite3_open_v2(utf8.c_str(), &handle, flags, nullptr);
     }
     if (result != SQLITE_OK) {
         sqlite3_close_v2(handle); // SQLite hands out a handle even when the open fails

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "idbprocessor.h"
+#include "dbscanappfiles.h"
 
-// Turns the rows of the documents in app folders queries into records.
-class CDBScan3rdDocument : public IDBProcessor
+// The document files of other apps, picked from Manifest.db by extension.
+class CDBScan3rdDocument : public CDBScanAppFiles
 {
 public:
-    void ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex) override;
+    CDBScan3rdDocument()
+        : CDBScanAppFiles(DBAPP_3RD_DOCUMENT)
+    {
+    }
 };

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "idbprocessor.h"
+#include "dbscanappfiles.h"
 
-// Turns the rows of the images in app folders queries into records.
-class CDBScan3rdImage : public IDBProcessor
+// The image files of other apps, picked from Manifest.db by extension.
+class CDBScan3rdImage : public CDBScanAppFiles
 {
 public:
-    void ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex) override;
+    CDBScan3rdImage()
+        : CDBScanAppFiles(DBAPP_3RD_IMAGE)
+    {
+    }
 };

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "idbprocessor.h"
+#include "dbscanappfiles.h"
 
-// Turns the rows of the videos in app folders queries into records.
-class CDBScan3rdVideo : public IDBProcessor
+// The video files of other apps, picked from Manifest.db by extension.
+class CDBScan3rdVideo : public CDBScanAppFiles
 {
 public:
-    void ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex) override;
+    CDBScan3rdVideo()
+        : CDBScanAppFiles(DBAPP_3RD_VIDEO)
+    {
+    }
 };

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "idbprocessor.h"
+#include "dbscanafccameraroll.h"
 
-// Turns the rows of the camera-roll photos of a device copy queries into records.
-class CDBScanAFCPhotos : public IDBProcessor
+// The camera-roll photos of a connected device.
+class CDBScanAFCPhotos : public CDBScanAFCCameraRoll
 {
 public:
-    void ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex) override;
+    CDBScanAFCPhotos()
+        : CDBScanAFCCameraRoll(DBAPP_PHOTOS, "Photo")
+    {
+    }
 };

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "idbprocessor.h"
+#include "dbscanafccameraroll.h"
 
-// Turns the rows of the camera-roll videos of a device copy queries into records.
-class CDBScanAFCVedio : public IDBProcessor
+// The camera-roll videos of a connected device.
+class CDBScanAFCVedio : public CDBScanAFCCameraRoll
 {
 public:
-    void ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex) override;
+    CDBScanAFCVedio()
+        : CDBScanAFCCameraRoll(DBAPP_VIDEO, "Vedio")
+    {
+    }
 };

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "idbprocessor.h"
+#include "dbscancameraroll.h"
 
-// Turns the rows of the camera-roll photos of a backup queries into records.
-class CDBScanPhotos : public IDBProcessor
+// The camera-roll photos of a backup.
+class CDBScanPhotos : public CDBScanCameraRoll
 {
 public:
-    void ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex) override;
+    CDBScanPhotos()
+        : CDBScanCameraRoll(DBAPP_PHOTOS)
+    {
+    }
 };

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "idbprocessor.h"
+#include "dbscancameraroll.h"
 
-// Turns the rows of the camera-roll videos of a backup queries into records.
-class CDBScanVideo : public IDBProcessor
+// The camera-roll videos of a backup.
+class CDBScanVideo : public CDBScanCameraRoll
 {
 public:
-    void ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex) override;
+    CDBScanVideo()
+        : CDBScanCameraRoll(DBAPP_VIDEO)
+    {
+    }
 };

@@ -2,6 +2,7 @@
 
 #include "idbexecutor.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -23,7 +24,14 @@ public:
     virtual ~IDBProcessor() = default;
     virtual void ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex);
 
+    // The executor's stop flag, handed over by the run loop before the first
+    // row, for processors that run statements of their own.
+    void SetStopFlag(const std::atomic<bool> *stopFlag) { m_stopFlag = stopFlag; }
+
 protected:
+    const std::atomic<bool> *StopFlag() const { return m_stopFlag; }
+    bool StopRequested() const { return m_stopFlag && m_stopFlag->load(); }
+
     // Column helpers: NULL gives an empty string or 0.
     static std::wstring TextColumn(sqlite3_stmt *row, int column);
     static int32_t IntColumn(sqlite3_stmt *row, int column);
@@ -34,4 +42,7 @@ protected:
     {
         NotifyCallback(callback, DBSTATUS_RECORD, kind, value, record, user);
     }
+
+private:
+    const std::atomic<bool> *m_stopFlag = nullptr;
 };

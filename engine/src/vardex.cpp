@@ -18,6 +18,8 @@ void CVardex::Run()
 {
     CDBConnectorRegistry registry;
     for (const auto &task : m_tasks) {
+        if (task->processor)
+            task->processor->SetStopFlag(m_stopFlag);
         NotifyCallback(m_callback, DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_BEGIN, task->category, nullptr, m_user);
         for (const DBQuery &query : task->queries) {
             if (stopRequested())

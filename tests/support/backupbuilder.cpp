@@ -102,6 +102,29 @@ namespace testsupport
         return id;
     }
 
+    std::string BackupBuilder::addWalDatabase(const std::string &domain, const std::string &relativePath,
+                                              const std::string &sql, const std::string &walSql)
+    {
+        const std::string id = addDatabase(domain, relativePath, sql, JournalMode::Wal);
+        const std::string path = pathOf(id);
+        sqlite3 *db = nullptr;
+        sqlite3_open(path.c_str(), &db);
+        // Keep the changes in the log: no automatic checkpoint, none on close.
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        char *error = nullptr;
+        const int result = sqlite3_exec(db, ("PRAGMA wal_autocheckpoint=0;" + walSql).c_str(), nullptr, nullptr, &error);
+        const std::string message = error ? error : "";
+        sqlite3_free(error);
+        const std::string log = readFile(path + "-wal");
+        sqlite3_close(db);
+        fs::remove(path + "-wal");
+        fs::remove(path + "-shm");
+        if (result != SQLITE_OK || log.empty())
+            throw std::runtime_error(path + ": " + message);
+        addFile(domain, relativePath + "-wal", log);
+        return id;
+    }
+
     void BackupBuilder::addManifestRow(const std::string &fileId, const std::optional<std::string> &domain,
                                        const std::string &relativePath, int flags)
     {
@@ -148,20 +171,26 @@ namespace testsupport
             throw std::runtime_error("cannot write " + path);
     }
 
+    std::string plistBytes(void *root, bool binary)
+    {
+        char *data = nullptr;
+        uint32_t length = 0;
+        if (binary)
+            plist_to_bin(root, &data, &length);
+        else
+            plist_to_xml(root, &data, &length);
+        std::string bytes = data ? std::string(data, length) : std::string();
+        free(data);
+        plist_free(root);
+        return bytes;
+    }
+
     namespace
     {
         void savePlist(plist_t root, const std::string &path, bool binary)
         {
-            char *data = nullptr;
-            uint32_t length = 0;
-            if (binary)
-                plist_to_bin(root, &data, &length);
-            else
-                plist_to_xml(root, &data, &length);
-            const bool written = data && writeFile(path, std::string(data, length));
-            free(data);
-            plist_free(root);
-            if (!written)
+            const std::string bytes = plistBytes(root, binary);
+            if (bytes.empty() || !writeFile(path, bytes))
                 throw std::runtime_error("cannot write " + path);
         }
     }

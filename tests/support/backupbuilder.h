@@ -17,6 +17,8 @@ namespace testsupport
     std::string fileIdOf(const std::string &domain, const std::string &relativePath);
     std::string readFile(const std::string &path);
     bool writeFile(const std::string &path, const std::string &bytes);
+    // A libplist node as binary or XML bytes; frees the node.
+    std::string plistBytes(void *root, bool binary);
     // Runs SQL on a new or existing SQLite file; throws std::runtime_error on failure.
     void execSql(const std::string &dbPath, const std::string &sql);
 
@@ -41,6 +43,11 @@ namespace testsupport
         // A backed-up SQLite database made from SQL text; returns its file id.
         std::string addDatabase(const std::string &domain, const std::string &relativePath, const std::string &sql,
                                 JournalMode mode = JournalMode::Rollback);
+        // A WAL database whose later changes (walSql) are still only in its
+        // log, backed up as a file of its own at relativePath + "-wal", as a
+        // device backs up a database in use. Returns the database's file id.
+        std::string addWalDatabase(const std::string &domain, const std::string &relativePath, const std::string &sql,
+                                   const std::string &walSql);
         // A Manifest.db row as given, with no file behind it. A null domain is
         // written as SQL NULL.
         void addManifestRow(const std::string &fileId, const std::optional<std::string> &domain,

@@ -1,0 +1,25 @@
+# Shared by the benchmarks. Each prints one line: what, both times, the ratio.
+
+# best_of N COMMAND...: the shortest wall time of N runs, in seconds.
+best_of() {
+  local runs=$1; shift
+  local best=
+  for _ in $(seq "$runs"); do
+    local start end
+    start=$(date +%s.%N)
+    "$@" > /dev/null
+    end=$(date +%s.%N)
+    best=$(awk -v s="$start" -v e="$end" -v b="$best" 'BEGIN { t = e - s; print (b == "" || t < b) ? t : b }')
+  done
+  echo "$best"
+}
+
+# peak_kib COMMAND...: the peak resident memory of one run, in KiB.
+peak_kib() {
+  /usr/bin/time -f %M "$@" 2>&1 > /dev/null | tail -n 1
+}
+
+report() { # name ours reference target
+  awk -v n="$1" -v a="$2" -v b="$3" -v t="$4" \
+    'BEGIN { r = a / b; printf "%s: vardex-scan %.3f s, sqlite3 %.3f s, ratio %.2f (target <= %s) %s\n", n, a, b, r, t, (r <= t ? "ok" : "SLOW") }'
+}

@@ -1,6 +1,0 @@
-#include "dbscanafcphotos.h"
-
-void CDBScanAFCPhotos::ProcessRow(sqlite3_stmt *, void *, DBExecutorCallback, int32_t)
-{
-    // No records yet for this category.
-}

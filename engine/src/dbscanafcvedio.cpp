@@ -1,6 +1,0 @@
-#include "dbscanafcvedio.h"
-
-void CDBScanAFCVedio::ProcessRow(sqlite3_stmt *, void *, DBExecutorCallback, int32_t)
-{
-    // No records yet for this category.
-}
