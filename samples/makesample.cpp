@@ -10,8 +10,10 @@
 #include <exception>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 using testsupport::BackupBuilder;
+namespace schema = testsupport::schema;
 
 namespace
 {
@@ -71,6 +73,67 @@ namespace
                            std::string(testsupport::SmsSchema) + testsupport::SmsRecoverableSchema + rows);
         backup.addFile("MediaDomain", "Library/SMS/Attachments/4a/10/IMG_0420.JPG",
                        std::string("\xFF\xD8\xFF\xE0", 4) + "sample photo");
+    }
+
+    // Two contacts (one with a 1x1 picture) and one left only in the search index.
+    void addContacts(BackupBuilder &backup)
+    {
+        backup.addDatabase(schema::HomeDomain, schema::ContactsPath,
+                           std::string(schema::ContactsSchema) + schema::ContactsFullTextSchema +
+                               "INSERT INTO ABPerson (ROWID, First, Last, Organization, CreationDate) VALUES"
+                               " (1, 'Anna', 'Muster', 'Example AG', 600000000), (2, 'Ben', 'Beispiel', NULL, 610000000);"
+                               "INSERT INTO ABMultiValueLabel (ROWID, value) VALUES (1, '_$!<Mobile>!$_'), (2, '_$!<Home>!$_');"
+                               "INSERT INTO ABMultiValue (UID, record_id, property, label, value) VALUES"
+                               " (1, 1, 3, 1, '+41 79 000 00 01'), (2, 1, 4, 2, 'anna@example.com'), (3, 2, 5, 2, NULL);"
+                               "INSERT INTO ABMultiValueEntryKey (ROWID, value) VALUES (1, 'Street'), (2, 'City');"
+                               "INSERT INTO ABMultiValueEntry (parent_id, key, value) VALUES (3, 1, 'Hauptstr. 5'), (3, 2, 'Bern');"
+                               "INSERT INTO ABPersonFullTextSearch_content (docid, c0First, c1Last, c16Phone) VALUES"
+                               " (1, 'Anna', 'Muster', '+41 79 000 00 01'), (3, 'Carla', 'Deleted', '+41 31 000 00 03');");
+        backup.addDatabase(schema::HomeDomain, schema::ContactImagesPath,
+                           std::string(schema::ContactImagesSchema) +
+                               "INSERT INTO ABFullSizeImage (record_id, crop_width, data) VALUES (1, 1, X'"
+                               "89504E470D0A1A0A0000000D4948445200000001000000010806000000"
+                               "1F15C4890000000D49444154789C6360F8CFC0F01F0005000201E2213BC50000000049454E44AE426082');");
+    }
+
+    void addCalls(BackupBuilder &backup)
+    {
+        backup.addDatabase(schema::HomeDomain, schema::CallHistoryPath,
+                           std::string(schema::CallHistorySchema) +
+                               "INSERT INTO ZCALLRECORD (Z_PK, ZANSWERED, ZORIGINATED, ZDATE, ZDURATION, ZISO_COUNTRY_CODE,"
+                               " ZNAME, ZSERVICE_PROVIDER) VALUES"
+                               " (1, 1, 1, 700000000, 125, 'ch', 'Anna', 'com.apple.Telephony'),"
+                               " (2, 0, 0, 700003600, 0, 'ch', 'Ben', 'com.apple.Telephony'),"
+                               " (3, 1, 1, 700007200, 300, 'ch', NULL, 'com.apple.FaceTime');"
+                               "INSERT INTO ZHANDLE (Z_PK, ZNORMALIZEDVALUE, ZVALUE) VALUES"
+                               " (1, '+41790000001', '079 000 00 01'), (3, 'anna@example.com', 'anna@example.com');");
+    }
+
+    void addCalendar(BackupBuilder &backup)
+    {
+        backup.addDatabase(schema::HomeDomain, schema::CalendarPath,
+                           std::string(schema::CalendarItemSchema) + schema::CalendarNewAttachmentSchema +
+                               "INSERT INTO CalendarItem (ROWID, summary, description, start_date, end_date, entity_type)"
+                               " VALUES (1, 'Team lunch', 'Bring the agenda', 700020000, 700023600, 2),"
+                               " (2, 'Dentist', NULL, 700100000, 700101800, 2);"
+                               "INSERT INTO AttachmentFile (ROWID, filename, file_size) VALUES (1, 'lunch-agenda.txt', 14);"
+                               "INSERT INTO Attachment (owner_id, file_id) VALUES (1, 1);");
+        backup.addFile("AppDomain-com.apple.mobilecal", "Documents/Attachments/lunch-agenda.txt", "1. soup\n2. pie\n");
+    }
+
+    void addSafari(BackupBuilder &backup)
+    {
+        backup.addDatabase(schema::HomeDomain, schema::BookmarksPath,
+                           std::string(schema::BookmarksSchema) +
+                               "INSERT INTO bookmarks (id, parent, type, title, url, order_index) VALUES"
+                               " (1, 0, 1, 'BookmarksBar', NULL, 0), (2, 1, 0, 'Example', 'https://example.com/', 0);");
+        backup.addDatabase(schema::SafariDomain, schema::SafariHistoryPath,
+                           std::string(schema::SafariHistorySchema) +
+                               "INSERT INTO history_items (id, url, visit_count, daily_visit_counts,"
+                               " should_recompute_derived_visit_counts, visit_count_score) VALUES"
+                               " (1, 'https://example.com/', 2, X'', 0, 200);"
+                               "INSERT INTO history_visits (history_item, visit_time, title) VALUES"
+                               " (1, 700000500.5, 'Example Domain'), (1, 700090000.25, 'Example Domain');");
     }
 
     // A reminders store with a place, a list, a deleted reminder and a picture attachment.
@@ -134,6 +197,10 @@ int main(int argc, char **argv)
         backup.setDeviceName("Sample iPhone");
         addAppFiles(backup);
         addMessages(backup);
+        addContacts(backup);
+        addCalls(backup);
+        addCalendar(backup);
+        addSafari(backup);
         addCameraRoll(backup);
         addReminders(backup);
         addVoicemail(backup);

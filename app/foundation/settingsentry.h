@@ -38,7 +38,7 @@ public:
         LanguageIdScope = 2,
         LanguageNameScope = 3
     };
-    static const int DefaultLanguageId = 5;
+    static constexpr int DefaultLanguageId = 5;
 
     explicit SettingsEntry(QObject *parent = nullptr);
     static SettingsEntry *instance();

@@ -55,6 +55,121 @@ struct STSMSmember
     std::wstring service;
 };
 
+// DBAPP_ADDRESSBOOK, sub-type 0: one person.
+struct STAddressBook
+{
+    int32_t rowId = 0;
+    int64_t creationDate = 0;
+    std::wstring modificationDate;
+    std::wstring first;
+    std::wstring middle;
+    std::wstring last;
+    std::wstring firstPhonetic;
+    std::wstring middlePhonetic;
+    std::wstring lastPhonetic;
+    std::wstring organization;
+    std::wstring department;
+    std::wstring note;
+    std::wstring birthday;
+    std::wstring jobTitle;
+    std::wstring nickname;
+    std::wstring prefix;
+    std::wstring suffix;
+    std::wstring compositeNameFallback;
+    std::wstring alternateBirthday;
+};
+
+// DBAPP_ADDRESSBOOK, sub-type 1: one multi-value (phone, e-mail, ...) of a person.
+struct STAddressBookProperty
+{
+    int32_t recordId = 0; // the person's rowId
+    int32_t uid = 0;      // this multi-value's own id
+    int32_t property = 0;
+    std::wstring label;
+    std::wstring value;
+};
+
+// DBAPP_ADDRESSBOOK, sub-type 2: one keyed entry of a structured multi-value.
+struct STAddressBookPropertyValue
+{
+    int32_t parentId = 0; // the uid of the owning multi-value
+    std::wstring key;
+    std::wstring value;
+};
+
+// DBAPP_ADDRESSBOOK, sub-type 3: a contact picture written to the output folder.
+struct STAddressBookImage
+{
+    int32_t recordId = 0;
+    int32_t cropWidth = 0;
+    std::wstring imageFile; // "" when the picture could not be written
+};
+
+// DBAPP_ADDRESSBOOK, sub-type 4: one row of the contacts full-text index,
+// where deleted contacts remain.
+struct STDeletedAddressBook
+{
+    std::wstring first;
+    std::wstring middle;
+    std::wstring last;
+    std::wstring organization;
+    std::wstring department;
+    std::wstring note;
+    std::wstring birthday;
+    std::wstring date;
+    std::wstring address;
+    std::wstring im;
+    std::wstring phone;
+    std::wstring email;
+    std::wstring url;
+    std::wstring relatedNames;
+    std::wstring socialProfile;
+};
+
+// DBAPP_CALL_HISTORY: one call.
+struct STCallHistory
+{
+    std::wstring address; // the handle's normalized value, else the call's name
+    std::wstring value;
+    double duration = 0;
+    int64_t date = 0;
+    std::wstring countryCode;
+    int32_t originated = 0;
+    int32_t answered = 0;
+    int32_t disconnectedCause = 0;
+};
+
+// DBAPP_FACETIME: one FaceTime call, laid out as a call.
+using STFaceTime = STCallHistory;
+
+// DBAPP_CALENDAR: one event with its attachment.
+struct STCalender
+{
+    std::wstring summary;
+    double startDate = 0;
+    double endDate = 0;
+    std::wstring description;
+    std::wstring attachmentName;
+    std::wstring attachmentPath; // the file inside the backup, "" when not found
+    int64_t attachmentSize = 0;
+};
+
+// DBAPP_BOOKMARKS: one Safari bookmark.
+struct STBookMarks
+{
+    std::wstring title;
+    std::wstring url;
+    std::wstring folder; // the parent folder's title
+};
+
+// DBAPP_SAFARI_HISTORY: one Safari visit.
+struct STSafariHistory
+{
+    std::wstring title;
+    int64_t visitTime = 0;
+    std::wstring url;
+};
+
 // DBAPP_REMINDERS, sub-type 0: one reminder, from a reminders store or from
 // the calendar database (which leaves id, location, priority and completed empty).
 struct STReminder

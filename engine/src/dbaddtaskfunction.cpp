@@ -81,8 +81,10 @@ namespace
         L"SELECT DISTINCT c0First, c1Last, c2Middle, c6Organization, c8Department, c9Note, c16Phone, c17Email, c18Address, c20URL, c10Birthday, c23Date, c21RelatedNames, c19SocialProfile, c22IM FROM ABPersonFullTextSearch_content;";
     const wchar_t *const Bookmarks =
         L"SELECT b.title,b.url,p.title FROM bookmarks AS b LEFT JOIN (SELECT id,title FROM bookmarks) AS p ON b.parent = p.id WHERE type = 0;";
+    // Every visit of every item: matching the visit's score to the item's
+    // dropped most visits. An item without visits still shows its address.
     const wchar_t *const SafariHistory =
-        L"SELECT v.title,v.visit_time,i.url FROM history_items AS i LEFT JOIN history_visits AS v ON v.history_item=i.id AND v.score = i.visit_count_score;";
+        L"SELECT v.title,v.visit_time,i.url FROM history_items AS i LEFT JOIN history_visits AS v ON v.history_item=i.id;";
     const wchar_t *const CallHistory =
         L"SELECT case WHEN h.ZNORMALIZEDVALUE IS NOT NULL THEN h.ZNORMALIZEDVALUE ELSE c.ZNAME END,h.ZVALUE,c.ZDURATION,c.ZDATE,c.ZISO_COUNTRY_CODE,c.ZDISCONNECTED_CAUSE,c.ZORIGINATED,c.ZANSWERED FROM ZCALLRECORD AS c LEFT JOIN ZHANDLE AS h ON c.Z_PK = h.Z_PK WHERE c.ZSERVICE_PROVIDER = 'com.apple.Telephony' OR c.ZSERVICE_PROVIDER like '%.com.facebook.Messenger';";
     const wchar_t *const FaceTime =

@@ -49,9 +49,9 @@ void DBExecutor::SetCallback(DBExecutorCallback callback, void *user)
     m_user = user;
 }
 
-std::wstring DBExecutor::GetWhatsAppOwner(std::wstring)
+std::wstring DBExecutor::GetWhatsAppOwner(std::wstring backupPath)
 {
-    return {};
+    return DBMediaManager::Instance().GetWhatsAppOwner(backupPath);
 }
 
 int DBExecutor::ConnectDevice(std::wstring udid)
@@ -138,7 +138,7 @@ void DBExecutor::ScanBackup()
     if (!BuildTasks(false, tasks))
         return;
     DBMediaManager &media = DBMediaManager::Instance();
-    media.SetPaths(m_param.backupPath, m_param.outputDir);
+    media.SetPaths(m_param.backupPath, m_param.outputDir, &m_stop);
     RunTasks(std::move(tasks), true);
     media.EndScan(); // also after a stop: nothing of this scan may leak into the next one
 }
@@ -146,7 +146,7 @@ void DBExecutor::ScanBackup()
 void DBExecutor::ScanDevice()
 {
     DBMediaManager &media = DBMediaManager::Instance();
-    media.SetPaths(m_param.backupPath, m_param.outputDir);
+    media.SetPaths(m_param.backupPath, m_param.outputDir, &m_stop);
     if (!CDBAfcServiceBackup::Instance().PrepareDeviceScan(m_param.outputDir)) {
         media.EndScan();
         return;

@@ -1,8 +1,106 @@
 #include "dbmediamanager.h"
 
+#include "dbconnector.h"
+#include "enginelog.h"
 #include "engineutil.h"
+#include "picturedownload.h"
+#include "sha1.h"
+
+#include <plist/plist.h>
+#include <sqlite3.h>
 
 #include <filesystem>
+#include <memory>
+
+namespace
+{
+    // Every LIKE takes its search text as a bound "%text%" pattern with '\'
+    // escaping, so a name holding a quote, '%' or '_' matches only itself.
+    const char *const ByPathSql = "SELECT fileID FROM Files WHERE relativePath = ?1";
+    const char *const LikeSql =
+        "SELECT fileID FROM Files WHERE relativePath LIKE ?1 ESCAPE '\\' AND flags = 1";
+    const char *const DomainAndPathSql =
+        "SELECT fileID FROM Files WHERE domain LIKE ?1 ESCAPE '\\' AND relativePath LIKE ?2 ESCAPE '\\' "
+        "AND flags = 1";
+    const char *const DocumentSql =
+        "SELECT fileID FROM Files WHERE (relativePath LIKE '%File Provider Storage%' OR relativePath LIKE "
+        "'%Documents%') AND relativePath LIKE ?1 ESCAPE '\\' AND flags = 1";
+    const char *const ThumbnailSql =
+        "SELECT fileID, relativePath FROM Files WHERE relativePath LIKE ?1 ESCAPE '\\' "
+        "AND relativePath LIKE '%thumb%' AND flags = 1";
+    const char *const FullSizeSql =
+        "SELECT fileID, relativePath FROM Files WHERE relativePath LIKE ?1 ESCAPE '\\' "
+        "AND relativePath NOT LIKE '%Thumbnails%' AND flags = 1";
+
+    // WhatsApp's preferences property list, by its backup file id.
+    const wchar_t *const WhatsAppPreferencesId = L"be7e71b773c6d7d4114a8acf0529f623f3884bfb";
+    // Preferences are small; anything larger is not read into memory.
+    constexpr uintmax_t MaxPreferencesSize = 16 * 1024 * 1024;
+
+    std::string containsPattern(const std::wstring &text)
+    {
+        std::string pattern = "%";
+        for (char c : WideToUtf8(text)) {
+            if (c == '%' || c == '_' || c == '\\')
+                pattern += '\\';
+            pattern += c;
+        }
+        return pattern + "%";
+    }
+
+    std::wstring columnText(sqlite3_stmt *statement, int column)
+    {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+        return text ? Utf8ToWide(text, size_t(sqlite3_column_bytes(statement, column))) : std::wstring();
+    }
+
+    std::filesystem::path fsPath(const std::wstring &path)
+    {
+        return std::filesystem::path(WideToUtf8(path));
+    }
+
+    bool isRegularFile(const std::wstring &path)
+    {
+        std::error_code ec;
+        return std::filesystem::is_regular_file(fsPath(path), ec);
+    }
+
+    void removeFile(const std::wstring &path)
+    {
+        std::error_code ec;
+        std::filesystem::remove(fsPath(path), ec);
+    }
+
+    // A name that stays inside the folder it is put in.
+    bool isPlainFileName(const std::wstring &name)
+    {
+        return !name.empty() && name.find_first_of(std::wstring(L"/\\\0", 3)) == std::wstring::npos &&
+               name.find(L"..") == std::wstring::npos;
+    }
+
+    std::wstring ownerFromPreferences(const std::wstring &path)
+    {
+        std::error_code ec;
+        const uintmax_t size = std::filesystem::file_size(fsPath(path), ec);
+        if (ec || size <= 7 || size > MaxPreferencesSize)
+            return {};
+        const std::string bytes = ReadWholeFile(path);
+        if (bytes.size() <= 7)
+            return {};
+        plist_t root = nullptr;
+        plist_from_memory(bytes.data(), uint32_t(bytes.size()), &root);
+        std::unique_ptr<void, void (*)(plist_t)> owned(root, plist_free);
+        if (!root || plist_get_node_type(root) != PLIST_DICT)
+            return {};
+        plist_t item = plist_dict_get_item(root, "LastOwnJabberID");
+        if (!item || plist_get_node_type(item) != PLIST_STRING)
+            return {};
+        uint64_t length = 0;
+        const char *value = plist_get_string_ptr(item, &length);
+        const std::wstring jid = value ? Utf8ToWide(value, size_t(length)) : std::wstring();
+        return jid.substr(0, jid.find(L'@'));
+    }
+}
 
 DBMediaManager &DBMediaManager::Instance()
 {
@@ -10,12 +108,14 @@ DBMediaManager &DBMediaManager::Instance()
     return instance;
 }
 
-void DBMediaManager::SetPaths(const std::wstring &backupDir, const std::wstring &outputDir)
+void DBMediaManager::SetPaths(const std::wstring &backupDir, const std::wstring &outputDir,
+                              const std::atomic<bool> *stopFlag)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_outputDir = outputDir;
     m_backupDir = backupDir;
-    m_manifestPath = backupDir + L"/Manifest.db";
+    m_manifestPath = backupDir.empty() ? std::wstring() : backupDir + L"/Manifest.db";
+    m_stopFlag = stopFlag;
 }
 
 void DBMediaManager::EndScan()
@@ -23,6 +123,7 @@ void DBMediaManager::EndScan()
     std::lock_guard<std::mutex> lock(m_mutex);
     m_outputDir.clear();
     m_whatsAppOwner.clear();
+    m_stopFlag = nullptr;
 }
 
 std::wstring DBMediaManager::GetBackupDir() const
@@ -55,20 +156,6 @@ std::wstring DBMediaManager::GetThumbName() const
     return m_thumbName.empty() ? std::wstring(L"5005.JPG") : m_thumbName;
 }
 
-// Lookups, copies and downloads: not there yet; they find nothing.
-std::wstring DBMediaManager::FindFileIdByPath(const std::wstring &) const { return {}; }
-std::wstring DBMediaManager::FindFileIdLike(const std::wstring &) const { return {}; }
-std::wstring DBMediaManager::FindFileIdByDomainAndPath(const std::wstring &, const std::wstring &) const { return {}; }
-std::wstring DBMediaManager::FindDocumentFileId(const std::wstring &) const { return {}; }
-std::wstring DBMediaManager::FindFileWithExtension(std::wstring &name, bool) const { name.clear(); return {}; }
-std::wstring DBMediaManager::GetExtension(const std::wstring &) { return {}; }
-std::wstring DBMediaManager::CopyBackupFile(const std::wstring &, const std::wstring &) const { return {}; }
-std::wstring DBMediaManager::ExportByPath(const std::wstring &) const { return {}; }
-std::wstring DBMediaManager::ExportLike(const std::wstring &, const std::wstring &) const { return {}; }
-bool DBMediaManager::FileExists(const std::wstring &) { return false; }
-std::wstring DBMediaManager::DownloadPicture(const std::wstring &, const std::wstring &) const { return {}; }
-std::wstring DBMediaManager::GetWhatsAppOwner(const std::wstring &) { return {}; }
-
 bool DBMediaManager::IsFileId(const std::wstring &fileID)
 {
     if (fileID.size() != 40)
@@ -94,4 +181,172 @@ bool DBMediaManager::CopyLocalFile(const std::wstring &source, const std::wstrin
     return !source.empty() && !destination.empty() &&
            fs::copy_file(fs::path(WideToUtf8(source)), fs::path(WideToUtf8(destination)),
                          fs::copy_options::overwrite_existing, ec);
+}
+
+std::wstring DBMediaManager::FileIdOf(const std::wstring &domain, const std::wstring &relativePath)
+{
+    return Utf8ToWide(CSHA1::Hex(WideToAnsi(domain + L"-" + relativePath)));
+}
+
+std::wstring DBMediaManager::FirstFileId(const char *sql, const std::vector<std::string> &arguments,
+                                         std::wstring *relativePath) const
+{
+    const std::wstring manifest = GetManifestPath();
+    sqlite3 *db = nullptr;
+    if (manifest.empty() || OpenBackupDatabase(manifest, &db) != SQLITE_OK)
+        return {};
+    std::wstring fileID;
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK) {
+        for (size_t i = 0; i < arguments.size(); ++i)
+            sqlite3_bind_text(statement, int(i) + 1, arguments[i].data(), int(arguments[i].size()), SQLITE_TRANSIENT);
+        // A row whose id is not a file id is no match: it must never become a path.
+        while (fileID.empty() && sqlite3_step(statement) == SQLITE_ROW) {
+            const std::wstring candidate = columnText(statement, 0);
+            if (!IsFileId(candidate))
+                continue;
+            fileID = candidate;
+            if (relativePath)
+                *relativePath = columnText(statement, 1);
+        }
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close_v2(db);
+    return fileID;
+}
+
+std::wstring DBMediaManager::FindFileIdByPath(const std::wstring &relativePath) const
+{
+    if (relativePath.empty())
+        return {};
+    return FirstFileId(ByPathSql, {WideToUtf8(relativePath)});
+}
+
+std::wstring DBMediaManager::FindFileIdLike(const std::wstring &text) const
+{
+    if (text.empty())
+        return {};
+    return FirstFileId(LikeSql, {containsPattern(text)});
+}
+
+std::wstring DBMediaManager::FindFileIdByDomainAndPath(const std::wstring &domainPart,
+                                                       const std::wstring &pathPart) const
+{
+    if (domainPart.empty() || pathPart.empty())
+        return {};
+    return FirstFileId(DomainAndPathSql, {containsPattern(domainPart), containsPattern(pathPart)});
+}
+
+std::wstring DBMediaManager::FindDocumentFileId(const std::wstring &name) const
+{
+    if (name.empty())
+        return {};
+    return FirstFileId(DocumentSql, {containsPattern(name)});
+}
+
+std::wstring DBMediaManager::FindFileWithExtension(std::wstring &name, bool thumbnail) const
+{
+    std::wstring relativePath;
+    const std::wstring fileID =
+        name.empty() ? std::wstring()
+                     : FirstFileId(thumbnail ? ThumbnailSql : FullSizeSql, {containsPattern(name)}, &relativePath);
+    if (fileID.empty())
+        name.clear();
+    else
+        name += GetExtension(relativePath);
+    return fileID;
+}
+
+std::wstring DBMediaManager::GetExtension(const std::wstring &path)
+{
+    const size_t separator = path.find_last_of(L"/\\");
+    const size_t nameStart = separator == std::wstring::npos ? 0 : separator + 1;
+    const size_t dot = path.rfind(L'.');
+    if (dot == std::wstring::npos || dot < nameStart)
+        return {};
+    return path.substr(dot);
+}
+
+std::wstring DBMediaManager::CopyBackupFile(const std::wstring &fileID, const std::wstring &extension) const
+{
+    if (extension.find_first_of(L"/\\") != std::wstring::npos)
+        return {};
+    const std::wstring source = FileIdPath(GetBackupDir(), fileID);
+    const std::wstring outputDir = GetOutputDir();
+    if (source.empty() || outputDir.empty() || !isRegularFile(source) || !MakeFolders(outputDir))
+        return {};
+    const std::wstring destination = outputDir + L"/" + fileID + extension;
+    if (CopyLocalFile(source, destination))
+        return destination;
+    removeFile(destination); // never leave a half copy that looks whole
+    return {};
+}
+
+std::wstring DBMediaManager::ExportByPath(const std::wstring &relativePath) const
+{
+    return CopyBackupFile(FindFileIdByPath(relativePath), GetExtension(relativePath));
+}
+
+std::wstring DBMediaManager::ExportLike(const std::wstring &text, const std::wstring &extension) const
+{
+    return CopyBackupFile(FindFileIdLike(text), extension.empty() ? GetExtension(text) : extension);
+}
+
+bool DBMediaManager::FileExists(const std::wstring &path)
+{
+    return PathExists(path);
+}
+
+void DBMediaManager::SetDownloadTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds total)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_connectTimeout = connect;
+    m_totalTimeout = total;
+}
+
+std::wstring DBMediaManager::DownloadPicture(const std::wstring &url, const std::wstring &id) const
+{
+    const std::wstring outputDir = GetOutputDir();
+    const std::atomic<bool> *stopFlag;
+    std::chrono::milliseconds connectTimeout, totalTimeout;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        stopFlag = m_stopFlag;
+        connectTimeout = m_connectTimeout;
+        totalTimeout = m_totalTimeout;
+    }
+    if (url.empty() || outputDir.empty() || !isPlainFileName(id) || (stopFlag && stopFlag->load()))
+        return {};
+    std::wstring folder = outputDir + L"/Line";
+    NormalizePath(folder);
+    const std::wstring filePath = folder + L"/" + id + L".jpg";
+    const CPictureDownload download(connectTimeout, totalTimeout, stopFlag);
+    if (MakeFolders(folder) && download.Run(WideToUtf8(url), WideToUtf8(filePath)))
+        return filePath;
+    VARDEX_LOGW(L"%ls download failed", url.c_str());
+    return {};
+}
+
+std::wstring DBMediaManager::GetWhatsAppOwner(const std::wstring &backupDir)
+{
+    if (backupDir.empty()) {
+        VARDEX_LOG("backup path is empty");
+        return {};
+    }
+    if (!PathExists(backupDir)) {
+        VARDEX_LOG("backup path is not find");
+        return {};
+    }
+    std::wstring preferences = FileIdPath(backupDir, WhatsAppPreferencesId);
+    NormalizePath(preferences);
+    std::wstring owner = ownerFromPreferences(preferences);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_whatsAppOwner = owner;
+    return owner;
+}
+
+std::wstring DBMediaManager::CachedWhatsAppOwner() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_whatsAppOwner;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
+#include <vector>
 
 // The process-wide folders of the current scan, and the lookups, copies and
 // downloads that processors make against the backup. Every lookup opens its
@@ -11,8 +14,11 @@ class DBMediaManager
 public:
     static DBMediaManager &Instance();
 
-    void SetPaths(const std::wstring &backupDir, const std::wstring &outputDir);
-    void EndScan(); // forgets the output folder and the cached WhatsApp owner
+    // stopFlag, when given, is the running scan's stop request: a download
+    // ends when it is set. It must stay valid until EndScan.
+    void SetPaths(const std::wstring &backupDir, const std::wstring &outputDir,
+                  const std::atomic<bool> *stopFlag = nullptr);
+    void EndScan(); // forgets the output folder, the stop flag and the cached WhatsApp owner
 
     std::wstring GetBackupDir() const;
     std::wstring GetOutputDir() const;
@@ -25,6 +31,8 @@ public:
     // lies at <backup>/<first two digits>/<id>. Anything else gives "".
     static bool IsFileId(const std::wstring &fileID);
     static std::wstring FileIdPath(const std::wstring &backupDir, const std::wstring &fileID);
+    // The file id of a domain and relative path: SHA-1 of "domain-relativePath".
+    static std::wstring FileIdOf(const std::wstring &domain, const std::wstring &relativePath);
 
     // Manifest.db lookups; each returns a file id or "".
     std::wstring FindFileIdByPath(const std::wstring &relativePath) const;
@@ -46,11 +54,18 @@ public:
 
     // Downloads a picture to <output>/Line/<id>.jpg; returns that path or "".
     std::wstring DownloadPicture(const std::wstring &url, const std::wstring &id) const;
+    void SetDownloadTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds total);
 
+    // Reads the owner's number from WhatsApp's preferences in a backup and
+    // keeps it until the end of the next scan.
     std::wstring GetWhatsAppOwner(const std::wstring &backupDir);
+    std::wstring CachedWhatsAppOwner() const;
 
 private:
     DBMediaManager() = default;
+    // One lookup: the first row's first column that is a file id, or "".
+    std::wstring FirstFileId(const char *sql, const std::vector<std::string> &arguments,
+                             std::wstring *relativePath = nullptr) const;
 
     mutable std::mutex m_mutex;
     std::wstring m_backupDir;
@@ -58,4 +73,7 @@ private:
     std::wstring m_manifestPath;
     std::wstring m_whatsAppOwner;
     std::wstring m_thumbName;
+    const std::atomic<bool> *m_stopFlag = nullptr;
+    std::chrono::milliseconds m_connectTimeout {15000};
+    std::chrono::milliseconds m_totalTimeout {60000};
 };

@@ -3,8 +3,6 @@
 #include "dbmediamanager.h"
 #include "engineutil.h"
 
-#include <openssl/evp.h>
-
 namespace
 {
     const std::wstring &cameraRollDomain()
@@ -13,30 +11,13 @@ namespace
         return domain;
     }
 
-    // The backup file id of a key: SHA-1 of its UTF-8 bytes, as every backup
-    // id is made (another code page would give other ids for non-ASCII names).
-    std::wstring backupFileId(const std::wstring &key)
-    {
-        const std::string bytes = WideToUtf8(key);
-        unsigned char digest[EVP_MAX_MD_SIZE];
-        unsigned int length = 0;
-        if (!EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha1(), nullptr))
-            return {};
-        static const wchar_t hex[] = L"0123456789abcdef";
-        std::wstring id;
-        for (unsigned int i = 0; i < length; ++i) {
-            id += hex[digest[i] >> 4];
-            id += hex[digest[i] & 0xF];
-        }
-        return id;
-    }
-
     // The path in the backup of CameraRollDomain's file at relativePath, when it exists.
     std::wstring existingCameraRollFile(const std::wstring &relativePath)
     {
-        const std::wstring id = backupFileId(cameraRollDomain() + L"-" + relativePath);
+        // Hashed from UTF-8 like every backup id, so non-ASCII names resolve.
+        const std::wstring id = DBMediaManager::FileIdOf(cameraRollDomain(), relativePath);
         const std::wstring path = DBMediaManager::FileIdPath(DBMediaManager::Instance().GetBackupDir(), id);
-        return PathExists(path) ? path : std::wstring();
+        return DBMediaManager::FileExists(path) ? path : std::wstring();
     }
 }
 

@@ -1,6 +1,6 @@
 #include "dbscanfacetime.h"
 
-void CDBScanFaceTime::ProcessRow(sqlite3_stmt *, void *, DBExecutorCallback, int32_t)
+CDBScanFaceTime::CDBScanFaceTime()
+    : CDBScanCallHistory(DBAPP_FACETIME)
 {
-    // No records yet for this category.
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "idbprocessor.h"
+#include "dbscancallhistory.h"
 
-// Turns the rows of the FaceTime calls queries into records.
-class CDBScanFaceTime : public IDBProcessor
+// Turns the rows of the FaceTime calls query into records.
+class CDBScanFaceTime : public CDBScanCallHistory
 {
 public:
-    void ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex) override;
+    CDBScanFaceTime();
 };

@@ -1,6 +1,12 @@
 #include "dbscansafarihistory.h"
 
-void CDBScanSafariHistory::ProcessRow(sqlite3_stmt *, void *, DBExecutorCallback, int32_t)
+#include "dbrecords.h"
+
+void CDBScanSafariHistory::ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t)
 {
-    // No records yet for this category.
+    STSafariHistory record;
+    record.title = TextColumn(row, 0);
+    record.visitTime = Int64Column(row, 1);
+    record.url = TextColumn(row, 2);
+    Deliver(callback, DBAPP_SAFARI_HISTORY, 0, &record, user);
 }

@@ -195,3 +195,141 @@ bool PathExists(const std::wstring &path)
     std::error_code ec;
     return !path.empty() && std::filesystem::exists(std::filesystem::path(WideToUtf8(path)), ec);
 }
+
+std::string WideToAnsi(const std::wstring &text)
+{
+    return WideToUtf8(text);
+}
+
+std::wstring AnsiToWide(const std::string &text)
+{
+    return Utf8ToWide(text);
+}
+
+std::string AnsiToUtf8(const std::string &text)
+{
+    return WideToUtf8(AnsiToWide(text));
+}
+
+std::string Utf8ToAnsi(const std::string &text)
+{
+    return WideToAnsi(Utf8ToWide(text));
+}
+
+std::string AfterFirst(const std::string &text, const std::string &separator)
+{
+    const size_t at = text.find(separator);
+    return at == std::string::npos ? std::string() : text.substr(at + separator.size());
+}
+
+void ReplaceAllW(std::wstring &text, const std::wstring &pattern, const std::wstring &replacement)
+{
+    if (pattern.empty())
+        return;
+    for (size_t at = text.find(pattern); at != std::wstring::npos;
+         at = text.find(pattern, at + replacement.size()))
+        text.replace(at, pattern.size(), replacement);
+}
+
+std::vector<std::string> SplitQuoted(const std::string &text, const std::string &separator)
+{
+    std::vector<std::string> pieces;
+    if (text.empty() || separator.empty()) {
+        if (!text.empty())
+            pieces.push_back(text);
+        return pieces;
+    }
+    size_t start = 0;
+    while (true) {
+        size_t searchFrom = start;
+        if (text.compare(start, 1, "\"") == 0) {
+            const size_t closing = text.find('"', start + 1);
+            searchFrom = closing == std::string::npos ? text.size() : closing + 1;
+        }
+        const size_t at = text.find(separator, searchFrom);
+        if (at == std::string::npos) {
+            pieces.push_back(text.substr(start));
+            return pieces;
+        }
+        pieces.push_back(text.substr(start, at - start));
+        start = at + separator.size();
+    }
+}
+
+std::wstring ModuleFolder()
+{
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::wstring() : Utf8ToWide(program.parent_path().string());
+}
+
+void SplitPath(const std::wstring &path, std::wstring &folder, std::wstring &fileName)
+{
+    std::wstring normal = path;
+    NormalizePath(normal);
+    const size_t slash = normal.rfind(L'/');
+    if (slash == std::wstring::npos) {
+        folder.clear();
+        fileName = normal;
+        return;
+    }
+    fileName = normal.substr(slash + 1);
+    folder = normal.substr(0, slash == 0 ? 1 : slash);
+}
+
+bool MakeFolders(const std::wstring &folder)
+{
+    if (folder.empty())
+        return false;
+    std::wstring normal = folder;
+    NormalizePath(normal);
+    const std::filesystem::path target(WideToUtf8(normal));
+    std::error_code ec;
+    std::filesystem::create_directories(target, ec);
+    return std::filesystem::is_directory(target, ec);
+}
+
+FILE *OpenFileW(const std::wstring &path, const std::wstring &mode)
+{
+    if (path.empty() || mode.empty())
+        return nullptr;
+    return std::fopen(WideToUtf8(path).c_str(), WideToUtf8(mode).c_str());
+}
+
+std::string ReadWholeFile(const std::wstring &path, long long limit)
+{
+    FILE *file = OpenFileW(path, L"rb");
+    if (!file)
+        return {};
+    std::string bytes;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long long size = ftello(file);
+        const long long wanted = (limit > 0 && limit < size) ? limit : size;
+        if (wanted > 0 && std::fseek(file, 0, SEEK_SET) == 0) {
+            bytes.resize(size_t(wanted));
+            const size_t read = std::fread(bytes.data(), 1, bytes.size(), file);
+            if (read != bytes.size()) {
+                DebugTraceA("ERR:fread fail, %lld != %zu\n", wanted, read);
+                bytes.clear();
+            }
+        }
+    }
+    std::fclose(file);
+    return bytes;
+}
+
+bool WriteWholeFile(const std::wstring &path, const char *bytes, size_t length)
+{
+    FILE *file = OpenFileW(path, L"wb");
+    if (!file)
+        return false;
+    const bool written = length == 0 || (bytes && std::fwrite(bytes, 1, length, file) == length);
+    const bool closed = std::fclose(file) == 0;
+    if (written && closed)
+        return true;
+    const std::filesystem::path target(WideToUtf8(path));
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(target, ec))
+        std::filesystem::remove(target, ec);
+    return false;
+}

@@ -57,6 +57,123 @@ namespace
             .str();
     }
 
+    std::string personJson(const STAddressBook &r)
+    {
+        return JsonLine()
+            .add("rowId", r.rowId)
+            .add("creationDate", r.creationDate)
+            .add("modificationDate", r.modificationDate)
+            .add("first", r.first)
+            .add("middle", r.middle)
+            .add("last", r.last)
+            .add("firstPhonetic", r.firstPhonetic)
+            .add("middlePhonetic", r.middlePhonetic)
+            .add("lastPhonetic", r.lastPhonetic)
+            .add("organization", r.organization)
+            .add("department", r.department)
+            .add("note", r.note)
+            .add("birthday", r.birthday)
+            .add("jobTitle", r.jobTitle)
+            .add("nickname", r.nickname)
+            .add("prefix", r.prefix)
+            .add("suffix", r.suffix)
+            .add("compositeNameFallback", r.compositeNameFallback)
+            .add("alternateBirthday", r.alternateBirthday)
+            .str();
+    }
+
+    std::string multiValueJson(const STAddressBookProperty &r)
+    {
+        return JsonLine()
+            .add("recordId", r.recordId)
+            .add("uid", r.uid)
+            .add("property", r.property)
+            .add("label", r.label)
+            .add("value", r.value)
+            .str();
+    }
+
+    std::string entryJson(const STAddressBookPropertyValue &r)
+    {
+        return JsonLine().add("parentId", r.parentId).add("key", r.key).add("value", r.value).str();
+    }
+
+    std::string imageJson(const STAddressBookImage &r)
+    {
+        return JsonLine().add("recordId", r.recordId).add("cropWidth", r.cropWidth).add("imageFile", r.imageFile).str();
+    }
+
+    std::string fullTextJson(const STDeletedAddressBook &r)
+    {
+        return JsonLine()
+            .add("first", r.first)
+            .add("middle", r.middle)
+            .add("last", r.last)
+            .add("organization", r.organization)
+            .add("department", r.department)
+            .add("note", r.note)
+            .add("birthday", r.birthday)
+            .add("date", r.date)
+            .add("address", r.address)
+            .add("im", r.im)
+            .add("phone", r.phone)
+            .add("email", r.email)
+            .add("url", r.url)
+            .add("relatedNames", r.relatedNames)
+            .add("socialProfile", r.socialProfile)
+            .str();
+    }
+
+    // The contact records differ by sub-type.
+    std::string contactJson(int value, const void *record)
+    {
+        switch (value) {
+        case 0: return personJson(*static_cast<const STAddressBook *>(record));
+        case 1: return multiValueJson(*static_cast<const STAddressBookProperty *>(record));
+        case 2: return entryJson(*static_cast<const STAddressBookPropertyValue *>(record));
+        case 3: return imageJson(*static_cast<const STAddressBookImage *>(record));
+        case 4: return fullTextJson(*static_cast<const STDeletedAddressBook *>(record));
+        default: return "{}";
+        }
+    }
+
+    std::string callJson(const STCallHistory &r)
+    {
+        return JsonLine()
+            .add("address", r.address)
+            .add("value", r.value)
+            .add("duration", r.duration)
+            .add("date", r.date)
+            .add("countryCode", r.countryCode)
+            .add("originated", r.originated)
+            .add("answered", r.answered)
+            .add("disconnectedCause", r.disconnectedCause)
+            .str();
+    }
+
+    std::string calendarJson(const STCalender &r)
+    {
+        return JsonLine()
+            .add("summary", r.summary)
+            .add("startDate", r.startDate)
+            .add("endDate", r.endDate)
+            .add("description", r.description)
+            .add("attachmentName", r.attachmentName)
+            .add("attachmentPath", r.attachmentPath)
+            .add("attachmentSize", r.attachmentSize)
+            .str();
+    }
+
+    std::string bookmarkJson(const STBookMarks &r)
+    {
+        return JsonLine().add("title", r.title).add("url", r.url).add("folder", r.folder).str();
+    }
+
+    std::string safariHistoryJson(const STSafariHistory &r)
+    {
+        return JsonLine().add("title", r.title).add("visitTime", r.visitTime).add("url", r.url).str();
+    }
+
     std::string reminderJson(const STReminder &r)
     {
         return JsonLine()
@@ -131,6 +248,18 @@ std::string RecordToJson(int kind, int value, const void *record)
         if (value == SMS_MEMBER_SUBTYPE)
             return smsMemberJson(*static_cast<const STSMSmember *>(record));
         return smsJson(*static_cast<const STSMS *>(record));
+    case DBAPP_ADDRESSBOOK:
+        return contactJson(value, record);
+    case DBAPP_CALL_HISTORY:
+    case DBAPP_FACETIME:
+        return callJson(*static_cast<const STCallHistory *>(record));
+    case DBAPP_CALENDAR:
+        return calendarJson(*static_cast<const STCalender *>(record));
+    case DBAPP_BOOKMARKS:
+        return bookmarkJson(*static_cast<const STBookMarks *>(record));
+    case DBAPP_SAFARI_HISTORY:
+        return safariHistoryJson(*static_cast<const STSafariHistory *>(record));
+
     case DBAPP_REMINDERS:
         if (value == REMINDER_ATTACHMENT_SUBTYPE)
             return reminderAttachmentJson(*static_cast<const STReminderAttachment *>(record));

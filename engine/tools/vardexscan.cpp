@@ -26,6 +26,7 @@ namespace
         int mode = DBMODE_BACKUP;
         bool count = false;
         bool owner = false;
+        bool backupGiven = false; // an empty --backup is a valid (ownerless) answer
     };
 
     struct CountState
@@ -95,6 +96,7 @@ namespace
                 return false;
             } else if (arg == "--backup") {
                 options.backup = argv[++i];
+                options.backupGiven = true;
             } else if (arg == "--out") {
                 options.out = argv[++i];
             } else if (arg == "--udid") {
@@ -110,7 +112,7 @@ namespace
                 return false;
             }
         }
-        return options.owner ? !options.backup.empty() : true;
+        return options.owner ? options.backupGiven : true;
     }
 }
 

@@ -1,6 +1,5 @@
 #include "backupbuilder.h"
 #include "dbrecords.h"
-#include "mediacopies.h"
 #include "recordjson.h"
 #include "scanrecorder.h"
 #include "systemschemas.h"
@@ -144,7 +143,7 @@ TEST(Reminders, AttachmentsAreFoundBySumOrByNameAndNeverByNothing)
     const auto records = recordLines(scanEvents({backup.folder(), freshFolder("out"), DBAPP_REMINDERS}),
                                      DBAPP_REMINDERS);
 
-    auto inBackup = [&](const std::string &id) { return ifMediaLookups(widen(backup.pathOf(id))); };
+    auto inBackup = [&](const std::string &id) { return widen(backup.pathOf(id)); };
     EXPECT_EQ(sorted(records),
               sorted({attachmentLine(3000000000, 480, 640, widen(withSums) + L"-1", inBackup(photo), L"photo.jpg",
                                      L"att-1"),

@@ -255,17 +255,13 @@ TEST(TaskBuilders, ContactLabelsAndKeysJoinByRowid)
     BackupBuilder backup(freshFolder("contactlabels"));
     backup.addDatabase(
         Contacts.domain, Contacts.path,
-        "CREATE TABLE ABMultiValueLabel (value TEXT, UNIQUE(value));"
-        "CREATE TABLE ABMultiValueEntryKey (value TEXT, UNIQUE(value));"
-        "CREATE TABLE ABMultiValue (UID INTEGER PRIMARY KEY, record_id INTEGER, property INTEGER,"
-        " identifier INTEGER, label INTEGER, value TEXT);"
-        "CREATE TABLE ABMultiValueEntry (parent_id INTEGER, key INTEGER, value TEXT);"
+        std::string(schema::ContactsSchema) +
         "INSERT INTO ABMultiValueLabel VALUES ('_$!<Home>!$_'), ('_$!<Work>!$_'), ('_$!<Mobile>!$_');"
         "DELETE FROM ABMultiValueLabel WHERE value = '_$!<Work>!$_';"
         "INSERT INTO ABMultiValueEntryKey VALUES ('Street'), ('City'), ('ZIP');"
         "DELETE FROM ABMultiValueEntryKey WHERE value = 'Street';"
-        "INSERT INTO ABMultiValue VALUES (10, 1, 3, 0, 1, '+15550001'), (11, 1, 3, 1, 3, '+15550002'),"
-        " (12, 1, 5, 0, 2, 'addr');"
+        "INSERT INTO ABMultiValue (UID, record_id, property, identifier, label, value) VALUES"
+        " (10, 1, 3, 0, 1, '+15550001'), (11, 1, 3, 1, 3, '+15550002'), (12, 1, 5, 0, 2, 'addr');"
         "INSERT INTO ABMultiValueEntry VALUES (12, 2, 'Springfield'), (12, 3, '12345');");
     backup.write();
     const DBTaskList tasks = build(AddAddressBookTask, backup.folder());

@@ -1,7 +1,6 @@
 #include "backupbuilder.h"
 #include "dbrecords.h"
 #include "dbscanvoicememo.h"
-#include "mediacopies.h"
 #include "recordjson.h"
 #include "scanrecorder.h"
 #include "systemschemas.h"
@@ -36,7 +35,7 @@ namespace
 
     std::wstring copyOf(const std::string &out, const std::string &fileId, const std::string &extension)
     {
-        return ifMediaLookups(widen(out + "/" + fileId + extension));
+        return widen(out + "/" + fileId + extension);
     }
 
     // Rows of a table, read from the database file alone (any log beside it ignored).
@@ -116,9 +115,7 @@ TEST(VoiceMemo, LogIsAppliedToACopyAndEveryRecordingComesWithItsFile)
     // The copy in the temporary folder holds the log's rows itself.
     EXPECT_EQ(rowsOnItsOwn(backup + "/temp/CloudRecordings.db", "ZCLOUDRECORDING"), 4);
     EXPECT_EQ(withoutTemp(backup), before) << "the backup itself is never written";
-    if (mediaLookupsAvailable()) {
-        EXPECT_EQ(readFile(out + "/" + cloud.fresh + ".m4a"), "fresh audio");
-    }
+    EXPECT_EQ(readFile(out + "/" + cloud.fresh + ".m4a"), "fresh audio");
 }
 
 TEST(VoiceMemo, LogLeftByAnEarlierScanIsNotApplied)

@@ -171,20 +171,26 @@ namespace testsupport
             throw std::runtime_error("cannot write " + path);
     }
 
+    std::string plistBytes(void *root, bool binary)
+    {
+        char *data = nullptr;
+        uint32_t length = 0;
+        if (binary)
+            plist_to_bin(root, &data, &length);
+        else
+            plist_to_xml(root, &data, &length);
+        std::string bytes = data ? std::string(data, length) : std::string();
+        free(data);
+        plist_free(root);
+        return bytes;
+    }
+
     namespace
     {
         void savePlist(plist_t root, const std::string &path, bool binary)
         {
-            char *data = nullptr;
-            uint32_t length = 0;
-            if (binary)
-                plist_to_bin(root, &data, &length);
-            else
-                plist_to_xml(root, &data, &length);
-            const bool written = data && writeFile(path, std::string(data, length));
-            free(data);
-            plist_free(root);
-            if (!written)
+            const std::string bytes = plistBytes(root, binary);
+            if (bytes.empty() || !writeFile(path, bytes))
                 throw std::runtime_error("cannot write " + path);
         }
     }

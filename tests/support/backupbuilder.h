@@ -17,6 +17,8 @@ namespace testsupport
     std::string fileIdOf(const std::string &domain, const std::string &relativePath);
     std::string readFile(const std::string &path);
     bool writeFile(const std::string &path, const std::string &bytes);
+    // A libplist node as binary or XML bytes; frees the node.
+    std::string plistBytes(void *root, bool binary);
     // Runs SQL on a new or existing SQLite file; throws std::runtime_error on failure.
     void execSql(const std::string &dbPath, const std::string &sql);
 

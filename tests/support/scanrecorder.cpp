@@ -147,6 +147,12 @@ namespace testsupport
         return "{\"status\":3,\"kind\":" + std::to_string(kind) + ",\"value\":" + std::to_string(value) + "}";
     }
 
+    std::string recordLine(int kind, int value, const std::string &recordJson)
+    {
+        return "{\"status\":4,\"kind\":" + std::to_string(kind) + ",\"value\":" + std::to_string(value) +
+               ",\"record\":" + recordJson + "}";
+    }
+
     std::vector<std::string> emptyCategoryEvents(int kind)
     {
         return {progressLine(1, 0), progressLine(3, kind), progressLine(4, kind), progressLine(2, 0)};

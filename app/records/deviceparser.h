@@ -1,0 +1,72 @@
+#pragma once
+
+#include "devicedata.h"
+
+#include <QMap>
+#include <QObject>
+#include <QScopedPointer>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+class DeviceParserPrivate;
+
+// The one store of scanned records. Scan and iCloud workers write into it;
+// the views, chat views, export and recovery pages read copies out of it.
+// One read-write lock guards everything; it is not recursive.
+//
+// The intake emits dataReceived, dataReceivedV1 and dataFinished while it
+// still holds the write lock. Connect to them queued
+// (Qt::QueuedConnection, or auto with the receiver in another thread than
+// the writer): a slot run directly on the writer's thread that calls any
+// reader of this store deadlocks on the lock.
+class DeviceParser : public QObject
+{
+    Q_OBJECT
+
+public:
+    static DeviceParser *instance();
+    ~DeviceParser() override;
+
+    // Readers: each returns copies; a missing key gives an empty or default
+    // value and leaves the store unchanged.
+    QList<QVariant> records(int group, int type) const;
+    QMap<int, QList<QVariant>> recordMap(int group) const;
+    QList<QVariant> sessionRecords(int scanType, int key) const;
+    QMap<int, QList<QVariant>> sessionMap(int scanType) const;
+    QList<DeviceData::SMSInfo> smsMessages(const QString &key) const;
+    DeviceData::SMSInfo lastSmsMessage(const QString &key) const;
+    QList<DeviceData::LineInfo> lineSessions(int sessionId) const;
+    DeviceData::LineInfo lastLineMessage(int sessionId) const;
+    bool findContactByNumber(const QString &number, DeviceData::ContactInfo &out) const;
+    QString contactNameForNumber(const QString &number) const;
+    QString displayName(const QString &handle) const;
+    bool findCachedName(const QString &key, QString &jid, QString &number, QString &pushName) const;
+    bool isScanFinished(int group) const;
+    QVector<int> scanCategories(int group) const;
+
+    // Writers.
+    void setScanCategories(int group, const QVector<int> &categories);
+    void setRecords(int group, int type, const QList<QVariant> &list);
+    void setRecord(int group, int type, int row, const QVariant &value); // ignores a row outside the list
+    void setSessionRecords(int scanType, int key, const QList<QVariant> &list);
+    void setSessionRecord(int scanType, int key, int row, const QVariant &value);
+    void setScanFinished(int group, bool finished);
+    void resetRecords(int group); // empties the group and the chat session stores
+    void clearAll();              // drops every record and the chat directories
+
+    // The raw members, for the intake of this library (deviceparser_p.h).
+    DeviceParserPrivate *storage() const { return d.data(); }
+
+signals:
+    void dataReceived(DeviceData::GroupType group, int type, QVariant data, int totalCount);
+    void dataReceivedV1(int scanType, int type, QVariant data, int totalCount);
+    void dataUpDate(DeviceData::GroupType group, int type, QString sessionName, QVariant data);
+    void dataFinished(DeviceData::GroupType group, int type);
+
+private:
+    DeviceParser();
+    Q_DISABLE_COPY(DeviceParser)
+
+    QScopedPointer<DeviceParserPrivate> d;
+};

@@ -1,0 +1,89 @@
+#pragma once
+
+// The store's members, for the intake code that fills them. Everything here
+// is guarded by `lock`: take it exclusive (std::unique_lock) to write,
+// shared (std::shared_lock) to read, and never call a public DeviceParser
+// operation while holding it.
+
+#include "deviceparser.h"
+
+#include <QList>
+#include <QMap>
+#include <QPair>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include <shared_mutex>
+
+// One multi-value entry of a contact.
+struct ContactValuePart
+{
+    int uid = 0;
+    int property = 0;
+    QString label;
+    QString value;
+};
+
+// A LINE group, keyed by its id.
+struct LineGroupEntry
+{
+    int chatId = -1;
+    QString id;
+    QString name;
+    QString pictureFile;
+    QString members;
+};
+
+// A LINE user, keyed by its mid.
+struct LineUserEntry
+{
+    int chatId = -1;
+    QString mid;
+    QString name;
+    QString statusMessage;
+    QString pictureFile;
+    qint64 createdTime = 0;
+};
+
+// A WhatsApp push name, keyed by its JID.
+struct WaPushName
+{
+    QString jid;
+    QString number;
+    QString pushName;
+};
+
+using RecordLists = QMap<int, QList<QVariant>>;
+
+class DeviceParserPrivate
+{
+public:
+    static constexpr int FirstStarredSessionId = 300000000;
+    // Chat scan types in the order the store resets and clears them.
+    static const QVector<int> &chatScanTypes();
+
+    // The callers below hold the lock.
+    bool findContactByNumber(const QString &number, DeviceData::ContactInfo *out) const;
+    int appendRecord(int group, int type, const QVariant &value);          // returns the list's size
+    int appendSessionRecord(int scanType, int key, const QVariant &value); // returns the scan type's total
+    int takeSessionId() { return nextSessionId++; }
+
+    QMap<int, bool> scanFinished;
+    QMap<int, QVector<int>> scanCategories;
+    QMap<int, RecordLists> store;
+    QMap<QString, QList<DeviceData::SMSInfo>> smsMessages;
+    QMap<int, QList<DeviceData::SMSInfo>> smsMessagesById;
+    QMap<int, QString> intTexts;
+    QMap<int, QList<ContactValuePart>> recordPartsA;
+    QMap<int, QList<QPair<QString, QString>>> stringPairs;
+    QMap<int, QList<ContactValuePart>> recordPartsB;
+    QMap<QString, LineGroupEntry> memberInfo;
+    QMap<QString, LineUserEntry> handleNames;
+    QMap<int, QList<DeviceData::LineInfo>> lineMessages;
+    QMap<QString, WaPushName> cachedNames;
+    QMap<QString, QString> pendingNames;
+    QMap<int, RecordLists> sessionStore;
+    int nextSessionId = FirstStarredSessionId;
+    mutable std::shared_mutex lock;
+};

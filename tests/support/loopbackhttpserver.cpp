@@ -1,0 +1,360 @@
+#include "loopbackhttpserver.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QHostAddress>
+#include <QMutexLocker>
+#include <QSemaphore>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+#include <mutex>
+
+namespace testsupport
+{
+    namespace
+    {
+        QByteArray reasonOf(int status)
+        {
+            switch (status) {
+            case 200: return "OK";
+            case 206: return "Partial Content";
+            case 404: return "Not Found";
+            case 416: return "Range Not Satisfiable";
+            case 500: return "Internal Server Error";
+            default: return "Status";
+            }
+        }
+
+        // Qt delivers no event to any thread while no QCoreApplication
+        // exists. A plain (non-Qt) test gets one, kept for the whole process.
+        void ensureCoreApplication()
+        {
+            static std::once_flag once;
+            std::call_once(once, [] {
+                if (QCoreApplication::instance())
+                    return;
+                static int argc = 1;
+                static char name[] = "loopbackhttpserver";
+                static char *argv[] = {name, nullptr};
+                new QCoreApplication(argc, argv);
+            });
+        }
+
+        struct Range
+        {
+            bool satisfiable = false;
+            int start = 0;
+            int end = -1;
+        };
+
+        // "bytes=a-b", "bytes=a-" or "bytes=-n" against a body of total bytes.
+        Range parseRange(const QByteArray &header, int total)
+        {
+            Range range;
+            const QByteArray spec = header.trimmed().mid(6);
+            const int dash = spec.indexOf('-');
+            if (!header.trimmed().startsWith("bytes=") || dash < 0)
+                return range;
+            bool firstOk = true, lastOk = true;
+            const QByteArray first = spec.left(dash).trimmed(), last = spec.mid(dash + 1).trimmed();
+            if (first.isEmpty()) {
+                const int suffix = last.toInt(&lastOk);
+                range.start = qMax(0, total - suffix);
+                range.end = total - 1;
+            } else {
+                range.start = first.toInt(&firstOk);
+                range.end = last.isEmpty() ? total - 1 : qMin(last.toInt(&lastOk), total - 1);
+            }
+            range.satisfiable = firstOk && lastOk && range.start <= range.end && range.start < total;
+            return range;
+        }
+
+        // One client connection: reads one request, records it, answers it.
+        class Connection : public QObject
+        {
+        public:
+            Connection(LoopbackHttpServer &owner, QTcpSocket *socket)
+                : QObject(socket), m_owner(owner), m_socket(socket)
+            {
+                connect(socket, &QTcpSocket::readyRead, this, [this] { readRequest(); });
+                connect(socket, &QTcpSocket::disconnected, this, [this] {
+                    m_timer.stop();
+                    m_owner.noteClosed();
+                });
+                connect(&m_timer, &QTimer::timeout, this, [this] { sendChunk(); });
+            }
+
+        private:
+            void readRequest()
+            {
+                m_buffer += m_socket->readAll();
+                if (m_answered)
+                    return;
+                const int headerEnd = m_buffer.indexOf("\r\n\r\n");
+                if (headerEnd < 0)
+                    return;
+                LoopbackHttpServer::Request request;
+                const QList<QByteArray> lines = m_buffer.left(headerEnd).split('\n');
+                const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
+                request.method = requestLine.value(0);
+                request.target = requestLine.value(1);
+                for (int i = 1; i < lines.size(); ++i) {
+                    const int colon = lines[i].indexOf(':');
+                    if (colon > 0)
+                        request.headers.append({lines[i].left(colon).trimmed(), lines[i].mid(colon + 1).trimmed()});
+                }
+                const int length = request.header("Content-Length").toInt();
+                if (m_buffer.size() < headerEnd + 4 + length)
+                    return;
+                request.body = m_buffer.mid(headerEnd + 4, length);
+                m_answered = true;
+                m_owner.record(request);
+                answer(m_owner.replyFor(request.target), request);
+            }
+
+            void answer(const LoopbackHttpServer::Reply &reply, const LoopbackHttpServer::Request &request)
+            {
+                if (!reply.answer)
+                    return;
+                int status = reply.status;
+                QByteArray body = reply.body;
+                QByteArray extra;
+                const QByteArray rangeHeader = request.header("Range");
+                if (status == 200 && !rangeHeader.isEmpty() && !rangeHeader.contains(',')) {
+                    const Range range = parseRange(rangeHeader, body.size());
+                    const QByteArray total = QByteArray::number(body.size());
+                    if (range.satisfiable) {
+                        status = 206;
+                        extra = "Content-Range: bytes " + QByteArray::number(range.start) + "-" +
+                                QByteArray::number(range.end) + "/" + total + "\r\n";
+                        body = body.mid(range.start, range.end - range.start + 1);
+                    } else {
+                        status = 416;
+                        extra = "Content-Range: bytes */" + total + "\r\n";
+                        body.clear();
+                    }
+                }
+                const QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + " " + reasonOf(status) +
+                                        "\r\nContent-Type: " + reply.contentType +
+                                        "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                                        "\r\nAccept-Ranges: bytes\r\n" + extra + "Connection: close\r\n\r\n";
+                if (reply.closeAfterBytes >= 0) {
+                    m_socket->write((head + body).left(reply.closeAfterBytes));
+                    m_socket->disconnectFromHost();
+                } else if (reply.chunkBytes > 0) {
+                    m_socket->write(head);
+                    m_pending = body;
+                    m_chunkBytes = reply.chunkBytes;
+                    m_timer.start(qMax(1, reply.chunkIntervalMs));
+                } else {
+                    m_socket->write(head + body);
+                    m_socket->disconnectFromHost();
+                }
+            }
+
+            void sendChunk()
+            {
+                m_socket->write(m_pending.left(m_chunkBytes));
+                m_pending.remove(0, m_chunkBytes);
+                if (m_pending.isEmpty()) {
+                    m_timer.stop();
+                    m_socket->disconnectFromHost();
+                }
+            }
+
+            LoopbackHttpServer &m_owner;
+            QTcpSocket *m_socket;
+            QByteArray m_buffer;
+            bool m_answered = false;
+            QByteArray m_pending;
+            int m_chunkBytes = 0;
+            QTimer m_timer;
+        };
+    }
+
+    class LoopbackHttpServer::Thread : public QThread
+    {
+    public:
+        explicit Thread(LoopbackHttpServer &owner) : m_owner(owner) {}
+
+        quint16 listen()
+        {
+            start();
+            m_ready.acquire();
+            return m_port;
+        }
+
+        void finish()
+        {
+            quit();
+            wait();
+        }
+
+    protected:
+        void run() override
+        {
+            QTcpServer server;
+            if (server.listen(QHostAddress::LocalHost, 0))
+                m_port = server.serverPort();
+            QObject::connect(&server, &QTcpServer::newConnection, [&] {
+                while (QTcpSocket *socket = server.nextPendingConnection())
+                    new Connection(m_owner, socket);
+            });
+            m_ready.release();
+            if (m_port != 0)
+                exec();
+            server.close();
+            for (QTcpSocket *socket : server.findChildren<QTcpSocket *>()) {
+                socket->disconnect();
+                socket->abort();
+                delete socket;
+            }
+        }
+
+    private:
+        LoopbackHttpServer &m_owner;
+        QSemaphore m_ready;
+        std::atomic<quint16> m_port {0};
+    };
+
+    LoopbackHttpServer::Reply LoopbackHttpServer::Reply::ok(const QByteArray &body, const QByteArray &contentType)
+    {
+        Reply reply;
+        reply.body = body;
+        reply.contentType = contentType;
+        return reply;
+    }
+
+    LoopbackHttpServer::Reply LoopbackHttpServer::Reply::withStatus(int status)
+    {
+        Reply reply;
+        reply.status = status;
+        reply.body = QByteArray::number(status) + " " + reasonOf(status) + "\n";
+        reply.contentType = "text/plain";
+        return reply;
+    }
+
+    LoopbackHttpServer::Reply LoopbackHttpServer::Reply::closeAfter(int bytes, const QByteArray &body)
+    {
+        Reply reply = ok(body);
+        reply.closeAfterBytes = bytes;
+        return reply;
+    }
+
+    LoopbackHttpServer::Reply LoopbackHttpServer::Reply::neverAnswer()
+    {
+        Reply reply;
+        reply.answer = false;
+        return reply;
+    }
+
+    LoopbackHttpServer::Reply LoopbackHttpServer::Reply::slow(const QByteArray &body, int chunkBytes,
+                                                               int chunkIntervalMs)
+    {
+        Reply reply = ok(body);
+        reply.chunkBytes = chunkBytes;
+        reply.chunkIntervalMs = chunkIntervalMs;
+        return reply;
+    }
+
+    QByteArray LoopbackHttpServer::Request::header(const QByteArray &name) const
+    {
+        for (const auto &header : headers) {
+            if (header.first.compare(name, Qt::CaseInsensitive) == 0)
+                return header.second;
+        }
+        return QByteArray();
+    }
+
+    LoopbackHttpServer::LoopbackHttpServer() = default;
+
+    LoopbackHttpServer::~LoopbackHttpServer()
+    {
+        stop();
+    }
+
+    quint16 LoopbackHttpServer::start()
+    {
+        if (m_thread)
+            return m_port;
+        ensureCoreApplication();
+        m_thread = std::make_unique<Thread>(*this);
+        m_port = m_thread->listen();
+        if (m_port == 0)
+            stop();
+        return m_port;
+    }
+
+    void LoopbackHttpServer::stop()
+    {
+        if (!m_thread)
+            return;
+        m_thread->finish();
+        m_thread.reset();
+    }
+
+    QString LoopbackHttpServer::url(const QString &path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path);
+    }
+
+    void LoopbackHttpServer::setReply(const QByteArray &path, const Reply &reply)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_replies.insert(path, reply);
+    }
+
+    void LoopbackHttpServer::setDefaultReply(const Reply &reply)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_defaultReply = reply;
+    }
+
+    LoopbackHttpServer::Reply LoopbackHttpServer::replyFor(const QByteArray &target) const
+    {
+        const QByteArray path = target.left(target.indexOf('?') < 0 ? target.size() : target.indexOf('?'));
+        QMutexLocker lock(&m_mutex);
+        return m_replies.value(path, m_defaultReply);
+    }
+
+    QList<LoopbackHttpServer::Request> LoopbackHttpServer::requests() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_requests;
+    }
+
+    bool LoopbackHttpServer::waitForRequests(int count, int timeoutMs) const
+    {
+        QDeadlineTimer deadline(timeoutMs);
+        QMutexLocker lock(&m_mutex);
+        while (m_requests.size() < count) {
+            if (!m_changed.wait(&m_mutex, deadline))
+                return m_requests.size() >= count;
+        }
+        return true;
+    }
+
+    int LoopbackHttpServer::closedConnections() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_closed;
+    }
+
+    void LoopbackHttpServer::record(const Request &request)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_requests.append(request);
+        m_changed.wakeAll();
+    }
+
+    void LoopbackHttpServer::noteClosed()
+    {
+        QMutexLocker lock(&m_mutex);
+        ++m_closed;
+        m_changed.wakeAll();
+    }
+}
