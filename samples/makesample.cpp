@@ -1,6 +1,7 @@
 // Writes the sample backup that `make run` scans.
 
 #include "backupbuilder.h"
+#include "iosschemas.h"
 #include "photolibrary.h"
 #include "samplemedia.h"
 #include "systemschemas.h"
@@ -45,6 +46,33 @@ namespace
                                       asset("IMG_0002.JPG", 690086400, 0, 160, true),
                                       asset("IMG_0003.JPG", 690172800, 0, 280, false),
                                       asset("IMG_0004.MOV", 690259200, 1, 90, true)});
+    }
+
+    // A short conversation, a group chat with a photo, and one recently deleted message.
+    void addMessages(BackupBuilder &backup)
+    {
+        const std::string rows =
+            "INSERT INTO handle (ROWID, id, country, service, uncanonicalized_id) VALUES"
+            " (1, '+15555550101', 'us', 'iMessage', '5555550101'), (2, 'anna@example.com', 'us', 'iMessage', NULL);"
+            "INSERT INTO chat (ROWID, guid, style, chat_identifier, service_name, room_name) VALUES"
+            " (1, 'iMessage;-;+15555550101', 45, '+15555550101', 'iMessage', NULL),"
+            " (2, 'iMessage;+;chat4711', 43, 'chat4711', 'iMessage', 'chat4711');"
+            "INSERT INTO chat_handle_join VALUES (1, 1), (2, 1), (2, 2);"
+            "INSERT INTO message (ROWID, guid, text, handle_id, service, date, is_from_me, cache_roomnames) VALUES"
+            " (1, 's1', 'Are we still on for lunch?', 1, 'iMessage', 700000000000000000, 0, NULL),"
+            " (2, 's2', 'Yes, 12:30 at the usual place', 1, 'iMessage', 700000060000000000, 1, NULL),"
+            " (3, 's3', 'Forget what I said', 1, 'iMessage', 700000120000000000, 1, NULL),"
+            " (4, 's4', 'Photos from the trip \xEF\xBF\xBC', 2, 'iMessage', 700000180000000000, 0, 'chat4711');"
+            "INSERT INTO attachment (ROWID, guid, created_date, filename, mime_type, transfer_name) VALUES"
+            " (1, 'p1', 700000180000000000, '~/Library/SMS/Attachments/4a/10/IMG_0420.JPG', 'image/jpeg',"
+            " 'IMG_0420.JPG');"
+            "INSERT INTO message_attachment_join VALUES (4, 1);"
+            "INSERT INTO chat_recoverable_message_join (chat_id, message_id, delete_date)"
+            " VALUES (1, 3, 700000130000000000);";
+        backup.addDatabase("HomeDomain", "Library/SMS/sms.db",
+                           std::string(testsupport::SmsSchema) + testsupport::SmsRecoverableSchema + rows);
+        backup.addFile("MediaDomain", "Library/SMS/Attachments/4a/10/IMG_0420.JPG",
+                       std::string("\xFF\xD8\xFF\xE0", 4) + "sample photo");
     }
 
     // Two contacts (one with a 1x1 picture) and one left only in the search index.
@@ -168,6 +196,7 @@ int main(int argc, char **argv)
         BackupBuilder backup(argv[1]);
         backup.setDeviceName("Sample iPhone");
         addAppFiles(backup);
+        addMessages(backup);
         addContacts(backup);
         addCalls(backup);
         addCalendar(backup);

@@ -25,6 +25,36 @@ struct STFiles
     int64_t date = 0;       // seconds since 1970, 0 when unknown
 };
 
+// DBAPP_SMS, sub-types 0 (text message) and 1 (message with an attachment).
+struct STSMS
+{
+    bool isDeleted = false; // listed among the recoverable (deleted) messages
+    bool isGroup = false;
+    int32_t groupId = 0; // row id of the chat, 0 when there is none
+    int32_t isFromMe = 0;
+    int32_t isForward = 0;
+    int32_t error = 0;
+    int64_t date = 0; // message date, or the attachment's creation date
+    std::wstring id;  // handle of the other party
+    std::wstring uncanonicalizedId;
+    std::wstring service;
+    std::wstring subject;
+    std::wstring text;
+    std::wstring country;
+    std::wstring attachmentFile; // local copy; empty when none or not found
+};
+
+// DBAPP_SMS, sub-type 2: one member of a group chat.
+constexpr int SMS_MEMBER_SUBTYPE = 2;
+struct STSMSmember
+{
+    int32_t chatId = 0;
+    std::wstring id;
+    std::wstring uncanonicalizedId;
+    std::wstring country;
+    std::wstring service;
+};
+
 // DBAPP_ADDRESSBOOK, sub-type 0: one person.
 struct STAddressBook
 {

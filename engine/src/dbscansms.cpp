@@ -1,6 +1,117 @@
 #include "dbscansms.h"
 
-void CDBScanSMS::ProcessRow(sqlite3_stmt *, void *, DBExecutorCallback, int32_t)
+#include "dbmediamanager.h"
+#include "dbrecords.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace
 {
-    // No records yet for this category.
+    constexpr wchar_t ObjectReplacement = L'\uFFFC';
+    constexpr int TextQuery = 0;
+    constexpr int AttachmentQuery = 1;
+    constexpr int MemberQuery = SMS_MEMBER_SUBTYPE;
+
+    bool startsWith(const std::wstring &text, std::wstring_view prefix)
+    {
+        return std::wstring_view(text).substr(0, prefix.size()) == prefix;
+    }
+}
+
+void CDBScanSMS::ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex)
+{
+    switch (queryIndex) {
+    case TextQuery: ProcessMessage(row, user, callback, queryIndex); break;
+    case AttachmentQuery: ProcessAttachmentMessage(row, user, callback, queryIndex); break;
+    case MemberQuery: ProcessChatMember(row, user, callback, queryIndex); break;
+    default: break;
+    }
+}
+
+void CDBScanSMS::ProcessMessage(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex)
+{
+    // U+FFFC stands where an attachment sat in the text; a text of nothing
+    // else is an attachment-only message, which query 1 delivers.
+    std::wstring text = TextColumn(row, 5);
+    text.erase(std::remove(text.begin(), text.end(), ObjectReplacement), text.end());
+    if (text.empty())
+        return;
+
+    STSMS record;
+    ReadMessageColumns(row, 9, record);
+    record.text = std::move(text);
+    Deliver(callback, DBAPP_SMS, queryIndex, &record, user);
+}
+
+void CDBScanSMS::ProcessAttachmentMessage(sqlite3_stmt *row, void *user, DBExecutorCallback callback,
+                                          int32_t queryIndex)
+{
+    const std::wstring storedPath = TextColumn(row, 9);
+    if (storedPath.empty())
+        return;
+
+    STSMS record;
+    ReadMessageColumns(row, 10, record);
+    record.text = TextColumn(row, 5);
+    record.attachmentFile = CopyAttachment(storedPath);
+    // Delivered also when the backup does not hold the file.
+    Deliver(callback, DBAPP_SMS, queryIndex, &record, user);
+}
+
+void CDBScanSMS::ProcessChatMember(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex)
+{
+    STSMSmember record;
+    record.chatId = IntColumn(row, 0);
+    record.id = TextColumn(row, 1);
+    record.uncanonicalizedId = TextColumn(row, 2);
+    record.country = TextColumn(row, 3);
+    record.service = TextColumn(row, 4);
+    Deliver(callback, DBAPP_SMS, queryIndex, &record, user);
+}
+
+// The columns both message queries share: 0 to 8 (but the text, 5), and the
+// four flags from flagsColumn on (the attachment query has its file name
+// before them).
+void CDBScanSMS::ReadMessageColumns(sqlite3_stmt *row, int flagsColumn, STSMS &record)
+{
+    record.groupId = IntColumn(row, 0);
+    record.isGroup = IntColumn(row, 1) != 0;
+    record.id = TextColumn(row, 2);
+    record.uncanonicalizedId = TextColumn(row, 3);
+    record.subject = TextColumn(row, 4);
+    record.service = TextColumn(row, 6);
+    record.date = Int64Column(row, 7);
+    record.country = TextColumn(row, 8);
+    record.isFromMe = IntColumn(row, flagsColumn);
+    record.isForward = IntColumn(row, flagsColumn + 1);
+    record.error = IntColumn(row, flagsColumn + 2);
+    record.isDeleted = IntColumn(row, flagsColumn + 3) != 0;
+}
+
+std::wstring CDBScanSMS::AttachmentRelativePath(const std::wstring &storedPath)
+{
+    for (std::wstring_view home : {L"~/", L"/var/mobile/"}) {
+        if (startsWith(storedPath, home))
+            return storedPath.substr(home.size());
+    }
+    return storedPath;
+}
+
+// Copies the attachment into the output folder: first by its exact relative
+// path, then by its bare file name, which finds a file that the backup keeps
+// under another folder. Returns the copy's path, or "".
+std::wstring CDBScanSMS::CopyAttachment(const std::wstring &storedPath)
+{
+    const DBMediaManager &media = DBMediaManager::Instance();
+    const std::wstring relativePath = AttachmentRelativePath(storedPath);
+    std::wstring copy = media.ExportByPath(relativePath);
+    if (!copy.empty())
+        return copy;
+    const size_t slash = relativePath.rfind(L'/');
+    if (slash == std::wstring::npos)
+        return {};
+    const std::wstring name = relativePath.substr(slash + 1);
+    // An empty name would match any file at all.
+    return name.empty() ? std::wstring() : media.ExportLike(name, std::wstring());
 }

@@ -26,6 +26,37 @@ namespace
             .str();
     }
 
+    std::string smsJson(const STSMS &r)
+    {
+        return JsonLine()
+            .add("isDeleted", r.isDeleted)
+            .add("isGroup", r.isGroup)
+            .add("groupId", r.groupId)
+            .add("isFromMe", r.isFromMe)
+            .add("isForward", r.isForward)
+            .add("error", r.error)
+            .add("date", r.date)
+            .add("id", r.id)
+            .add("uncanonicalizedId", r.uncanonicalizedId)
+            .add("service", r.service)
+            .add("subject", r.subject)
+            .add("text", r.text)
+            .add("country", r.country)
+            .add("attachmentFile", r.attachmentFile)
+            .str();
+    }
+
+    std::string smsMemberJson(const STSMSmember &r)
+    {
+        return JsonLine()
+            .add("chatId", r.chatId)
+            .add("id", r.id)
+            .add("uncanonicalizedId", r.uncanonicalizedId)
+            .add("country", r.country)
+            .add("service", r.service)
+            .str();
+    }
+
     std::string personJson(const STAddressBook &r)
     {
         return JsonLine()
@@ -213,6 +244,10 @@ std::string RecordToJson(int kind, int value, const void *record)
     case DBAPP_3RD_AUDIO:
     case DBAPP_3RD_DOCUMENT:
         return filesJson(*static_cast<const STFiles *>(record));
+    case DBAPP_SMS:
+        if (value == SMS_MEMBER_SUBTYPE)
+            return smsMemberJson(*static_cast<const STSMSmember *>(record));
+        return smsJson(*static_cast<const STSMS *>(record));
     case DBAPP_ADDRESSBOOK:
         return contactJson(value, record);
     case DBAPP_CALL_HISTORY:
