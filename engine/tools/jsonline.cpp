@@ -1,36 +1,9 @@
 #include "jsonline.h"
 
+#include "utf8codec.h"
+
 #include <cmath>
 #include <cstdio>
-
-namespace
-{
-    std::string utf8Of(const std::wstring &text)
-    {
-        std::string out;
-        for (wchar_t w : text) {
-            char32_t c = char32_t(w);
-            if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-                c = 0xFFFD;
-            if (c < 0x80) {
-                out += char(c);
-            } else if (c < 0x800) {
-                out += char(0xC0 | (c >> 6));
-                out += char(0x80 | (c & 0x3F));
-            } else if (c < 0x10000) {
-                out += char(0xE0 | (c >> 12));
-                out += char(0x80 | ((c >> 6) & 0x3F));
-                out += char(0x80 | (c & 0x3F));
-            } else {
-                out += char(0xF0 | (c >> 18));
-                out += char(0x80 | ((c >> 12) & 0x3F));
-                out += char(0x80 | ((c >> 6) & 0x3F));
-                out += char(0x80 | (c & 0x3F));
-            }
-        }
-        return out;
-    }
-}
 
 void JsonLine::key(const char *name)
 {
@@ -93,7 +66,7 @@ JsonLine &JsonLine::add(const char *name, bool value)
 JsonLine &JsonLine::add(const char *name, const std::wstring &value)
 {
     key(name);
-    appendString(m_body, utf8Of(value));
+    appendString(m_body, utf8codec::encode(value));
     return *this;
 }
 

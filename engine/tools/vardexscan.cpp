@@ -6,8 +6,8 @@
 #include "idbexecutor.h"
 #include "jsonline.h"
 #include "recordjson.h"
+#include "utf8codec.h"
 
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,26 +33,6 @@ namespace
     {
         std::map<int, long long> records;
     };
-
-    std::wstring widen(const std::string &text)
-    {
-        std::wstring out(text.size() + 1, L'\0');
-        const size_t size = std::mbstowcs(out.data(), text.c_str(), out.size());
-        if (size == size_t(-1))
-            return std::wstring(text.begin(), text.end());
-        out.resize(size);
-        return out;
-    }
-
-    std::string narrow(const std::wstring &text)
-    {
-        std::string out(text.size() * 4 + 1, '\0');
-        const size_t size = std::wcstombs(out.data(), text.c_str(), out.size());
-        if (size == size_t(-1))
-            return {};
-        out.resize(size);
-        return out;
-    }
 
     void writeLine(const std::string &line)
     {
@@ -118,7 +98,6 @@ namespace
 
 int main(int argc, char **argv)
 {
-    std::setlocale(LC_ALL, "C.UTF-8");
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
 
@@ -135,13 +114,13 @@ int main(int argc, char **argv)
 
     if (options.owner) {
         // A plain line: the owner, or nothing when there is none.
-        writeLine(narrow(executor->GetWhatsAppOwner(widen(options.backup))));
+        writeLine(utf8codec::encode(executor->GetWhatsAppOwner(utf8codec::decode(options.backup))));
         return 0;
     }
 
     DBExecutorParam param;
-    param.backupPath = widen(options.backup);
-    param.outputDir = widen(options.out);
+    param.backupPath = utf8codec::decode(options.backup);
+    param.outputDir = utf8codec::decode(options.out);
     param.mode = options.mode;
     param.categoryMask = int32_t(options.mask);
     executor->SetParam(param);
@@ -153,7 +132,7 @@ int main(int argc, char **argv)
         executor->SetCallback(printEvent, nullptr);
 
     if (!options.udid.empty()) {
-        const int connected = executor->ConnectDevice(widen(options.udid));
+        const int connected = executor->ConnectDevice(utf8codec::decode(options.udid));
         if (connected != 0) {
             std::fprintf(stderr, "vardex-scan: could not connect to the device (%d)\n", connected);
             return 1;

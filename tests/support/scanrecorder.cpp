@@ -2,6 +2,7 @@
 
 #include "backupbuilder.h"
 #include "recordjson.h"
+#include "utf8codec.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,41 +35,12 @@ namespace testsupport
 
     std::wstring widen(const std::string &utf8)
     {
-        std::wstring out;
-        for (size_t i = 0; i < utf8.size();) {
-            const auto lead = static_cast<unsigned char>(utf8[i]);
-            const int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-            char32_t c = extra == 0 ? lead : extra == 1 ? (lead & 0x1F) : extra == 2 ? (lead & 0x0F) : (lead & 0x07);
-            for (int k = 1; k <= extra && i + size_t(k) < utf8.size(); ++k)
-                c = (c << 6) | (static_cast<unsigned char>(utf8[i + size_t(k)]) & 0x3F);
-            out += wchar_t(c);
-            i += size_t(extra) + 1;
-        }
-        return out;
+        return utf8codec::decode(utf8);
     }
 
     std::string narrow(const std::wstring &wide)
     {
-        std::string out;
-        for (wchar_t w : wide) {
-            const auto c = char32_t(w);
-            if (c < 0x80) {
-                out += char(c);
-            } else if (c < 0x800) {
-                out += char(0xC0 | (c >> 6));
-                out += char(0x80 | (c & 0x3F));
-            } else if (c < 0x10000) {
-                out += char(0xE0 | (c >> 12));
-                out += char(0x80 | ((c >> 6) & 0x3F));
-                out += char(0x80 | (c & 0x3F));
-            } else {
-                out += char(0xF0 | (c >> 18));
-                out += char(0x80 | ((c >> 12) & 0x3F));
-                out += char(0x80 | ((c >> 6) & 0x3F));
-                out += char(0x80 | (c & 0x3F));
-            }
-        }
-        return out;
+        return utf8codec::encode(wide);
     }
 
     std::vector<std::string> scanEvents(const ScanRequest &request,
