@@ -36,6 +36,18 @@ private:
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
+    static bool removeWith(bool viaProgram, const QString &path)
+    {
+        return viaProgram ? runRubbish({path}) == 0 : FolderDeleter::remove(path);
+    }
+
+    static void addDeletionRows()
+    {
+        QTest::addColumn<bool>("viaProgram");
+        QTest::newRow("in process") << false;
+        QTest::newRow("deletion program") << true;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -88,6 +100,25 @@ private slots:
         QVERIFY(FolderDeleter::remove(link));
         QVERIFY(!QFileInfo(link).isSymLink());
         QVERIFY(QFileInfo::exists(target + "/a/.hidden/b/deep.bin"));
+    }
+
+    void linksInsideTheTreeAreNotFollowed_data()
+    {
+        addDeletionRows();
+    }
+
+    void linksInsideTheTreeAreNotFollowed()
+    {
+        QFETCH(bool, viaProgram);
+        const QString outside = makeTree(QString("outside-%1").arg(viaProgram));
+        const QString tree = makeTree(QString("linked-%1").arg(viaProgram));
+        QVERIFY(QFile::link(outside, tree + "/a/folder-link"));
+        QVERIFY(QFile::link(outside + "/top.txt", tree + "/a/.hidden/file-link"));
+        QVERIFY(QFile::link(m_dir.path() + "/missing", tree + "/dangling"));
+        QVERIFY(removeWith(viaProgram, tree));
+        QVERIFY(!QFileInfo::exists(tree));
+        QVERIFY(QFileInfo::exists(outside + "/top.txt"));
+        QVERIFY(QFileInfo::exists(outside + "/a/.hidden/b/deep.bin"));
     }
 
     void programRemovesFoldersAndRefusesRoot()
