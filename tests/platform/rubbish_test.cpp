@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 class RubbishTest : public QObject
 {
     Q_OBJECT
@@ -39,6 +41,18 @@ private:
     static bool removeWith(bool viaProgram, const QString &path)
     {
         return viaProgram ? runRubbish({path}) == 0 : FolderDeleter::remove(path);
+    }
+
+    // A folder that even root cannot empty: read-only, and immutable when the
+    // file system allows it.
+    static bool lockFolder(const QString &folder, bool locked)
+    {
+        const auto mode = locked ? QFile::ReadOwner | QFile::ExeOwner
+                                 : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QFile::setPermissions(folder, mode);
+        if (geteuid() != 0)
+            return true;
+        return QProcess::execute("chattr", {locked ? "+i" : "-i", folder}) == 0;
     }
 
     static void addDeletionRows()
@@ -119,6 +133,35 @@ private slots:
         QVERIFY(!QFileInfo::exists(tree));
         QVERIFY(QFileInfo::exists(outside + "/top.txt"));
         QVERIFY(QFileInfo::exists(outside + "/a/.hidden/b/deep.bin"));
+    }
+
+    // When a link cannot be removed, its target is left exactly as it was:
+    // no permission of a file outside the tree is changed to force it.
+    void unremovableLinkLeavesItsTargetAlone_data()
+    {
+        addDeletionRows();
+    }
+
+    void unremovableLinkLeavesItsTargetAlone()
+    {
+        QFETCH(bool, viaProgram);
+        const QString outside = makeTree(QString("kept-%1").arg(viaProgram));
+        const QString target = outside + "/top.txt";
+        const auto readOnly = QFile::ReadOwner | QFile::ReadUser;
+        QVERIFY(QFile::setPermissions(target, readOnly));
+        const QString tree = makeTree(QString("locked-%1").arg(viaProgram));
+        const QString locked = tree + "/locked";
+        QVERIFY(QDir().mkpath(locked));
+        QVERIFY(QFile::link(target, locked + "/file-link"));
+        if (!lockFolder(locked, true)) {
+            lockFolder(locked, false);
+            QSKIP("cannot make a folder unremovable here");
+        }
+        const bool removed = removeWith(viaProgram, tree);
+        lockFolder(locked, false);
+        QVERIFY(!removed);
+        QCOMPARE(QFile::permissions(target) & QFile::WriteOwner, QFile::Permissions());
+        QVERIFY(FolderDeleter::remove(tree));
     }
 
     void programRemovesFoldersAndRefusesRoot()
