@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 class RubbishTest : public QObject
 {
     Q_OBJECT
@@ -34,6 +36,30 @@ private:
         if (errors)
             *errors = QString::fromLocal8Bit(process.readAllStandardError());
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    static bool removeWith(bool viaProgram, const QString &path)
+    {
+        return viaProgram ? runRubbish({path}) == 0 : FolderDeleter::remove(path);
+    }
+
+    // A folder that even root cannot empty: read-only, and immutable when the
+    // file system allows it.
+    static bool lockFolder(const QString &folder, bool locked)
+    {
+        const auto mode = locked ? QFile::ReadOwner | QFile::ExeOwner
+                                 : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QFile::setPermissions(folder, mode);
+        if (geteuid() != 0)
+            return true;
+        return QProcess::execute("chattr", {locked ? "+i" : "-i", folder}) == 0;
+    }
+
+    static void addDeletionRows()
+    {
+        QTest::addColumn<bool>("viaProgram");
+        QTest::newRow("in process") << false;
+        QTest::newRow("deletion program") << true;
     }
 
 private slots:
@@ -88,6 +114,54 @@ private slots:
         QVERIFY(FolderDeleter::remove(link));
         QVERIFY(!QFileInfo(link).isSymLink());
         QVERIFY(QFileInfo::exists(target + "/a/.hidden/b/deep.bin"));
+    }
+
+    void linksInsideTheTreeAreNotFollowed_data()
+    {
+        addDeletionRows();
+    }
+
+    void linksInsideTheTreeAreNotFollowed()
+    {
+        QFETCH(bool, viaProgram);
+        const QString outside = makeTree(QString("outside-%1").arg(viaProgram));
+        const QString tree = makeTree(QString("linked-%1").arg(viaProgram));
+        QVERIFY(QFile::link(outside, tree + "/a/folder-link"));
+        QVERIFY(QFile::link(outside + "/top.txt", tree + "/a/.hidden/file-link"));
+        QVERIFY(QFile::link(m_dir.path() + "/missing", tree + "/dangling"));
+        QVERIFY(removeWith(viaProgram, tree));
+        QVERIFY(!QFileInfo::exists(tree));
+        QVERIFY(QFileInfo::exists(outside + "/top.txt"));
+        QVERIFY(QFileInfo::exists(outside + "/a/.hidden/b/deep.bin"));
+    }
+
+    // When a link cannot be removed, its target is left exactly as it was:
+    // no permission of a file outside the tree is changed to force it.
+    void unremovableLinkLeavesItsTargetAlone_data()
+    {
+        addDeletionRows();
+    }
+
+    void unremovableLinkLeavesItsTargetAlone()
+    {
+        QFETCH(bool, viaProgram);
+        const QString outside = makeTree(QString("kept-%1").arg(viaProgram));
+        const QString target = outside + "/top.txt";
+        const auto readOnly = QFile::ReadOwner | QFile::ReadUser;
+        QVERIFY(QFile::setPermissions(target, readOnly));
+        const QString tree = makeTree(QString("locked-%1").arg(viaProgram));
+        const QString locked = tree + "/locked";
+        QVERIFY(QDir().mkpath(locked));
+        QVERIFY(QFile::link(target, locked + "/file-link"));
+        if (!lockFolder(locked, true)) {
+            lockFolder(locked, false);
+            QSKIP("cannot make a folder unremovable here");
+        }
+        const bool removed = removeWith(viaProgram, tree);
+        lockFolder(locked, false);
+        QVERIFY(!removed);
+        QCOMPARE(QFile::permissions(target) & QFile::WriteOwner, QFile::Permissions());
+        QVERIFY(FolderDeleter::remove(tree));
     }
 
     void programRemovesFoldersAndRefusesRoot()

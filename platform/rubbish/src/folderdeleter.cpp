@@ -1,6 +1,7 @@
 #include "folderdeleter.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -34,6 +35,22 @@ namespace
     {
         const QStorageInfo volume(path);
         return path == "/" || (volume.isValid() && QDir::cleanPath(volume.rootPath()) == path);
+    }
+
+    // Like QDir::removeRecursively, but a link that cannot be removed is left
+    // as it is: Qt would then make the link's target writable, outside the
+    // tree. Goes on after a failure so that as much as possible is removed.
+    bool removeTree(const QString &folder)
+    {
+        bool removed = true;
+        QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        while (entries.hasNext()) {
+            const QString path = entries.next();
+            const QFileInfo info = entries.fileInfo();
+            const bool ok = info.isDir() && !info.isSymLink() ? removeTree(path) : QFile::remove(path);
+            removed = removed && ok;
+        }
+        return QDir().rmdir(folder) && removed;
     }
 
     QString protectedReason(const QString &path)
@@ -78,7 +95,7 @@ bool FolderDeleter::remove(const QString &path, QString *error)
     if (info.isSymLink() || (info.exists() && !info.isDir()))
         removed = QFile::remove(info.filePath());
     else if (info.exists())
-        removed = QDir(info.filePath()).removeRecursively();
+        removed = removeTree(info.filePath());
     if (!removed && error)
         *error = QStringLiteral("could not remove everything below %1").arg(info.filePath());
     return removed;
