@@ -5,8 +5,13 @@
 
 #include <sqlite3.h>
 
+#include <stdlib.h>
+
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
+#include <map>
+#include <mutex>
 #include <new>
 
 namespace
@@ -24,6 +29,102 @@ namespace
         std::fclose(file);
         return full && header[18] == 2 && header[19] == 2;
     }
+
+    int openDatabase(const std::string &uri, int flags, sqlite3 **handle)
+    {
+        const int result = sqlite3_open_v2(uri.c_str(), handle, flags, nullptr);
+        if (result != SQLITE_OK) {
+            sqlite3_close_v2(*handle); // SQLite hands out a handle even when the open fails
+            *handle = nullptr;
+        }
+        return result;
+    }
+
+    // A WAL database with its "-wal" beside it cannot be read in place: SQLite
+    // would create a "-shm" in the user's folder. It is read from a private
+    // copy with the log merged in, made once per process (and again when the
+    // files change) and removed at exit.
+    class MergedCopies
+    {
+    public:
+        static MergedCopies &instance()
+        {
+            static MergedCopies copies;
+            return copies;
+        }
+
+        ~MergedCopies()
+        {
+            std::error_code ec;
+            if (!m_folder.empty())
+                std::filesystem::remove_all(m_folder, ec);
+        }
+
+        // The merged copy of path, or "" when it cannot be made.
+        std::string copyOf(const std::string &path)
+        {
+            const std::string database = stampOf(path);
+            const std::string log = stampOf(path + "-wal");
+            if (database.empty() || log.empty())
+                return {};
+            const std::string key = path + '\n' + database + '\n' + log;
+            std::lock_guard<std::mutex> lock(m_mutex);
+            auto known = m_copies.find(key);
+            if (known != m_copies.end())
+                return known->second;
+            const std::string copy = merge(path);
+            if (!copy.empty())
+                m_copies[key] = copy;
+            return copy;
+        }
+
+    private:
+        // Size and modification time: a changed file is merged again.
+        static std::string stampOf(const std::string &file)
+        {
+            std::error_code ec;
+            const auto size = std::filesystem::file_size(file, ec);
+            if (ec)
+                return {};
+            const auto time = std::filesystem::last_write_time(file, ec);
+            return ec ? std::string() : std::to_string(size) + ':' + std::to_string(time.time_since_epoch().count());
+        }
+
+        std::string merge(const std::string &path)
+        {
+            namespace fs = std::filesystem;
+            std::error_code ec;
+            if (m_folder.empty()) {
+                std::string pattern = (fs::temp_directory_path(ec) / "vardex-XXXXXX").string();
+                if (ec || !mkdtemp(pattern.data()))
+                    return {};
+                m_folder = pattern;
+            }
+            const std::string copy = m_folder + "/" + std::to_string(m_copies.size()) + ".db";
+            fs::remove(copy + "-wal", ec);
+            fs::remove(copy + "-shm", ec);
+            bool merged = fs::copy_file(path, copy, fs::copy_options::overwrite_existing, ec) &&
+                          fs::copy_file(path + "-wal", copy + "-wal", fs::copy_options::overwrite_existing, ec);
+            if (merged) {
+                // Our own copy: open it writable so that leaving WAL mode folds the log in.
+                sqlite3 *db = nullptr;
+                merged = openDatabase(copy, SQLITE_OPEN_READWRITE, &db) == SQLITE_OK &&
+                         sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr) == SQLITE_OK;
+                sqlite3_close_v2(db);
+                merged = merged && !fs::exists(copy + "-wal", ec);
+            }
+            if (merged)
+                return copy;
+            fs::remove(copy, ec);
+            fs::remove(copy + "-wal", ec);
+            fs::remove(copy + "-shm", ec);
+            return {};
+        }
+
+        std::mutex m_mutex;
+        std::string m_folder;
+        std::map<std::string, std::string> m_copies;
+    };
 
     std::string uriEscaped(const std::string &path)
     {
@@ -48,20 +149,15 @@ int OpenBackupDatabase(const std::wstring &path, sqlite3 **db)
     const std::string utf8 = WideToUtf8(path);
     // A connection never leaves the thread that opened it: no per-call mutex.
     const int flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX;
-    sqlite3 *handle = nullptr;
-    int result;
-    if (isWalDatabase(utf8) && !PathExists(path + L"-wal")) {
-        const std::string uri = "file:" + uriEscaped(utf8) + "?mode=ro&immutable=1";
-        result = sqlite3_open_v2(uri.c_str(), &handle, flags | SQLITE_OPEN_URI, nullptr);
-    } else {
-        result = sqlite3_open_v2(utf8.c_str(), &handle, flags, nullptr);
+    if (!isWalDatabase(utf8))
+        return openDatabase(utf8, flags, db);
+    if (PathExists(path + L"-wal")) {
+        const std::string copy = MergedCopies::instance().copyOf(utf8);
+        if (!copy.empty())
+            return openDatabase(copy, flags, db);
+        // Without a copy the log cannot be read safely: read what the file itself holds.
     }
-    if (result != SQLITE_OK) {
-        sqlite3_close_v2(handle); // SQLite hands out a handle even when the open fails
-        return result;
-    }
-    *db = handle;
-    return SQLITE_OK;
+    return openDatabase("file:" + uriEscaped(utf8) + "?mode=ro&immutable=1", flags | SQLITE_OPEN_URI, db);
 }
 
 CMySqliteConnector::CMySqliteConnector(const std::wstring &dbPath, int)

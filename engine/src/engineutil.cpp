@@ -233,6 +233,10 @@ FILE *OpenFileW(const std::wstring &path, const std::wstring &mode)
 
 std::string ReadWholeFile(const std::wstring &path, long long limit)
 {
+    // A folder (or a device) also opens, with no size that could be allocated.
+    std::error_code ec;
+    if (path.empty() || !std::filesystem::is_regular_file(std::filesystem::path(WideToUtf8(path)), ec))
+        return {};
     FILE *file = OpenFileW(path, L"rb");
     if (!file)
         return {};

@@ -47,7 +47,7 @@ void SplitPath(const std::wstring &path, std::wstring &folder, std::wstring &fil
 bool MakeFolders(const std::wstring &folder);
 FILE *OpenFileW(const std::wstring &path, const std::wstring &mode);
 // The whole file, or its first limit bytes when 0 < limit < size; "" for an
-// empty, unreadable or short-read file.
+// empty, unreadable or short-read file, and for anything but a regular file.
 std::string ReadWholeFile(const std::wstring &path, long long limit = 0);
 // True only when every byte was written and the file closed cleanly; a
 // failed write leaves no partial file behind.

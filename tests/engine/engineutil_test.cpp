@@ -125,6 +125,8 @@ TEST(EngineUtil, WholeFilesAndFolders)
     EXPECT_EQ(ReadWholeFile(file, 3), bytes.substr(0, 3));
     EXPECT_EQ(ReadWholeFile(file, 100), bytes);
     EXPECT_EQ(ReadWholeFile(folder + L"/missing"), "");
+    // A folder opens as a stream whose end lies at the largest offset: never a size to allocate.
+    EXPECT_EQ(ReadWholeFile(folder), "");
 
     ASSERT_TRUE(WriteWholeFile(file, nullptr, 0));
     EXPECT_EQ(ReadWholeFile(file), "");

@@ -142,7 +142,7 @@ TEST(Executor, WaitsForAnExclusivelyLockedManifest)
 
 TEST(Executor, ScanLeavesTheBackupFolderUntouched)
 {
-    for (JournalMode mode : {JournalMode::Rollback, JournalMode::Wal}) {
+    for (JournalMode mode : {JournalMode::Rollback, JournalMode::Wal, JournalMode::WalWithLog}) {
         const std::string backup = fiveRowBackup("untouched", mode);
         const auto before = snapshot(backup);
         EXPECT_EQ(recordLines(scan(backup, DBAPP_MANIFEST), DBAPP_MANIFEST).size(), 5u);

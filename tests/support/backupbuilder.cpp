@@ -141,7 +141,7 @@ namespace testsupport
     {
         const std::string path = m_folder + "/Manifest.db";
         fs::remove(path);
-        execSql(path, std::string(mode == JournalMode::Wal ? "PRAGMA journal_mode=WAL;" : "") +
+        execSql(path, std::string(mode != JournalMode::Rollback ? "PRAGMA journal_mode=WAL;" : "") +
                           "CREATE TABLE Files (fileID TEXT PRIMARY KEY, domain TEXT, relativePath TEXT, "
                           "flags INTEGER, file BLOB);"
                           "CREATE INDEX FilesDomainIdx ON Files(domain);"
@@ -150,6 +150,10 @@ namespace testsupport
                           "CREATE TABLE Properties (key TEXT PRIMARY KEY, value BLOB);");
         sqlite3 *db = nullptr;
         sqlite3_open(path.c_str(), &db);
+        if (mode == JournalMode::WalWithLog) {
+            sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+            sqlite3_exec(db, "PRAGMA wal_autocheckpoint=0", nullptr, nullptr, nullptr);
+        }
         sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
         sqlite3_stmt *insert = nullptr;
         sqlite3_prepare_v2(db, "INSERT OR REPLACE INTO Files VALUES (?, ?, ?, ?, NULL)", -1, &insert, nullptr);
@@ -167,7 +171,8 @@ namespace testsupport
         sqlite3_finalize(insert);
         const int committed = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
         sqlite3_close(db);
-        if (committed != SQLITE_OK)
+        fs::remove(path + "-shm");
+        if (committed != SQLITE_OK || (mode == JournalMode::WalWithLog && !fs::exists(path + "-wal")))
             throw std::runtime_error("cannot write " + path);
     }
 

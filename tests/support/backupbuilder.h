@@ -25,7 +25,8 @@ namespace testsupport
     enum class JournalMode
     {
         Rollback,
-        Wal // the header says WAL; the "-wal" is checkpointed and removed on close
+        Wal,       // the header says WAL; the "-wal" is checkpointed and removed on close
+        WalWithLog // the rows stay in a "-wal" beside Manifest.db, as in a folder copied while it was open
     };
 
     class BackupBuilder

@@ -1,4 +1,5 @@
 #include "spdlogcore.h"
+#include "utf8codec.h"
 
 #include <dlfcn.h>
 #include <unistd.h>
@@ -76,33 +77,9 @@ namespace
         return folder;
     }
 
-    void appendUtf8(std::string &out, char32_t c)
-    {
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            c = 0xFFFD;
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xF0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3F));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-
     std::string toUtf8(const wchar_t *text)
     {
-        std::string out;
-        for (; text && *text; ++text)
-            appendUtf8(out, char32_t(*text));
-        return out;
+        return text ? utf8codec::encode(text) : std::string();
     }
 
     void openLog(const void *module, const std::string &fileName)
