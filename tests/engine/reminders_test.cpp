@@ -153,6 +153,30 @@ TEST(Reminders, AttachmentsAreFoundBySumOrByNameAndNeverByNothing)
                       attachmentLine(1, 0, 0, widen(unknownShape) + L"-9", L"", L"", L"att-v")}));
 }
 
+// An older store finds its attachment by file name: only a file of exactly
+// that name, never another one whose name merely ends in it.
+TEST(Reminders, AttachmentNameFindsOnlyAFileOfThatWholeName)
+{
+    BackupBuilder backup(freshFolder("reminder-names"));
+    backup.addFile("HomeDomain", std::string(StoreFolder) + "Files/myphoto.jpg", "someone else's");
+    const std::string plan = backup.addFile("HomeDomain", std::string(StoreFolder) + "Files/plan.pdf", "pdf");
+    const std::string store = addStore(
+        backup, "Data-N",
+        "CREATE TABLE ZREMCDOBJECT (Z_PK INTEGER PRIMARY KEY, ZREMINDER INTEGER, ZREMINDER1 INTEGER, "
+        "ZREMINDER2 INTEGER, ZCKIDENTIFIER VARCHAR, ZFILENAME VARCHAR, ZFILESIZE INTEGER, ZHEIGHT INTEGER, "
+        "ZWIDTH INTEGER);"
+        "INSERT INTO ZREMCDOBJECT VALUES (1, 5, NULL, NULL, 'att-p', 'photo.jpg', 3, 0, 0);"
+        "INSERT INTO ZREMCDOBJECT VALUES (2, 5, NULL, NULL, 'att-q', 'plan.pdf', 3, 0, 0);");
+    backup.write();
+
+    const auto records = recordLines(scanEvents({backup.folder(), freshFolder("out"), DBAPP_REMINDERS}),
+                                     DBAPP_REMINDERS);
+    const std::wstring id = widen(store) + L"-5";
+    EXPECT_EQ(sorted(records), sorted({attachmentLine(3, 0, 0, id, L"", L"photo.jpg", L"att-p"),
+                                       attachmentLine(3, 0, 0, id, widen(backup.pathOf(plan)), L"plan.pdf",
+                                                      L"att-q")}));
+}
+
 TEST(Reminders, StoresThatCannotBeReadGiveNothing)
 {
     BackupBuilder backup(freshFolder("reminder-bad-stores"));
