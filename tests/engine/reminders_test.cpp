@@ -57,6 +57,12 @@ namespace
         return lines;
     }
 
+    // A store of an unknown shape that has attachments without sums.
+    const char *const AttachmentsOnlyStore =
+        "CREATE TABLE ZREMCDOBJECT (Z_PK INTEGER PRIMARY KEY, ZREMINDER INTEGER, ZREMINDER1 INTEGER, "
+        "ZREMINDER2 INTEGER, ZCKIDENTIFIER VARCHAR, ZFILENAME VARCHAR, ZFILESIZE INTEGER, ZHEIGHT INTEGER, "
+        "ZWIDTH INTEGER);";
+
     std::string addStore(BackupBuilder &backup, const std::string &name, const std::string &sql)
     {
         return backup.addDatabase("HomeDomain", StoreFolder + name + ".sqlite", sql);
@@ -133,9 +139,7 @@ TEST(Reminders, AttachmentsAreFoundBySumOrByNameAndNeverByNothing)
     // No reminders table of any known shape: its attachments still count.
     const std::string unknownShape = addStore(
         backup, "Data-U",
-        "CREATE TABLE ZREMCDOBJECT (Z_PK INTEGER PRIMARY KEY, ZREMINDER INTEGER, ZREMINDER1 INTEGER, "
-        "ZREMINDER2 INTEGER, ZCKIDENTIFIER VARCHAR, ZFILENAME VARCHAR, ZFILESIZE INTEGER, ZHEIGHT INTEGER, "
-        "ZWIDTH INTEGER);"
+        std::string(AttachmentsOnlyStore) +
         "INSERT INTO ZREMCDOBJECT VALUES (1, 9, NULL, NULL, 'att-u', 'scan.pdf', 2048, 0, 0);"
         "INSERT INTO ZREMCDOBJECT VALUES (2, 9, NULL, NULL, 'att-v', '', 1, 0, 0);");
     backup.write();
@@ -162,9 +166,7 @@ TEST(Reminders, AttachmentNameFindsOnlyAFileOfThatWholeName)
     const std::string plan = backup.addFile("HomeDomain", std::string(StoreFolder) + "Files/plan.pdf", "pdf");
     const std::string store = addStore(
         backup, "Data-N",
-        "CREATE TABLE ZREMCDOBJECT (Z_PK INTEGER PRIMARY KEY, ZREMINDER INTEGER, ZREMINDER1 INTEGER, "
-        "ZREMINDER2 INTEGER, ZCKIDENTIFIER VARCHAR, ZFILENAME VARCHAR, ZFILESIZE INTEGER, ZHEIGHT INTEGER, "
-        "ZWIDTH INTEGER);"
+        std::string(AttachmentsOnlyStore) +
         "INSERT INTO ZREMCDOBJECT VALUES (1, 5, NULL, NULL, 'att-p', 'photo.jpg', 3, 0, 0);"
         "INSERT INTO ZREMCDOBJECT VALUES (2, 5, NULL, NULL, 'att-q', 'plan.pdf', 3, 0, 0);");
     backup.write();
