@@ -198,9 +198,9 @@ namespace
                     const auto *value = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
                     return value ? Utf8ToWide(value) : std::wstring();
                 };
-                if (sqlite3_column_type(statement, 0) == SQLITE_NULL)
-                    break;
-                rows.emplace_back(text(0), sqlite3_column_count(statement) > 1 ? text(1) : std::wstring());
+                // A row without a file id names nothing; the rows after it still count.
+                if (sqlite3_column_type(statement, 0) != SQLITE_NULL)
+                    rows.emplace_back(text(0), sqlite3_column_count(statement) > 1 ? text(1) : std::wstring());
                 if (firstOnly)
                     break;
             }

@@ -96,19 +96,22 @@ namespace
             attachment.fileSize = Int64Column(row, 3 + shift);
             attachment.height = IntColumn(row, 4 + shift);
             attachment.width = IntColumn(row, 5 + shift);
-            attachment.filePath = backupFileContaining(TextColumn(row, 2));
+            attachment.filePath = backupFileContaining(TextColumn(row, 2), m_kind == StoreRows::AttachmentsByName);
             if (m_kind == StoreRows::AttachmentsBySum)
                 trace(attachment);
             Deliver(callback, DBAPP_REMINDERS, REMINDER_ATTACHMENT_SUBTYPE, &attachment, user);
         }
 
-        // An empty search text would match any file: it finds none.
-        static std::wstring backupFileContaining(const std::wstring &text)
+        // An empty search text would match any file: it finds none. A file
+        // name is searched with its leading "/", as a whole path component:
+        // "photo.jpg" must not find "myphoto.jpg".
+        static std::wstring backupFileContaining(const std::wstring &text, bool wholeName)
         {
             if (text.empty())
                 return {};
             const DBMediaManager &media = DBMediaManager::Instance();
-            return DBMediaManager::FileIdPath(media.GetBackupDir(), media.FindFileIdLike(text));
+            const std::wstring fileId = media.FindFileIdLike(wholeName ? L"/" + text : text);
+            return DBMediaManager::FileIdPath(media.GetBackupDir(), fileId);
         }
 
         static void trace(const STReminderAttachment &attachment)

@@ -111,7 +111,9 @@ std::wstring CDBScanSMS::CopyAttachment(const std::wstring &storedPath)
     const size_t slash = relativePath.rfind(L'/');
     if (slash == std::wstring::npos)
         return {};
-    const std::wstring name = relativePath.substr(slash + 1);
+    // Searched with its leading "/", so that the name is a whole path
+    // component: "1.jpg" alone would also match another message's "21.jpg".
+    const std::wstring name = relativePath.substr(slash);
     // An empty name would match any file at all.
-    return name.empty() ? std::wstring() : media.ExportLike(name, std::wstring());
+    return name.size() < 2 ? std::wstring() : media.ExportLike(name, std::wstring());
 }

@@ -57,6 +57,12 @@ namespace
         return lines;
     }
 
+    // A store of an unknown shape that has attachments without sums.
+    const char *const AttachmentsOnlyStore =
+        "CREATE TABLE ZREMCDOBJECT (Z_PK INTEGER PRIMARY KEY, ZREMINDER INTEGER, ZREMINDER1 INTEGER, "
+        "ZREMINDER2 INTEGER, ZCKIDENTIFIER VARCHAR, ZFILENAME VARCHAR, ZFILESIZE INTEGER, ZHEIGHT INTEGER, "
+        "ZWIDTH INTEGER);";
+
     std::string addStore(BackupBuilder &backup, const std::string &name, const std::string &sql)
     {
         return backup.addDatabase("HomeDomain", StoreFolder + name + ".sqlite", sql);
@@ -133,9 +139,7 @@ TEST(Reminders, AttachmentsAreFoundBySumOrByNameAndNeverByNothing)
     // No reminders table of any known shape: its attachments still count.
     const std::string unknownShape = addStore(
         backup, "Data-U",
-        "CREATE TABLE ZREMCDOBJECT (Z_PK INTEGER PRIMARY KEY, ZREMINDER INTEGER, ZREMINDER1 INTEGER, "
-        "ZREMINDER2 INTEGER, ZCKIDENTIFIER VARCHAR, ZFILENAME VARCHAR, ZFILESIZE INTEGER, ZHEIGHT INTEGER, "
-        "ZWIDTH INTEGER);"
+        std::string(AttachmentsOnlyStore) +
         "INSERT INTO ZREMCDOBJECT VALUES (1, 9, NULL, NULL, 'att-u', 'scan.pdf', 2048, 0, 0);"
         "INSERT INTO ZREMCDOBJECT VALUES (2, 9, NULL, NULL, 'att-v', '', 1, 0, 0);");
     backup.write();
@@ -151,6 +155,28 @@ TEST(Reminders, AttachmentsAreFoundBySumOrByNameAndNeverByNothing)
                       attachmentLine(7, 0, 0, widen(withSums) + L"-3", L"", L"gone.pdf", L"att-3"),
                       attachmentLine(2048, 0, 0, widen(unknownShape) + L"-9", inBackup(scan), L"scan.pdf", L"att-u"),
                       attachmentLine(1, 0, 0, widen(unknownShape) + L"-9", L"", L"", L"att-v")}));
+}
+
+// An older store finds its attachment by file name: only a file of exactly
+// that name, never another one whose name merely ends in it.
+TEST(Reminders, AttachmentNameFindsOnlyAFileOfThatWholeName)
+{
+    BackupBuilder backup(freshFolder("reminder-names"));
+    backup.addFile("HomeDomain", std::string(StoreFolder) + "Files/myphoto.jpg", "someone else's");
+    const std::string plan = backup.addFile("HomeDomain", std::string(StoreFolder) + "Files/plan.pdf", "pdf");
+    const std::string store = addStore(
+        backup, "Data-N",
+        std::string(AttachmentsOnlyStore) +
+        "INSERT INTO ZREMCDOBJECT VALUES (1, 5, NULL, NULL, 'att-p', 'photo.jpg', 3, 0, 0);"
+        "INSERT INTO ZREMCDOBJECT VALUES (2, 5, NULL, NULL, 'att-q', 'plan.pdf', 3, 0, 0);");
+    backup.write();
+
+    const auto records = recordLines(scanEvents({backup.folder(), freshFolder("out"), DBAPP_REMINDERS}),
+                                     DBAPP_REMINDERS);
+    const std::wstring id = widen(store) + L"-5";
+    EXPECT_EQ(sorted(records), sorted({attachmentLine(3, 0, 0, id, L"", L"photo.jpg", L"att-p"),
+                                       attachmentLine(3, 0, 0, id, widen(backup.pathOf(plan)), L"plan.pdf",
+                                                      L"att-q")}));
 }
 
 TEST(Reminders, StoresThatCannotBeReadGiveNothing)

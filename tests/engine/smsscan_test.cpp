@@ -225,6 +225,35 @@ TEST(SmsScan, AttachmentsAreCopiedOutByStoredPathOrBareName)
     }
 }
 
+// The bare-name search takes only a file of exactly that name: "1.jpg" must
+// not attach another message's "21.jpg".
+TEST(SmsScan, BareNameFindsOnlyAFileOfThatWholeName)
+{
+    BackupBuilder backup(freshFolder("sms-barename"));
+    backup.addDatabase("HomeDomain", "Library/SMS/sms.db",
+                       std::string(SmsSchema) +
+                           "INSERT INTO handle (ROWID, id, service) VALUES (1, '+15550100', 'SMS');"
+                           "INSERT INTO message (ROWID, guid, text, handle_id, service, date) VALUES"
+                           " (1, 'm1', 'pics', 1, 'SMS', 10);"
+                           "INSERT INTO attachment (ROWID, guid, created_date, filename, hide_attachment) VALUES"
+                           " (1, 'a1', 1, '~/Library/SMS/Attachments/aa/01/1.jpg', 0),"
+                           " (2, 'a2', 2, '~/Library/SMS/Attachments/cc/03/2.jpg', 0);"
+                           "INSERT INTO message_attachment_join VALUES (1, 1), (1, 2);");
+    backup.addFile("MediaDomain", Attachments + "bb/02/21.jpg", "someone else's picture");
+    backup.addFile("MediaDomain", Attachments + "zz/09/2.jpg", Jpeg);
+    backup.write();
+    const std::string out = freshFolder("sms-barename-out");
+    const auto lines = scanEvents({backup.folder(), out, DBAPP_SMS, DBMODE_BACKUP});
+
+    auto attachment = [](int64_t date, const std::string &copy) {
+        STSMS r = message(0, false, L"+15550100", L"", L"", L"SMS", L"pics", date);
+        r.attachmentFile = widen(copy);
+        return r;
+    };
+    EXPECT_EQ(subType(lines, 1),
+              sorted({line(1, attachment(1, "")), line(1, attachment(2, copyOf(out, "zz/09/2.jpg", ".jpg")))}));
+}
+
 TEST(SmsScan, AttachmentPathsFromEitherHomeNotation)
 {
     const struct

@@ -350,6 +350,20 @@ TEST(TaskBuilders, VoiceMemoLogIsToldByItsSuffix)
     EXPECT_FALSE(fs::exists(backup.folder() + "/temp/CloudRecordings.db-wal"));
 }
 
+// A file-list row without a file id before the recordings database must not
+// hide the database.
+TEST(TaskBuilders, VoiceMemoRowWithoutFileIdDoesNotHideTheDatabase)
+{
+    const WalPair recordings = recordingsWithLog();
+    BackupBuilder backup(freshFolder("nullidmemo"));
+    backup.addManifestRow("", RecordingsDomain, "Recordings/Old/CloudRecordings.db");
+    backup.addFile(RecordingsDomain, "Recordings/CloudRecordings.db", recordings.db);
+    backup.write();
+    execSql(backup.folder() + "/Manifest.db", "UPDATE Files SET fileID = NULL WHERE fileID = '';");
+    const DBTaskList tasks = build(AddVoiceMemoTask, backup.folder());
+    EXPECT_EQ(narrow(tasks.front()->queries[0].dbPath), backup.folder() + "/temp/CloudRecordings.db");
+}
+
 // Every system category of an empty folder: begin and end in bit order, a
 // log line each, and nothing written but the voice memo temp folder.
 TEST(TaskBuilders, EmptyFolderScanOfEverySystemCategory)
