@@ -14,6 +14,23 @@
 
 namespace
 {
+    // A locked file list is waited for like the scan's own reads: until it is
+    // released or the scan stops; without a scan, for half a minute at most.
+    struct BusyWait
+    {
+        const std::atomic<bool> *stopFlag;
+        int attempts = 0;
+    };
+
+    int waitWhileBusy(void *context, int)
+    {
+        auto *wait = static_cast<BusyWait *>(context);
+        if (wait->stopFlag ? wait->stopFlag->load() : ++wait->attempts > 300)
+            return 0;
+        sqlite3_sleep(100);
+        return 1;
+    }
+
     // Every LIKE takes its search text as a bound "%text%" pattern with '\'
     // escaping, so a name holding a quote, '%' or '_' matches only itself.
     const char *const ByPathSql = "SELECT fileID FROM Files WHERE relativePath = ?1";
@@ -188,6 +205,12 @@ std::wstring DBMediaManager::FileIdOf(const std::wstring &domain, const std::wst
     return Utf8ToWide(CSHA1::Hex(WideToAnsi(domain + L"-" + relativePath)));
 }
 
+const std::atomic<bool> *DBMediaManager::currentStopFlag() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_stopFlag;
+}
+
 std::wstring DBMediaManager::FirstFileId(const char *sql, const std::vector<std::string> &arguments,
                                          std::wstring *relativePath) const
 {
@@ -195,6 +218,8 @@ std::wstring DBMediaManager::FirstFileId(const char *sql, const std::vector<std:
     sqlite3 *db = nullptr;
     if (manifest.empty() || OpenBackupDatabase(manifest, &db) != SQLITE_OK)
         return {};
+    BusyWait wait {currentStopFlag()};
+    sqlite3_busy_handler(db, waitWhileBusy, &wait);
     std::wstring fileID;
     sqlite3_stmt *statement = nullptr;
     if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK) {
@@ -307,11 +332,10 @@ void DBMediaManager::SetDownloadTimeouts(std::chrono::milliseconds connect, std:
 std::wstring DBMediaManager::DownloadPicture(const std::wstring &url, const std::wstring &id) const
 {
     const std::wstring outputDir = GetOutputDir();
-    const std::atomic<bool> *stopFlag;
+    const std::atomic<bool> *stopFlag = currentStopFlag();
     std::chrono::milliseconds connectTimeout, totalTimeout;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        stopFlag = m_stopFlag;
         connectTimeout = m_connectTimeout;
         totalTimeout = m_totalTimeout;
     }

@@ -62,6 +62,7 @@ public:
     std::wstring CachedWhatsAppOwner() const;
 
 private:
+    const std::atomic<bool> *currentStopFlag() const;
     DBMediaManager() = default;
     // One lookup: the first row's first column that is a file id, or "".
     std::wstring FirstFileId(const char *sql, const std::vector<std::string> &arguments,

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 using namespace testsupport;
 namespace fs = std::filesystem;
@@ -194,4 +199,24 @@ TEST(MediaManager, ScanEndClearsTheFoldersAndTheOwnerAlsoWhenStopped)
         EXPECT_EQ(media.CachedWhatsAppOwner(), L"") << stop;
         EXPECT_EQ(media.GetBackupDir(), widen(backup.folder())) << stop;
     }
+}
+
+TEST_F(MediaManagerTest, LookupsWaitForALockedFileListUnlessTheScanStops)
+{
+    sqlite3 *holder = nullptr;
+    ASSERT_EQ(sqlite3_open((backupDir + "/Manifest.db").c_str(), &holder), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread release([holder] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    EXPECT_EQ(narrow(media().FindFileIdByPath(L"Media/DCIM/IMG_0001.jpeg")), img);
+    release.join();
+
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const std::atomic<bool> stop {true};
+    media().SetPaths(widen(backupDir), widen(outDir), &stop);
+    EXPECT_EQ(media().FindFileIdByPath(L"Media/DCIM/IMG_0001.jpeg"), L"");
+    sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
 }
