@@ -332,7 +332,7 @@ void ExifReader::takeEntry(const Entry &e)
     case 42035: takeText(e, &lensMake); break;
     case 42036: takeText(e, &lensModel); break;
     case 37385: takeFlash(e); break;
-    case 42034: takeLensSpecification(e); break;
+    case 42034: takeLensInfo(e); break;
     default: break;
     }
 }
@@ -347,7 +347,7 @@ void ExifReader::takeFlash(const Entry &e)
     flashMode = (flash >> 3) & 0x3;
 }
 
-void ExifReader::takeLensSpecification(const Entry &e)
+void ExifReader::takeLensInfo(const Entry &e)
 {
     if (e.format != Rational)
         return;

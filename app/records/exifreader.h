@@ -97,6 +97,6 @@ private:
     static int walkIfd(const Block &block, qint64 pos, Visit visit);
     void takeEntry(const Entry &e);
     void takeFlash(const Entry &e);
-    void takeLensSpecification(const Entry &e);
+    void takeLensInfo(const Entry &e);
     void takeGpsEntry(const Entry &e);
 };
