@@ -238,8 +238,7 @@ TEST(TaskBuilders, NotesProbePicksTheVariant)
 TEST(TaskBuilders, NotesOfARealIos15DatabaseGetTheNewerStatements)
 {
     const char *realdata = std::getenv("QUENROW_REALDATA");
-    if (!realdata)
-        GTEST_SKIP() << "QUENROW_REALDATA is not set";
+    ASSERT_TRUE(realdata && *realdata) << "QUENROW_REALDATA is not set";
     BackupBuilder backup(freshFolder("notesreal"));
     backup.addFile(Notes.domain, Notes.path, readFile(std::string(realdata) + "/notes/NoteStore-ios15.sqlite"));
     backup.write();
