@@ -36,6 +36,10 @@ namespace
     const char *const ByPathSql = "SELECT fileID FROM Files WHERE relativePath = ?1";
     const char *const LikeSql =
         "SELECT fileID FROM Files WHERE relativePath LIKE ?1 ESCAPE '\\' AND flags = 1";
+    // A whole file name: the path is the name, or ends in "/name".
+    const char *const FileNameSql =
+        "SELECT fileID FROM Files WHERE (relativePath LIKE ?1 ESCAPE '\\' OR relativePath LIKE ?2 ESCAPE '\\') "
+        "AND flags = 1";
     const char *const DomainAndPathSql =
         "SELECT fileID FROM Files WHERE domain LIKE ?1 ESCAPE '\\' AND relativePath LIKE ?2 ESCAPE '\\' "
         "AND flags = 1";
@@ -54,15 +58,20 @@ namespace
     // Preferences are small; anything larger is not read into memory.
     constexpr uintmax_t MaxPreferencesSize = 16 * 1024 * 1024;
 
-    std::string containsPattern(const std::wstring &text)
+    std::string escapedPattern(const std::wstring &text)
     {
-        std::string pattern = "%";
+        std::string pattern;
         for (char c : WideToUtf8(text)) {
             if (c == '%' || c == '_' || c == '\\')
                 pattern += '\\';
             pattern += c;
         }
-        return pattern + "%";
+        return pattern;
+    }
+
+    std::string containsPattern(const std::wstring &text)
+    {
+        return "%" + escapedPattern(text) + "%";
     }
 
     std::wstring columnText(sqlite3_stmt *statement, int column)
@@ -252,6 +261,13 @@ std::wstring DBMediaManager::FindFileIdLike(const std::wstring &text) const
     if (text.empty())
         return {};
     return FirstFileId(LikeSql, {containsPattern(text)});
+}
+
+std::wstring DBMediaManager::FindFileIdByFileName(const std::wstring &name) const
+{
+    if (name.empty())
+        return {};
+    return FirstFileId(FileNameSql, {escapedPattern(name), "%/" + escapedPattern(name)});
 }
 
 std::wstring DBMediaManager::FindFileIdByDomainAndPath(const std::wstring &domainPart,

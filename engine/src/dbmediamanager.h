@@ -37,6 +37,8 @@ public:
     // Manifest.db lookups; each returns a file id or "".
     std::wstring FindFileIdByPath(const std::wstring &relativePath) const;
     std::wstring FindFileIdLike(const std::wstring &text) const;
+    // A file of exactly this name: its path is the name or ends in "/name".
+    std::wstring FindFileIdByFileName(const std::wstring &name) const;
     std::wstring FindFileIdByDomainAndPath(const std::wstring &domainPart, const std::wstring &pathPart) const;
     std::wstring FindDocumentFileId(const std::wstring &name) const;
     // Finds a file whose path holds name (thumbnails only, or no thumbnails);

@@ -103,14 +103,14 @@ namespace
         }
 
         // An empty search text would match any file: it finds none. A file
-        // name is searched with its leading "/", as a whole path component:
-        // "photo.jpg" must not find "myphoto.jpg".
+        // name matches only a whole last path component: "photo.jpg" finds
+        // neither "myphoto.jpg" nor "photo.jpg.preview.png".
         static std::wstring backupFileContaining(const std::wstring &text, bool wholeName)
         {
             if (text.empty())
                 return {};
             const DBMediaManager &media = DBMediaManager::Instance();
-            const std::wstring fileId = media.FindFileIdLike(wholeName ? L"/" + text : text);
+            const std::wstring fileId = wholeName ? media.FindFileIdByFileName(text) : media.FindFileIdLike(text);
             return DBMediaManager::FileIdPath(media.GetBackupDir(), fileId);
         }
 

@@ -11,6 +11,7 @@
 #include "dbscanvideo.h"
 #include "dbscanwhatsapp.h"
 #include "engineutil.h"
+#include "realdata.h"
 #include "scanrecorder.h"
 
 #include <gtest/gtest.h>
@@ -143,10 +144,8 @@ TEST(MediaTasks, LineDatabasesComeFromTheFileList)
 
 TEST(MediaTasks, WhatsAppStatementsFitARealChatDatabase)
 {
-    const char *realdata = std::getenv("QUENROW_REALDATA");
-    ASSERT_TRUE(realdata && *realdata);
     const std::string copy = freshFolder("whatsapp-real") + "/ChatStorage.sqlite";
-    std::filesystem::copy_file(std::string(realdata) + "/whatsapp/ChatStorage-ios15.sqlite", copy);
+    std::filesystem::copy_file(realDataFile("whatsapp/ChatStorage-ios15.sqlite"), copy);
     sqlite3 *db = nullptr;
     ASSERT_EQ(sqlite3_open_v2(copy.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
     const auto task = buildOne(BackupTaskBuilder(DBAPP_WHATSAPP), "/b");

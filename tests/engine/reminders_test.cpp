@@ -158,17 +158,25 @@ TEST(Reminders, AttachmentsAreFoundBySumOrByNameAndNeverByNothing)
 }
 
 // An older store finds its attachment by file name: only a file of exactly
-// that name, never another one whose name merely ends in it.
+// that name, never another one whose name merely ends in it, starts with it
+// or matches it as a pattern.
 TEST(Reminders, AttachmentNameFindsOnlyAFileOfThatWholeName)
 {
     BackupBuilder backup(freshFolder("reminder-names"));
-    backup.addFile("HomeDomain", std::string(StoreFolder) + "Files/myphoto.jpg", "someone else's");
-    const std::string plan = backup.addFile("HomeDomain", std::string(StoreFolder) + "Files/plan.pdf", "pdf");
+    const std::string files = std::string(StoreFolder) + "Files/";
+    backup.addFile("HomeDomain", files + "myphoto.jpg", "someone else's");
+    backup.addFile("HomeDomain", files + "1.jpg.preview.png", "preview");
+    backup.addFile("HomeDomain", files + "1.jpg/other", "inside a folder of that name");
+    const std::string one = backup.addFile("HomeDomain", files + "1.jpg", "the picture");
+    backup.addFile("HomeDomain", files + "x-y.jpg", "not x_y.jpg");
+    const std::string plan = backup.addFile("HomeDomain", files + "plan.pdf", "pdf");
     const std::string store = addStore(
         backup, "Data-N",
         std::string(AttachmentsOnlyStore) +
         "INSERT INTO ZREMCDOBJECT VALUES (1, 5, NULL, NULL, 'att-p', 'photo.jpg', 3, 0, 0);"
-        "INSERT INTO ZREMCDOBJECT VALUES (2, 5, NULL, NULL, 'att-q', 'plan.pdf', 3, 0, 0);");
+        "INSERT INTO ZREMCDOBJECT VALUES (2, 5, NULL, NULL, 'att-q', 'plan.pdf', 3, 0, 0);"
+        "INSERT INTO ZREMCDOBJECT VALUES (3, 5, NULL, NULL, 'att-1', '1.jpg', 3, 0, 0);"
+        "INSERT INTO ZREMCDOBJECT VALUES (4, 5, NULL, NULL, 'att-x', 'x_y.jpg', 3, 0, 0);");
     backup.write();
 
     const auto records = recordLines(scanEvents({backup.folder(), freshFolder("out"), DBAPP_REMINDERS}),
@@ -176,7 +184,9 @@ TEST(Reminders, AttachmentNameFindsOnlyAFileOfThatWholeName)
     const std::wstring id = widen(store) + L"-5";
     EXPECT_EQ(sorted(records), sorted({attachmentLine(3, 0, 0, id, L"", L"photo.jpg", L"att-p"),
                                        attachmentLine(3, 0, 0, id, widen(backup.pathOf(plan)), L"plan.pdf",
-                                                      L"att-q")}));
+                                                      L"att-q"),
+                                       attachmentLine(3, 0, 0, id, widen(backup.pathOf(one)), L"1.jpg", L"att-1"),
+                                       attachmentLine(3, 0, 0, id, L"", L"x_y.jpg", L"att-x")}));
 }
 
 TEST(Reminders, StoresThatCannotBeReadGiveNothing)

@@ -1,4 +1,5 @@
 #include "backupbuilder.h"
+#include "realdata.h"
 #include "scanrecorder.h"
 #include "systemschemas.h"
 
@@ -75,11 +76,9 @@ TEST(Safari, HistoryGivesEveryVisitOfBothHistoryDatabases)
 
 TEST(Safari, RealHistoryDatabaseGivesAllItsVisits)
 {
-    const char *realData = std::getenv("QUENROW_REALDATA");
-    ASSERT_NE(realData, nullptr);
     BackupBuilder backup(freshFolder("realhistory"));
     backup.addFile(schema::SafariDomain, schema::SafariHistoryPath,
-                   readFile(std::string(realData) + "/safari/History.db"));
+                   readFile(realDataFile("safari/History.db")));
     backup.write();
     const auto lines = recordLines(scanEvents({backup.folder(), freshFolder("realhistory-out"), DBAPP_SAFARI_HISTORY}),
                                    DBAPP_SAFARI_HISTORY);

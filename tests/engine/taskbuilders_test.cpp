@@ -3,6 +3,7 @@
 #include "dbconnector.h"
 #include "engineutil.h"
 #include "iosschemas.h"
+#include "realdata.h"
 #include "scanrecorder.h"
 #include "spdlogcore.h"
 #include "systemschemas.h"
@@ -237,10 +238,8 @@ TEST(TaskBuilders, NotesProbePicksTheVariant)
 
 TEST(TaskBuilders, NotesOfARealIos15DatabaseGetTheNewerStatements)
 {
-    const char *realdata = std::getenv("QUENROW_REALDATA");
-    ASSERT_TRUE(realdata && *realdata) << "QUENROW_REALDATA is not set";
     BackupBuilder backup(freshFolder("notesreal"));
-    backup.addFile(Notes.domain, Notes.path, readFile(std::string(realdata) + "/notes/NoteStore-ios15.sqlite"));
+    backup.addFile(Notes.domain, Notes.path, readFile(realDataFile("notes/NoteStore-ios15.sqlite")));
     backup.write();
     const DBTaskList tasks = build(AddNotesTask, backup.folder());
     ASSERT_TRUE(contains(tasks.front()->queries[0].sql, "ZCREATIONDATE3"));
