@@ -15,7 +15,7 @@ PACKAGES := cmake make g++ pkg-config git \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build run test test-sanitize test-tsan bench clean
 
 all: build
 
@@ -41,8 +41,24 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 600
 
+# The whole suite again under AddressSanitizer + UBSan, and the tests that
+# exercise threads (CTest label "threads") under ThreadSanitizer, each in a
+# build folder of its own at a lighter optimisation level.
+SANITIZE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	-DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g1" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1"
+
+test-sanitize: setup
+	cmake -S . -B build-asan $(SANITIZE_FLAGS) -DQUENROW_SANITIZE=address
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ctest --output-on-failure -j $(JOBS) --timeout 900
+
+test-tsan: setup
+	cmake -S . -B build-tsan $(SANITIZE_FLAGS) -DQUENROW_SANITIZE=thread
+	cmake --build build-tsan -j $(JOBS) --target $$(cmake/threadtests.py build-tsan)
+	cd build-tsan && ctest --output-on-failure -j $(JOBS) --timeout 900 -L threads
+
 bench: build
 	bench/run.sh $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-asan build-tsan

@@ -26,16 +26,23 @@ function(quenrow_test_environment test)
     QUENROW_RUBBISH=${QUENROW_BIN_DIR}/rubbish
     QUENROW_BIN_DIR=${QUENROW_BIN_DIR}
     QUENROW_TEST_HOME=${home}
-    QUENROW_REALDATA=${CMAKE_SOURCE_DIR}/tests/data/real)
+    QUENROW_REALDATA=${CMAKE_SOURCE_DIR}/tests/data/real
+    ${QUENROW_SANITIZER_ENVIRONMENT})
   set_tests_properties(${test} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
 endfunction()
 
-# quenrow_add_test(NAME SOURCES a.cpp ... LIBS x y ...): one test executable, one CTest entry.
+# quenrow_add_test(NAME SOURCES a.cpp ... LIBS x y ... [THREADS]): one test
+# executable, one CTest entry. THREADS labels a test that exercises threads
+# ("threads", as set_tests_properties(NAME PROPERTIES LABELS threads) does):
+# `make test-tsan` runs those.
 function(quenrow_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "THREADS" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   quenrow_warnings(${name})
   add_test(NAME ${name} COMMAND ${name})
   quenrow_test_environment(${name})
+  if(ARG_THREADS)
+    set_tests_properties(${name} PROPERTIES LABELS threads)
+  endif()
 endfunction()

@@ -35,6 +35,7 @@ enum DbAppCategory : int32_t
 enum DBExecutorStatus : int
 {
     DBSTATUS_COPY_PROGRESS = 1, // kind carries the address of a double percentage
+    DBSTATUS_ERROR = 2,         // kind is a category bit that could not be scanned (a database stayed locked)
     DBSTATUS_PROGRESS = 3,      // kind is one of DBExecutorProgress
     DBSTATUS_RECORD = 4         // kind is the category bit, value the record sub-type
 };

@@ -30,7 +30,7 @@
 
 #include <sqlite3.h>
 
-#include <filesystem>
+#include <optional>
 #include <utility>
 
 namespace
@@ -93,8 +93,8 @@ namespace
         L"SELECT v.remote_uid,v.date,v.sender,v.duration,v.receiver FROM voicemail AS v;";
     const wchar_t *const VoiceMemoFiles =
         L"SELECT fileID, relativePath FROM Files WHERE relativePath LIKE '%%/CloudRecordings.db' OR relativePath LIKE '%%/CloudRecordings.db-wal'";
-    const wchar_t *const WalCheckpoint =
-        L"PRAGMA wal_checkpoint(FULL);";
+    const wchar_t *const LeaveWal =
+        L"PRAGMA journal_mode=DELETE;";
     const wchar_t *const VoiceMemoProbe =
         L"SELECT ZCUSTOMLABELFORSORTING FROM ZCLOUDRECORDING";
     const wchar_t *const VoiceMemoA =
@@ -156,10 +156,15 @@ namespace
     const wchar_t *const WhatsAppMessages =
         L"SELECT M.Z_PK, M.ZMESSAGETYPE, M.ZGROUPEVENTTYPE, M.ZISFROMME, M.ZMESSAGESTATUS, M.ZSTARRED, M.ZCHATSESSION, M.ZGROUPMEMBER, M.ZMEDIAITEM, M.ZMESSAGEDATE, M.ZFROMJID, M.ZMEDIASECTIONID, M.ZTEXT, M.ZTOJID, G.ZMEMBERJID AS groupmember, C.ZPUSHNAME AS displayname, S.ZPARTNERNAME AS sessionname, S1.ZPUSHNAME AS strref FROM ZWAMESSAGE AS M LEFT JOIN ZWAGROUPMEMBER AS G ON M.ZGROUPMEMBER = G.Z_PK LEFT JOIN ZWAPROFILEPUSHNAME AS C ON groupmember = C.ZJID LEFT JOIN ZWAPROFILEPUSHNAME AS S1 ON S1.ZJID = M.ZTEXT LEFT JOIN ZWACHATSESSION AS S ON S.Z_PK = M.ZCHATSESSION ";
 
-    void appendTask(DBTaskList &tasks, int32_t category, std::vector<DBQuery> queries,
-                    std::unique_ptr<IDBProcessor> processor)
+    // A locked database is waited for this long while tasks are built; past
+    // that the category is reported as failed rather than built on a guess.
+    constexpr int BuildWaitMs = 5000;
+
+    CDBTask &appendTask(DBTaskList &tasks, int32_t category, std::vector<DBQuery> queries,
+                        std::unique_ptr<IDBProcessor> processor)
     {
         tasks.push_back(std::make_unique<CDBTask>(category, DBTYPE_SQLITE, std::move(queries), std::move(processor)));
+        return *tasks.back();
     }
 
     std::string utf8(const std::wstring &text)
@@ -167,33 +172,50 @@ namespace
         return WideToUtf8(text);
     }
 
+    bool isLocked(int result)
+    {
+        return result == SQLITE_BUSY || result == SQLITE_LOCKED;
+    }
+
     // Variant A when one step of the probe gives a row; B otherwise (also for
-    // a missing file, table or column, or an empty table).
-    bool probe(const std::wstring &dbPath, const wchar_t *statementText)
+    // a missing file, table or column, or an empty table). Nothing when the
+    // database stays locked.
+    std::optional<bool> probe(const std::wstring &dbPath, const wchar_t *statementText)
     {
         sqlite3 *db = nullptr;
         if (OpenBackupDatabase(dbPath, &db) != SQLITE_OK)
             return false;
+        BusyWait wait {nullptr, BuildWaitMs};
+        WaitWhileBusy(db, &wait);
         sqlite3_stmt *statement = nullptr;
-        bool row = false;
-        if (sqlite3_prepare_v2(db, utf8(statementText).c_str(), -1, &statement, nullptr) == SQLITE_OK)
-            row = sqlite3_step(statement) == SQLITE_ROW;
+        int result = sqlite3_prepare_v2(db, utf8(statementText).c_str(), -1, &statement, nullptr);
+        if (result == SQLITE_OK)
+            result = sqlite3_step(statement);
         sqlite3_finalize(statement);
         sqlite3_close_v2(db);
-        return row;
+        if (isLocked(result))
+            return std::nullopt;
+        return result == SQLITE_ROW;
     }
 
-    // Rows of a statement on Manifest.db, as (first column, second column) texts.
-    std::vector<std::pair<std::wstring, std::wstring>> manifestRows(const std::wstring &backupPath,
-                                                                    const wchar_t *statementText, bool firstOnly)
+    using ManifestRows = std::vector<std::pair<std::wstring, std::wstring>>;
+
+    // Rows of a statement on Manifest.db, as (first column, second column)
+    // texts; none for a missing or unreadable file list, nothing when it
+    // stays locked.
+    std::optional<ManifestRows> manifestRows(const std::wstring &backupPath, const wchar_t *statementText,
+                                             bool firstOnly)
     {
-        std::vector<std::pair<std::wstring, std::wstring>> rows;
+        ManifestRows rows;
         sqlite3 *db = nullptr;
         if (OpenBackupDatabase(backupPath + ManifestDb, &db) != SQLITE_OK)
             return rows;
+        BusyWait wait {nullptr, BuildWaitMs};
+        WaitWhileBusy(db, &wait);
         sqlite3_stmt *statement = nullptr;
-        if (sqlite3_prepare_v2(db, utf8(statementText).c_str(), -1, &statement, nullptr) == SQLITE_OK) {
-            while (sqlite3_step(statement) == SQLITE_ROW) {
+        int result = sqlite3_prepare_v2(db, utf8(statementText).c_str(), -1, &statement, nullptr);
+        if (result == SQLITE_OK) {
+            while ((result = sqlite3_step(statement)) == SQLITE_ROW) {
                 auto text = [&](int column) {
                     const auto *value = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
                     return value ? Utf8ToWide(value) : std::wstring();
@@ -207,6 +229,10 @@ namespace
         }
         sqlite3_finalize(statement);
         sqlite3_close_v2(db);
+        if (isLocked(result)) {
+            VARDEX_LOGW(L"Manifest.db stays locked: %ls", backupPath.c_str());
+            return std::nullopt;
+        }
         return rows;
     }
 
@@ -215,24 +241,22 @@ namespace
         return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
     }
 
-    // Copies the newer recordings database (and its write-ahead log) into the
-    // backup's temp folder, so that the log can be applied to a copy rather
-    // than to the user's backup. Returns the database to read.
-    std::wstring prepareVoiceMemoDatabase(const std::wstring &backupPath)
+    // The recordings database to read. Its newer copy and write-ahead log,
+    // when the file list names them, are copied into scratch so that the log
+    // is applied to our copy: nothing is ever created in the backup. Nothing
+    // when the file list stays locked.
+    std::optional<std::wstring> prepareVoiceMemoDatabase(const std::wstring &backupPath, const ScratchFolder &scratch)
     {
-        namespace fs = std::filesystem;
         std::wstring database = backupPath + VoiceMemoDb;
         const auto rows = manifestRows(backupPath, VoiceMemoFiles, false);
-        const std::wstring temp = backupPath + L"/temp";
-        std::error_code ec;
-        fs::create_directories(fs::path(utf8(temp)), ec);
-        const std::wstring copy = temp + L"/CloudRecordings.db";
-        // A log left by an earlier run would be applied to this run's copy.
-        fs::remove(fs::path(utf8(copy + L"-wal")), ec);
-        fs::remove(fs::path(utf8(copy + L"-shm")), ec);
+        if (!rows)
+            return std::nullopt;
+        if (scratch.Path().empty())
+            return database;
+        const std::wstring copy = scratch.Path() + L"/CloudRecordings.db";
 
         int copied = 0;
-        for (const auto &[fileID, relativePath] : rows) {
+        for (const auto &[fileID, relativePath] : *rows) {
             if (relativePath.find(L"CloudRecordings.db") == std::wstring::npos)
                 continue;
             const std::wstring source = DBMediaManager::FileIdPath(backupPath, fileID);
@@ -250,24 +274,23 @@ namespace
             }
         }
         if (copied == 2) {
-            // Our own copy: open it writable so the checkpoint really merges the log.
+            // Our own copy: open it writable so that leaving WAL mode folds the log in.
             sqlite3 *db = nullptr;
-            if (sqlite3_open_v2(utf8(copy).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-                char *error = nullptr;
-                sqlite3_exec(db, utf8(WalCheckpoint).c_str(), nullptr, nullptr, &error);
-                sqlite3_free(error);
-            }
+            if (sqlite3_open_v2(utf8(copy).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK)
+                sqlite3_exec(db, utf8(LeaveWal).c_str(), nullptr, nullptr, nullptr);
             sqlite3_close_v2(db);
         }
         return database;
     }
 
-    std::wstring manifestDatabase(const std::wstring &backupPath, const wchar_t *statementText,
-                                  const wchar_t *defaultDb)
+    std::optional<std::wstring> manifestDatabase(const std::wstring &backupPath, const wchar_t *statementText,
+                                                 const wchar_t *defaultDb)
     {
         const auto rows = manifestRows(backupPath, statementText, true);
-        if (!rows.empty()) {
-            const std::wstring path = DBMediaManager::FileIdPath(backupPath, rows.front().first);
+        if (!rows)
+            return std::nullopt;
+        if (!rows->empty()) {
+            const std::wstring path = DBMediaManager::FileIdPath(backupPath, rows->front().first);
             if (!path.empty())
                 return path;
         }
@@ -294,10 +317,12 @@ void AddManifestTask(const std::wstring &backupPath, DBTaskList &tasks)
 void AddSmsTask(const std::wstring &backupPath, DBTaskList &tasks)
 {
     const std::wstring db = backupPath + SmsDb;
-    const bool withDeleted = probe(db, SmsProbe);
+    const std::optional<bool> withDeleted = probe(db, SmsProbe);
+    if (!withDeleted)
+        return;
     appendTask(tasks, DBAPP_SMS,
-               {{0, db, withDeleted ? SmsTextA : SmsTextB},
-                {1, db, withDeleted ? SmsAttachmentA : SmsAttachmentB},
+               {{0, db, *withDeleted ? SmsTextA : SmsTextB},
+                {1, db, *withDeleted ? SmsAttachmentA : SmsAttachmentB},
                 {2, db, SmsMembers}},
                std::make_unique<CDBScanSMS>());
     VARDEX_LOG("Add scan task:SMS");
@@ -352,18 +377,27 @@ void AddVoicemailTask(const std::wstring &backupPath, DBTaskList &tasks)
 
 void AddVoiceMemoTask(const std::wstring &backupPath, DBTaskList &tasks)
 {
-    const std::wstring db = prepareVoiceMemoDatabase(backupPath);
-    const bool sortingLabel = probe(db, VoiceMemoProbe);
-    appendTask(tasks, DBAPP_VOICEMEMO, {{sortingLabel ? 0 : 1, db, sortingLabel ? VoiceMemoA : VoiceMemoB}},
-               std::make_unique<CDBScanVoicememo>());
+    auto scratch = std::make_unique<ScratchFolder>();
+    const std::optional<std::wstring> db = prepareVoiceMemoDatabase(backupPath, *scratch);
+    if (!db)
+        return;
+    const std::optional<bool> sortingLabel = probe(*db, VoiceMemoProbe);
+    if (!sortingLabel)
+        return;
+    CDBTask &task = appendTask(tasks, DBAPP_VOICEMEMO,
+                               {{*sortingLabel ? 0 : 1, *db, *sortingLabel ? VoiceMemoA : VoiceMemoB}},
+                               std::make_unique<CDBScanVoicememo>());
+    task.scratch = std::move(scratch);
     VARDEX_LOG("Add scan task:VoiceMemo");
 }
 
 void AddNotesTask(const std::wstring &backupPath, DBTaskList &tasks)
 {
     const std::wstring db = backupPath + NotesDb;
-    const bool newer = probe(db, NotesProbe);
-    appendTask(tasks, DBAPP_NOTES, {{0, db, newer ? NotesA : NotesB}, {1, db, NotesAttachments}},
+    const std::optional<bool> newer = probe(db, NotesProbe);
+    if (!newer)
+        return;
+    appendTask(tasks, DBAPP_NOTES, {{0, db, *newer ? NotesA : NotesB}, {1, db, NotesAttachments}},
                std::make_unique<CDBScanNotes>());
     VARDEX_LOG("Add scan task:Notes");
 }
@@ -438,14 +472,17 @@ void Add3rdDocumentTask(const std::wstring &backupPath, DBTaskList &tasks)
 
 void AddLineTask(const std::wstring &backupPath, DBTaskList &tasks)
 {
-    const std::wstring groupDb = manifestDatabase(backupPath, LineGroupDbFile, LineGroupDb);
-    const std::wstring chatDb = manifestDatabase(backupPath, LineChatDbFile, LineChatDb);
+    const std::optional<std::wstring> groupDb = manifestDatabase(backupPath, LineGroupDbFile, LineGroupDb);
+    const std::optional<std::wstring> chatDb =
+        groupDb ? manifestDatabase(backupPath, LineChatDbFile, LineChatDb) : std::nullopt;
+    if (!chatDb)
+        return;
     appendTask(tasks, DBAPP_LINE,
-               {{0, groupDb, LineGroups},
-                {1, groupDb, LineGroupMembers},
-                {2, chatDb, LineUsers},
-                {3, chatDb, LineChats},
-                {4, chatDb, LineMessages}},
+               {{0, *groupDb, LineGroups},
+                {1, *groupDb, LineGroupMembers},
+                {2, *chatDb, LineUsers},
+                {3, *chatDb, LineChats},
+                {4, *chatDb, LineMessages}},
                std::make_unique<CDBScanLINE>());
     VARDEX_LOG("Add scan task: Line");
 }

@@ -3,7 +3,9 @@
 #include "dbtask.h"
 
 // A builder appends exactly one task for its category, also when the
-// category's database is missing; the task then yields no rows.
+// category's database is missing; the task then yields no rows. It appends
+// none when a database it must look into stays locked past its wait: the
+// scan reports that category as failed.
 using DBTaskBuilder = void (*)(const std::wstring &backupPath, DBTaskList &tasks);
 
 // The builder of a category bit in a backup scan, or null when it has none.

@@ -143,6 +143,22 @@ namespace
     }
 }
 
+void WaitWhileBusy(sqlite3 *db, BusyWait *wait)
+{
+    constexpr int StepMs = 100;
+    sqlite3_busy_handler(
+        db,
+        [](void *context, int) -> int {
+            auto *wait = static_cast<BusyWait *>(context);
+            if ((wait->stopFlag && wait->stopFlag->load()) || (wait->limitMs >= 0 && wait->waitedMs >= wait->limitMs))
+                return 0;
+            sqlite3_sleep(StepMs);
+            wait->waitedMs += StepMs;
+            return 1;
+        },
+        wait);
+}
+
 int OpenBackupDatabase(const std::wstring &path, sqlite3 **db)
 {
     *db = nullptr;

@@ -15,6 +15,18 @@ struct sqlite3;
 // result; on failure *db is null and nothing stays open.
 int OpenBackupDatabase(const std::wstring &path, sqlite3 **db);
 
+// How long a connection waits for a locked database: until it is released,
+// until stopFlag (when given) is set, or until limitMs have passed (a
+// negative limit: no limit). Lives as long as the connection's statements.
+struct BusyWait
+{
+    const std::atomic<bool> *stopFlag = nullptr;
+    int limitMs = -1;
+    int waitedMs = 0;
+};
+// Installs wait as db's busy handler.
+void WaitWhileBusy(sqlite3 *db, BusyWait *wait);
+
 class DBConnectorBase
 {
 public:

@@ -101,8 +101,15 @@ bool DBExecutor::BuildTasks(bool deviceMode, DBTaskList &tasks)
         if (!(m_param.categoryMask & bit))
             continue;
         const DBTaskBuilder builder = deviceMode ? DeviceTaskBuilder(bit) : BackupTaskBuilder(bit);
-        if (builder)
-            builder(m_param.backupPath, tasks);
+        if (!builder)
+            continue;
+        const size_t before = tasks.size();
+        builder(m_param.backupPath, tasks);
+        // A builder that appends nothing could not read what it needed.
+        if (tasks.size() == before) {
+            VARDEX_LOG("Scan Backup Error: category %d could not be read", bit);
+            NotifyCallback(m_callback, DBSTATUS_ERROR, bit, 0, nullptr, m_user);
+        }
     }
     return true;
 }

@@ -14,23 +14,6 @@
 
 namespace
 {
-    // A locked file list is waited for like the scan's own reads: until it is
-    // released or the scan stops; without a scan, for half a minute at most.
-    struct BusyWait
-    {
-        const std::atomic<bool> *stopFlag;
-        int attempts = 0;
-    };
-
-    int waitWhileBusy(void *context, int)
-    {
-        auto *wait = static_cast<BusyWait *>(context);
-        if (wait->stopFlag ? wait->stopFlag->load() : ++wait->attempts > 300)
-            return 0;
-        sqlite3_sleep(100);
-        return 1;
-    }
-
     // Every LIKE takes its search text as a bound "%text%" pattern with '\'
     // escaping, so a name holding a quote, '%' or '_' matches only itself.
     const char *const ByPathSql = "SELECT fileID FROM Files WHERE relativePath = ?1";
@@ -227,8 +210,11 @@ std::wstring DBMediaManager::FirstFileId(const char *sql, const std::vector<std:
     sqlite3 *db = nullptr;
     if (manifest.empty() || OpenBackupDatabase(manifest, &db) != SQLITE_OK)
         return {};
-    BusyWait wait {currentStopFlag()};
-    sqlite3_busy_handler(db, waitWhileBusy, &wait);
+    // A locked file list is waited for like the scan's own reads: until it is
+    // released or the scan stops; without a scan, for half a minute at most.
+    const std::atomic<bool> *stopFlag = currentStopFlag();
+    BusyWait wait {stopFlag, stopFlag ? -1 : 30000};
+    WaitWhileBusy(db, &wait);
     std::wstring fileID;
     sqlite3_stmt *statement = nullptr;
     if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK) {

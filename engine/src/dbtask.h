@@ -1,6 +1,7 @@
 #pragma once
 
 #include "idbprocessor.h"
+#include "scratchfolder.h"
 
 #include <cstdint>
 #include <memory>
@@ -37,6 +38,8 @@ public:
     std::vector<DBQuery> queries;
     int32_t category;
     std::unique_ptr<IDBProcessor> processor;
+    // Private copies the queries read, removed with the task when the scan ends.
+    std::unique_ptr<ScratchFolder> scratch;
 };
 
 using DBTaskList = std::vector<std::unique_ptr<CDBTask>>;

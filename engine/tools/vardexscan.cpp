@@ -52,6 +52,8 @@ namespace
             ++state->records[kind];
         } else if (*status == DBSTATUS_PROGRESS && kind == DBPROGRESS_CATEGORY_END) {
             writeLine(JsonLine().add("kind", value).add("records", int64_t(state->records[value])).str());
+        } else if (*status == DBSTATUS_ERROR) {
+            std::fprintf(stderr, "vardex-scan: category 0x%X could not be read\n", unsigned(kind));
         }
     }
 

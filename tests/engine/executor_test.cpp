@@ -8,6 +8,7 @@
 #include <atomic>
 #include <memory>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 using namespace testsupport;
@@ -148,6 +149,21 @@ TEST(Executor, ScanLeavesTheBackupFolderUntouched)
         EXPECT_EQ(recordLines(scan(backup, DBAPP_MANIFEST), DBAPP_MANIFEST).size(), 5u);
         EXPECT_EQ(snapshot(backup), before);
     }
+}
+
+// The bundled sample holds a database of almost every category, the voice
+// memos with their log beside them: a scan of everything adds, removes and
+// changes nothing in it.
+TEST(Executor, ScanOfEveryCategoryLeavesTheBackupFolderUntouched)
+{
+    const std::string backup = freshFolder("untouched-all");
+    std::filesystem::copy(SAMPLE_BACKUP_PATH, backup, std::filesystem::copy_options::recursive);
+    const auto before = snapshot(backup);
+    ASSERT_GT(before.size(), 20u);
+    const auto lines = scan(backup, 0xFFFFF);
+    EXPECT_FALSE(recordLines(lines, DBAPP_VOICEMEMO).empty());
+    EXPECT_EQ(lines.back(), ScanEnd);
+    EXPECT_EQ(snapshot(backup), before);
 }
 
 TEST(Executor, DeviceOperationsWithoutASession)

@@ -11,7 +11,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <filesystem>
+#include <stdexcept>
+#include <thread>
 
 using namespace testsupport;
 namespace schema = testsupport::schema;
@@ -60,6 +63,40 @@ namespace
         const std::string id = fileIdOf(where.domain, where.path);
         return backup + "/" + id.substr(0, 2) + "/" + id;
     }
+
+    // Another connection's exclusive lock on a database, as another program
+    // writing it holds: released after a delay, or at the latest when it goes.
+    class ExclusiveLock
+    {
+    public:
+        explicit ExclusiveLock(const std::string &path)
+        {
+            if (sqlite3_open(path.c_str(), &m_db) != SQLITE_OK ||
+                sqlite3_exec(m_db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK)
+                throw std::runtime_error("cannot lock " + path);
+        }
+        ~ExclusiveLock()
+        {
+            if (m_release.joinable())
+                m_release.join();
+            else
+                release();
+            sqlite3_close(m_db);
+        }
+        void releaseAfter(std::chrono::milliseconds delay)
+        {
+            m_release = std::thread([this, delay] {
+                std::this_thread::sleep_for(delay);
+                release();
+            });
+        }
+
+    private:
+        void release() { sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr); }
+
+        sqlite3 *m_db = nullptr;
+        std::thread m_release;
+    };
 
     DBTaskList build(DBTaskBuilder builder, const std::string &backup)
     {
@@ -298,8 +335,9 @@ TEST(TaskBuilders, OlderVoiceMemoDatabaseKeepsItsFixedPath)
     }
 }
 
-// The newer database is read from a copy in the backup's temp folder, its
-// log applied there; the backed-up files stay as they were.
+// The newer database is read from a copy in the task's private folder, its
+// log applied there; nothing is created in the backup, and the folder goes
+// with the task.
 TEST(TaskBuilders, NewerVoiceMemoDatabaseIsCopiedWithItsLogApplied)
 {
     BackupBuilder backup(freshFolder("newmemo"));
@@ -309,16 +347,23 @@ TEST(TaskBuilders, NewerVoiceMemoDatabaseIsCopiedWithItsLogApplied)
     backup.write();
     const auto before = snapshot(backup.folder());
 
-    const DBTaskList tasks = build(AddVoiceMemoTask, backup.folder());
+    DBTaskList tasks = build(AddVoiceMemoTask, backup.folder());
+    ASSERT_TRUE(tasks.front()->scratch);
+    const std::string scratch = narrow(tasks.front()->scratch->Path());
+    ASSERT_FALSE(scratch.empty());
+    EXPECT_NE(scratch.rfind(backup.folder(), 0), 0u);
     const DBQuery &query = tasks.front()->queries[0];
-    EXPECT_EQ(narrow(query.dbPath), backup.folder() + "/temp/CloudRecordings.db");
+    EXPECT_EQ(narrow(query.dbPath), scratch + "/CloudRecordings.db");
     EXPECT_EQ(query.queryIndex, 0);
     EXPECT_EQ(rowsOf(query), (std::vector<std::string> {"Lecture|600000000|61.5|a.m4a|0",
                                                         "Idea|600000100|5.0|b.m4a|0"}));
-    fs::remove_all(backup.folder() + "/temp");
     EXPECT_EQ(snapshot(backup.folder()), before);
+    tasks.clear();
+    EXPECT_FALSE(fs::exists(scratch));
 }
 
+// A temp folder that an older version left in the backup is neither read
+// nor touched.
 TEST(TaskBuilders, VoiceMemoCopyIgnoresALogLeftByAnEarlierRun)
 {
     const WalPair recordings = recordingsWithLog();
@@ -327,10 +372,12 @@ TEST(TaskBuilders, VoiceMemoCopyIgnoresALogLeftByAnEarlierRun)
     backup.write();
     writeFile(backup.folder() + "/temp/CloudRecordings.db-wal", recordings.wal);
     writeFile(backup.folder() + "/temp/CloudRecordings.db-shm", std::string(32768, '\x7f'));
+    const auto before = snapshot(backup.folder());
 
     const DBTaskList tasks = build(AddVoiceMemoTask, backup.folder());
     EXPECT_EQ(rowsOf(tasks.front()->queries[0]),
               (std::vector<std::string> {"Lecture|600000000|61.5|a.m4a|0"}));
+    EXPECT_EQ(snapshot(backup.folder()), before);
 }
 
 // Only a "-wal" suffix makes a file the log: "wal" elsewhere in the path
@@ -343,9 +390,10 @@ TEST(TaskBuilders, VoiceMemoLogIsToldByItsSuffix)
     backup.write();
     const DBTaskList tasks = build(AddVoiceMemoTask, backup.folder());
     const DBQuery &query = tasks.front()->queries[0];
-    EXPECT_EQ(narrow(query.dbPath), backup.folder() + "/temp/CloudRecordings.db");
+    const std::string scratch = narrow(tasks.front()->scratch->Path());
+    EXPECT_EQ(narrow(query.dbPath), scratch + "/CloudRecordings.db");
     EXPECT_EQ(rowsOf(query).size(), 1u);
-    EXPECT_FALSE(fs::exists(backup.folder() + "/temp/CloudRecordings.db-wal"));
+    EXPECT_FALSE(fs::exists(scratch + "/CloudRecordings.db-wal"));
 }
 
 // A file-list row without a file id before the recordings database must not
@@ -359,11 +407,11 @@ TEST(TaskBuilders, VoiceMemoRowWithoutFileIdDoesNotHideTheDatabase)
     backup.write();
     execSql(backup.folder() + "/Manifest.db", "UPDATE Files SET fileID = NULL WHERE fileID = '';");
     const DBTaskList tasks = build(AddVoiceMemoTask, backup.folder());
-    EXPECT_EQ(narrow(tasks.front()->queries[0].dbPath), backup.folder() + "/temp/CloudRecordings.db");
+    EXPECT_EQ(narrow(tasks.front()->queries[0].dbPath), narrow(tasks.front()->scratch->Path()) + "/CloudRecordings.db");
 }
 
 // Every system category of an empty folder: begin and end in bit order, a
-// log line each, and nothing written but the voice memo temp folder.
+// log line each, and nothing written into the folder.
 TEST(TaskBuilders, EmptyFolderScanOfEverySystemCategory)
 {
     const std::string backup = freshFolder("emptyall");
@@ -385,6 +433,55 @@ TEST(TaskBuilders, EmptyFolderScanOfEverySystemCategory)
                              "VoiceMail", "VoiceMemo", "Notes", "Calendar", "Reminders"})
         EXPECT_NE(log.find(std::string("Add scan task:") + name), std::string::npos) << name;
 
-    EXPECT_EQ(snapshot(backup), (std::vector<std::pair<std::string, std::string>> {{backup + "/temp", ""}}));
+    EXPECT_TRUE(snapshot(backup).empty());
     EXPECT_TRUE(snapshot(out).empty());
+}
+
+// A database locked by another connection for a second is waited for: the
+// LINE task still gets its databases from the file list, the notes probe
+// still sees the newer schema.
+TEST(TaskBuilders, ABrieflyLockedDatabaseIsWaitedFor)
+{
+    const std::string lineDomain = "AppDomainGroup-group.com.linecorp.line";
+    const std::string messages = "Library/Application Support/PrivateStore/P_1/Messages/";
+    BackupBuilder backup(freshFolder("locked-briefly"));
+    const std::string group = backup.addFile(lineDomain, messages + "UnifiedGroup.sqlite", "g");
+    const std::string chat = backup.addFile(lineDomain, messages + "Line.sqlite", "c");
+    const std::string notes = backup.addDatabase(Notes.domain, Notes.path,
+                                                 "CREATE TABLE ZICCLOUDSYNCINGOBJECT (ZCREATIONDATE3 REAL);"
+                                                 "INSERT INTO ZICCLOUDSYNCINGOBJECT VALUES (1);");
+    backup.write();
+
+    {
+        ExclusiveLock lock(pathIn(backup.folder(), Manifest));
+        lock.releaseAfter(std::chrono::seconds(1));
+        const DBTaskList tasks = build(AddLineTask, backup.folder());
+        ASSERT_EQ(tasks.size(), 1u);
+        EXPECT_EQ(narrow(tasks.front()->queries[0].dbPath), backup.pathOf(group));
+        EXPECT_EQ(narrow(tasks.front()->queries[4].dbPath), backup.pathOf(chat));
+    }
+    {
+        ExclusiveLock lock(backup.pathOf(notes));
+        lock.releaseAfter(std::chrono::seconds(1));
+        const DBTaskList tasks = build(AddNotesTask, backup.folder());
+        ASSERT_EQ(tasks.size(), 1u);
+        EXPECT_TRUE(contains(tasks.front()->queries[0].sql, "z.ZCREATIONDATE1,z.ZCREATIONDATE3"));
+    }
+}
+
+// Locked past the wait, the category is not built on a guess: the scan
+// reports it as an error and goes on with the others.
+TEST(TaskBuilders, ADatabaseLockedPastTheWaitIsReportedAsAnError)
+{
+    BackupBuilder backup(freshFolder("locked-long"));
+    backup.addFile("AppDomainGroup-group.com.linecorp.line", "Messages/Line.sqlite", "c");
+    backup.write();
+    std::vector<std::string> lines;
+    {
+        ExclusiveLock lock(pathIn(backup.folder(), Manifest));
+        lines = scanEvents({backup.folder(), freshFolder("locked-long-out"), DBAPP_LINE | DBAPP_BOOKMARKS});
+    }
+    EXPECT_EQ(lines, (std::vector<std::string> {"{\"status\":2,\"kind\":" + std::to_string(DBAPP_LINE) + ",\"value\":0}",
+                                                progressLine(1, 0), progressLine(3, DBAPP_BOOKMARKS),
+                                                progressLine(4, DBAPP_BOOKMARKS), progressLine(2, 0)}));
 }

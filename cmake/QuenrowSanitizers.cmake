@@ -1,0 +1,26 @@
+# QUENROW_SANITIZE=address builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer (leaks checked, the first finding ends the
+# program); QUENROW_SANITIZE=thread with ThreadSanitizer. The options the
+# tests run with are in QUENROW_SANITIZER_ENVIRONMENT.
+set(QUENROW_SANITIZE "" CACHE STRING "Sanitizer to build with: address, thread or empty")
+set_property(CACHE QUENROW_SANITIZE PROPERTY STRINGS "" address thread)
+
+set(QUENROW_SANITIZER_ENVIRONMENT "")
+if(QUENROW_SANITIZE STREQUAL "address")
+  set(flags -fsanitize=address,undefined -fno-sanitize-recover=all)
+  set(QUENROW_SANITIZER_ENVIRONMENT
+    ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1
+    LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
+elseif(QUENROW_SANITIZE STREQUAL "thread")
+  set(flags -fsanitize=thread)
+  set(QUENROW_SANITIZER_ENVIRONMENT
+    TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp)
+elseif(NOT QUENROW_SANITIZE STREQUAL "")
+  message(FATAL_ERROR "QUENROW_SANITIZE must be address, thread or empty, not ${QUENROW_SANITIZE}")
+endif()
+
+if(QUENROW_SANITIZE)
+  add_compile_options(${flags} -fno-omit-frame-pointer)
+  add_link_options(${flags})
+endif()
