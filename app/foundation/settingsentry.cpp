@@ -61,18 +61,18 @@ SettingsEntry *SettingsEntry::instance()
     return &entry;
 }
 
-void SettingsEntry::setValue(const QString &key, const QVariant &value, int scope)
+void SettingsEntry::setValue(const QString &key, const QVariant &value, Scope scope)
 {
     switch (scope) {
-    case MemoryScope: {
+    case Scope::Memory: {
         QMutexLocker lock(&m_mutex);
         m_options.insert(key, value);
         break;
     }
-    case UserScope:
+    case Scope::User:
         QSettings().setValue(key, value);
         break;
-    case LanguageIdScope: {
+    case Scope::LanguageId: {
         QSettings settings;
         settings.setValue(key, languageName(value.toInt()));
         settings.sync();
@@ -83,31 +83,31 @@ void SettingsEntry::setValue(const QString &key, const QVariant &value, int scop
     }
 }
 
-QVariant SettingsEntry::value(const QString &key, int scope, const QVariant &defaultValue) const
+QVariant SettingsEntry::value(const QString &key, Scope scope, const QVariant &defaultValue) const
 {
     switch (scope) {
-    case MemoryScope: {
+    case Scope::Memory: {
         QMutexLocker lock(&m_mutex);
         return m_options.value(key, defaultValue);
     }
-    case UserScope:
+    case Scope::User:
         return QSettings().value(key, defaultValue);
-    case LanguageIdScope:
+    case Scope::LanguageId:
         return languageId(QSettings().value(key).toString());
-    case LanguageNameScope:
+    case Scope::LanguageName:
         return QSettings().value(key).toString();
     default:
         return defaultValue;
     }
 }
 
-bool SettingsEntry::contains(const QString &key, int scope) const
+bool SettingsEntry::contains(const QString &key, Scope scope) const
 {
-    if (scope == MemoryScope) {
+    if (scope == Scope::Memory) {
         QMutexLocker lock(&m_mutex);
         return m_options.contains(key);
     }
-    return scope == UserScope && QSettings().contains(key);
+    return scope == Scope::User && QSettings().contains(key);
 }
 
 QString SettingsEntry::languageName(int id) const
@@ -125,7 +125,7 @@ QString SettingsEntry::endpoint(const char *envName, const QString &key, const Q
     const QString fromEnv = qEnvironmentVariable(envName);
     if (!fromEnv.isEmpty())
         return fromEnv;
-    const QString fromSettings = value(key, UserScope).toString();
+    const QString fromSettings = value(key, Scope::User).toString();
     return fromSettings.isEmpty() ? fallback : fromSettings;
 }
 

@@ -24,28 +24,29 @@ namespace SettingsKey
 // The program's options, its language choice, the folders to delete at quit
 // and its well-known folders.
 //
-// Scopes of a value: 0 in memory only; 1 the user's settings store; 2 the
-// language as its id (5 to 14); 3 the stored language name as text.
+// Scopes of a value: in memory only; the user's settings store; the language
+// as its id (5 to 14); the stored language name as text. A scoped enum, so
+// that a default value passed where the scope belongs does not compile.
 class SettingsEntry : public QObject
 {
     Q_OBJECT
 
 public:
-    enum Scope
+    enum class Scope
     {
-        MemoryScope = 0,
-        UserScope = 1,
-        LanguageIdScope = 2,
-        LanguageNameScope = 3
+        Memory = 0,
+        User = 1,
+        LanguageId = 2,
+        LanguageName = 3
     };
     static constexpr int DefaultLanguageId = 5;
 
     explicit SettingsEntry(QObject *parent = nullptr);
     static SettingsEntry *instance();
 
-    void setValue(const QString &key, const QVariant &value, int scope);
-    QVariant value(const QString &key, int scope, const QVariant &defaultValue = QVariant()) const;
-    bool contains(const QString &key, int scope) const;
+    void setValue(const QString &key, const QVariant &value, Scope scope);
+    QVariant value(const QString &key, Scope scope, const QVariant &defaultValue = QVariant()) const;
+    bool contains(const QString &key, Scope scope) const;
 
     QString languageName(int id) const;
     int languageId(const QString &name) const;

@@ -8,6 +8,27 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <type_traits>
+
+using Scope = SettingsEntry::Scope;
+
+// A scope is a SettingsEntry::Scope and nothing else: a number, or the
+// default value given where the scope belongs, does not compile.
+template <typename ScopeArg, typename Third, typename = void>
+struct ValueCompiles : std::false_type
+{
+};
+template <typename ScopeArg, typename Third>
+struct ValueCompiles<ScopeArg, Third,
+                     std::void_t<decltype(std::declval<const SettingsEntry &>().value(
+                         QString(), std::declval<ScopeArg>(), std::declval<Third>()))>> : std::true_type
+{
+};
+static_assert(ValueCompiles<Scope, QVariant>::value);
+static_assert(!ValueCompiles<int, QVariant>::value);
+static_assert(!ValueCompiles<QVariant, Scope>::value);
+static_assert(!ValueCompiles<QVariant, int>::value);
+
 class SettingsEntryTest : public QObject
 {
     Q_OBJECT
@@ -77,25 +98,26 @@ private slots:
         QFETCH(int, getScope);
         QFETCH(QVariant, expected);
         SettingsEntry entry;
+        // Rows name scopes by number, as they are stored; 7 is none of them.
         if (setScope >= 0)
-            entry.setValue(key, stored, setScope);
-        const QVariant read = entry.value(key, getScope, QVariant("default"));
+            entry.setValue(key, stored, Scope(setScope));
+        const QVariant read = entry.value(key, Scope(getScope), QVariant("default"));
         QCOMPARE(read.toString(), expected.toString());
         // The user store is shared: a second object reads the same.
         if (getScope != 0)
-            QCOMPARE(SettingsEntry().value(key, getScope, QVariant("default")).toString(), expected.toString());
+            QCOMPARE(SettingsEntry().value(key, Scope(getScope), QVariant("default")).toString(), expected.toString());
     }
 
     void contains()
     {
         SettingsEntry entry;
-        entry.setValue("inMemory", 1, 0);
-        entry.setValue("inStore", 1, 1);
-        QVERIFY(entry.contains("inMemory", 0));
-        QVERIFY(!entry.contains("inMemory", 1));
-        QVERIFY(entry.contains("inStore", 1));
-        QVERIFY(!entry.contains("inStore", 0));
-        QVERIFY(!entry.contains("inStore", 2));
+        entry.setValue("inMemory", 1, Scope::Memory);
+        entry.setValue("inStore", 1, Scope::User);
+        QVERIFY(entry.contains("inMemory", Scope::Memory));
+        QVERIFY(!entry.contains("inMemory", Scope::User));
+        QVERIFY(entry.contains("inStore", Scope::User));
+        QVERIFY(!entry.contains("inStore", Scope::Memory));
+        QVERIFY(!entry.contains("inStore", Scope::LanguageId));
     }
 
     void endpointPrefersEnvironmentThenSetting()
@@ -103,7 +125,7 @@ private slots:
         SettingsEntry entry;
         qunsetenv("QUENROW_TEST_ENDPOINT");
         QCOMPARE(entry.endpoint("QUENROW_TEST_ENDPOINT", "TestEndpoint", "built-in"), QString("built-in"));
-        entry.setValue("TestEndpoint", "from settings", 1);
+        entry.setValue("TestEndpoint", "from settings", Scope::User);
         QCOMPARE(entry.endpoint("QUENROW_TEST_ENDPOINT", "TestEndpoint", "built-in"), QString("from settings"));
         qputenv("QUENROW_TEST_ENDPOINT", "from environment");
         QCOMPARE(entry.endpoint("QUENROW_TEST_ENDPOINT", "TestEndpoint", "built-in"), QString("from environment"));
