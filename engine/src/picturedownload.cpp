@@ -86,6 +86,11 @@ bool CPictureDownload::Transfer(const std::string &url, FILE *file) const
     curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    // Peers are verified against the system's authorities, or against the
+    // bundle that QUENROW_CA_BUNDLE names (a private network's own CA).
+    const char *caBundle = std::getenv("QUENROW_CA_BUNDLE");
+    if (caBundle && *caBundle)
+        curl_easy_setopt(curl, CURLOPT_CAINFO, caBundle);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, long(m_connectTimeout.count()));
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(m_totalTimeout.count()));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeToFile);

@@ -4,8 +4,9 @@
 #include <chrono>
 #include <string>
 
-// One HTTP(S) download into a file, with verified TLS peers, time-outs and a
-// stop request. The file appears only when the whole transfer succeeded;
+// One HTTP(S) download into a file, with verified TLS peers (the system's
+// authorities, or the bundle QUENROW_CA_BUNDLE names), time-outs and a stop
+// request. The file appears only when the whole transfer succeeded;
 // an earlier file of the same name stays until then.
 class CPictureDownload
 {

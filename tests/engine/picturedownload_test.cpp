@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -126,4 +127,43 @@ TEST_F(PictureDownloadTest, UnsafeNamesAndAddressesFetchNothing)
     EXPECT_TRUE(server.requests().isEmpty());
     EXPECT_EQ(filesInLine(), 0u);
     EXPECT_FALSE(fs::exists(outDir + "/up.jpg"));
+}
+
+// A picture server speaking HTTPS with a certificate made here: refused while
+// only the system's authorities are trusted, accepted once the bundle names
+// it, and still refused for a host name the certificate does not carry.
+TEST_F(PictureDownloadTest, HttpsPeersAreVerified)
+{
+    const std::string dir = freshFolder("tls");
+    int exitCode = -1;
+    const std::string made = runCommand(
+        "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1"
+        " -keyout " + shellQuote(dir + "/key.pem") + " -out " + shellQuote(dir + "/cert.pem") + " 2>&1",
+        &exitCode);
+    ASSERT_EQ(exitCode, 0) << made;
+    LoopbackHttpServer tls;
+    tls.setTls(QByteArray::fromStdString(readFile(dir + "/cert.pem")),
+               QByteArray::fromStdString(readFile(dir + "/key.pem")));
+    ASSERT_NE(tls.start(), 0);
+    const QByteArray bytes = pictureBytes(5000);
+    tls.setReply("/os/p/u1", Reply::ok(bytes, "image/jpeg"));
+    const std::wstring byAddress = tls.url("/os/p/u1").toStdWString();
+    ASSERT_EQ(byAddress.rfind(L"https://127.0.0.1:", 0), 0u);
+    std::wstring byName = byAddress;
+    byName.replace(8, 9, L"localhost");
+
+    unsetenv("QUENROW_CA_BUNDLE");
+    EXPECT_EQ(media().DownloadPicture(byAddress, L"untrusted"), L"");
+    EXPECT_TRUE(tls.requests().isEmpty()) << "no request may pass an unverified peer";
+
+    setenv("QUENROW_CA_BUNDLE", (dir + "/cert.pem").c_str(), 1);
+    EXPECT_EQ(media().DownloadPicture(byName, L"othername"), L"");
+    EXPECT_TRUE(tls.requests().isEmpty());
+    EXPECT_EQ(filesInLine(), 0u);
+
+    EXPECT_EQ(media().DownloadPicture(byAddress, L"trusted"), widen(picturePath("trusted")));
+    unsetenv("QUENROW_CA_BUNDLE");
+    EXPECT_EQ(readFile(picturePath("trusted")), bytes.toStdString());
+    ASSERT_EQ(tls.requests().size(), 1);
+    EXPECT_EQ(tls.requests().front().target, "/os/p/u1");
 }

@@ -5,6 +5,9 @@
 #include <QHostAddress>
 #include <QMutexLocker>
 #include <QSemaphore>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -72,6 +75,40 @@ namespace testsupport
             range.satisfiable = firstOk && lastOk && range.start <= range.end && range.start < total;
             return range;
         }
+
+        // Hands out sockets that first complete a TLS handshake as the server.
+        class TlsServer : public QTcpServer
+        {
+        public:
+            TlsServer(const QByteArray &certificatePem, const QByteArray &keyPem)
+                : m_certificate(certificatePem, QSsl::Pem)
+                , m_key(keyPem, QSsl::Rsa, QSsl::Pem)
+            {
+                if (m_key.isNull())
+                    m_key = QSslKey(keyPem, QSsl::Ec, QSsl::Pem);
+            }
+
+        protected:
+            void incomingConnection(qintptr descriptor) override
+            {
+                auto *socket = new QSslSocket(this);
+                if (!socket->setSocketDescriptor(descriptor)) {
+                    delete socket;
+                    return;
+                }
+                socket->setLocalCertificate(m_certificate);
+                socket->setPrivateKey(m_key);
+                // A client that refuses the certificate ends the handshake; nothing to answer then.
+                connect(socket, QOverload<const QList<QSslError> &>::of(&QSslSocket::sslErrors), socket,
+                        [socket] { socket->abort(); });
+                addPendingConnection(socket);
+                socket->startServerEncryption();
+            }
+
+        private:
+            QSslCertificate m_certificate;
+            QSslKey m_key;
+        };
 
         // One client connection: reads one request, records it, answers it.
         class Connection : public QObject
@@ -179,7 +216,10 @@ namespace testsupport
     class LoopbackHttpServer::Thread : public QThread
     {
     public:
-        explicit Thread(LoopbackHttpServer &owner) : m_owner(owner) {}
+        Thread(LoopbackHttpServer &owner, QByteArray certificatePem, QByteArray keyPem)
+            : m_owner(owner), m_certificatePem(std::move(certificatePem)), m_keyPem(std::move(keyPem))
+        {
+        }
 
         quint16 listen()
         {
@@ -197,7 +237,12 @@ namespace testsupport
     protected:
         void run() override
         {
-            QTcpServer server;
+            std::unique_ptr<QTcpServer> owned;
+            if (m_certificatePem.isEmpty())
+                owned = std::make_unique<QTcpServer>();
+            else
+                owned = std::make_unique<TlsServer>(m_certificatePem, m_keyPem);
+            QTcpServer &server = *owned;
             if (server.listen(QHostAddress::LocalHost, 0))
                 m_port = server.serverPort();
             QObject::connect(&server, &QTcpServer::newConnection, [&] {
@@ -208,7 +253,7 @@ namespace testsupport
             if (m_port != 0)
                 exec();
             server.close();
-            for (QTcpSocket *socket : server.findChildren<QTcpSocket *>()) {
+            for (QTcpSocket *socket : server.findChildren<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly)) {
                 socket->disconnect();
                 socket->abort();
                 delete socket;
@@ -217,6 +262,8 @@ namespace testsupport
 
     private:
         LoopbackHttpServer &m_owner;
+        const QByteArray m_certificatePem;
+        const QByteArray m_keyPem;
         QSemaphore m_ready;
         std::atomic<quint16> m_port {0};
     };
@@ -282,7 +329,7 @@ namespace testsupport
         if (m_thread)
             return m_port;
         ensureCoreApplication();
-        m_thread = std::make_unique<Thread>(*this);
+        m_thread = std::make_unique<Thread>(*this, m_certificatePem, m_keyPem);
         m_port = m_thread->listen();
         if (m_port == 0)
             stop();
@@ -297,9 +344,16 @@ namespace testsupport
         m_thread.reset();
     }
 
+    void LoopbackHttpServer::setTls(const QByteArray &certificatePem, const QByteArray &keyPem)
+    {
+        m_certificatePem = certificatePem;
+        m_keyPem = keyPem;
+    }
+
     QString LoopbackHttpServer::url(const QString &path) const
     {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path);
+        const QString scheme = m_certificatePem.isEmpty() ? QStringLiteral("http") : QStringLiteral("https");
+        return QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(m_port).arg(path);
     }
 
     void LoopbackHttpServer::setReply(const QByteArray &path, const Reply &reply)

@@ -3,7 +3,8 @@
 // A small HTTP/1.1 server on 127.0.0.1 for tests. It records every request
 // and answers by path: a status with a body, byte ranges of a 200 body, a
 // connection closed after a given number of bytes, a slowly trickled body, or
-// no answer at all. It runs on a thread of its own with its own event loop,
+// no answer at all. With a certificate and key it speaks HTTPS instead. It
+// runs on a thread of its own with its own event loop,
 // so Qt tests and plain (non-Qt) tests use it alike; in a plain test the
 // first start() creates the process's QCoreApplication (on the calling
 // thread, which should be the main one).
@@ -57,12 +58,14 @@ namespace testsupport
         LoopbackHttpServer(const LoopbackHttpServer &) = delete;
         LoopbackHttpServer &operator=(const LoopbackHttpServer &) = delete;
 
+        // Before start(): serve HTTPS with this PEM certificate and private key.
+        void setTls(const QByteArray &certificatePem, const QByteArray &keyPem);
         // Listens on 127.0.0.1, port 0; returns the port, or 0 when it cannot listen.
         quint16 start();
         // Closes every connection and ends the thread.
         void stop();
         quint16 port() const { return m_port; }
-        // "http://127.0.0.1:<port>" + path.
+        // "http://127.0.0.1:<port>" + path ("https://" with TLS).
         QString url(const QString &path) const;
 
         // Replies by path (without the query); any other path gets the default, 404 at first.
@@ -90,6 +93,8 @@ namespace testsupport
         QList<Request> m_requests;
         int m_closed = 0;
         quint16 m_port = 0;
+        QByteArray m_certificatePem;
+        QByteArray m_keyPem;
         std::unique_ptr<Thread> m_thread;
     };
 }
