@@ -39,6 +39,8 @@ class ExifMalformedTest : public QObject
 private slots:
     void hostileEntries_data();
     void hostileEntries();
+    void countTimesUnitSizeOverflowing_data();
+    void countTimesUnitSizeOverflowing();
     void everyByteMutated();
     void everyTruncation();
 };
@@ -93,6 +95,60 @@ void ExifMalformedTest::hostileEntries()
     QFETCH(QByteArray, bytes);
     QFETCH(int, code);
     QCOMPARE(parseExact(bytes), code);
+}
+
+// count x unit size is a multiple of 2^32 plus a small size, so a product
+// kept in 32 bits would pass the bounds check and read real bytes: the
+// offset points at a rational that is really there. The entry must be
+// refused and its field stay unset.
+void ExifMalformedTest::countTimesUnitSizeOverflowing_data()
+{
+    QTest::addColumn<int>("ifd");
+    QTest::addColumn<int>("tag");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<quint32>("count");
+    QTest::addColumn<bool>("pointsAtData"); // else the value would sit in the entry itself
+    QTest::addColumn<QString>("field");
+    QTest::newRow("rational 0x20000001 x 8") << int(JpegBuilder::ExifIfd) << 33434 << 5 << quint32(0x20000001)
+                                              << true << "exposureTime";
+    QTest::newRow("short 0x80000002 x 2") << int(JpegBuilder::Ifd0) << 274 << 3 << quint32(0x80000002) << false
+                                           << "orientation";
+    QTest::newRow("long 0x40000001 x 4") << int(JpegBuilder::ExifIfd) << 40962 << 4 << quint32(0x40000001)
+                                          << false << "imageWidth";
+}
+
+void ExifMalformedTest::countTimesUnitSizeOverflowing()
+{
+    QFETCH(int, ifd);
+    QFETCH(int, tag);
+    QFETCH(int, format);
+    QFETCH(quint32, count);
+    QFETCH(bool, pointsAtData);
+    QFETCH(QString, field);
+    auto build = [&](quint32 valueField) {
+        JpegBuilder b(true);
+        b.add(JpegBuilder::Ifd0, 271, 2, 6, b.ascii("Maker"));
+        b.add(JpegBuilder::ExifIfd, 33437, 5, 1, b.rationals({{1, 250}}));
+        b.addRaw(JpegBuilder::Ifd(ifd), quint16(tag), quint16(format), count, valueField);
+        return b;
+    };
+    quint32 valueField = 6; // inline: a short or long of 6
+    if (pointsAtData) {
+        const JpegBuilder probe = build(0);
+        valueField = quint32(probe.tiff().indexOf(probe.rationals({{1, 250}})));
+        QVERIFY(valueField > 8);
+    }
+    const QByteArray bytes = build(valueField).jpeg();
+    ExifReader reader;
+    QCOMPARE(reader.parseJpeg(exactCopy(bytes).get(), bytes.size()), int(ExifReader::Success));
+    QCOMPARE(reader.make, QByteArray("Maker"));
+    QCOMPARE(reader.fNumber, 0.004);
+    if (field == "exposureTime")
+        QCOMPARE(reader.exposureTime, 0.0);
+    else if (field == "orientation")
+        QCOMPARE(reader.orientation, quint16(0));
+    else
+        QCOMPARE(reader.imageWidth, quint32(0));
 }
 
 void ExifMalformedTest::everyByteMutated()
