@@ -1,4 +1,5 @@
 #include "backupbuilder.h"
+#include "dbaddtaskfunction.h"
 #include "scanrecorder.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <memory>
+#include <set>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -37,6 +39,19 @@ namespace
         backup.addManifestRow(fileIdOf("HomeDomain", "Library"), "HomeDomain", "Library", 2);
         backup.write(mode);
         return backup.folder();
+    }
+
+    // The files inside folder that this process holds open.
+    std::vector<std::string> openFilesUnder(const std::string &folder)
+    {
+        std::vector<std::string> open;
+        for (const auto &entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+            std::error_code ec;
+            const std::string target = std::filesystem::read_symlink(entry.path(), ec).string();
+            if (!ec && target.rfind(folder + "/", 0) == 0)
+                open.push_back(target);
+        }
+        return open;
     }
 
     std::vector<std::string> scan(const std::string &backup, int32_t mask, int32_t mode = DBMODE_BACKUP)
@@ -164,6 +179,35 @@ TEST(Executor, ScanOfEveryCategoryLeavesTheBackupFolderUntouched)
     EXPECT_FALSE(recordLines(lines, DBAPP_VOICEMEMO).empty());
     EXPECT_EQ(lines.back(), ScanEnd);
     EXPECT_EQ(snapshot(backup), before);
+}
+
+// Every database a scan of every category reads is there but holds none of
+// the tables its statements ask for, Manifest.db included: each probe, file
+// list lookup and read fails. No connection may stay open after the scan.
+TEST(Executor, NoDatabaseStaysOpenAfterStatementsFail)
+{
+    const std::string backup = freshFolder("failing-statements");
+    DBTaskList tasks;
+    for (int position = 0; position < 20; ++position) {
+        if (const DBTaskBuilder builder = BackupTaskBuilder(int32_t(1u << position)))
+            builder(widen(backup), tasks);
+    }
+    std::set<std::string> databases;
+    for (const auto &task : tasks)
+        for (const DBQuery &query : task->queries)
+            if (narrow(query.dbPath).rfind(backup + "/", 0) == 0)
+                databases.insert(narrow(query.dbPath));
+    tasks.clear();
+    ASSERT_GT(databases.size(), 10u);
+    for (const std::string &db : databases) {
+        std::filesystem::create_directories(std::filesystem::path(db).parent_path());
+        execSql(db, "CREATE TABLE unrelated (x INTEGER);");
+    }
+
+    const auto lines = scan(backup, 0xFFFFF);
+    EXPECT_EQ(lines.back(), ScanEnd);
+    EXPECT_TRUE(recordLines(lines, DBAPP_MANIFEST).empty());
+    EXPECT_EQ(openFilesUnder(backup), std::vector<std::string>());
 }
 
 TEST(Executor, DeviceOperationsWithoutASession)
