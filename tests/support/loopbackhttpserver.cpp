@@ -1,9 +1,7 @@
 #include "loopbackhttpserver.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QHostAddress>
-#include <QMutexLocker>
 #include <QSemaphore>
 #include <QSslCertificate>
 #include <QSslKey>
@@ -14,6 +12,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 
 namespace testsupport
@@ -232,10 +231,20 @@ namespace testsupport
         {
             quit();
             wait();
+            // Qt's join is invisible to ThreadSanitizer; this lock, taken
+            // last by run(), orders everything the thread did before ours.
+            std::lock_guard<std::mutex> lock(m_exitMutex);
         }
 
     protected:
         void run() override
+        {
+            serve();
+            std::lock_guard<std::mutex> lock(m_exitMutex);
+        }
+
+    private:
+        void serve()
         {
             std::unique_ptr<QTcpServer> owned;
             if (m_certificatePem.isEmpty())
@@ -260,8 +269,8 @@ namespace testsupport
             }
         }
 
-    private:
         LoopbackHttpServer &m_owner;
+        std::mutex m_exitMutex;
         const QByteArray m_certificatePem;
         const QByteArray m_keyPem;
         QSemaphore m_ready;
@@ -358,57 +367,53 @@ namespace testsupport
 
     void LoopbackHttpServer::setReply(const QByteArray &path, const Reply &reply)
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         m_replies.insert(path, reply);
     }
 
     void LoopbackHttpServer::setDefaultReply(const Reply &reply)
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         m_defaultReply = reply;
     }
 
     LoopbackHttpServer::Reply LoopbackHttpServer::replyFor(const QByteArray &target) const
     {
         const QByteArray path = target.left(target.indexOf('?') < 0 ? target.size() : target.indexOf('?'));
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         return m_replies.value(path, m_defaultReply);
     }
 
     QList<LoopbackHttpServer::Request> LoopbackHttpServer::requests() const
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         return m_requests;
     }
 
     bool LoopbackHttpServer::waitForRequests(int count, int timeoutMs) const
     {
-        QDeadlineTimer deadline(timeoutMs);
-        QMutexLocker lock(&m_mutex);
-        while (m_requests.size() < count) {
-            if (!m_changed.wait(&m_mutex, deadline))
-                return m_requests.size() >= count;
-        }
-        return true;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        return m_changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                  [&] { return m_requests.size() >= count; });
     }
 
     int LoopbackHttpServer::closedConnections() const
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         return m_closed;
     }
 
     void LoopbackHttpServer::record(const Request &request)
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         m_requests.append(request);
-        m_changed.wakeAll();
+        m_changed.notify_all();
     }
 
     void LoopbackHttpServer::noteClosed()
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         ++m_closed;
-        m_changed.wakeAll();
+        m_changed.notify_all();
     }
 }

@@ -12,12 +12,12 @@
 #include <QByteArray>
 #include <QList>
 #include <QMap>
-#include <QMutex>
 #include <QPair>
 #include <QString>
-#include <QWaitCondition>
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 class QThread;
 
@@ -86,8 +86,10 @@ namespace testsupport
     private:
         class Thread;
 
-        mutable QMutex m_mutex;
-        mutable QWaitCondition m_changed;
+        // Standard primitives, not Qt's: ThreadSanitizer sees these, while
+        // Qt is not built with it.
+        mutable std::mutex m_mutex;
+        mutable std::condition_variable m_changed;
         QMap<QByteArray, Reply> m_replies;
         Reply m_defaultReply = Reply::withStatus(404);
         QList<Request> m_requests;
