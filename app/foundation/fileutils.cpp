@@ -290,7 +290,7 @@ namespace
         for (const QFileInfo &entry : entries) {
             // A link goes, never what it points to.
             const bool ok = entry.isDir() && !entry.isSymLink()
-                ? clearEntries(entry.filePath()) && QDir(entry.filePath()).rmdir(".")
+                ? clearEntries(entry.filePath()) && QDir().rmdir(entry.filePath())
                 : QFile::remove(entry.filePath());
             cleared = cleared && ok;
         }
@@ -308,7 +308,7 @@ bool clearAndRemoveFolder(const QString &folder)
     if (!info.isDir())
         return false;
     clearEntries(info.absoluteFilePath());
-    return QDir(info.absoluteFilePath()).rmdir(".");
+    return QDir().rmdir(info.absoluteFilePath());
 }
 
 bool moveFolderContents(const QString &source, const QString &target)
