@@ -1,3 +1,4 @@
+#include "processprobe.h"
 #include "processutils.h"
 #include "vlog.h"
 
@@ -19,17 +20,6 @@
 
 namespace
 {
-    // Alive and not merely waiting to be reaped.
-    bool isAlive(qint64 pid)
-    {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray line = stat.readAll();
-        const int close = line.lastIndexOf(')');
-        return close > 0 && line.size() > close + 2 && line.at(close + 2) != 'Z';
-    }
-
     struct LoudAtExit
     {
         ~LoudAtExit() { std::fputs("destructor ran", stdout); }
@@ -58,7 +48,7 @@ private:
         if (!process.waitForStarted() || !process.waitForReadyRead(5000))
             return false;
         child = process.readLine().trimmed().toLongLong();
-        return child > 0 && isAlive(child);
+        return child > 0 && isProcessAlive(child);
     }
 
 private slots:
@@ -83,10 +73,10 @@ private slots:
         killProcessByName(name + ".exe");
         QVERIFY(target.waitForFinished(5000));
         QCOMPARE(target.exitStatus(), QProcess::CrashExit);
-        QTRY_VERIFY_WITH_TIMEOUT(!isAlive(targetChild), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!isProcessAlive(targetChild), 5000);
 
         QVERIFY(spared.state() == QProcess::Running);
-        QVERIFY(isAlive(sparedChild));
+        QVERIFY(isProcessAlive(sparedChild));
 
         // The program itself is never ended; unknown names do nothing.
         killProcessByName(QFileInfo(QCoreApplication::applicationFilePath()).fileName() + ".exe");
