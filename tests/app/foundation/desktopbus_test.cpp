@@ -111,6 +111,17 @@ private slots:
         QCOMPARE(m_opened, QList<QUrl> {QUrl::fromLocalFile(m_dir->path() + "/sub folder")});
     }
 
+    void openUrlHandsTheAddressOver()
+    {
+        m_opened.clear();
+        QDesktopServices::setUrlHandler("https", this, "openedByDesktop");
+        QVERIFY(openUrl("https://example.invalid/a b?q=1"));
+        QVERIFY(openUrl(m_dir->path() + "/report #2.html", true));
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(m_opened, (QList<QUrl> {QUrl("https://example.invalid/a%20b?q=1"),
+                                         QUrl::fromLocalFile(m_dir->path() + "/report #2.html")}));
+    }
+
     void keepSystemAwakeWithoutLoginManagerReturns()
     {
         QProcess child;
