@@ -100,6 +100,7 @@ TEST(Notes, BodiesDecodeOnlyFromWholeCompressedMessages)
         {"gzip of no message", notes::blobLiteral(notes::gzip(std::string(8, '\xFF'))), ""},
         {"html", notes::blobLiteral(notes::gzip(notes::bodyMessage(Html))), Html},
         {"wide", notes::blobLiteral(notes::zlib(notes::bodyMessage(Wide))), Wide},
+        {"bad utf-8", notes::blobLiteral(notes::gzip(notes::bodyMessage("a\xFF" "b"))), "a\xEF\xBF\xBD" "b"},
     };
     std::string rows;
     std::vector<std::string> expected;
