@@ -238,9 +238,11 @@ TEST(Notes, OversizedAndCutShortBodiesLeaveOnlyTheirOwnBodyEmpty)
     const std::string timeFile = out + "-peak";
 
     int exitCode = -1;
-    const auto printed = splitLines(runCommand("/usr/bin/time -f %M -o " + shellQuote(timeFile) + " " +
-                                                   VARDEX_SCAN_PATH + " --backup " + shellQuote(backup.folder()) +
-                                                   " --mask 0x400 --out " + shellQuote(out),
+    const std::string traceFile = out + "-trace";
+    const auto printed = splitLines(runCommand("QUENROW_DEBUG_TRACE=1 /usr/bin/time -f %M -o " + shellQuote(timeFile) +
+                                                   " " + VARDEX_SCAN_PATH + " --backup " + shellQuote(backup.folder()) +
+                                                   " --mask 0x400 --out " + shellQuote(out) + " 2>" +
+                                                   shellQuote(traceFile),
                                                &exitCode));
     ASSERT_EQ(exitCode, 0);
 
@@ -258,6 +260,8 @@ TEST(Notes, OversizedAndCutShortBodiesLeaveOnlyTheirOwnBodyEmpty)
     const std::string log = logText("Vardex.log");
     EXPECT_NE(log.find("scanNotes error: note 2 body exceeds 64 MiB"), std::string::npos);
     EXPECT_EQ(log.find("scanNotes error: note 3 body exceeds"), std::string::npos);
+    // The cut-short body is a failed inflation, told on the debugger output.
+    EXPECT_NE(readFile(traceFile).find("scanNotes error: failed to inflate data"), std::string::npos);
 }
 
 TEST(Notes, InflatersStopAtTheBoundAndAtTheEndOfTheInput)
