@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QMutexLocker>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -18,6 +17,9 @@ ThumbnailSessionManager::ThumbnailSessionManager(QObject *parent)
 ThumbnailSessionManager::~ThumbnailSessionManager()
 {
     stopAll();
+    // The tasks' last touch of the queue was under the lock: take it once
+    // more so that it visibly comes before the members go.
+    std::lock_guard<std::mutex> lock(m_mutex);
 }
 
 ThumbnailSessionManager *ThumbnailSessionManager::instance()
@@ -38,23 +40,26 @@ int ThumbnailSessionManager::maxThreadCount() const
 
 void ThumbnailSessionManager::addTask(const QString &videoPath, const QString &picturePath)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     if (m_stopped)
         return; // at quit: it would never run
-    m_queue.append({videoPath, picturePath, m_generation.load()});
+    m_queue.append({videoPath, picturePath, 0});
     if (m_running >= m_pool.maxThreadCount())
-        return;
-    const ThumbnailJob job = m_queue.takeFirst();
+        return; // a finishing task takes it
     ++m_running;
+    // The task takes its job from the queue itself, so one dropped by
+    // clearTasks before the pool runs it is never started.
+    auto *task = new ThumbnailSessionTask(this);
     lock.unlock();
-    m_pool.start(new ThumbnailSessionTask(this, job));
+    m_pool.start(task);
 }
 
-bool ThumbnailSessionManager::onTaskFinished(ThumbnailJob &next)
+bool ThumbnailSessionManager::takeNextJob(ThumbnailJob &next)
 {
-    QMutexLocker lock(&m_mutex);
-    if (!m_stopped && !m_queue.isEmpty() && m_running <= m_pool.maxThreadCount()) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_stopped && !m_queue.isEmpty()) {
         next = m_queue.takeFirst();
+        next.generation = m_generation.load();
         return true;
     }
     --m_running;
@@ -68,17 +73,16 @@ bool ThumbnailSessionManager::isCurrent(quint64 generation) const
 
 void ThumbnailSessionManager::clearTasks()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_queue.clear();
-    // Running conversions see the new generation and end themselves; tasks
-    // the pool has not yet started skip their job.
+    // Running conversions see the new generation and end themselves.
     m_generation.fetch_add(1);
 }
 
 void ThumbnailSessionManager::stopAll()
 {
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_stopped = true;
         m_queue.clear();
         m_generation.fetch_add(1);

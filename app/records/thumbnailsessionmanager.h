@@ -3,11 +3,11 @@
 #include "thumbnailsessiontask.h"
 
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QThreadPool>
 
 #include <atomic>
+#include <mutex>
 
 // Makes the still pictures of videos in the background with the outside
 // converter (QUENROW_FFMPEG, else the setting "FfmpegProgram", else "ffmpeg"
@@ -45,12 +45,14 @@ public:
     QString converterProgram() const;
 
     // For the tasks: whether a job of this generation may still run, and the
-    // next job for a finishing task's thread (false: the thread is done).
+    // next queued job for a task's thread (false: the thread is done).
     bool isCurrent(quint64 generation) const;
-    bool onTaskFinished(ThumbnailJob &next);
+    bool takeNextJob(ThumbnailJob &next);
 
 private:
-    mutable QMutex m_mutex; // guards the queue, the running count and m_stopped
+    // Guards the queue, the running count and m_stopped. A standard mutex,
+    // so that thread checkers see the hand-over of jobs.
+    mutable std::mutex m_mutex;
     QThreadPool m_pool;
     QList<ThumbnailJob> m_queue;
     int m_running = 0; // tasks handed to the pool and not yet done

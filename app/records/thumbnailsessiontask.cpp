@@ -11,20 +11,18 @@ namespace
     const int kPollMs = 50;
 }
 
-ThumbnailSessionTask::ThumbnailSessionTask(ThumbnailSessionManager *manager, const ThumbnailJob &job)
-    : m_manager(manager)
-    , m_job(job)
+ThumbnailSessionTask::ThumbnailSessionTask(ThumbnailSessionManager *manager)
 {
     setAutoDelete(true);
+    m_manager.store(manager, std::memory_order_release);
 }
 
 void ThumbnailSessionTask::run()
 {
-    ThumbnailJob job = m_job;
-    do {
-        if (m_manager->isCurrent(job.generation))
-            convert(job, *m_manager);
-    } while (m_manager->onTaskFinished(job));
+    ThumbnailSessionManager *manager = m_manager.load(std::memory_order_acquire);
+    ThumbnailJob job;
+    while (manager->takeNextJob(job))
+        convert(job, *manager);
 }
 
 void ThumbnailSessionTask::convert(const ThumbnailJob &job, const ThumbnailSessionManager &manager)

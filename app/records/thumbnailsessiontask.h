@@ -3,10 +3,12 @@
 #include <QRunnable>
 #include <QString>
 
+#include <atomic>
+
 class ThumbnailSessionManager;
 
 // One video still to make: the video, the picture to write, and the
-// manager's generation it was queued in (a clear or stop ends older ones).
+// manager's generation when it was taken (a clear or stop ends older ones).
 struct ThumbnailJob
 {
     QString videoPath;
@@ -14,13 +16,13 @@ struct ThumbnailJob
     quint64 generation = 0;
 };
 
-// Runs the converter for its job on a pool thread, then asks the manager
-// for the next queued job and goes on with it on the same thread, so the
-// queue drains without waiting for the next addTask.
+// On a pool thread: takes queued jobs from the manager one after the other
+// and runs the converter for each, until the queue is empty, so the queue
+// drains without waiting for the next addTask.
 class ThumbnailSessionTask : public QRunnable
 {
 public:
-    ThumbnailSessionTask(ThumbnailSessionManager *manager, const ThumbnailJob &job);
+    explicit ThumbnailSessionTask(ThumbnailSessionManager *manager);
 
     void run() override;
 
@@ -29,6 +31,7 @@ public:
     static void convert(const ThumbnailJob &job, const ThumbnailSessionManager &manager);
 
 private:
-    ThumbnailSessionManager *m_manager;
-    ThumbnailJob m_job;
+    // Atomic only so that thread checkers see the hand-over through the
+    // pool, which happens inside Qt.
+    std::atomic<ThumbnailSessionManager *> m_manager {nullptr};
 };
