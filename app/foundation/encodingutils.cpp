@@ -17,9 +17,15 @@ namespace
     {
         if (!codec)
             return false;
-        QTextCodec::ConverterState state;
+        // Byte for byte: a byte-order mark is text like any other, and a
+        // sequence cut short at the end is invalid.
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
         text = codec->toUnicode(bytes.constData(), bytes.size(), &state);
-        return state.invalidChars == 0;
+        if (state.invalidChars != 0 || state.remainingChars != 0)
+            return false;
+        // The ICU codecs (GBK among them) put U+FFFD for a bad sequence
+        // without counting it; only UTF-8 can hold U+FFFD as real text.
+        return codec->mibEnum() == 106 || !text.contains(QChar::ReplacementCharacter);
     }
 
     std::wstring toWide(const QString &text)
@@ -61,9 +67,9 @@ namespace
         QTextCodec *codec = ansiCodec();
         if (!codec)
             return false;
-        QTextCodec::ConverterState state;
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
         out = codec->fromUnicode(text.constData(), text.size(), &state);
-        return state.invalidChars == 0;
+        return state.invalidChars == 0 && state.remainingChars == 0;
     }
 
     bool utf8ToQString(const char *text, QString &out)
