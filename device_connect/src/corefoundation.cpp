@@ -1,0 +1,71 @@
+#include "corefoundation.h"
+
+#include "quorlinlog.h"
+
+#include <dlfcn.h>
+
+namespace
+{
+    const char *const kUncalled[] = {
+        "CFStringGetCStringPtr", "CFDictionaryGetValue", "CFDictionaryGetValueIfPresent", "CFEqual",
+        "CFRunLoopStop", "CFRunLoopGetCurrent", "CFPropertyListCreateWithData", "CFPropertyListCreateFromXMLData",
+        "CFDataCreateMutable", "CFDataAppendBytes", "CFErrorCopyFailureReason", "CFErrorCopyDescription",
+        "CFErrorCopyRecoverySuggestion", "CFErrorGetCode", "CFErrorGetDomain", "CFCopyTypeIDDescription",
+        "CFBooleanGetTypeID",
+    };
+
+    template <typename Entry>
+    void resolve(void *module, const char *name, Entry &entry)
+    {
+        entry = reinterpret_cast<Entry>(dlsym(module, name));
+        if (!entry)
+            QLOG("ERR:fail get func address %s", name);
+    }
+}
+
+CCoreFoundation &CCoreFoundation::instance()
+{
+    static CCoreFoundation table;
+    return table;
+}
+
+bool CCoreFoundation::InitFunc(void *module)
+{
+    if (!module)
+        return false;
+#define QUORLIN_RESOLVE(name) resolve(module, #name, name)
+    QUORLIN_RESOLVE(CFStringGetCString);
+    QUORLIN_RESOLVE(CFStringCreateWithCString);
+    QUORLIN_RESOLVE(CFRelease);
+    QUORLIN_RESOLVE(CFDictionarySetValue);
+    QUORLIN_RESOLVE(CFNumberGetValue);
+    QUORLIN_RESOLVE(CFDictionaryCreateMutable);
+    QUORLIN_RESOLVE(CFShow);
+    QUORLIN_RESOLVE(CFRunLoopRun);
+    QUORLIN_RESOLVE(CFNumberGetType);
+    QUORLIN_RESOLVE(CFPropertyListCreateData);
+    QUORLIN_RESOLVE(CFDataGetLength);
+    QUORLIN_RESOLVE(CFDataGetBytePtr);
+    QUORLIN_RESOLVE(CFGetTypeID);
+    QUORLIN_RESOLVE(CFBooleanGetValue);
+    QUORLIN_RESOLVE(CFDictionaryGetCount);
+    QUORLIN_RESOLVE(CFDictionaryGetKeysAndValues);
+    QUORLIN_RESOLVE(kCFAllocatorSystemDefault);
+    QUORLIN_RESOLVE(kCFAllocatorDefault);
+    QUORLIN_RESOLVE(kCFBooleanTrue);
+    QUORLIN_RESOLVE(kCFBooleanFalse);
+#undef QUORLIN_RESOLVE
+    for (const char *name : kUncalled)
+        resolve(module, name, m_uncalled[name]);
+    return true;
+}
+
+CFAllocatorRef CCoreFoundation::systemDefaultAllocator() const
+{
+    return kCFAllocatorSystemDefault ? *kCFAllocatorSystemDefault : nullptr;
+}
+
+CFAllocatorRef CCoreFoundation::defaultAllocator() const
+{
+    return kCFAllocatorDefault ? *kCFAllocatorDefault : nullptr;
+}
