@@ -63,14 +63,16 @@ struct IOSDeviceInfo
     int ConnectStatus = DEVICE_CONNECT_NORMAL;
 };
 
+// Defined here in full so that a caller that only loads the library at run
+// time has the class's type information too.
 class CIOSDevice final : public IBaseDevice
 {
 public:
-    explicit CIOSDevice(const IOSDeviceInfo &info);
-    int GetDeviceType() override;
-    std::wstring GetUniqueDeviceID() override;
-    std::wstring GetProductVersion() override;
-    int GetConnectStatus() override;
+    explicit CIOSDevice(const IOSDeviceInfo &info) : m_info(info) {}
+    int GetDeviceType() override { return 0; }
+    std::wstring GetUniqueDeviceID() override { return m_info.UniqueDeviceID; }
+    std::wstring GetProductVersion() override { return m_info.ProductVersion; }
+    int GetConnectStatus() override { return DEVICE_CONNECT_NORMAL; }
 
     IOSDeviceInfo m_info;
 };
@@ -89,11 +91,11 @@ struct RestorableDeviceInfo
 class CIOSRestorableDevice final : public IBaseDevice
 {
 public:
-    explicit CIOSRestorableDevice(const RestorableDeviceInfo &info);
-    int GetDeviceType() override;
-    std::wstring GetUniqueDeviceID() override;
-    std::wstring GetProductVersion() override;
-    int GetConnectStatus() override;
+    explicit CIOSRestorableDevice(const RestorableDeviceInfo &info) : m_info(info) {}
+    int GetDeviceType() override { return 0; }
+    std::wstring GetUniqueDeviceID() override { return {}; }
+    std::wstring GetProductVersion() override { return {}; }
+    int GetConnectStatus() override { return m_info.ConnectStatus; }
 
     RestorableDeviceInfo m_info;
 };

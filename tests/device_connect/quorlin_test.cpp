@@ -896,12 +896,22 @@ TEST(QuorlinStart, RetriesTheSubscriptionFiveTimes)
     EXPECT_TRUE(listening.stop());
 }
 
-TEST(NoVendorLibrary, BothListenersFail)
+TEST(NoVendorLibrary, BothListenersFailAndLoadingIsTriedOnce)
 {
     IQuorlinManager *mgr = manager();
     ASSERT_NE(mgr, nullptr);
     Recorder recorder;
-    EXPECT_FALSE(mgr->StartRestorableListener(&Recorder::restorable, &recorder));
+    // Both listeners start together, as the main program starts them.
+    std::atomic<bool> restorable {true};
+    std::thread other([&] { restorable = mgr->StartRestorableListener(&Recorder::restorable, &recorder); });
     EXPECT_FALSE(mgr->StartListener(&Recorder::normal, &recorder, false));
-    EXPECT_NE(logText().find("[LoadiTunesMobileDevice]"), std::string::npos);
+    other.join();
+    EXPECT_FALSE(restorable);
+    EXPECT_FALSE(mgr->StartListener(&Recorder::normal, &recorder, false));
+
+    const std::string log = logText();
+    const std::string attempt = "[LoadiTunesMobileDevice]:";
+    const size_t first = log.find(attempt);
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(log.find(attempt, first + 1), std::string::npos);
 }
