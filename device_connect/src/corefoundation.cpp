@@ -1,8 +1,6 @@
 #include "corefoundation.h"
 
-#include "quorlinlog.h"
-
-#include <dlfcn.h>
+#include "resolvesymbol.h"
 
 namespace
 {
@@ -13,14 +11,6 @@ namespace
         "CFErrorCopyRecoverySuggestion", "CFErrorGetCode", "CFErrorGetDomain", "CFCopyTypeIDDescription",
         "CFBooleanGetTypeID",
     };
-
-    template <typename Entry>
-    void resolve(void *module, const char *name, Entry &entry)
-    {
-        entry = reinterpret_cast<Entry>(dlsym(module, name));
-        if (!entry)
-            QLOG("ERR:fail get func address %s", name);
-    }
 }
 
 CCoreFoundation &CCoreFoundation::instance()
@@ -33,7 +23,7 @@ bool CCoreFoundation::InitFunc(void *module)
 {
     if (!module)
         return false;
-#define QUORLIN_RESOLVE(name) resolve(module, #name, name)
+#define QUORLIN_RESOLVE(name) ResolveSymbol(module, #name, name)
     QUORLIN_RESOLVE(CFStringGetCString);
     QUORLIN_RESOLVE(CFStringCreateWithCString);
     QUORLIN_RESOLVE(CFRelease);
@@ -56,7 +46,7 @@ bool CCoreFoundation::InitFunc(void *module)
     QUORLIN_RESOLVE(kCFBooleanFalse);
 #undef QUORLIN_RESOLVE
     for (const char *name : kUncalled)
-        resolve(module, name, m_uncalled[name]);
+        ResolveSymbol(module, name, m_uncalled[name]);
     return true;
 }
 

@@ -1,8 +1,6 @@
 #include "itunesmobiledevice.h"
 
-#include "quorlinlog.h"
-
-#include <dlfcn.h>
+#include "resolvesymbol.h"
 
 namespace
 {
@@ -17,14 +15,6 @@ namespace
         "AMDServiceConnectionReceive", "AMDServiceConnectionGetSocket", "AMDServiceConnectionGetSecureIOContext",
         "AMSChangeBackupPassword", "AMSGetBackupPasswordFromKeychainForTarget",
     };
-
-    template <typename Function>
-    void resolve(void *module, const char *name, Function &entry)
-    {
-        entry = reinterpret_cast<Function>(dlsym(module, name));
-        if (!entry)
-            QLOG("ERR:fail get func address %s", name);
-    }
 }
 
 CiTunesMobileDevice &CiTunesMobileDevice::instance()
@@ -37,7 +27,7 @@ bool CiTunesMobileDevice::InitFunc(void *module)
 {
     if (!module)
         return false;
-#define QUORLIN_RESOLVE(name) resolve(module, #name, name)
+#define QUORLIN_RESOLVE(name) ResolveSymbol(module, #name, name)
     QUORLIN_RESOLVE(AMRestorableDeviceRegisterForNotifications);
     QUORLIN_RESOLVE(AMRestorableDeviceGetState);
     QUORLIN_RESOLVE(AMRestorableDeviceGetECID);
@@ -55,6 +45,6 @@ bool CiTunesMobileDevice::InitFunc(void *module)
     QUORLIN_RESOLVE(AMDeviceLookupApplications);
 #undef QUORLIN_RESOLVE
     for (const char *name : kUncalled)
-        resolve(module, name, m_uncalled[name]);
+        ResolveSymbol(module, name, m_uncalled[name]);
     return true;
 }

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 
 namespace
 {
@@ -363,7 +364,8 @@ bool NormalDevice::QueryDeviceInfo(IBaseDevice *device, const std::string &key, 
     }
 }
 
-int NormalDevice::askBoolean(IBaseDevice *device, const char *domain, const char *key, bool *out, bool show)
+int NormalDevice::askValue(IBaseDevice *device, const char *domain, const char *key, CFTypeID type,
+                           const char *missing, const std::function<void(CFTypeRef)> &use)
 {
     IOSDeviceInfo record;
     if (!lookup(device, &record)) {
@@ -377,49 +379,37 @@ int NormalDevice::askBoolean(IBaseDevice *device, const char *domain, const char
         return session.failureCode();
     }
     const CFRef value(copyValue(handle, domain, key));
-    if (!value || CFHelper::TypeOf(value.get()) != kQuenrowCFBooleanTypeID) {
-        if (show)
-            QLOG("ERR:AMDeviceCopyValue fail,AMDeviceCopyValue = null!");
-        else
-            QLOG("ERR:QueryDeviceInfo fail,AMDeviceCopyValue = null!");
+    if (!value || CFHelper::TypeOf(value.get()) != type) {
+        QLOG("%s", missing);
         return kValueMissing;
     }
-    if (show && cf().CFShow)
-        cf().CFShow(value.get());
-    *out = CFHelper::ToBool(value.get());
+    use(value.get());
     return 0;
 }
 
 int NormalDevice::CheckDeviceBackupIsEncrypt(IBaseDevice *device, bool *out)
 {
-    return askBoolean(device, "com.apple.mobile.backup", "WillEncrypt", out, false);
+    return askValue(device, "com.apple.mobile.backup", "WillEncrypt", kQuenrowCFBooleanTypeID,
+                    "ERR:QueryDeviceInfo fail,AMDeviceCopyValue = null!",
+                    [out](CFTypeRef value) { *out = CFHelper::ToBool(value); });
 }
 
 int NormalDevice::CheckFMI(IBaseDevice *device, bool *out)
 {
-    return askBoolean(device, "com.apple.fmip", "IsAssociated", out, true);
+    return askValue(device, "com.apple.fmip", "IsAssociated", kQuenrowCFBooleanTypeID,
+                    "ERR:AMDeviceCopyValue fail,AMDeviceCopyValue = null!", [out](CFTypeRef value) {
+                        if (cf().CFShow)
+                            cf().CFShow(value);
+                        *out = CFHelper::ToBool(value);
+                    });
 }
 
 bool NormalDevice::GetDeviceDiskSize(IBaseDevice *device, const char *key, int64_t *out)
 {
-    IOSDeviceInfo record;
-    if (!lookup(device, &record)) {
-        QLOG("ERR:not find device");
-        return false;
-    }
-    const auto handle = static_cast<AMDeviceRef>(record.DeviceHandle);
-    CStartSession session(handle);
-    if (!session.Start()) {
-        QLOG("ERR:fail start session! (perhaps you not trust device)");
-        return false;
-    }
-    const CFRef value(copyValue(handle, "com.apple.disk_usage", key));
-    if (!value || CFHelper::TypeOf(value.get()) != kQuenrowCFNumberTypeID) {
-        QLOG("ERR:AMDeviceCopyValue fail,AMDeviceCopyValue = null!");
-        return false;
-    }
-    *out = CFHelper::ToInt64(value.get());
-    return true;
+    return askValue(device, "com.apple.disk_usage", key, kQuenrowCFNumberTypeID,
+                    "ERR:AMDeviceCopyValue fail,AMDeviceCopyValue = null!",
+                    [out](CFTypeRef value) { *out = CFHelper::ToInt64(value); })
+           == 0;
 }
 
 bool NormalDevice::GetAppList(IBaseDevice *device, std::vector<std::string> *out)

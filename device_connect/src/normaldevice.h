@@ -4,6 +4,7 @@
 #include "quorlin.h"
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -44,8 +45,11 @@ private:
     bool lookup(IBaseDevice *device, IOSDeviceInfo *record);
     CIOSDevice *findByHandle(AMDeviceRef handle);
 
-    // The boolean value of a lockdown question, or its error code.
-    int askBoolean(IBaseDevice *device, const char *domain, const char *key, bool *out, bool show);
+    // Asks a tracked device for one lockdown value of the given type and
+    // hands it to `use` while the session is open: 0, or the error code
+    // (-1 not tracked, -2 missing, else why the session failed).
+    int askValue(IBaseDevice *device, const char *domain, const char *key, CFTypeID type, const char *missing,
+                 const std::function<void(CFTypeRef)> &use);
 
     std::mutex m_mutex;
     DeviceEventCallback m_callback = nullptr;
