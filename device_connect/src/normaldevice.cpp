@@ -179,7 +179,10 @@ void NormalDevice::notify(AMDeviceRef handle, uint32_t message)
             break;
         }
     } catch (const std::exception &e) {
+        // Nothing may unwind into the mobile-device library.
         QLOG("ERR:DeviceNotification exception! %s", e.what());
+    } catch (...) {
+        QLOG("ERR:DeviceNotification exception!");
     }
 }
 

@@ -66,8 +66,10 @@ int CQuorlinManager::CheckDeviceBackupIsEncrypt(IBaseDevice *device, bool *outEn
 
 int CQuorlinManager::SetDeviceBackupPasswd(IBaseDevice *device, std::wstring oldPassword, std::wstring newPassword)
 {
-    if (refused(device, device, "CQuorlinManager::SetDeviceBackupPasswd"))
+    if (!device) {
+        QLOG("ERR:[%s] device == nullptr", "CQuorlinManager::SetDeviceBackupPasswd");
         return -1;
+    }
     QLOG("SetDeviceBackupPasswd...");
     const int result = NormalDevice::instance().SetDeviceBackupPasswd(device, oldPassword, newPassword);
     if (result == 0)

@@ -85,7 +85,12 @@ bool CRestorableDeviceListen::StartListener(DeviceEventCallback callback, void *
 
 void CRestorableDeviceListen::onNotification(AMRestorableDeviceRef device, int event, void *)
 {
-    instance().notify(device, event);
+    // Nothing may unwind into the mobile-device library.
+    try {
+        instance().notify(device, event);
+    } catch (...) {
+        QLOG("ERR:RestorableDeviceNotification exception!");
+    }
 }
 
 void CRestorableDeviceListen::notify(AMRestorableDeviceRef handle, int event)

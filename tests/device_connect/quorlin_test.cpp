@@ -17,6 +17,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -115,6 +118,13 @@ namespace
             self->add(std::move(seen), device);
         }
 
+        // Called on the listener's thread for each event, after it was recorded.
+        void setHook(std::function<void(const Seen &)> hook)
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_hook = std::move(hook);
+        }
+
         std::vector<Seen> take()
         {
             EXPECT_TRUE(fakemd::waitIdle());
@@ -129,12 +139,19 @@ namespace
             seen.deviceType = device->GetDeviceType();
             seen.udid = device->GetUniqueDeviceID();
             seen.version = device->GetProductVersion();
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_events.push_back(std::move(seen));
+            std::function<void(const Seen &)> hook;
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_events.push_back(seen);
+                hook = m_hook;
+            }
+            if (hook)
+                hook(seen);
         }
 
         std::mutex m_mutex;
         std::vector<Seen> m_events;
+        std::function<void(const Seen &)> m_hook;
     };
 
     // Both listeners, the normal one on a thread of its own.
@@ -757,6 +774,40 @@ TEST_F(QuorlinTest, QueriesRacingADetachGiveAResultOrNotFound)
     running = false;
     asker.join();
     EXPECT_EQ(odd, 0);
+}
+
+TEST_F(QuorlinTest, QueriesDoNotWaitForTheCallback)
+{
+    fakemd::DeviceSpec spec = phone("00008030-0000000000000131");
+    spec.values["com.apple.mobile.backup/WillEncrypt"] = Value::flag(true);
+    const AMDeviceRef handle = fakemd::addDevice(spec);
+    Listening listening(m_recorder);
+    // While the callback of the arrival runs, another thread asks the device.
+    std::atomic<int> answer {-100};
+    std::atomic<bool> inTime {false};
+    m_recorder.setHook([&](const Seen &seen) {
+        if (seen.event != DEVICE_CONNECTED)
+            return;
+        auto asked = std::make_shared<std::promise<int>>();
+        std::future<int> result = asked->get_future();
+        std::thread asker([asked, device = seen.device] {
+            bool encrypted = false;
+            asked->set_value(manager()->CheckDeviceBackupIsEncrypt(device, &encrypted));
+        });
+        inTime = result.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        if (inTime) {
+            answer = result.get();
+            asker.join();
+        } else {
+            asker.detach(); // stuck behind the callback: the failure below says so
+        }
+    });
+    fakemd::post(handle, kAMDeviceMessageConnected);
+    m_recorder.take();
+    m_recorder.setHook(nullptr);
+    EXPECT_TRUE(inTime);
+    EXPECT_EQ(answer, 0);
+    detach(handle);
 }
 
 namespace
