@@ -73,14 +73,13 @@ bool CiTunesLoader::Init()
 bool CiTunesLoader::load()
 {
     void *mobileDevice = loadFirst(candidates("QUENROW_MOBILEDEVICE", {"libiTunesMobileDevice.so", "libMobileDevice.so"}));
-    if (mobileDevice)
-        QLOG("[LoadiTunesMobileDevice] %p", mobileDevice);
-    else
-        QLOG("[LoadiTunesMobileDevice] fail! 0x%x", 0u);
     if (!mobileDevice) {
+        // Why each file failed to load is logged above.
+        QLOG("[LoadiTunesMobileDevice] fail! 0x%x", 0u);
         QLOG("[LoadiTunesMobileDevice]:%p ", mobileDevice);
         return false;
     }
+    QLOG("[LoadiTunesMobileDevice] %p", mobileDevice);
     if (!CiTunesMobileDevice::instance().InitFunc(mobileDevice)) {
         QLOG("ERR:CiTunesMobileDevice::InitFunc fail ");
         return false;

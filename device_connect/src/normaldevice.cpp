@@ -103,14 +103,10 @@ namespace
 
 NormalDevice &NormalDevice::instance()
 {
-    static NormalDevice listener;
-    return listener;
-}
-
-NormalDevice::~NormalDevice()
-{
-    for (CIOSDevice *device : m_devices)
-        delete device;
+    // Never destroyed: the listener's thread may still be in the run loop
+    // while the process exits.
+    static NormalDevice *listener = new NormalDevice;
+    return *listener;
 }
 
 bool NormalDevice::StartListener(DeviceEventCallback callback, void *ctx, bool supportWifi)

@@ -31,7 +31,6 @@ public:
 
 private:
     NormalDevice() = default;
-    ~NormalDevice();
 
     static void onNotification(AMDeviceNotificationInfo *info, void *context);
     void notify(AMDeviceRef handle, uint32_t message);

@@ -43,14 +43,9 @@ namespace
 
 CRestorableDeviceListen &CRestorableDeviceListen::instance()
 {
-    static CRestorableDeviceListen listener;
-    return listener;
-}
-
-CRestorableDeviceListen::~CRestorableDeviceListen()
-{
-    for (const auto &entry : m_devices)
-        delete entry.second;
+    // Never destroyed: notifications may still arrive while the process exits.
+    static CRestorableDeviceListen *listener = new CRestorableDeviceListen;
+    return *listener;
 }
 
 bool CRestorableDeviceListen::StartListener(DeviceEventCallback callback, void *ctx)

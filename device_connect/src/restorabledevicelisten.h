@@ -18,7 +18,6 @@ public:
 
 private:
     CRestorableDeviceListen() = default;
-    ~CRestorableDeviceListen();
 
     static void onNotification(AMRestorableDeviceRef device, int event, void *context);
     void notify(AMRestorableDeviceRef handle, int event);
