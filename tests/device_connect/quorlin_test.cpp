@@ -602,6 +602,7 @@ TEST_F(QuorlinTest, DebugWritesAllValuesBesideTheProgram)
     const std::vector<std::string> calls = fakemd::calls();
     EXPECT_NE(std::find(calls.begin(), calls.end(), "AMDeviceCopyValue " + udid + " - DEBUG"), calls.end());
     detach(handle);
+    expectClosed(handle, 0);
 }
 
 TEST_F(QuorlinTest, DebugRefusesAUdidThatIsNoFileName)
