@@ -233,6 +233,8 @@ namespace
         chat.addTo(backup);
         ChatStorageBuilder::addMediaFile(backup, picture.localPath, samplemedia::picture(64, 48, 120, "JPG"));
         ChatStorageBuilder::addOwner(backup, "15550100000@s.whatsapp.net");
+    }
+
     // Notes: one with a photo and its preview, one recently deleted and one
     // locked. A preview is named by the attachment, the photo by its media.
     void addNotes(BackupBuilder &backup)
