@@ -295,7 +295,9 @@ std::unique_ptr<STWhatsAppMessage> CDBScanWhatsApp::BuildMessage(sqlite3_stmt *r
     const std::wstring toJid = TextColumn(row, ToJid);
     message->peerJid = !memberJid.empty() ? memberJid : !toJid.empty() ? toJid : TextColumn(row, FromJid);
 
-    GetMediaInfomation(message.get());
+    // A NULL ZMEDIAITEM joins no media item: the lookup would find no row.
+    if (sqlite3_column_type(row, MediaItem) != SQLITE_NULL)
+        GetMediaInfomation(message.get());
     message->isSystemText = 0;
     if (message->messageType == 6 || message->messageType == 10)
         GetIOSSystemInforText(row, message.get());
