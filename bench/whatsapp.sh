@@ -10,10 +10,6 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chat_id=7c7fba66680ef796b916b067077cc246adacf01d
 
-statement() {
-  awk -v name="$1" '$0 ~ "const wchar_t \\*const " name " =" { getline; sub(/^ *L"/, ""); sub(/";$/, ""); print; exit }' \
-    "$here/../engine/src/dbaddtaskfunction.cpp"
-}
 statements="$(statement WhatsAppPushNames); $(statement WhatsAppGroupMembers); $(statement WhatsAppSessions);
 $(statement WhatsAppMessages); SELECT * FROM ZWAMESSAGE AS M JOIN ZWAMEDIAITEM AS I ON M.ZMEDIAITEM = I.Z_PK;"
 
@@ -61,8 +57,4 @@ ours=$(best_of 3 "$build/bin/vardex-scan" --count --mask 0x80000 --backup "$work
 reference=$(best_of 3 sqlite3 "$large_db" "$statements")
 report "whatsapp 200,000 messages" "$ours" "$reference" 3
 
-small_kib=$(peak_kib "$build/bin/vardex-scan" --count --mask 0x80000 --backup "$work/small" --out "$work/out")
-large_kib=$(peak_kib "$build/bin/vardex-scan" --count --mask 0x80000 --backup "$work/large" --out "$work/out")
-awk -v s="$small_kib" -v l="$large_kib" 'BEGIN {
-  printf "whatsapp peak memory: 20,000 messages %d KiB, 200,000 messages %d KiB, growth %.2f (target flat) %s\n",
-    s, l, l / s, (l / s <= 1.5 ? "ok" : "GROWS") }'
+memory_growth "whatsapp" "20,000 messages" "200,000 messages" 0x80000 "$work/small" "$work/large" "$work/out"
