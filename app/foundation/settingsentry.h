@@ -39,6 +39,10 @@ public:
         LanguageId = 2,
         LanguageName = 3
     };
+    static constexpr Scope MemoryScope = Scope::Memory;
+    static constexpr Scope UserScope = Scope::User;
+    static constexpr Scope LanguageIdScope = Scope::LanguageId;
+    static constexpr Scope LanguageNameScope = Scope::LanguageName;
     static constexpr int DefaultLanguageId = 5;
 
     explicit SettingsEntry(QObject *parent = nullptr);
