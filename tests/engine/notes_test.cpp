@@ -2,6 +2,7 @@
 #include "dbrecords.h"
 #include "dbscannotes.h"
 #include "notestore.h"
+#include "realdata.h"
 #include "recordjson.h"
 #include "scanrecorder.h"
 
@@ -64,9 +65,7 @@ namespace
 
     std::string realData(const std::string &relativePath)
     {
-        const char *root = std::getenv("QUENROW_REALDATA");
-        const std::string path = std::string(root ? root : "") + "/" + relativePath;
-        return std::filesystem::is_regular_file(path) ? readFile(path) : std::string();
+        return readFile(realDataFile(relativePath));
     }
 
     const std::string Html = "Things that mess HTML up\t\n\n<HTML>\n\t<head>\n\t\t<title>This should never show "
@@ -319,7 +318,6 @@ TEST(Notes, RealBodiesDecodeAsStored)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
         const std::string blob = realData(std::string("notes/bodies/") + c.file);
-        ASSERT_FALSE(blob.empty()) << "missing real data file notes/bodies/" << c.file;
         std::string inflated;
         ASSERT_TRUE(CDBScanNotes::InflateGzip(blob, inflated));
         std::wstring text;
@@ -331,7 +329,6 @@ TEST(Notes, RealBodiesDecodeAsStored)
     // The same body uncompressed parses, but a stored body is always compressed.
     std::wstring text;
     const std::string raw = realData("notes/bodies/simple_note_protobuf.bin");
-    ASSERT_FALSE(raw.empty()) << "missing real data file notes/bodies/simple_note_protobuf.bin";
     EXPECT_TRUE(CDBScanNotes::ParseNoteBody(raw, text));
     EXPECT_EQ(text, L"Title");
     EXPECT_EQ(CDBScanNotes::InflateZlib(raw), "");
@@ -340,7 +337,6 @@ TEST(Notes, RealBodiesDecodeAsStored)
 TEST(Notes, RealIos15Store)
 {
     const std::string store = realData("notes/NoteStore-ios15.sqlite");
-    ASSERT_FALSE(store.empty()) << "missing real data file notes/NoteStore-ios15.sqlite";
     BackupBuilder backup(freshFolder("notes-real"));
     backup.addFile(notes::Domain, notes::StorePath, store);
     backup.write();

@@ -1,5 +1,6 @@
 #include "backupbuilder.h"
 #include "chatstoragebuilder.h"
+#include "realdata.h"
 #include "recordjson.h"
 #include "scanrecorder.h"
 
@@ -111,10 +112,7 @@ namespace
 
     std::string realChatStorage()
     {
-        const char *realdata = std::getenv("QUENROW_REALDATA");
-        if (!realdata || !*realdata)
-            return {};
-        return std::string(realdata) + "/whatsapp/ChatStorage-ios15.sqlite";
+        return realDataFile("whatsapp/ChatStorage-ios15.sqlite");
     }
 
     std::string stanza(int pk)
@@ -126,7 +124,6 @@ namespace
 TEST(WhatsAppScan, RealIos15ChatStorage)
 {
     const std::string source = realChatStorage();
-    ASSERT_TRUE(std::filesystem::exists(source)) << "missing real database: " << source;
     BackupBuilder backup(freshFolder("wa-real"));
     backup.addFile(Chat::Domain, Chat::RelativePath, readFile(source));
     backup.write();
