@@ -12,6 +12,11 @@ if(QUENROW_SANITIZE STREQUAL "address")
     ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1
     LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
+  # The suppressions of a test that runs Qt's TLS backend on a pool thread
+  # (tests/lsan-qt-tls.supp says why): quenrow_test_uses_qt_tls(NAME).
+  file(READ ${CMAKE_SOURCE_DIR}/tests/lsan.supp common)
+  file(READ ${CMAKE_SOURCE_DIR}/tests/lsan-qt-tls.supp tls)
+  file(WRITE ${CMAKE_BINARY_DIR}/lsan-qt-tls.supp "${common}\n${tls}")
 elseif(QUENROW_SANITIZE STREQUAL "thread")
   set(flags -fsanitize=thread)
   set(QUENROW_SANITIZER_ENVIRONMENT
@@ -24,3 +29,10 @@ if(QUENROW_SANITIZE)
   add_compile_options(${flags} -fno-omit-frame-pointer)
   add_link_options(${flags})
 endif()
+
+function(quenrow_test_uses_qt_tls test)
+  if(QUENROW_SANITIZE STREQUAL "address")
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+      "LSAN_OPTIONS=suppressions=${CMAKE_BINARY_DIR}/lsan-qt-tls.supp:print_suppressions=0")
+  endif()
+endfunction()

@@ -12,9 +12,9 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    // Left alive past main, so the connection stays open and unanswered.
-    auto *silentServer = new QTcpServer;
-    QTcpServer &silent = *silentServer;
+    // Alive past main until the process exits, so the connection stays open
+    // and unanswered; made before anything the event creates, it goes last.
+    static QTcpServer silent;
     if (!silent.listen(QHostAddress::LocalHost))
         return 3;
     qputenv("QUENROW_ANALYTICS_URL",
