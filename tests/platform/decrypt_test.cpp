@@ -250,11 +250,23 @@ TEST(VolsarkDecrypt, ReportsResultsAndCauses)
               "7 files decrypted, 3 skipped\n");
     EXPECT_EQ(exitCode, 0);
 
+    // Copies of the encrypted backup with a broken keybag and a broken Manifest.db.
+    const std::string badKeybag = freshFolder("cli-bad-keybag");
+    const std::string badManifest = freshFolder("cli-bad-manifest");
+    for (const std::string &copy : {badKeybag, badManifest})
+        fs::copy(fixture.encrypted, copy, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    plist_t manifest = readPlist(badKeybag + "/Manifest.plist");
+    plist_dict_set_item(manifest, "BackupKeyBag", plist_new_data("SALT\0\0\0\x40xx", 10));
+    writeFile(badKeybag + "/Manifest.plist", plistBytes(manifest, true));
+    writeFile(badManifest + "/Manifest.db", readFile(badManifest + "/Manifest.db").substr(0, 4096));
+
     struct Case
     {
         std::string name, backup, password, stderrText;
     };
     const Case cases[] = {
+        {"bad-keybag", badKeybag, kPassword, "volsark-decrypt: bad keybag\n"},
+        {"bad-manifest", badManifest, kPassword, "volsark-decrypt: Manifest.db cannot be decrypted\n"},
         {"wrong", fixture.encrypted, "not it", "volsark-decrypt: wrong password\n"},
         {"plain", fixture.plain, kPassword, "volsark-decrypt: not encrypted\n"},
         {"missing", fixture.plain + "/nowhere", kPassword,
@@ -291,15 +303,19 @@ TEST(VolsarkDecrypt, AFailedWriteLeavesNothing)
         const std::string parent = freshFolder(outExists ? "full-empty" : "full-new");
         const std::string out = outExists ? parent : parent + "/result";
         int exitCode = -1;
-        // Manifest.db fits under the file-size limit, the SMS database does not.
-        const auto limitKib = fs::file_size(fixture.plain + "/Manifest.db") / 1024 + 1;
+        // Manifest.db fits under the file-size limit (in the shell's 512-byte
+        // blocks), the SMS database does not. A fresh log folder keeps the
+        // log itself under the limit.
+        const auto blocks = fs::file_size(fixture.plain + "/Manifest.db") / 512 + 8;
         const std::string sms = fileIdOf("HomeDomain", "Library/SMS/sms.db");
-        ASSERT_GT(fs::file_size(fixture.plain + "/" + sms.substr(0, 2) + "/" + sms), limitKib * 1024);
-        const std::string printed = runCommand("trap '' XFSZ; ulimit -f " + std::to_string(limitKib) + "; " +
-                                                   decryptCommand(fixture.encrypted, out, kPassword) + " 2>&1",
-                                               &exitCode);
+        ASSERT_GT(fs::file_size(fixture.plain + "/" + sms.substr(0, 2) + "/" + sms), blocks * 512);
+        const std::string printed =
+            runCommand("trap '' XFSZ; ulimit -f " + std::to_string(blocks) + "; QUENROW_LOG_DIR=" +
+                           shellQuote(freshFolder(outExists ? "full-log-1" : "full-log-2")) + " " +
+                           decryptCommand(fixture.encrypted, out, kPassword) + " 2>&1",
+                       &exitCode);
         EXPECT_EQ(exitCode, 1) << printed;
-        EXPECT_EQ(printed.rfind("volsark-decrypt: cannot write " + out + "/", 0), 0u) << printed;
+        EXPECT_EQ(printed, "volsark-decrypt: cannot write " + out + "/" + sms.substr(0, 2) + "/" + sms + "\n");
         EXPECT_TRUE(snapshot(parent).empty());
         EXPECT_EQ(exists(out), outExists);
     }
