@@ -8,14 +8,18 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <deque>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -239,8 +243,8 @@ namespace volsark
         // AES-256-CBC, zero IV, PKCS#7, through fixed buffers. At most limit
         // bytes are written when limit is not negative.
         StreamResult decryptFile(const std::string &key, const std::string &inPath, const std::string &outPath,
-                                 int64_t limit, const std::atomic<bool> *stop, std::vector<unsigned char> &inBuf,
-                                 std::vector<unsigned char> &outBuf)
+                                 int64_t limit, const std::atomic<bool> *stop, const std::atomic<bool> *abort,
+                                 std::vector<unsigned char> &inBuf, std::vector<unsigned char> &outBuf)
         {
             FilePtr in(std::fopen(inPath.c_str(), "rb"));
             if (!in)
@@ -267,7 +271,7 @@ namespace volsark
                 return true;
             };
             for (;;) {
-                if (stop && stop->load())
+                if ((stop && stop->load()) || (abort && abort->load()))
                     return StreamResult::Stopped;
                 const size_t got = std::fread(inBuf.data(), 1, inBuf.size(), in.get());
                 if (got == 0) {
@@ -405,6 +409,134 @@ namespace volsark
                 return true;
             return fs::directory_iterator(path, error) != fs::directory_iterator();
         }
+    }
+
+    namespace
+    {
+        struct FileJob
+        {
+            std::string fileId, key, source, target;
+            int64_t limit = -1;
+        };
+
+        // Decrypts queued files on a few threads, each with its own fixed
+        // buffers. The first fatal error stops the others.
+        class FileWorkers
+        {
+        public:
+            explicit FileWorkers(const std::atomic<bool> *stop) : m_stop(stop)
+            {
+                const unsigned count = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+                for (unsigned i = 0; i < count; ++i)
+                    m_threads.emplace_back([this] { work(); });
+            }
+            // Leaving early abandons what is queued.
+            ~FileWorkers()
+            {
+                {
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    m_abort = true;
+                    m_wake.notify_all();
+                }
+                finish([] {});
+            }
+
+            // Waits while the queue is full, calling tick now and then.
+            void push(FileJob job, const std::function<void()> &tick)
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                while (m_queue.size() >= kQueueLength && !m_abort)
+                    waitAWhile(lock, tick);
+                m_queue.push_back(std::move(job));
+                m_wake.notify_one();
+            }
+            // Lets the workers drain the queue and ends them.
+            void finish(const std::function<void()> &tick)
+            {
+                {
+                    std::unique_lock<std::mutex> lock(m_mutex);
+                    m_closed = true;
+                    m_wake.notify_all();
+                    while (m_busy > 0 || (!m_queue.empty() && !m_abort))
+                        waitAWhile(lock, tick);
+                }
+                for (auto &thread : m_threads)
+                    if (thread.joinable())
+                        thread.join();
+                m_threads.clear();
+            }
+            bool failed() const { return m_abort.load(); }
+            std::pair<DecryptError, std::string> failure()
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                return {m_error, m_detail};
+            }
+
+            std::atomic<int> completed{0};
+            std::atomic<int> decrypted{0};
+            std::atomic<int> skipped{0};
+
+        private:
+            static constexpr size_t kQueueLength = 64;
+
+            void waitAWhile(std::unique_lock<std::mutex> &lock, const std::function<void()> &tick)
+            {
+                m_done.wait_for(lock, std::chrono::milliseconds(50));
+                lock.unlock();
+                tick();
+                lock.lock();
+            }
+
+            void work()
+            {
+                std::vector<unsigned char> inBuf(kBufferSize), outBuf(kBufferSize + EVP_MAX_BLOCK_LENGTH);
+                std::unique_lock<std::mutex> lock(m_mutex);
+                for (;;) {
+                    m_wake.wait(lock, [this] { return m_abort || m_closed || !m_queue.empty(); });
+                    if (m_abort || m_queue.empty())
+                        return;
+                    FileJob job = std::move(m_queue.front());
+                    m_queue.pop_front();
+                    ++m_busy;
+                    lock.unlock();
+                    const StreamResult outcome = decryptFile(job.key, job.source, job.target, job.limit,
+                                                             m_stop, &m_abort, inBuf, outBuf);
+                    if (outcome == StreamResult::Ok) {
+                        ++decrypted;
+                    } else if (outcome == StreamResult::BadData) {
+                        std::error_code error;
+                        fs::remove(job.target, error);
+                        ++skipped;
+                        VLOG_INFO("skipped a file: %s: content does not decrypt", job.fileId.c_str());
+                    }
+                    ++completed;
+                    lock.lock();
+                    --m_busy;
+                    if (outcome == StreamResult::ReadFailed || outcome == StreamResult::WriteFailed) {
+                        if (!m_abort) {
+                            m_error = outcome == StreamResult::ReadFailed ? DecryptError::ReadFailed
+                                                                          : DecryptError::WriteFailed;
+                            m_detail = outcome == StreamResult::ReadFailed ? job.source : job.target;
+                        }
+                        m_abort = true;
+                        m_wake.notify_all();
+                    }
+                    m_done.notify_all();
+                }
+            }
+
+            const std::atomic<bool> *m_stop;
+            std::atomic<bool> m_abort{false};
+            std::mutex m_mutex;
+            std::condition_variable m_wake; // for workers
+            std::condition_variable m_done; // for the feeding thread
+            std::deque<FileJob> m_queue;
+            std::vector<std::thread> m_threads;
+            int m_busy = 0;
+            bool m_closed = false;
+            DecryptError m_error = DecryptError::None;
+            std::string m_detail;
+        };
     }
 
     std::string DecryptResult::message() const
@@ -590,7 +722,7 @@ namespace volsark
 
         std::vector<unsigned char> inBuf(kBufferSize), outBuf(kBufferSize + EVP_MAX_BLOCK_LENGTH);
         const std::string plainDb = m_cryptPath + "/Manifest.db";
-        switch (decryptFile(manifestKey, m_backupPath + "/Manifest.db", plainDb, -1, m_stopFlag, inBuf, outBuf)) {
+        switch (decryptFile(manifestKey, m_backupPath + "/Manifest.db", plainDb, -1, m_stopFlag, nullptr, inBuf, outBuf)) {
         case StreamResult::Ok:
             break;
         case StreamResult::ReadFailed:
@@ -632,18 +764,24 @@ namespace volsark
             SQLITE_OK)
             return fail(DecryptError::BadManifest);
         std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> rowsGuard(rows, sqlite3_finalize);
-        int done = 1;
+
+        // Creating many small files is slow on most file systems; a few
+        // workers overlap it. Progress and the reading of Manifest.db stay
+        // on this thread.
+        FileWorkers workers(m_stopFlag);
+        std::atomic<int> &completed = workers.completed;
+        auto skip = [&](const std::string &reason) {
+            ++result.skipped;
+            ++completed;
+            VLOG_INFO("skipped a file: %s", reason.c_str());
+        };
         int stepResult;
         while ((stepResult = sqlite3_step(rows)) == SQLITE_ROW) {
-            if (m_stopFlag && m_stopFlag->load())
-                return fail(DecryptError::Stopped);
-            progress.step(++done);
+            progress.step(1 + completed);
+            if ((m_stopFlag && m_stopFlag->load()) || workers.failed())
+                break;
             const auto *idText = sqlite3_column_text(rows, 0);
             const std::string fileId = idText ? reinterpret_cast<const char *>(idText) : "";
-            auto skip = [&](const std::string &reason) {
-                ++result.skipped;
-                VLOG_INFO("skipped a file: %s", reason.c_str());
-            };
             if (!isFileId(fileId)) {
                 skip("a file id that is not 40 hex digits");
                 continue;
@@ -653,39 +791,35 @@ namespace volsark
                 skip(fileId + ": no readable file record");
                 continue;
             }
-            std::string fileKey;
-            if (!unwrapWithClass(info->encryptionKey, fileKey, why)) {
+            FileJob job;
+            if (!unwrapWithClass(info->encryptionKey, job.key, why)) {
                 skip(fileId + ": " + why);
                 continue;
             }
             const std::string relative = fileId.substr(0, 2) + "/" + fileId;
-            const std::string source = m_backupPath + "/" + relative;
+            job.source = m_backupPath + "/" + relative;
             std::error_code error;
-            if (!fs::is_regular_file(source, error)) {
+            if (!fs::is_regular_file(job.source, error)) {
                 skip(fileId + ": missing from the backup");
                 continue;
             }
-            const std::string target = m_cryptPath + "/" + relative;
-            fs::create_directories(m_cryptPath + "/" + fileId.substr(0, 2), error);
-            if (error)
-                return fail(DecryptError::WriteFailed, target);
-            const int64_t limit = info->size && *info->size >= 0 ? *info->size : -1;
-            switch (decryptFile(fileKey, source, target, limit, m_stopFlag, inBuf, outBuf)) {
-            case StreamResult::Ok:
-                ++result.decrypted;
-                break;
-            case StreamResult::ReadFailed:
-                return fail(DecryptError::ReadFailed, source);
-            case StreamResult::WriteFailed:
-                return fail(DecryptError::WriteFailed, target);
-            case StreamResult::BadData:
-                fs::remove(target, error);
-                skip(fileId + ": content does not decrypt");
-                break;
-            case StreamResult::Stopped:
-                return fail(DecryptError::Stopped);
-            }
+            job.target = m_cryptPath + "/" + relative;
+            const std::string folder = m_cryptPath + "/" + fileId.substr(0, 2);
+            if (!fs::is_directory(folder, error) && !fs::create_directory(folder, error))
+                return fail(DecryptError::WriteFailed, job.target);
+            job.fileId = fileId;
+            job.limit = info->size && *info->size >= 0 ? *info->size : -1;
+            workers.push(std::move(job), [&] { progress.step(1 + completed); });
         }
+        workers.finish([&] { progress.step(1 + completed); });
+        if (workers.failed()) {
+            const auto [error, detail] = workers.failure();
+            return fail(error, detail);
+        }
+        if (m_stopFlag && m_stopFlag->load())
+            return fail(DecryptError::Stopped);
+        result.decrypted = workers.decrypted;
+        result.skipped += workers.skipped;
         if (stepResult != SQLITE_DONE)
             return fail(DecryptError::BadManifest);
         rowsGuard.reset();
