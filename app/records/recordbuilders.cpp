@@ -1,6 +1,7 @@
 #include "recordbuilders.h"
 
 #include "deviceparser_p.h"
+#include "thumbnailsessionmanager.h"
 
 #include <dbrecords.h>
 #include <formatutils.h>
@@ -202,8 +203,7 @@ QString videoThumbnailPath(const QString &videoPath)
 
 void queueThumbnail(const QString &videoPath, const QString &picturePath)
 {
-    Q_UNUSED(videoPath);
-    Q_UNUSED(picturePath);
+    ThumbnailSessionManager::instance()->addTask(videoPath, picturePath);
 }
 
 QString copyThumbnail(const QString &existingThumb, const QString &folder, const QString &sourceFile)
