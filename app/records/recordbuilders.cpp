@@ -203,6 +203,8 @@ QString videoThumbnailPath(const QString &videoPath)
 
 void queueThumbnail(const QString &videoPath, const QString &picturePath)
 {
+    // The converter writes the picture but makes no folders.
+    QDir().mkpath(QFileInfo(picturePath).absolutePath());
     ThumbnailSessionManager::instance()->addTask(videoPath, picturePath);
 }
 
