@@ -54,6 +54,14 @@ qint64 fileTime(int64_t engineDate, const QString &path)
     return modified.isValid() ? modified.toSecsSinceEpoch() : 0;
 }
 
+// The audio file's size, 0 when it is missing.
+void setAudioSize(VMMInfo &info)
+{
+    const QFileInfo file(info.path);
+    info.size = file.exists() ? file.size() : 0;
+    info.sizeText = formatFileSize(quint64(info.size), 1);
+}
+
 class Intake
 {
 public:
@@ -142,9 +150,7 @@ void Intake::dispatch(int category, int subType, const void *record)
             info.date = r->date;
             info.dateText = dateTextOf(r->date);
             info.durationText = durationTextOf(r->duration);
-            const QFileInfo file(info.path);
-            info.size = file.exists() ? file.size() : 0;
-            info.sizeText = formatFileSize(quint64(info.size), 1);
+            setAudioSize(info);
             store(Voicemails, QVariant::fromValue(info), false);
         }
         break;
@@ -156,9 +162,7 @@ void Intake::dispatch(int category, int subType, const void *record)
             info.date = r->date;
             info.dateText = dateTextOf(r->date);
             info.durationText = durationTextOf(qint64(r->duration));
-            const QFileInfo file(info.path);
-            info.size = file.exists() ? file.size() : 0;
-            info.sizeText = formatFileSize(quint64(info.size), 1);
+            setAudioSize(info);
             info.deleted = r->deleted;
             store(VoiceMemos, QVariant::fromValue(info), info.deleted);
         }
@@ -530,7 +534,7 @@ QString postalAddress(const QList<QPair<QString, QString>> &pairs, QString &coun
             continue;
         }
         for (int i = 0; i < order.size(); ++i)
-            if (pair.first.compare(order.at(i), Qt::CaseInsensitive) == 0)
+            if (pair.first.compare(order.at(i), Qt::CaseInsensitive) == 0 && !pair.second.isEmpty())
                 parts[i] = pair.second + QStringLiteral("<br>");
     }
     QString text = parts.join(QString());
