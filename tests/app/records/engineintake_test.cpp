@@ -147,6 +147,8 @@ private slots:
     void messageAttachments();
     void mediaListsAndTheirOrders();
     void documentsMissingOnDiskAreFirst();
+    void calendarsRemindersAndTheirAttachments();
+    void voiceSafariAndTheirOrders();
     void endWithoutRecordsOrWithAnUnknownBit();
 
 private:
@@ -727,6 +729,124 @@ void EngineIntakeTest::documentsMissingOnDiskAreFirst()
     QCOMPARE(documents.at(1).suffix, QStringLiteral("pdf"));
     QCOMPARE(documents.at(2).size, qint64(2));
     QVERIFY(documents.at(2).finished);
+}
+
+void EngineIntakeTest::calendarsRemindersAndTheirAttachments()
+{
+    STCalender event;
+    event.summary = L"Dentist";
+    event.startDate = 700000000.9;
+    event.endDate = 700003600.2;
+    event.attachmentName = L"plan.pdf";
+    event.attachmentPath = file("0123abcd", "%PDF").toStdWString(); // a copy named by file id
+    STCalender plain;
+    plain.summary = L"Later";
+    plain.startDate = 800000000;
+    STReminder first;
+    first.id = L"store-1";
+    first.title = L"Buy milk";
+    first.dueDate = 700000000;
+    first.priority = 65536 + 5;
+    STReminder gone = first;
+    gone.id = L"store-2";
+    gone.isDeleted = true;
+    gone.dueDate = 100;
+    STReminderAttachment attachment;
+    attachment.reminderId = L"store-1";
+    attachment.fileName = L"list.jpg";
+    attachment.filePath = file("list.jpg", "jpeg").toStdWString();
+    STReminderAttachment nobody = attachment;
+    nobody.reminderId = L"store-9";
+    onWorker([&] {
+        record(DBAPP_CALENDAR, 0, &event);
+        record(DBAPP_CALENDAR, 0, &plain);
+        categoryEnd(DBAPP_CALENDAR);
+        record(DBAPP_REMINDERS, 0, &first);
+        record(DBAPP_REMINDERS, 0, &gone);
+        record(DBAPP_REMINDERS, REMINDER_ATTACHMENT_SUBTYPE, &attachment);
+        record(DBAPP_REMINDERS, REMINDER_ATTACHMENT_SUBTYPE, &nobody);
+        categoryEnd(DBAPP_REMINDERS);
+    });
+    const QList<CalenderReminderInfo> events = recordsOf<CalenderReminderInfo>(Calendars);
+    QCOMPARE(events.size(), 2);
+    QCOMPARE(events.at(0).title, QStringLiteral("Later")); // larger start first
+    QCOMPARE(events.at(1).start, qint64(700000000));
+    QCOMPARE(events.at(1).startText, QStringLiteral("2023-03-08 20:26:40"));
+    QCOMPARE(events.at(1).attachments.size(), 1);
+    const QList<MediaInfo> eventFiles = recordsOf<MediaInfo>(CalendarsAttachment);
+    QCOMPARE(eventFiles.size(), 1);
+    QCOMPARE(eventFiles.first().suffix, QStringLiteral("pdf"));
+    QCOMPARE(eventFiles.first().mediaKind, quint16(PdfKind));
+    QVERIFY(eventFiles.first().isAttachment && !eventFiles.first().deleted);
+
+    const QList<CalenderReminderInfo> reminders = recordsOf<CalenderReminderInfo>(Reminders);
+    QCOMPARE(reminders.size(), 2);
+    QCOMPARE(reminders.at(0).id, QStringLiteral("store-2"));
+    QCOMPARE(reminders.at(1).attachments.size(), 1);
+    QCOMPARE(reminders.at(1).attachments.first().name, QStringLiteral("list.jpg"));
+    QCOMPARE(reminders.at(1).priority, quint16(5));
+    QVERIFY(reminders.at(1).finished);
+    QCOMPARE(parser()->records(0, RemindersAttachment).size(), 2);
+    QTRY_COMPARE(m_received.finished, QList<int>({Calendars, Reminders}));
+}
+
+void EngineIntakeTest::voiceSafariAndTheirOrders()
+{
+    STVoiceMail mail;
+    mail.sender = L"+15550100";
+    mail.audioFile = file("mail.amr", QByteArray(2048, 'a')).toStdWString();
+    mail.duration = 65;
+    mail.date = 700000000;
+    STVoicememo memo;
+    memo.label = L"Idea";
+    memo.file = L"/nowhere/memo.m4a";
+    memo.duration = 1.9;
+    STVoicememo deletedMemo = memo;
+    deletedMemo.label = L"Old idea";
+    deletedMemo.deleted = true;
+    STBookMarks b10, b9;
+    b10.title = L"Site 10";
+    b9.title = L"site 9";
+    b9.url = L"https://example.com/9";
+    b9.folder = L"Favorites";
+    STSafariHistory older, newer;
+    older.title = L"B older";
+    older.visitTime = 600000000;
+    newer.title = L"A newer";
+    newer.visitTime = 700000000;
+    onWorker([&] {
+        record(DBAPP_VOICEMAIL, 0, &mail);
+        record(DBAPP_VOICEMEMO, 0, &memo);
+        record(DBAPP_VOICEMEMO, 0, &deletedMemo);
+        record(DBAPP_BOOKMARKS, 0, &b10);
+        record(DBAPP_BOOKMARKS, 0, &b9);
+        record(DBAPP_SAFARI_HISTORY, 0, &older);
+        record(DBAPP_SAFARI_HISTORY, 0, &newer);
+        for (int bit : {DBAPP_VOICEMAIL, DBAPP_VOICEMEMO, DBAPP_BOOKMARKS, DBAPP_SAFARI_HISTORY})
+            categoryEnd(bit);
+    });
+    const VMMInfo voicemail = recordsOf<VMMInfo>(Voicemails).first();
+    QCOMPARE(voicemail.title, QStringLiteral("+15550100"));
+    QCOMPARE(voicemail.sender, voicemail.title);
+    QCOMPARE(voicemail.size, qint64(2048));
+    QCOMPARE(voicemail.sizeText, QStringLiteral("2KB"));
+    QCOMPARE(voicemail.durationText, QStringLiteral("00:01:05"));
+    QVERIFY(!voicemail.deleted && voicemail.finished);
+    const QList<VMMInfo> memos = recordsOf<VMMInfo>(VoiceMemos);
+    QCOMPARE(memos.at(0).title, QStringLiteral("Old idea"));
+    QCOMPARE(memos.at(1).size, qint64(0));
+    QCOMPARE(memos.at(1).sizeText, QStringLiteral("0KB"));
+    QCOMPARE(memos.at(1).durationText, QStringLiteral("00:00:01"));
+    QCOMPARE(memos.at(1).sender, QString());
+
+    const QList<SafariInfo> bookmarks = recordsOf<SafariInfo>(SafariBookmarks);
+    QCOMPARE(bookmarks.at(0).title, QStringLiteral("site 9")); // collated: numbers by value, case ignored
+    QCOMPARE(bookmarks.at(0).text3, QStringLiteral("Favorites"));
+    QCOMPARE(bookmarks.at(0).timeText, QString());
+    const QList<SafariInfo> history = recordsOf<SafariInfo>(SafariHistory);
+    QCOMPARE(history.at(0).title, QStringLiteral("A newer"));
+    QCOMPARE(history.at(0).timeText, QStringLiteral("2023-03-08 20:26:40"));
+    QTRY_COMPARE(m_received.finished, QList<int>({Voicemails, VoiceMemos, SafariBookmarks, SafariHistory}));
 }
 
 void EngineIntakeTest::endWithoutRecordsOrWithAnUnknownBit()
