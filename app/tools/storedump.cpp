@@ -8,6 +8,7 @@
 #include <deviceparser.h>
 #include <deviceparser_p.h>
 #include <idbexecutor.h>
+#include <thumbnailsessionmanager.h>
 #include <utf8codec.h>
 
 #include <QCoreApplication>
@@ -196,6 +197,8 @@ int main(int argc, char **argv)
 
     printStore(options.count);
     std::fflush(stdout);
+    // As the program does at quit: video stills not yet made are given up.
+    ThumbnailSessionManager::instance()->stopAll();
     // Freeing a store of millions of records one by one only delays the exit.
     std::_Exit(0);
 }
