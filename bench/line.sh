@@ -13,11 +13,6 @@ chat_id=17d16daa8bcac5625d2c72ba3e644336b72a0fe4
 domain=AppDomainGroup-group.com.linecorp.line
 folder="Library/Application Support/PrivateStore/P_u0f1e2d3c4b5a69788796a5b4c3d2e1f0"
 
-# The statements exactly as the engine holds them.
-statement() {
-  awk -v name="$1" '$0 ~ "const wchar_t \\*const " name " =" { getline; sub(/^ *L"/, ""); sub(/";$/, ""); print; exit }' \
-    "$here/../engine/src/dbaddtaskfunction.cpp"
-}
 group_statements="$(statement LineGroups); $(statement LineGroupMembers)"
 chat_statements="$(statement LineUsers); $(statement LineChats); $(statement LineMessages)"
 
@@ -99,8 +94,4 @@ ours=$(best_of 1 "$build/bin/vardex-scan" --count --mask 0x40000 --backup "$work
 theirs=$(best_of 1 reference "$work/large" "$work/lookups.sql")
 report "line 100,000 messages" "$ours" "$theirs" 1.5
 
-small_kib=$(peak_kib "$build/bin/vardex-scan" --count --mask 0x40000 --backup "$work/small" --out "$work/out")
-large_kib=$(peak_kib "$build/bin/vardex-scan" --count --mask 0x40000 --backup "$work/large" --out "$work/out")
-awk -v s="$small_kib" -v l="$large_kib" 'BEGIN {
-  printf "line peak memory: 10,000 messages %d KiB, 100,000 messages %d KiB, growth %.2f (target flat) %s\n",
-    s, l, l / s, (l / s <= 1.5 ? "ok" : "GROWS") }'
+memory_report line 0x40000 "$work/small" "10,000 messages" "$work/large" "100,000 messages" "$work/out"
