@@ -3,6 +3,7 @@
 #include "backupbuilder.h"
 #include "iosschemas.h"
 #include "linebackup.h"
+#include "notestore.h"
 #include "photolibrary.h"
 #include "samplemedia.h"
 #include "systemschemas.h"
@@ -212,6 +213,39 @@ namespace
         backup.addFile(LineBackup::Domain, LineBackup::thumbnailPath("u7a1b2c3", "16500000000003.thumb"),
                        samplemedia::picture(16, 12, 120, "JPG"));
     }
+
+    // Notes: one with a photo and its preview, one recently deleted and one
+    // locked. A preview is named by the attachment, the photo by its media.
+    void addNotes(BackupBuilder &backup)
+    {
+        namespace notes = testsupport::notes;
+        const std::string media = "Accounts/LocalAccount/";
+        backup.addFile(notes::Domain, media + "Media/6B1F0C2E-3D4A-4E5B-8C6D-7E8F9A0B1C2D/1/plants.jpeg",
+                       samplemedia::picture(48, 36, 120, "JPG"));
+        backup.addFile(notes::Domain, media + "Previews/A4C2E8D0-9B7F-4A61-B3D5-0E2C4F6A8B1D-1-192x144-0.png",
+                       samplemedia::picture(19, 14, 120, "PNG"));
+        const std::string plants =
+            notes::gzip(notes::bodyMessage("Balcony plants\n\nWater twice a week, less in winter. \xEF\xBF\xBC\n"));
+        const std::string recipe = notes::gzip(notes::bodyMessage("Pancakes\n\n2 eggs, 250 ml milk, 125 g flour"));
+        const std::string locked("\x3A\x91\x5C\x07\xE2\x4F\x10\xB8\x66\x0D\x93\xC4\x21\x7E\x58\xAF", 16);
+        backup.addDatabase(
+            notes::Domain, notes::StorePath,
+            notes::storeSchema(true) +
+                "INSERT INTO ZICCLOUDSYNCINGOBJECT (Z_PK, ZTITLE2, ZFOLDERTYPE) VALUES (1, 'Notes', 0), "
+                "(2, 'Recently Deleted', 1);"
+                "INSERT INTO ZICCLOUDSYNCINGOBJECT (Z_PK, ZTITLE1, ZSNIPPET, ZCREATIONDATE1, ZCREATIONDATE3, "
+                "ZTHUMBNAILATTACHMENTIDENTIFIER, ZISPASSWORDPROTECTED, ZPASSWORDHINT, ZFOLDER) VALUES"
+                " (10, 'Balcony plants', 'Water twice a week', 690000000.5, 690000100.25, "
+                "'A4C2E8D0-9B7F-4A61-B3D5-0E2C4F6A8B1D', 0, NULL, 1),"
+                " (11, 'Pancakes', '2 eggs, 250 ml milk', 689000000, 0, NULL, 0, NULL, 2),"
+                " (12, 'Door codes', NULL, 688000000, 688000500, NULL, 1, 'the usual', 1);"
+                "INSERT INTO ZICCLOUDSYNCINGOBJECT (Z_PK, ZIDENTIFIER, ZFILENAME) VALUES"
+                " (20, '6B1F0C2E-3D4A-4E5B-8C6D-7E8F9A0B1C2D', 'plants.jpeg');"
+                "INSERT INTO ZICCLOUDSYNCINGOBJECT (Z_PK, ZNOTE, ZMEDIA, ZFILESIZE) VALUES (21, 10, 20, 2048);"
+                "INSERT INTO ZICNOTEDATA (ZNOTE, ZCRYPTOTAG, ZDATA) VALUES (10, NULL, " +
+                notes::blobLiteral(plants) + "), (11, NULL, " + notes::blobLiteral(recipe) + "), (12, " +
+                notes::blobLiteral(locked) + ", X'5E0D17A3C2B4F6081929');");
+    }
 }
 
 int main(int argc, char **argv)
@@ -235,6 +269,7 @@ int main(int argc, char **argv)
         addVoicemail(backup);
         addVoiceMemos(backup);
         addLine(backup);
+        addNotes(backup);
         backup.write();
     } catch (const std::exception &error) {
         std::fprintf(stderr, "makesample: %s\n", error.what());

@@ -278,3 +278,27 @@ struct STLineMessage
     std::wstring metaMid;
     std::wstring metaDisplayName;
 };
+
+// DBAPP_NOTES, sub-type 0: one note.
+struct STNotes
+{
+    uint8_t inSpecialFolder = 0; // 1 when the note's folder has a type, such as "Recently Deleted"
+    int32_t pk = 0;
+    std::wstring title;
+    std::wstring snippet;
+    int64_t creationDate = 0; // whole seconds since 2001-01-01
+    std::wstring thumbnailFile; // local copy of the thumbnail, or empty
+    int32_t isPasswordProtected = 0;
+    std::wstring passwordHint;
+    std::wstring cryptoTag; // lowercase hex of a binary tag; a text tag as stored
+    std::wstring body;      // empty when locked or when it cannot be decoded
+};
+
+// DBAPP_NOTES, sub-type 1: one attachment of a note.
+constexpr int NOTES_ATTACHMENT_SUBTYPE = 1;
+struct STNotesAttachment
+{
+    int32_t noteId = 0; // the pk of the owning note
+    std::wstring file;  // local copy of the attachment, or empty
+    int64_t fileSize = 0;
+};

@@ -218,6 +218,31 @@ namespace
             .str();
     }
 
+    std::string notesJson(const STNotes &r)
+    {
+        return JsonLine()
+            .add("inSpecialFolder", int(r.inSpecialFolder))
+            .add("pk", r.pk)
+            .add("title", r.title)
+            .add("snippet", r.snippet)
+            .add("creationDate", r.creationDate)
+            .add("thumbnailFile", r.thumbnailFile)
+            .add("isPasswordProtected", r.isPasswordProtected)
+            .add("passwordHint", r.passwordHint)
+            .add("cryptoTag", r.cryptoTag)
+            .add("body", r.body)
+            .str();
+    }
+
+    std::string notesAttachmentJson(const STNotesAttachment &r)
+    {
+        return JsonLine()
+            .add("noteId", r.noteId)
+            .add("file", r.file)
+            .add("fileSize", r.fileSize)
+            .str();
+    }
+
     std::string voicememoJson(const STVoicememo &r)
     {
         return JsonLine()
@@ -323,6 +348,10 @@ std::string RecordToJson(int kind, int value, const void *record)
         return voicememoJson(*static_cast<const STVoicememo *>(record));
     case DBAPP_LINE:
         return lineJson(value, record);
+    case DBAPP_NOTES:
+        if (value == NOTES_ATTACHMENT_SUBTYPE)
+            return notesAttachmentJson(*static_cast<const STNotesAttachment *>(record));
+        return notesJson(*static_cast<const STNotes *>(record));
     default:
         return "{}";
     }
