@@ -284,9 +284,9 @@ std::wstring CDBScanLINE::PictureUrl(const std::wstring &origin, const std::wstr
     if (path.front() != '/')
         path.insert(path.begin(), '/');
     static const char Hex[] = "0123456789ABCDEF";
-    std::string encoded;
+    std::string encoded = "/";
     size_t segmentStart = 1;
-    for (size_t i = 0; i <= path.size(); ++i) {
+    for (size_t i = 1; i <= path.size(); ++i) {
         if (i == path.size() || path[i] == '/') {
             const std::string_view segment(path.data() + segmentStart, i - segmentStart);
             if (segment == "." || segment == "..")

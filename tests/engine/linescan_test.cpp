@@ -318,6 +318,8 @@ TEST(LinePictureUrl, EncodesTheStoredPathAndRefusesDotSegments)
         {L"/0h\u00DC", L"/0h%C3%9C"},
         {L"u5/small", L"/u5/small"},
         {L"/A-z_0.9~/", L"/A-z_0.9~/"},
+        {L"/", L"/"},
+        {L"//x", L"//x"},
         {L"/x\\y:z", L"/x%5Cy%3Az"},
         {L"/..x/y..", L"/..x/y.."},
         {L"", L""},
