@@ -90,7 +90,12 @@ DeviceParser::DeviceParser()
     registerMetaTypes();
 }
 
-DeviceParser::~DeviceParser() = default;
+DeviceParser::~DeviceParser()
+{
+    // The store goes at exit, possibly after a worker's last write: taking
+    // the lock orders that write before the store is freed.
+    std::unique_lock<std::shared_mutex> lock(d->lock);
+}
 
 QList<QVariant> DeviceParser::records(int group, int type) const
 {
