@@ -49,9 +49,9 @@ public:
     ThreadPool &operator=(const ThreadPool &) = delete;
 
     template <typename F, typename... Args>
-    auto commit(F &&callable, Args &&...args) -> std::future<std::invoke_result_t<std::decay_t<F>, std::decay_t<Args>...>>
+    auto commit(F &&callable, Args &&...args) -> std::future<std::invoke_result_t<std::decay_t<F> &, std::decay_t<Args> &...>>
     {
-        using Result = std::invoke_result_t<std::decay_t<F>, std::decay_t<Args>...>;
+        using Result = std::invoke_result_t<std::decay_t<F> &, std::decay_t<Args> &...>;
         if (!m_running)
             throw std::runtime_error("commit on ThreadPool is stopped.");
         auto task = std::make_shared<std::packaged_task<Result()>>(
