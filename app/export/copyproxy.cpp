@@ -112,6 +112,7 @@ public:
     bool terminated = false; // since the last start, resume, retry or clear
     int inFlight = 0;        // jobs handed to the pool and not yet reported
     quint64 generation = 0;  // a clear starts a new one; older jobs stay silent
+    quint64 overs = 0;       // sigCopyOver decided so far, counted before it is sent
 };
 
 void CopyProxyImpl::initExecutor()
@@ -212,6 +213,7 @@ void CopyProxyImpl::onTaskDone(RecoverError::ErrorType err, const QString &sourc
         if (running && inFlight == 0 && (pending.isEmpty() || terminated)) {
             running = false;
             over = true;
+            ++overs;
         }
     }
     dispatch(jobs, jobGeneration);
@@ -237,6 +239,7 @@ void CopyProxyImpl::requeueFailed(const char *logLine)
             if (pending.isEmpty() && inFlight == 0) {
                 running = false;
                 over = true;
+                ++overs;
             }
         }
         jobs = takeJobsLocked();
@@ -301,6 +304,7 @@ void CopyProxy::start()
         if (d->running)
             return;
         if (d->pending.isEmpty()) {
+            ++d->overs;
             locker.unlock();
             emit sigCopyOver();
             return;
@@ -364,6 +368,7 @@ void CopyProxy::terminate()
         if (d->running && d->inFlight == 0) {
             d->running = false;
             over = true;
+            ++d->overs;
         }
     }
     if (executor)
@@ -392,6 +397,12 @@ bool CopyProxy::isRunning() const
 {
     QMutexLocker locker(&d->lock);
     return d->running;
+}
+
+bool CopyProxy::isSettled(quint64 oversReceived) const
+{
+    QMutexLocker locker(&d->lock);
+    return !d->running && d->overs == oversReceived;
 }
 
 void CopyProxy::waitIdle()

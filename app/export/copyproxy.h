@@ -37,6 +37,9 @@ public:
     // Back to the initial state; files still in progress report nothing.
     void clear();
     bool isRunning() const;
+    // Not running, and every sigCopyOver sent so far (counted when decided,
+    // before the results it follows could be missed) has been received.
+    bool isSettled(quint64 oversReceived) const;
     // Returns once no other thread holds the queue's lock.
     void waitIdle();
 

@@ -64,6 +64,7 @@ RecoverNatManagerPrivate::RecoverNatManagerPrivate(RecoverNatManager *owner)
         scheduleProgress();
     });
     QObject::connect(proxy, &CopyProxy::sigCopyOver, q, [this] {
+        ++oversReceived;
         emit q->sigResetFileProgress(false);
         endCheck();
     });
@@ -300,7 +301,8 @@ void RecoverNatManagerPrivate::producerDone()
 void RecoverNatManagerPrivate::endCheck()
 {
     finished = true;
-    copyIdle = !CopyProxy::instance()->isRunning();
+    // Settled: every result the copies sent has arrived here.
+    copyIdle = CopyProxy::instance()->isSettled(oversReceived);
     if (producing || !copyIdle || overEmitted)
         return;
     overEmitted = true;

@@ -44,6 +44,7 @@ public:
     std::atomic<bool> producing{false};
     std::atomic<int> errorType{0};
     bool overEmitted = true;
+    quint64 oversReceived = 0; // sigCopyOver seen by the manager's thread
     quint64 runId = 0;
 
     mutable QMutex rootMutex;
