@@ -1,7 +1,9 @@
 // Writes the sample backup that `make run` scans.
 
 #include "backupbuilder.h"
+#include "chatstoragebuilder.h"
 #include "iosschemas.h"
+#include "linebackup.h"
 #include "notestore.h"
 #include "photolibrary.h"
 #include "samplemedia.h"
@@ -185,6 +187,83 @@ namespace
                               "1, '20220302 174500.m4a');");
     }
 
+    // WhatsApp: a chat with a picture and a reply, and a group with its events.
+    void addWhatsApp(BackupBuilder &backup)
+    {
+        using testsupport::ChatStorageBuilder;
+        const std::string friendJid = "15550107788@s.whatsapp.net";
+        ChatStorageBuilder chat;
+        chat.addPushName(friendJid, "Mia");
+        const int single = chat.addSession(friendJid, "Mia Rossi");
+        const int group = chat.addSession("120363000000000001@g.us", "Hiking Club", 1);
+        const int mia = chat.addGroupMember(group, friendJid);
+        chat.addGroupMember(group, "15550103344@s.whatsapp.net");
+        ChatStorageBuilder::Message m;
+        m.session = single;
+        m.fromJid = friendJid;
+        m.date = 667818000;
+        m.stanzaId = "3A0000000000000000A1";
+        m.text = "Are you coming on Saturday?";
+        chat.addMessage(m);
+        m.isFromMe = 1;
+        m.date += 120;
+        m.stanzaId = "3A0000000000000000A2";
+        m.text = "Yes! I'll bring the map.";
+        ChatStorageBuilder::MediaItem quote;
+        quote.metadata = ChatStorageBuilder::quoteMetadata("3A0000000000000000A1");
+        chat.addMessage(m, quote);
+        m.type = 1;
+        m.date += 60;
+        m.stanzaId = "3A0000000000000000A3";
+        m.text.clear();
+        ChatStorageBuilder::MediaItem picture;
+        picture.localPath = "Media/" + friendJid + "/1/2/trail.jpg";
+        picture.fileSize = 4096;
+        chat.addMessage(m, picture);
+        ChatStorageBuilder::Message event;
+        event.type = 6;
+        event.session = group;
+        event.groupEventType = 12;
+        event.date = 667700000;
+        chat.addMessage(event);
+        event.groupMember = mia;
+        event.groupEventType = 50;
+        event.date += 60;
+        event.text = friendJid + ";15550103344@s.whatsapp.net";
+        chat.addMessage(event);
+        chat.addTo(backup);
+        ChatStorageBuilder::addMediaFile(backup, picture.localPath, samplemedia::picture(64, 48, 120, "JPG"));
+        ChatStorageBuilder::addOwner(backup, "15550100000@s.whatsapp.net");
+    }
+
+    // LINE: a one-to-one chat with a photo and a call, and a small group.
+    // No group or user has a picture path, so a scan makes no request.
+    void addLine(BackupBuilder &backup)
+    {
+        using testsupport::LineBackup;
+        LineBackup line;
+        line.addGroup(1, "c5f1a2b3", "Hiking club", std::nullopt);
+        line.addGroupUser(1, "u7a1b2c3");
+        line.addGroupUser(2, "u9d8e7f6");
+        line.addMember(1, 1);
+        line.addMember(1, 2);
+        line.addUser(1, "u7a1b2c3", "Mika", "On the trail", std::nullopt, 1640000000000);
+        line.addUser(2, "u9d8e7f6", "Ren", std::nullopt, std::nullopt, 1640100000000);
+        line.addChat(1, "u7a1b2c3", 0);
+        line.addChat(2, "c5f1a2b3", 1);
+        line.addMessage({1, 0, 1, 1, 1, 1650000000000, "16500000000001", "Are we still on for Sunday?", {}, {}, {}});
+        line.addMessage({2, 0, 1, 0, 1, 1650000060000, "16500000000002", "Yes, 8 o'clock at the station", {}, {}, {}});
+        line.addMessage({3, 1, 1, 1, 1, 1650000120000, "16500000000003", std::nullopt, {}, {}, {}});
+        line.addMessage({4, 6, 1, 1, 1, 1650000180000, "16500000000004", std::nullopt, {}, {},
+                         testsupport::lineMetadata({"$null", "DURATION", "TYPE", "RESULT", "95", "A", "NORMAL"})});
+        line.addMessage({5, 0, 2, 2, 1, 1650000240000, "16500000000005", "See you all there", {}, {}, {}});
+        line.addTo(backup);
+        backup.addFile(LineBackup::Domain, LineBackup::attachmentPath("u7a1b2c3", "16500000000003.jpg"),
+                       samplemedia::picture(64, 48, 120, "JPG"));
+        backup.addFile(LineBackup::Domain, LineBackup::thumbnailPath("u7a1b2c3", "16500000000003.thumb"),
+                       samplemedia::picture(16, 12, 120, "JPG"));
+    }
+
     // Notes: one with a photo and its preview, one recently deleted and one
     // locked. A preview is named by the attachment, the photo by its media.
     void addNotes(BackupBuilder &backup)
@@ -239,6 +318,8 @@ int main(int argc, char **argv)
         addReminders(backup);
         addVoicemail(backup);
         addVoiceMemos(backup);
+        addWhatsApp(backup);
+        addLine(backup);
         addNotes(backup);
         backup.write();
     } catch (const std::exception &error) {
