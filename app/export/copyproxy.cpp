@@ -11,25 +11,24 @@
 #include <QSet>
 #include <QHash>
 #include <QList>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QPointer>
 #include <QThread>
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 #include <utility>
 
 namespace
 {
-    QMutex s_seamMutex;
+    std::mutex s_seamMutex;
     CopyProxy::ExecutorFactory s_executorFactory;
     CopyProxy::DeviceIdProvider s_deviceIdProvider;
 
     IDBExecutor *makeExecutor()
     {
         {
-            QMutexLocker locker(&s_seamMutex);
+            std::unique_lock<std::mutex> locker(s_seamMutex);
             if (s_executorFactory)
                 return s_executorFactory();
         }
@@ -41,13 +40,13 @@ namespace
 
     QString currentDeviceId()
     {
-        QMutexLocker locker(&s_seamMutex);
+        std::unique_lock<std::mutex> locker(s_seamMutex);
         return s_deviceIdProvider ? s_deviceIdProvider() : QString();
     }
 
     // Device copies name their file through the user value: an id looked up
     // here, which fits whatever integer type the engine passes.
-    QMutex s_deviceNamesMutex;
+    std::mutex s_deviceNamesMutex;
     QHash<qint64, QPair<QString, QString>> s_deviceNames; // id -> file name, last progress text
     qint64 s_nextDeviceId = 1;
 
@@ -62,7 +61,7 @@ namespace
         const QString text = QStringLiteral("[%1%]").arg(percent, 0, 'g', -1);
         QString file;
         {
-            QMutexLocker locker(&s_deviceNamesMutex);
+            std::unique_lock<std::mutex> locker(s_deviceNamesMutex);
             auto it = s_deviceNames.find(id);
             if (it == s_deviceNames.end() || it->second == text)
                 return;
@@ -105,7 +104,7 @@ public:
     QMap<QString, QString> failed;
     std::shared_ptr<IDBExecutor> executor;
     std::unique_ptr<ThreadPool> pool;
-    mutable QMutex lock;
+    mutable std::mutex lock;
     QList<std::shared_ptr<taskWorker>> workers;
     bool running = false;
     bool paused = false;
@@ -130,7 +129,7 @@ void CopyProxyImpl::initExecutor()
         }
     }
     // The previous executor goes once no running job uses it.
-    QMutexLocker locker(&lock);
+    std::unique_lock<std::mutex> locker(lock);
     executor.swap(fresh);
 }
 
@@ -158,14 +157,14 @@ void CopyProxyImpl::runCopyTask(const QString &source, const QString &destinatio
     auto worker = std::make_shared<taskWorker>();
     qint64 deviceId = 0;
     {
-        QMutexLocker locker(&lock);
+        std::unique_lock<std::mutex> locker(lock);
         worker->setExecutor(executor);
         if (terminated || jobGeneration != generation)
             worker->setStop();
         workers.append(worker);
     }
     {
-        QMutexLocker locker(&s_deviceNamesMutex);
+        std::unique_lock<std::mutex> locker(s_deviceNamesMutex);
         deviceId = s_nextDeviceId++;
         s_deviceNames.insert(deviceId, qMakePair(QFileInfo(destination).fileName(), QString()));
     }
@@ -176,7 +175,7 @@ void CopyProxyImpl::runCopyTask(const QString &source, const QString &destinatio
         [this, jobGeneration](RecoverError::ErrorType err, const QString &src, const QString &dst, taskWorker *w) {
             onTaskDone(err, src, dst, w, jobGeneration);
         });
-    QMutexLocker locker(&s_deviceNamesMutex);
+    std::unique_lock<std::mutex> locker(s_deviceNamesMutex);
     s_deviceNames.remove(deviceId);
 }
 
@@ -185,7 +184,7 @@ void CopyProxyImpl::onTaskDone(RecoverError::ErrorType err, const QString &sourc
 {
     std::shared_ptr<taskWorker> keep; // the worker is still on the stack below us
     {
-        QMutexLocker locker(&lock);
+        std::unique_lock<std::mutex> locker(lock);
         auto it = std::find_if(workers.begin(), workers.end(),
                                [worker](const std::shared_ptr<taskWorker> &w) { return w.get() == worker; });
         if (it != workers.end()) {
@@ -205,7 +204,7 @@ void CopyProxyImpl::onTaskDone(RecoverError::ErrorType err, const QString &sourc
     bool over = false;
     QList<Job> jobs;
     {
-        QMutexLocker locker(&lock);
+        std::unique_lock<std::mutex> locker(lock);
         if (jobGeneration != generation)
             return;
         --inFlight;
@@ -228,7 +227,7 @@ void CopyProxyImpl::requeueFailed(const char *logLine)
     quint64 jobGeneration;
     bool over = false;
     {
-        QMutexLocker locker(&lock);
+        std::unique_lock<std::mutex> locker(lock);
         paused = false;
         terminated = false;
         for (auto it = failed.cbegin(); it != failed.cend(); ++it)
@@ -265,9 +264,9 @@ CopyProxy::~CopyProxy()
 
 CopyProxy *CopyProxy::instance()
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     static QPointer<CopyProxy> held;
-    QMutexLocker locker(&mutex);
+    std::unique_lock<std::mutex> locker(mutex);
     if (!held) {
         if (QCoreApplication::closingDown())
             return nullptr;
@@ -278,19 +277,19 @@ CopyProxy *CopyProxy::instance()
 
 void CopyProxy::setExecutorFactory(ExecutorFactory factory)
 {
-    QMutexLocker locker(&s_seamMutex);
+    std::unique_lock<std::mutex> locker(s_seamMutex);
     s_executorFactory = std::move(factory);
 }
 
 void CopyProxy::setDeviceIdProvider(DeviceIdProvider provider)
 {
-    QMutexLocker locker(&s_seamMutex);
+    std::unique_lock<std::mutex> locker(s_seamMutex);
     s_deviceIdProvider = std::move(provider);
 }
 
 void CopyProxy::addTask(const QString &source, const QString &destination)
 {
-    QMutexLocker locker(&d->lock);
+    std::unique_lock<std::mutex> locker(d->lock);
     d->pending.append(qMakePair(source, destination));
 }
 
@@ -300,7 +299,7 @@ void CopyProxy::start()
     QList<Job> jobs;
     quint64 jobGeneration;
     {
-        QMutexLocker locker(&d->lock);
+        std::unique_lock<std::mutex> locker(d->lock);
         if (d->running)
             return;
         if (d->pending.isEmpty()) {
@@ -346,7 +345,7 @@ void CopyProxy::start()
 
 void CopyProxy::pause()
 {
-    QMutexLocker locker(&d->lock);
+    std::unique_lock<std::mutex> locker(d->lock);
     d->paused = true;
 }
 
@@ -359,7 +358,7 @@ void CopyProxy::terminate()
     bool over = false;
     std::shared_ptr<IDBExecutor> executor;
     {
-        QMutexLocker locker(&d->lock);
+        std::unique_lock<std::mutex> locker(d->lock);
         d->pending.clear();
         d->terminated = true;
         for (const std::shared_ptr<taskWorker> &worker : qAsConst(d->workers))
@@ -380,7 +379,7 @@ void CopyProxy::terminate()
 
 void CopyProxy::clear()
 {
-    QMutexLocker locker(&d->lock);
+    std::unique_lock<std::mutex> locker(d->lock);
     d->running = false;
     d->paused = false;
     d->terminated = false;
@@ -395,30 +394,30 @@ void CopyProxy::clear()
 
 bool CopyProxy::isRunning() const
 {
-    QMutexLocker locker(&d->lock);
+    std::unique_lock<std::mutex> locker(d->lock);
     return d->running;
 }
 
 bool CopyProxy::isSettled(quint64 oversReceived) const
 {
-    QMutexLocker locker(&d->lock);
+    std::unique_lock<std::mutex> locker(d->lock);
     return !d->running && d->overs == oversReceived;
 }
 
 void CopyProxy::waitIdle()
 {
-    QMutexLocker locker(&d->lock);
+    std::unique_lock<std::mutex> locker(d->lock);
 }
 
 int CopyProxy::pendingCount() const
 {
-    QMutexLocker locker(&d->lock);
+    std::unique_lock<std::mutex> locker(d->lock);
     return d->pending.size();
 }
 
 QMap<QString, QString> CopyProxy::failedJobs() const
 {
-    QMutexLocker locker(&d->lock);
+    std::unique_lock<std::mutex> locker(d->lock);
     return d->failed;
 }
 

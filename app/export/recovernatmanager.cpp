@@ -21,7 +21,7 @@
 
 namespace
 {
-    QMutex s_seamMutex;
+    std::mutex s_seamMutex;
     bool s_iCloudFlow = false;
     RecoverNatManager::SourceNameProvider s_sourceName;
     QString s_recoverFolder;
@@ -77,7 +77,7 @@ QString RecoverNatManagerPrivate::exportRootFolder()
     bool iCloud;
     RecoverNatManager::SourceNameProvider provider;
     {
-        QMutexLocker locker(&s_seamMutex);
+        std::unique_lock<std::mutex> locker(s_seamMutex);
         folder = s_recoverFolder;
         iCloud = s_iCloudFlow;
         provider = s_sourceName;
@@ -97,14 +97,14 @@ QString RecoverNatManagerPrivate::exportRootFolder()
         if (QStringLiteral("/|\":\\*?<>").contains(c))
             c = '_';
     }
-    QMutexLocker locker(&rootMutex);
+    std::unique_lock<std::mutex> locker(rootMutex);
     sourceName = name;
     return QStringLiteral("%1/%2_%3").arg(folder, name, stamp);
 }
 
 bool RecoverNatManagerPrivate::ensureRoot()
 {
-    QMutexLocker locker(&rootMutex);
+    std::unique_lock<std::mutex> locker(rootMutex);
     if (rootCreated)
         return true;
     const QString base = recoverPath;
@@ -127,7 +127,7 @@ bool RecoverNatManagerPrivate::ensureRoot()
 bool RecoverNatManagerPrivate::ensureFolder(const QString &folder)
 {
     {
-        QMutexLocker locker(&rootMutex);
+        std::unique_lock<std::mutex> locker(rootMutex);
         if (!rootCreated)
             return false;
     }
@@ -136,7 +136,7 @@ bool RecoverNatManagerPrivate::ensureFolder(const QString &folder)
 
 QString RecoverNatManagerPrivate::rootPath() const
 {
-    QMutexLocker locker(&rootMutex);
+    std::unique_lock<std::mutex> locker(rootMutex);
     return recoverPath;
 }
 
@@ -154,7 +154,7 @@ void RecoverNatManagerPrivate::resetRun(quint64 count)
     overEmitted = false;
     ++runId;
     const QString root = exportRootFolder();
-    QMutexLocker locker(&rootMutex);
+    std::unique_lock<std::mutex> locker(rootMutex);
     recoverPath = root;
     rootCreated = false;
 }
@@ -350,9 +350,9 @@ RecoverNatManager::~RecoverNatManager()
 
 RecoverNatManager *RecoverNatManager::instance()
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     static QPointer<RecoverNatManager> held;
-    QMutexLocker locker(&mutex);
+    std::unique_lock<std::mutex> locker(mutex);
     if (!held && !QCoreApplication::closingDown())
         held = new RecoverNatManager;
     return held.data();
@@ -360,19 +360,19 @@ RecoverNatManager *RecoverNatManager::instance()
 
 void RecoverNatManager::setICloudFlow(bool current)
 {
-    QMutexLocker locker(&s_seamMutex);
+    std::unique_lock<std::mutex> locker(s_seamMutex);
     s_iCloudFlow = current;
 }
 
 void RecoverNatManager::setSourceNameProvider(SourceNameProvider provider)
 {
-    QMutexLocker locker(&s_seamMutex);
+    std::unique_lock<std::mutex> locker(s_seamMutex);
     s_sourceName = std::move(provider);
 }
 
 void RecoverNatManager::setRecoverFolder(const QString &folder)
 {
-    QMutexLocker locker(&s_seamMutex);
+    std::unique_lock<std::mutex> locker(s_seamMutex);
     s_recoverFolder = folder;
 }
 

@@ -2,12 +2,12 @@
 
 #include "recovernatmanager.h"
 
-#include <QMutex>
 #include <QString>
 #include <QTimer>
 #include <QVector>
 
 #include <atomic>
+#include <mutex>
 
 // Shared with the category jobs: the flags they test and the root folder
 // they create on first need.
@@ -47,7 +47,7 @@ public:
     quint64 oversReceived = 0; // sigCopyOver seen by the manager's thread
     quint64 runId = 0;
 
-    mutable QMutex rootMutex;
+    mutable std::mutex rootMutex;
     QString recoverPath;
     bool rootCreated = false;
     QString sourceName;
