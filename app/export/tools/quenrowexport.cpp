@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSocketNotifier>
@@ -75,7 +76,12 @@ namespace
                 return false;
             }
         }
-        return options.maskGiven && !options.backup.isEmpty() && !options.out.isEmpty();
+        if (!options.maskGiven || options.backup.isEmpty() || options.out.isEmpty())
+            return false;
+        // Sources are told apart by their form: a local one is absolute.
+        options.backup = QFileInfo(options.backup).absoluteFilePath();
+        options.out = QFileInfo(options.out).absoluteFilePath();
+        return true;
     }
 
     void scanCallback(const int *status, int kind, int value, const void *record, void *)

@@ -240,6 +240,17 @@ private slots:
         QCOMPARE(snapshot(m_backup), before);
     }
 
+    void relativeFoldersAreTheCurrentFolders()
+    {
+        QProcess process;
+        process.setWorkingDirectory(m_dir->path());
+        process.start(QUENROW_EXPORT_PATH, {"--backup", "backup", "--mask", "0x20000", "--out", "relative"});
+        const Outcome outcome = finish(process);
+        QCOMPARE(outcome.exitCode, 0);
+        QVERIFY(outcome.line.value("root").toString().startsWith(path("relative") + '/'));
+        QVERIFY(outcome.line.value("succeeded").toInt() >= 3);
+    }
+
     void concurrentRunsGetTheirOwnRoots()
     {
         QDir().mkpath(path("both"));
