@@ -82,36 +82,38 @@ QString safeFileName(const QString &name)
 
 void exportNothing(RecoverNatManagerPrivate *, const QString &, const QString &, int) {}
 
+namespace
+{
+    // The common start and record loop of the file jobs; T is the record
+    // type, source picks its source path.
+    template <typename T, typename Source>
+    void exportFileRecords(RecoverNatManagerPrivate *d, const QString &folder, int id, Source source)
+    {
+        const QList<QVariant> list = DeviceParser::instance()->records(DeviceGroup, id);
+        if (list.isEmpty() || !d->ensureFolder(folder))
+            return;
+        CopyProxy *proxy = CopyProxy::instance();
+        for (const QVariant &value : list) {
+            if (!d->running)
+                break;
+            const T record = value.value<T>();
+            if (record.reserved == 2)
+                proxy->addTask(source(record), folder + '/' + safeFileName(record.name));
+        }
+    }
+}
+
 void exportMediaFiles(RecoverNatManagerPrivate *d, const QString &folder, const QString &, int id)
 {
-    const QList<QVariant> list = DeviceParser::instance()->records(DeviceGroup, id);
-    if (list.isEmpty() || !d->ensureFolder(folder))
-        return;
-    CopyProxy *proxy = CopyProxy::instance();
-    for (const QVariant &value : list) {
-        if (!d->running)
-            break;
-        const MediaInfo record = value.value<MediaInfo>();
-        if (record.reserved != 2)
-            continue;
-        const QString source = record.mediaKind == 2 && record.path.isEmpty() ? record.preview : record.path;
-        proxy->addTask(source, folder + '/' + safeFileName(record.name));
-    }
+    // Origin 2 lets the second path stand in for an empty source path.
+    exportFileRecords<MediaInfo>(d, folder, id, [](const MediaInfo &record) {
+        return record.mediaKind == 2 && record.path.isEmpty() ? record.preview : record.path;
+    });
 }
 
 void exportAppFiles(RecoverNatManagerPrivate *d, const QString &folder, const QString &, int id)
 {
-    const QList<QVariant> list = DeviceParser::instance()->records(DeviceGroup, id);
-    if (list.isEmpty() || !d->ensureFolder(folder))
-        return;
-    CopyProxy *proxy = CopyProxy::instance();
-    for (const QVariant &value : list) {
-        if (!d->running)
-            break;
-        const DocumentInfo record = value.value<DocumentInfo>();
-        if (record.reserved == 2)
-            proxy->addTask(record.path, folder + '/' + safeFileName(record.name));
-    }
+    exportFileRecords<DocumentInfo>(d, folder, id, [](const DocumentInfo &record) { return record.path; });
 }
 
 void exportChatAttachments(RecoverNatManagerPrivate *d, const QString &folder, const QString &, int id)

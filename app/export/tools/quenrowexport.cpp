@@ -6,25 +6,22 @@
 
 #include "copyproxy.h"
 #include "recovernatmanager.h"
+#include "storescan.h"
 
 #include <devicedata.h>
 #include <deviceparser.h>
-#include <idbexecutor.h>
 #include <thumbnailsessionmanager.h>
-#include <utf8codec.h>
 
 #include <plist/plist.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <cerrno>
 #include <csignal>
@@ -81,56 +78,6 @@ namespace
         // Sources are told apart by their form: a local one is absolute.
         options.backup = QFileInfo(options.backup).absoluteFilePath();
         options.out = QFileInfo(options.out).absoluteFilePath();
-        return true;
-    }
-
-    void scanCallback(const int *status, int kind, int value, const void *record, void *)
-    {
-        DeviceParser::instance()->onEngineCallback(DeviceGroup, *status, kind, value, record);
-    }
-
-    const int s_categories[] = {Contacts, Messages, MessagesAttachment, Voicemails, VoiceMemos, Photos, AlbumVideos,
-                                FaceTime, SafariBookmarks, SafariHistory, Notes, NotesAttachment, CallHistory,
-                                Calendars, CalendarsAttachment, Reminders, RemindersAttachment, AppPhotos, AppVideos,
-                                AppAudios, AppDocuments, WhatsApp, WhatsAppAttachment, Line, LineAttachment};
-
-    QVector<int> categoriesOf(long long mask)
-    {
-        QVector<int> chosen;
-        for (int id : s_categories) {
-            if (engineCategoryOf(id) & mask)
-                chosen.append(id);
-        }
-        std::sort(chosen.begin(), chosen.end());
-        return chosen;
-    }
-
-    bool scan(const Options &options, const QString &workFolder)
-    {
-        IDBExecutor *raw = nullptr;
-        if (!InitDBExecutor(&raw))
-            return false;
-        std::unique_ptr<IDBExecutor> executor(raw);
-        DBExecutorParam param;
-        param.backupPath = options.backup.toStdWString();
-        param.outputDir = workFolder.toStdWString();
-        param.mode = DBMODE_BACKUP;
-        param.categoryMask = int32_t(options.mask);
-        executor->SetParam(param);
-        executor->SetCallback(scanCallback, nullptr);
-        DeviceParser *parser = DeviceParser::instance();
-        parser->setScanCategories(DeviceGroup, categoriesOf(options.mask));
-        parser->setScanFinished(DeviceGroup, false);
-        std::unique_ptr<QThread> worker(QThread::create([&executor, parser] {
-            executor->Start();
-            parser->setScanFinished(DeviceGroup, true);
-        }));
-        QEventLoop loop;
-        QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-        worker->start();
-        loop.exec();
-        worker->wait();
-        QCoreApplication::processEvents();
         return true;
     }
 
@@ -283,7 +230,7 @@ int main(int argc, char **argv)
         std::fputs("quenrow-export: no temporary folder\n", stderr);
         return 1;
     }
-    if (!scan(options, work.path())) {
+    if (!scanBackupIntoStore(options.backup, options.mask, work.path())) {
         std::fputs("quenrow-export: the engine could not be started\n", stderr);
         return 1;
     }
@@ -299,7 +246,7 @@ int main(int argc, char **argv)
     QObject::connect(manager, &RecoverNatManager::sigRecoverOver, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     QElapsedTimer clock;
     clock.start();
-    manager->startRecover(categoriesOf(options.mask));
+    manager->startRecover(categoriesOfMask(options.mask));
     if (stopRequested)
         manager->stop();
     loop.exec();

@@ -1,4 +1,5 @@
 #include "copyproxy.h"
+#include "exporttestfiles.h"
 #include "fakeexecutor.h"
 #include "loopbackhttpserver.h"
 #include "taskworker.h"
@@ -52,23 +53,6 @@ namespace
             bytes[i] = static_cast<char>((i * 131 + i / 977) & 0xff);
         return bytes;
     }
-
-    QByteArray readAll(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    QStringList filesUnder(const QString &folder)
-    {
-        QStringList names;
-        QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext())
-            names.append(QDir(folder).relativeFilePath(it.next()));
-        names.sort();
-        return names;
-    }
 }
 
 class CopyProxyTest : public QObject
@@ -84,15 +68,7 @@ private:
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
-    QString makeFile(const QString &name, const QByteArray &content)
-    {
-        const QString file = path(name);
-        QDir().mkpath(QFileInfo(file).path());
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size())
-            qFatal("cannot write %s", qPrintable(file));
-        return file;
-    }
+    QString makeFile(const QString &name, const QByteArray &content) { return writeTestFile(path(name), content); }
 
     struct Batch
     {
@@ -199,7 +175,7 @@ private slots:
         m_proxy->addTask(e, path("out/photo.jpg"));
         const Batch batch = runBatch();
         QCOMPARE(batch.succeeded, 5);
-        QCOMPARE(filesUnder(path("out")),
+        QCOMPARE(entriesUnder(path("out")),
                  (QStringList{"IMG.JPG", "img(1).jpg", "name", "name(1)", "photo(1).jpg", "photo.jpg"}));
         QCOMPARE(readAll(path("out/IMG.JPG")), QByteArray("first"));
         QCOMPARE(readAll(path("out/img(1).jpg")), QByteArray("second"));
@@ -218,7 +194,7 @@ private slots:
         const Batch batch = runBatch();
         QCOMPARE(batch.succeeded, 3);
         QStringList lower;
-        for (const QString &name : filesUnder(path("out")))
+        for (const QString &name : entriesUnder(path("out")))
             lower.append(name.toLower());
         QCOMPARE(lower.size(), 3);
         QCOMPARE(QSet<QString>(lower.begin(), lower.end()).size(), 3);
@@ -274,7 +250,7 @@ private slots:
         QCOMPARE(batch.failed, 1);
         QCOMPARE(batch.succeeded, 0);
         QCOMPARE(batch.overs, 1);
-        QCOMPARE(filesUnder(path("out")), QStringList());
+        QCOMPARE(entriesUnder(path("out")), QStringList());
         QCOMPARE(m_proxy->failedJobs().value(source), destination);
     }
 
@@ -334,13 +310,13 @@ private slots:
         QCOMPARE(batch.errors, QList<RecoverError::ErrorType>{RecoverError::ErrorType(code)});
         QCOMPARE(readAll(path("out/file.bin")), QByteArray("kept"));
         if (code == 0) {
-            QCOMPARE(filesUnder(path("out")), (QStringList{"file(1).bin", "file.bin"}));
+            QCOMPARE(entriesUnder(path("out")), (QStringList{"file(1).bin", "file.bin"}));
             QCOMPARE(readAll(path("out/file(1).bin")), body);
             const auto requests = server.requests();
             QCOMPARE(requests.size(), 1);
             QVERIFY(requests.first().header("User-Agent").startsWith("Mozilla/5.0"));
         } else {
-            QCOMPARE(filesUnder(path("out")), QStringList{"file.bin"});
+            QCOMPARE(entriesUnder(path("out")), QStringList{"file.bin"});
         }
     }
 
@@ -356,7 +332,7 @@ private slots:
         const Batch batch = runBatch();
         QCOMPARE(batch.errors, QList<RecoverError::ErrorType>{RecoverError::NoError});
         QCOMPARE(readAll(path("out/holiday.jpg")), content);
-        QCOMPARE(filesUnder(path("out")), QStringList{"holiday.jpg"}); // no staging folder left
+        QCOMPARE(entriesUnder(path("out")), QStringList{"holiday.jpg"}); // no staging folder left
         QVERIFY2(batch.progress.contains("holiday.jpg [37.5%]"), qPrintable(batch.progress.join('|')));
         QMutexLocker locker(&m_device.mutex);
         QCOMPARE(m_device.connectIds, QStringList{m_udid});
@@ -392,7 +368,7 @@ private slots:
         Batch batch = runBatch();
         disconnect(link);
         QCOMPARE(batch.errors, QList<RecoverError::ErrorType>{RecoverError::CopyFailed});
-        QCOMPARE(filesUnder(path("out")), QStringList());
+        QCOMPARE(entriesUnder(path("out")), QStringList());
         QCOMPARE(m_proxy->failedJobs().size(), 1);
 
         Batch again;
@@ -430,7 +406,7 @@ private slots:
         QTRY_VERIFY(m_device.alive < alive);
         disconnect(over);
         disconnect(errors);
-        QCOMPARE(filesUnder(path("out")), QStringList());
+        QCOMPARE(entriesUnder(path("out")), QStringList());
     }
 
     void resultsPrecedeTheEndOfEveryBatch()

@@ -1,4 +1,5 @@
 #include "copyproxy.h"
+#include "exporttestfiles.h"
 #include "devicedata.h"
 #include "deviceparser.h"
 #include "loopbackhttpserver.h"
@@ -39,22 +40,6 @@ namespace
         return QVariant::fromValue(record);
     }
 
-    QStringList entriesUnder(const QString &folder)
-    {
-        QStringList names;
-        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            names.append(QDir(folder).relativeFilePath(it.next()));
-        names.sort();
-        return names;
-    }
-
-    QByteArray readAll(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     using Progress = QList<qulonglong>;
 }
 
@@ -68,15 +53,7 @@ private:
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
-    QString makeFile(const QString &name, const QByteArray &content)
-    {
-        const QString file = path(name);
-        QDir().mkpath(QFileInfo(file).path());
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size())
-            qFatal("cannot write %s", qPrintable(file));
-        return file;
-    }
+    QString makeFile(const QString &name, const QByteArray &content) { return writeTestFile(path(name), content); }
 
     struct Run
     {
