@@ -185,6 +185,22 @@ private slots:
         SettingsEntry::instance()->setValue(SettingsKey::RecoverPath, QVariant(), SettingsEntry::UserScope);
     }
 
+    void quickRunsEachEndOnceWithTheirFinalCounts()
+    {
+        // Copies that end before the run's own end is seen must still be
+        // counted before sigRecoverOver.
+        QList<QVariant> list;
+        for (int i = 0; i < 12; ++i)
+            list.append(media(QStringLiteral("%1.png").arg(i), makeFile(QStringLiteral("backup/%1").arg(i), "tiny")));
+        DeviceParser::instance()->setRecords(DeviceGroup, AppPhotos, list);
+        for (int round = 0; round < 15; ++round) {
+            const Run run = runUntilOver([&] { m_manager->startRecover({AppPhotos}); });
+            QCOMPARE(run.overs, 1);
+            QCOMPARE(run.progress.last(), (Progress{12, 12, 12}));
+            QCOMPARE(m_manager->successCount(), 12);
+        }
+    }
+
     void sameCategoryTwiceWritesTwice()
     {
         const QString a = makeFile("backup/1", "one");
