@@ -130,6 +130,9 @@ bool CDBAfcServiceBackup::Attached()
 {
     if (!m_afc)
         return false;
+    // The muxer client keeps its request tags in an unguarded counter.
+    static std::mutex enumeration;
+    std::lock_guard<std::mutex> lock(enumeration);
     char **udids = nullptr;
     int count = 0;
     if (idevice_get_device_list(&udids, &count) != IDEVICE_E_SUCCESS)

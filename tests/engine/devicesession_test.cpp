@@ -263,6 +263,8 @@ TEST_F(DeviceSession, ScanCopiesTheLibraryAndThumbnailsThenExportsFromIt)
         EXPECT_EQ(readFile(to + "/IMG_0002.HEIC"), "thumb 2");
         EXPECT_EQ(result.percents, std::vector<double> {100.0});
     }
+    const std::string blocked = freshFolder("export-blocked") + "/file";
+    ASSERT_TRUE(writeFile(blocked, "x"));
     struct Failure
     {
         const char *what;
@@ -276,13 +278,14 @@ TEST_F(DeviceSession, ScanCopiesTheLibraryAndThumbnailsThenExportsFromIt)
              {"path out of the device's tree", "/../../etc/passwd", freshFolder("export-escape"), 2},
              {"empty device path", "", freshFolder("export-empty"), 1},
              {"empty local folder", "/DCIM/100APPLE/IMG_0001.JPG", "", 1},
+             {"local file cannot be made", "/DCIM/100APPLE/IMG_0001.JPG", blocked + "/below", 3},
          }) {
         SCOPED_TRACE(f.what);
         const Export result = exportFile(f.devicePath, f.out);
         EXPECT_EQ(result.exitCode, 1);
         ASSERT_FALSE(result.lines.empty());
         EXPECT_EQ(result.lines.back(), "{\"export\":" + std::to_string(f.expected) + "}");
-        if (!f.out.empty()) {
+        if (!f.out.empty() && f.expected != 3) {
             EXPECT_TRUE(tree(f.out).empty());
         }
     }
