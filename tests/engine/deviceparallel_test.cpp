@@ -17,14 +17,6 @@ namespace
 {
     const std::string Udid = "00008030a1b2c3d4e5f60718293a4b5c6d7e8f91";
 
-    std::string pattern(size_t size, int seed)
-    {
-        std::string bytes(size, '\0');
-        for (size_t i = 0; i < size; ++i)
-            bytes[i] = char((i * 131 + seed * 7 + i / 65536) & 0xff);
-        return bytes;
-    }
-
     // Progress seen per copy, keyed by the value each export handed in.
     struct Progress
     {
@@ -55,7 +47,7 @@ namespace
 TEST(DeviceParallel, TwoExportsOverOneSessionCopyEachFileWhole)
 {
     const std::string root = freshFolder("parallel-root");
-    const std::vector<std::string> files = {pattern(400000, 1), pattern(330000, 2)};
+    const std::vector<std::string> files = {patternBytes(400000, 1), patternBytes(330000, 2)};
     for (size_t i = 0; i < files.size(); ++i)
         ASSERT_TRUE(writeFile(root + "/f" + std::to_string(i) + ".bin", files[i]));
     const std::string socket = SimulatedDevice::uniqueSocketPath("parallel");

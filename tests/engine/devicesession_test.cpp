@@ -28,15 +28,6 @@ namespace
     // Only in the database's log, and gone from the device but for its thumbnail.
     const CameraRollAsset Newest {"DCIM/100APPLE", "IMG_0002.HEIC", 650000000, 0, std::nullopt, "thumb 2"};
 
-    // A patterned file, so that a misplaced chunk shows.
-    std::string pattern(size_t size)
-    {
-        std::string bytes(size, '\0');
-        for (size_t i = 0; i < size; ++i)
-            bytes[i] = char((i * 131 + i / 65536) & 0xff);
-        return bytes;
-    }
-
     void put(const std::string &root, const std::string &path, const std::string &bytes)
     {
         fs::create_directories(fs::path(root + path).parent_path());
@@ -215,7 +206,7 @@ TEST_F(DeviceSession, ConnectsAgainAfterDisconnectAndOverAnOpenSession)
 TEST_F(DeviceSession, ScanCopiesTheLibraryAndThumbnailsThenExportsFromIt)
 {
     const std::string root = deviceRoot("scan-root", {Oldest, NonAscii, Clip}, Newest);
-    put(root, "/DCIM/100APPLE/IMG_0001.JPG", pattern(300000));
+    put(root, "/DCIM/100APPLE/IMG_0001.JPG", patternBytes(300000));
     startDevice(onRoot(root));
     const std::string out = freshFolder("scan-out");
 
@@ -245,7 +236,7 @@ TEST_F(DeviceSession, ScanCopiesTheLibraryAndThumbnailsThenExportsFromIt)
         const std::string to = freshFolder("export-whole");
         const Export result = exportFile("/DCIM/100APPLE/IMG_0001.JPG", to);
         EXPECT_EQ(result.exitCode, 0);
-        EXPECT_TRUE(readFile(to + "/IMG_0001.JPG") == pattern(300000));
+        EXPECT_TRUE(readFile(to + "/IMG_0001.JPG") == patternBytes(300000));
         ASSERT_EQ(result.percents.size(), 5u); // 300000 bytes in chunks of at most 64 KiB
         for (size_t i = 1; i < result.percents.size(); ++i)
             EXPECT_LT(result.percents[i - 1], result.percents[i]);
@@ -338,7 +329,7 @@ TEST_F(DeviceSession, ExportEndsNonZeroWhenTheDeviceFailsMidFile)
          }) {
         SCOPED_TRACE(c.what);
         const std::string root = freshFolder("midfile-root");
-        put(root, "/DCIM/100APPLE/IMG_0001.JPG", pattern(300000));
+        put(root, "/DCIM/100APPLE/IMG_0001.JPG", patternBytes(300000));
         SimulatedDeviceState state;
         state.root = root;
         state.dropAfterBytes = c.dropAfter;
@@ -352,14 +343,14 @@ TEST_F(DeviceSession, ExportEndsNonZeroWhenTheDeviceFailsMidFile)
         ASSERT_FALSE(result.percents.empty());
         EXPECT_LT(result.percents.back(), 100.0);
         // What arrived stays, and is what the device sent.
-        EXPECT_TRUE(readFile(to + "/IMG_0001.JPG") == pattern(300000).substr(0, 100000));
+        EXPECT_TRUE(readFile(to + "/IMG_0001.JPG") == patternBytes(300000).substr(0, 100000));
     }
 }
 
 TEST_F(DeviceSession, StopDuringASlowExportGivesOneWithoutTheEndEvent)
 {
     const std::string root = freshFolder("slow-root");
-    put(root, "/big.bin", pattern(600000));
+    put(root, "/big.bin", patternBytes(600000));
     SimulatedDeviceState state;
     state.root = root;
     state.delayMs = 100;

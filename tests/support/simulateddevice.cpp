@@ -200,6 +200,14 @@ namespace testsupport
         }
     }
 
+    std::string patternBytes(size_t size, int seed)
+    {
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i)
+            bytes[i] = char((i * 131 + size_t(seed) * 7 + i / 65536) & 0xff);
+        return bytes;
+    }
+
     SimulatedDevice::SimulatedDevice(SimulatedDeviceState state)
         : m_state(std::move(state))
     {

@@ -38,6 +38,10 @@ namespace testsupport
         int delayMs = 0;                  // before each file-service reply
     };
 
+    // Bytes whose every position differs from its neighbours', for device
+    // files whose copies must match byte for byte (a misplaced chunk shows).
+    std::string patternBytes(size_t size, int seed = 0);
+
     class SimulatedDevice
     {
     public:
