@@ -9,9 +9,9 @@ SAMPLE    := $(BUILD_DIR)/samples/backup
 PACKAGES := cmake make g++ pkg-config git \
 	qtbase5-dev libqt5svg5-dev qttools5-dev-tools \
 	libsqlite3-dev sqlite3 libspdlog-dev libplist-dev libplist-utils \
-	libimobiledevice-dev libusbmuxd-dev libcurl4-openssl-dev libssl-dev \
+	libimobiledevice-dev libimobiledevice-utils libusbmuxd-dev libcurl4-openssl-dev libssl-dev \
 	zlib1g-dev libprotobuf-dev protobuf-compiler libcjson-dev \
-	libgtest-dev python3 time
+	libgtest-dev python3 time openssl ffmpeg dbus
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -1,7 +1,10 @@
 // Writes the sample backup that `make run` scans.
 
 #include "backupbuilder.h"
+#include "chatstoragebuilder.h"
 #include "iosschemas.h"
+#include "linebackup.h"
+#include "notestore.h"
 #include "photolibrary.h"
 #include "samplemedia.h"
 #include "systemschemas.h"
@@ -183,6 +186,114 @@ namespace
                               "INSERT INTO ZCLOUDRECORDING VALUES (2, 5, 'Piano lesson', 'Piano lesson', 667935900, "
                               "1, '20220302 174500.m4a');");
     }
+
+    // WhatsApp: a chat with a picture and a reply, and a group with its events.
+    void addWhatsApp(BackupBuilder &backup)
+    {
+        using testsupport::ChatStorageBuilder;
+        const std::string friendJid = "15550107788@s.whatsapp.net";
+        ChatStorageBuilder chat;
+        chat.addPushName(friendJid, "Mia");
+        const int single = chat.addSession(friendJid, "Mia Rossi");
+        const int group = chat.addSession("120363000000000001@g.us", "Hiking Club", 1);
+        const int mia = chat.addGroupMember(group, friendJid);
+        chat.addGroupMember(group, "15550103344@s.whatsapp.net");
+        ChatStorageBuilder::Message m;
+        m.session = single;
+        m.fromJid = friendJid;
+        m.date = 667818000;
+        m.stanzaId = "3A0000000000000000A1";
+        m.text = "Are you coming on Saturday?";
+        chat.addMessage(m);
+        m.isFromMe = 1;
+        m.date += 120;
+        m.stanzaId = "3A0000000000000000A2";
+        m.text = "Yes! I'll bring the map.";
+        ChatStorageBuilder::MediaItem quote;
+        quote.metadata = ChatStorageBuilder::quoteMetadata("3A0000000000000000A1");
+        chat.addMessage(m, quote);
+        m.type = 1;
+        m.date += 60;
+        m.stanzaId = "3A0000000000000000A3";
+        m.text.clear();
+        ChatStorageBuilder::MediaItem picture;
+        picture.localPath = "Media/" + friendJid + "/1/2/trail.jpg";
+        picture.fileSize = 4096;
+        chat.addMessage(m, picture);
+        ChatStorageBuilder::Message event;
+        event.type = 6;
+        event.session = group;
+        event.groupEventType = 12;
+        event.date = 667700000;
+        chat.addMessage(event);
+        event.groupMember = mia;
+        event.groupEventType = 50;
+        event.date += 60;
+        event.text = friendJid + ";15550103344@s.whatsapp.net";
+        chat.addMessage(event);
+        chat.addTo(backup);
+        ChatStorageBuilder::addMediaFile(backup, picture.localPath, samplemedia::picture(64, 48, 120, "JPG"));
+        ChatStorageBuilder::addOwner(backup, "15550100000@s.whatsapp.net");
+    // LINE: a one-to-one chat with a photo and a call, and a small group.
+    // No group or user has a picture path, so a scan makes no request.
+    void addLine(BackupBuilder &backup)
+    {
+        using testsupport::LineBackup;
+        LineBackup line;
+        line.addGroup(1, "c5f1a2b3", "Hiking club", std::nullopt);
+        line.addGroupUser(1, "u7a1b2c3");
+        line.addGroupUser(2, "u9d8e7f6");
+        line.addMember(1, 1);
+        line.addMember(1, 2);
+        line.addUser(1, "u7a1b2c3", "Mika", "On the trail", std::nullopt, 1640000000000);
+        line.addUser(2, "u9d8e7f6", "Ren", std::nullopt, std::nullopt, 1640100000000);
+        line.addChat(1, "u7a1b2c3", 0);
+        line.addChat(2, "c5f1a2b3", 1);
+        line.addMessage({1, 0, 1, 1, 1, 1650000000000, "16500000000001", "Are we still on for Sunday?", {}, {}, {}});
+        line.addMessage({2, 0, 1, 0, 1, 1650000060000, "16500000000002", "Yes, 8 o'clock at the station", {}, {}, {}});
+        line.addMessage({3, 1, 1, 1, 1, 1650000120000, "16500000000003", std::nullopt, {}, {}, {}});
+        line.addMessage({4, 6, 1, 1, 1, 1650000180000, "16500000000004", std::nullopt, {}, {},
+                         testsupport::lineMetadata({"$null", "DURATION", "TYPE", "RESULT", "95", "A", "NORMAL"})});
+        line.addMessage({5, 0, 2, 2, 1, 1650000240000, "16500000000005", "See you all there", {}, {}, {}});
+        line.addTo(backup);
+        backup.addFile(LineBackup::Domain, LineBackup::attachmentPath("u7a1b2c3", "16500000000003.jpg"),
+                       samplemedia::picture(64, 48, 120, "JPG"));
+        backup.addFile(LineBackup::Domain, LineBackup::thumbnailPath("u7a1b2c3", "16500000000003.thumb"),
+                       samplemedia::picture(16, 12, 120, "JPG"));
+    }
+
+    // Notes: one with a photo and its preview, one recently deleted and one
+    // locked. A preview is named by the attachment, the photo by its media.
+    void addNotes(BackupBuilder &backup)
+    {
+        namespace notes = testsupport::notes;
+        const std::string media = "Accounts/LocalAccount/";
+        backup.addFile(notes::Domain, media + "Media/6B1F0C2E-3D4A-4E5B-8C6D-7E8F9A0B1C2D/1/plants.jpeg",
+                       samplemedia::picture(48, 36, 120, "JPG"));
+        backup.addFile(notes::Domain, media + "Previews/A4C2E8D0-9B7F-4A61-B3D5-0E2C4F6A8B1D-1-192x144-0.png",
+                       samplemedia::picture(19, 14, 120, "PNG"));
+        const std::string plants =
+            notes::gzip(notes::bodyMessage("Balcony plants\n\nWater twice a week, less in winter. \xEF\xBF\xBC\n"));
+        const std::string recipe = notes::gzip(notes::bodyMessage("Pancakes\n\n2 eggs, 250 ml milk, 125 g flour"));
+        const std::string locked("\x3A\x91\x5C\x07\xE2\x4F\x10\xB8\x66\x0D\x93\xC4\x21\x7E\x58\xAF", 16);
+        backup.addDatabase(
+            notes::Domain, notes::StorePath,
+            notes::storeSchema(true) +
+                "INSERT INTO ZICCLOUDSYNCINGOBJECT (Z_PK, ZTITLE2, ZFOLDERTYPE) VALUES (1, 'Notes', 0), "
+                "(2, 'Recently Deleted', 1);"
+                "INSERT INTO ZICCLOUDSYNCINGOBJECT (Z_PK, ZTITLE1, ZSNIPPET, ZCREATIONDATE1, ZCREATIONDATE3, "
+                "ZTHUMBNAILATTACHMENTIDENTIFIER, ZISPASSWORDPROTECTED, ZPASSWORDHINT, ZFOLDER) VALUES"
+                " (10, 'Balcony plants', 'Water twice a week', 690000000.5, 690000100.25, "
+                "'A4C2E8D0-9B7F-4A61-B3D5-0E2C4F6A8B1D', 0, NULL, 1),"
+                " (11, 'Pancakes', '2 eggs, 250 ml milk', 689000000, 0, NULL, 0, NULL, 2),"
+                " (12, 'Door codes', NULL, 688000000, 688000500, NULL, 1, 'the usual', 1);"
+                "INSERT INTO ZICCLOUDSYNCINGOBJECT (Z_PK, ZIDENTIFIER, ZFILENAME) VALUES"
+                " (20, '6B1F0C2E-3D4A-4E5B-8C6D-7E8F9A0B1C2D', 'plants.jpeg');"
+                "INSERT INTO ZICCLOUDSYNCINGOBJECT (Z_PK, ZNOTE, ZMEDIA, ZFILESIZE) VALUES (21, 10, 20, 2048);"
+                "INSERT INTO ZICNOTEDATA (ZNOTE, ZCRYPTOTAG, ZDATA) VALUES (10, NULL, " +
+                notes::blobLiteral(plants) + "), (11, NULL, " + notes::blobLiteral(recipe) + "), (12, " +
+                notes::blobLiteral(locked) + ", X'5E0D17A3C2B4F6081929');");
+    }
 }
 
 int main(int argc, char **argv)
@@ -205,6 +316,9 @@ int main(int argc, char **argv)
         addReminders(backup);
         addVoicemail(backup);
         addVoiceMemos(backup);
+        addWhatsApp(backup);
+        addLine(backup);
+        addNotes(backup);
         backup.write();
     } catch (const std::exception &error) {
         std::fprintf(stderr, "makesample: %s\n", error.what());

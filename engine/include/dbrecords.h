@@ -222,3 +222,143 @@ struct STVoicememo
     double duration = 0;
     std::wstring file; // local copy of the recording, or empty
 };
+
+// DBAPP_WHATSAPP, sub-type 0: a contact's chosen display name.
+struct STWhatsAppPushName
+{
+    std::wstring jid;
+    std::wstring number; // jid up to its first '@'
+    std::wstring pushName;
+};
+
+// DBAPP_WHATSAPP, sub-type 1: one member of a group chat.
+struct STWhatsAppGroupMember
+{
+    std::wstring groupJid;
+    std::wstring memberJid;
+};
+
+// DBAPP_WHATSAPP, sub-type 2: one chat (single or group).
+struct STWhatsAppSession
+{
+    int32_t sessionId = 0;
+    int32_t isGroup = 0;
+    int32_t hidden = 0;
+    int32_t archived = 0;
+    std::wstring contactJid;
+    std::wstring partnerName;
+};
+
+// DBAPP_WHATSAPP, sub-type 3: one message. It owns the message it quotes;
+// both live only for the callback.
+struct STWhatsAppMessage
+{
+    STWhatsAppMessage() = default;
+    STWhatsAppMessage(const STWhatsAppMessage &) = delete;
+    STWhatsAppMessage &operator=(const STWhatsAppMessage &) = delete;
+    ~STWhatsAppMessage() { delete quoted; }
+
+    int32_t pk = 0;
+    int32_t isFromMe = 0;
+    int32_t messageStatus = 0;
+    int32_t messageType = 0;
+    int32_t groupEventType = 0;
+    int32_t groupMember = 0;
+    int32_t starred = 0;
+    int32_t chatSession = 0;
+    std::wstring sessionName;
+    int32_t hasQuote = 0;
+    STWhatsAppMessage *quoted = nullptr;
+    int64_t date = 0; // milliseconds since 1970
+    std::wstring peerJid;
+    std::wstring text; // an event sentence when isSystemText is 1
+    int32_t movieDuration = 0;
+    int64_t fileSize = 0;
+    std::wstring title;
+    std::wstring mediaTitle;
+    std::wstring mediaFile;     // inside the backup (a contact card: in the output folder), or ""
+    std::wstring thumbnailFile; // inside the backup, or ""
+    std::wstring mediaSectionId;
+    float latitude = 0;
+    float longitude = 0;
+    uint8_t isSystemText = 0;
+    uint8_t reserved = 0;
+// DBAPP_LINE, sub-type 0: one group.
+struct STLineGroup
+{
+    std::wstring id;
+    std::wstring name;
+    std::wstring pictureFile; // the downloaded picture, or empty
+};
+
+// DBAPP_LINE, sub-type 1: one member of a group.
+struct STLineGroupMember
+{
+    std::wstring groupId; // empty when the group is missing
+    std::wstring memberMid;
+};
+
+// DBAPP_LINE, sub-type 2: one user.
+struct STLineUser
+{
+    std::wstring mid;
+    std::wstring name;
+    std::wstring statusMessage;
+    std::wstring pictureFile; // the downloaded picture, or empty
+    int64_t createdTime = 0;
+};
+
+// DBAPP_LINE, sub-type 3: one chat.
+struct STLineChat
+{
+    int32_t chatPk = 0;
+    int32_t type = 0;
+    std::wstring mid;
+};
+
+// DBAPP_LINE, sub-type 4: one message.
+struct STLineMessage
+{
+    int32_t chat = 0;
+    int32_t sendStatus = 0;
+    int32_t isGroupChat = 0;
+    int32_t contentType = 0; // 18 for a text without id and an ended group call
+    std::wstring id;
+    std::wstring text;
+    std::wstring senderMid;
+    int64_t timestamp = 0;
+    std::wstring attachmentName;
+    std::wstring attachmentFile; // the file inside the backup folder, or empty
+    std::wstring thumbnailFile;  // the thumbnail inside the backup folder, or empty
+    int64_t fileSize = 0;
+    double latitudeOrDuration = 0; // a one-to-one call's duration in seconds
+    double longitude = 0;
+    int32_t isVideoCall = 0;
+    std::wstring callResult;
+    std::wstring metaMid;
+    std::wstring metaDisplayName;
+};
+
+// DBAPP_NOTES, sub-type 0: one note.
+struct STNotes
+{
+    uint8_t inSpecialFolder = 0; // 1 when the note's folder has a type, such as "Recently Deleted"
+    int32_t pk = 0;
+    std::wstring title;
+    std::wstring snippet;
+    int64_t creationDate = 0; // whole seconds since 2001-01-01
+    std::wstring thumbnailFile; // local copy of the thumbnail, or empty
+    int32_t isPasswordProtected = 0;
+    std::wstring passwordHint;
+    std::wstring cryptoTag; // lowercase hex of a binary tag; a text tag as stored
+    std::wstring body;      // empty when locked or when it cannot be decoded
+};
+
+// DBAPP_NOTES, sub-type 1: one attachment of a note.
+constexpr int NOTES_ATTACHMENT_SUBTYPE = 1;
+struct STNotesAttachment
+{
+    int32_t noteId = 0; // the pk of the owning note
+    std::wstring file;  // local copy of the attachment, or empty
+    int64_t fileSize = 0;
+};

@@ -218,6 +218,31 @@ namespace
             .str();
     }
 
+    std::string notesJson(const STNotes &r)
+    {
+        return JsonLine()
+            .add("inSpecialFolder", int(r.inSpecialFolder))
+            .add("pk", r.pk)
+            .add("title", r.title)
+            .add("snippet", r.snippet)
+            .add("creationDate", r.creationDate)
+            .add("thumbnailFile", r.thumbnailFile)
+            .add("isPasswordProtected", r.isPasswordProtected)
+            .add("passwordHint", r.passwordHint)
+            .add("cryptoTag", r.cryptoTag)
+            .add("body", r.body)
+            .str();
+    }
+
+    std::string notesAttachmentJson(const STNotesAttachment &r)
+    {
+        return JsonLine()
+            .add("noteId", r.noteId)
+            .add("file", r.file)
+            .add("fileSize", r.fileSize)
+            .str();
+    }
+
     std::string voicememoJson(const STVoicememo &r)
     {
         return JsonLine()
@@ -227,6 +252,115 @@ namespace
             .add("duration", r.duration)
             .add("file", r.file)
             .str();
+    }
+
+    std::string whatsAppMessageJson(const STWhatsAppMessage &r)
+    {
+        return JsonLine()
+            .add("pk", r.pk)
+            .add("isFromMe", r.isFromMe)
+            .add("messageStatus", r.messageStatus)
+            .add("messageType", r.messageType)
+            .add("groupEventType", r.groupEventType)
+            .add("groupMember", r.groupMember)
+            .add("starred", r.starred)
+            .add("chatSession", r.chatSession)
+            .add("sessionName", r.sessionName)
+            .add("hasQuote", r.hasQuote)
+            .addRaw("quoted", r.quoted ? whatsAppMessageJson(*r.quoted) : "null")
+            .add("date", r.date)
+            .add("peerJid", r.peerJid)
+            .add("text", r.text)
+            .add("movieDuration", r.movieDuration)
+            .add("fileSize", r.fileSize)
+            .add("title", r.title)
+            .add("mediaTitle", r.mediaTitle)
+            .add("mediaFile", r.mediaFile)
+            .add("thumbnailFile", r.thumbnailFile)
+            .add("mediaSectionId", r.mediaSectionId)
+            .add("latitude", double(r.latitude))
+            .add("longitude", double(r.longitude))
+            .add("isSystemText", int(r.isSystemText))
+            .add("reserved", int(r.reserved))
+            .str();
+    }
+
+    // The WhatsApp records differ by sub-type (the query index).
+    std::string whatsAppJson(int value, const void *record)
+    {
+        switch (value) {
+        case 0: {
+            const auto &r = *static_cast<const STWhatsAppPushName *>(record);
+            return JsonLine().add("jid", r.jid).add("number", r.number).add("pushName", r.pushName).str();
+        }
+        case 1: {
+            const auto &r = *static_cast<const STWhatsAppGroupMember *>(record);
+            return JsonLine().add("groupJid", r.groupJid).add("memberJid", r.memberJid).str();
+        }
+        case 2: {
+            const auto &r = *static_cast<const STWhatsAppSession *>(record);
+            return JsonLine()
+                .add("sessionId", r.sessionId)
+                .add("isGroup", r.isGroup)
+                .add("hidden", r.hidden)
+                .add("archived", r.archived)
+                .add("contactJid", r.contactJid)
+                .add("partnerName", r.partnerName)
+                .str();
+        }
+        case 3: return whatsAppMessageJson(*static_cast<const STWhatsAppMessage *>(record));
+        default: return "{}";
+    std::string lineJson(int value, const void *record)
+    {
+        switch (value) {
+        case 0: {
+            const auto &r = *static_cast<const STLineGroup *>(record);
+            return JsonLine().add("id", r.id).add("name", r.name).add("pictureFile", r.pictureFile).str();
+        }
+        case 1: {
+            const auto &r = *static_cast<const STLineGroupMember *>(record);
+            return JsonLine().add("groupId", r.groupId).add("memberMid", r.memberMid).str();
+        }
+        case 2: {
+            const auto &r = *static_cast<const STLineUser *>(record);
+            return JsonLine()
+                .add("mid", r.mid)
+                .add("name", r.name)
+                .add("statusMessage", r.statusMessage)
+                .add("pictureFile", r.pictureFile)
+                .add("createdTime", r.createdTime)
+                .str();
+        }
+        case 3: {
+            const auto &r = *static_cast<const STLineChat *>(record);
+            return JsonLine().add("chatPk", r.chatPk).add("type", r.type).add("mid", r.mid).str();
+        }
+        case 4: {
+            const auto &r = *static_cast<const STLineMessage *>(record);
+            return JsonLine()
+                .add("chat", r.chat)
+                .add("sendStatus", r.sendStatus)
+                .add("isGroupChat", r.isGroupChat)
+                .add("contentType", r.contentType)
+                .add("id", r.id)
+                .add("text", r.text)
+                .add("senderMid", r.senderMid)
+                .add("timestamp", r.timestamp)
+                .add("attachmentName", r.attachmentName)
+                .add("attachmentFile", r.attachmentFile)
+                .add("thumbnailFile", r.thumbnailFile)
+                .add("fileSize", r.fileSize)
+                .add("latitudeOrDuration", r.latitudeOrDuration)
+                .add("longitude", r.longitude)
+                .add("isVideoCall", r.isVideoCall)
+                .add("callResult", r.callResult)
+                .add("metaMid", r.metaMid)
+                .add("metaDisplayName", r.metaDisplayName)
+                .str();
+        }
+        default:
+            return "{}";
+        }
     }
 }
 
@@ -268,6 +402,14 @@ std::string RecordToJson(int kind, int value, const void *record)
         return voiceMailJson(*static_cast<const STVoiceMail *>(record));
     case DBAPP_VOICEMEMO:
         return voicememoJson(*static_cast<const STVoicememo *>(record));
+    case DBAPP_WHATSAPP:
+        return whatsAppJson(value, record);
+    case DBAPP_LINE:
+        return lineJson(value, record);
+    case DBAPP_NOTES:
+        if (value == NOTES_ATTACHMENT_SUBTYPE)
+            return notesAttachmentJson(*static_cast<const STNotesAttachment *>(record));
+        return notesJson(*static_cast<const STNotes *>(record));
     default:
         return "{}";
     }
