@@ -234,6 +234,8 @@ namespace
         chat.addTo(backup);
         ChatStorageBuilder::addMediaFile(backup, picture.localPath, samplemedia::picture(64, 48, 120, "JPG"));
         ChatStorageBuilder::addOwner(backup, "15550100000@s.whatsapp.net");
+    }
+
     // LINE: a one-to-one chat with a photo and a call, and a small group.
     // No group or user has a picture path, so a scan makes no request.
     void addLine(BackupBuilder &backup)

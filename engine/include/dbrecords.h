@@ -283,6 +283,8 @@ struct STWhatsAppMessage
     float longitude = 0;
     uint8_t isSystemText = 0;
     uint8_t reserved = 0;
+};
+
 // DBAPP_LINE, sub-type 0: one group.
 struct STLineGroup
 {
