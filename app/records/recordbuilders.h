@@ -13,6 +13,10 @@
 
 class DeviceParserPrivate;
 struct STAddressBook;
+struct STWhatsAppMessage;
+namespace Cirrane {
+struct STContacts;
+}
 
 namespace RecordBuilders {
 
@@ -27,6 +31,8 @@ bool isSmsService(const std::wstring &service);
 QString dayTextOf(qint64 seconds);
 // formatTimestamp (value, keepFormat, "yyyy-MM-dd hh:mm:ss"), empty for 0.
 QString dateTextOf(qint64 value, bool keepFormat = false);
+// The local time of Unix seconds as "yyyy-MM-dd hh:mm:ss"; empty for 0.
+QString dateTimeTextOf(qint64 seconds);
 // "hh:mm:ss" of whole seconds; "00:00:00" when not positive.
 QString durationTextOf(qint64 seconds);
 
@@ -52,5 +58,13 @@ DeviceData::SMSSessionInfo buildSmsSession(const DeviceParserPrivate &store, con
 DeviceData::ContactInfo convertDeviceContact(const STAddressBook &record);
 // A birthday or date text of the address book: a number of its epoch.
 QString contactDateText(const QString &text);
+DeviceData::ContactInfo convertCloudContact(const Cirrane::STContacts &record);
+
+// The engine's WhatsApp message; the store supplies the cached push names.
+DeviceData::WaMessageInfo buildWaMessage(const DeviceParserPrivate &store, const STWhatsAppMessage &message,
+                                         bool quote);
+// The name of a contact card: its "FN:" name, or the first of several with
+// the count of the others, or the current time in milliseconds.
+QString contactCardTitle(const QByteArray &vCardText);
 
 } // namespace RecordBuilders
