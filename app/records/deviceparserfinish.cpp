@@ -308,9 +308,13 @@ void DeviceParser::finishCategory(int engineCategory)
             lists[WhatsApp], d->sessionStore[WhatsApp],
             sortWaMessages,
             [](const QList<QVariant> &list, WaSessionInfo &session) {
+                // A quoted copy is older than the reply it follows.
+                int last = list.size() - 1;
                 WaMessageInfo scratch;
-                session.time = peekRecord(list.last(), scratch).date;
-                session.lastMessage = list.last();
+                while (last > 0 && peekRecord(list.at(last), scratch).isQuote != 0)
+                    --last;
+                session.time = peekRecord(list.at(last), scratch).date;
+                session.lastMessage = list.at(last);
             },
             waSessionBefore);
         finishChatAttachments(d->sessionStore[WhatsAppAttachment]);
