@@ -13,7 +13,6 @@
 #include <vlog.h>
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -42,12 +41,6 @@ QString memberMarkup(const QString &id)
 QString tr(const char *text)
 {
     return QCoreApplication::translate("DeviceParser", text);
-}
-
-qint64 modifiedSeconds(const QFileInfo &file)
-{
-    const QDateTime modified = file.lastModified();
-    return modified.isValid() ? modified.toSecsSinceEpoch() : 0;
 }
 
 enum class FileClass

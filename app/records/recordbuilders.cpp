@@ -154,12 +154,6 @@ const QStringList &heifEndings()
     return endings;
 }
 
-qint64 modifiedSeconds(const QFileInfo &info)
-{
-    const QDateTime modified = info.lastModified();
-    return modified.isValid() ? modified.toSecsSinceEpoch() : 0;
-}
-
 // Scaled to 200 x 200 into the media cache as PNG; empty when the file
 // cannot be read as a picture.
 QString convertHeif(const QString &path)
@@ -179,6 +173,12 @@ QString convertHeif(const QString &path)
 }
 
 } // namespace
+
+qint64 modifiedSeconds(const QFileInfo &info)
+{
+    const QDateTime modified = info.lastModified();
+    return modified.isValid() ? modified.toSecsSinceEpoch() : 0;
+}
 
 int mediaKindOf(const QString &fileName)
 {

@@ -7,6 +7,7 @@
 
 #include "devicedata.h"
 
+#include <QFileInfo>
 #include <QString>
 
 #include <string>
@@ -35,6 +36,9 @@ QString dateTextOf(qint64 value, bool keepFormat = false);
 QString dateTimeTextOf(qint64 seconds);
 // "hh:mm:ss" of whole seconds; "00:00:00" when not positive.
 QString durationTextOf(qint64 seconds);
+
+// The file's last-modified time in seconds; 0 when it is missing.
+qint64 modifiedSeconds(const QFileInfo &file);
 
 int mediaKindOf(const QString &fileName);
 // The widget view's icon of a kind without a picture of its own.

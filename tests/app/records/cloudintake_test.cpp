@@ -3,6 +3,7 @@
 
 #include "deviceparser.h"
 #include "deviceparser_p.h"
+#include "intakedriver.h"
 
 #include <cirranerecords.h>
 #include <vlog.h>
@@ -17,41 +18,13 @@
 #include <mutex>
 
 using namespace DeviceData;
+using namespace intakedriver;
 
 namespace {
-
-DeviceParser *parser()
-{
-    return DeviceParser::instance();
-}
-
-void onWorker(const std::function<void()> &calls)
-{
-    std::unique_ptr<QThread> worker(QThread::create(calls));
-    worker->start();
-    worker->wait();
-}
 
 void cloud(int kind, const void *record, int subKind = 0)
 {
     parser()->parseCloudRecord(0, kind, record, subKind, 0);
-}
-
-QStringList logLines()
-{
-    QFile file(qEnvironmentVariable("QUENROW_LOG_DIR") + "/app.txt");
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-}
-
-template <typename T>
-QList<T> recordsOf(int type)
-{
-    QList<T> out;
-    for (const QVariant &v : parser()->records(0, type))
-        out << v.value<T>();
-    return out;
 }
 
 Cirrane::STMedia media(const std::wstring &name, int64_t date, bool deleted = false)
