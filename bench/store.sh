@@ -24,3 +24,20 @@ large_kib=$(peak_kib "$build/bin/quenrow-store-dump" --count --mask 0x4 --backup
 awk -v s="$small_kib" -v l="$large_kib" 'BEGIN { per = (l - s) * 1024 / 900000
   printf "store peak memory: 100,000 messages %d KiB, 1,000,000 messages %d KiB, %.0f bytes per added message (target <= 512) %s\n",
     s, l, per, (per <= 512 ? "ok" : "LARGE") }'
+
+# WhatsApp chats into the store: 100 chats.
+mkdir -p "$work/wa-small" "$work/wa-large"
+make_whatsapp_backup "$work/wa-small" 10000 100 > /dev/null
+make_whatsapp_backup "$work/wa-large" 100000 100 > /dev/null
+wa_scan() { "$build/bin/$1" --count --mask 0x80000 --backup "$2" --out "$work/out"; }
+ours=$(best_of 3 wa_scan quenrow-store-dump "$work/wa-large")
+reference=$(best_of 3 wa_scan vardex-scan "$work/wa-large")
+awk -v a="$ours" -v b="$reference" 'BEGIN { r = a / b
+  printf "store whatsapp 100,000 messages: quenrow-store-dump %.3f s, vardex-scan %.3f s, ratio %.2f (target <= 1.2) %s\n",
+    a, b, r, (r <= 1.2 ? "ok" : "SLOW") }'
+
+small_kib=$(peak_kib "$build/bin/quenrow-store-dump" --count --mask 0x80000 --backup "$work/wa-small" --out "$work/out")
+large_kib=$(peak_kib "$build/bin/quenrow-store-dump" --count --mask 0x80000 --backup "$work/wa-large" --out "$work/out")
+awk -v s="$small_kib" -v l="$large_kib" 'BEGIN { per = (l - s) * 1024 / 90000
+  printf "store whatsapp peak memory: 10,000 messages %d KiB, 100,000 messages %d KiB, %.0f bytes per added message (target <= 1024) %s\n",
+    s, l, per, (per <= 1024 ? "ok" : "LARGE") }'

@@ -314,7 +314,18 @@ void ChatIntake::waMessage(const STWhatsAppMessage &message)
 {
     if (message.messageType == -1 || message.messageType == 28)
         return;
-    WaMessageInfo info = buildWaMessage(*d, message, false);
+    const WaMessageInfo *previous = nullptr;
+    WaMessageInfo scratch;
+    // Found without copying or inserting: a copy alive while the message is
+    // stored would make the store copy all its lists.
+    const QMap<int, RecordLists> &sessions = d->sessionStore;
+    const auto chats = sessions.constFind(WhatsApp);
+    if (chats != sessions.constEnd()) {
+        const auto chat = chats->constFind(message.chatSession);
+        if (chat != chats->constEnd() && !chat->isEmpty())
+            previous = &RecordOrder::peekRecord(chat->last(), scratch);
+    }
+    WaMessageInfo info = buildWaMessage(*d, message, false, previous);
     switch (info.messageType) {
     case 0: case 6: case 7: case 12:
         break;
@@ -366,17 +377,6 @@ QString ChatIntake::chatNameOf(int sessionId, bool *group) const
 void ChatIntake::storeWaMessage(const STWhatsAppMessage &message, WaMessageInfo &info)
 {
     RecordLists &chats = d->sessionStore[WhatsApp];
-    QList<QVariant> &chat = chats[info.chatSession];
-    if (!chat.isEmpty()) {
-        WaMessageInfo scratch;
-        const WaMessageInfo &last = RecordOrder::peekRecord(chat.last(), scratch);
-        shareText(info.peerJid, last.peerJid);
-        shareText(info.sessionName, last.sessionName);
-        shareText(info.senderName, last.senderName);
-        shareText(info.senderJid, last.senderJid);
-        shareText(info.senderNumber, last.senderNumber);
-        shareText(info.dayText, last.dayText);
-    }
     const QVariant value = QVariant::fromValue(info);
 
     if (info.starred != 0) {

@@ -19,7 +19,6 @@
 #include <QStringList>
 #include <QTime>
 
-#include <cstdio>
 #include <ctime>
 
 using namespace DeviceData;
@@ -104,10 +103,23 @@ QString dateTimeTextOf(qint64 seconds)
     struct tm local = {};
     if (seconds == 0 || !localtime_r(&t, &local))
         return QString();
-    char text[80];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
-                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
-    return QString::fromLatin1(text);
+    // Written by hand: one message each, printf would be most of the cost.
+    const int fields[] = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                          local.tm_sec};
+    static const char separators[] = "-- ::";
+    QString text(19, Qt::Uninitialized);
+    QChar *p = text.data();
+    const int year = qBound(0, fields[0], 9999);
+    *p++ = QLatin1Char(char('0' + year / 1000));
+    *p++ = QLatin1Char(char('0' + year / 100 % 10));
+    *p++ = QLatin1Char(char('0' + year / 10 % 10));
+    *p++ = QLatin1Char(char('0' + year % 10));
+    for (int i = 1; i < 6; ++i) {
+        *p++ = QLatin1Char(separators[i - 1]);
+        *p++ = QLatin1Char(char('0' + fields[i] / 10));
+        *p++ = QLatin1Char(char('0' + fields[i] % 10));
+    }
+    return text;
 }
 
 QString durationTextOf(qint64 seconds)
@@ -357,7 +369,26 @@ ContactInfo convertCloudContact(const Cirrane::STContacts &record)
     return contact;
 }
 
-WaMessageInfo buildWaMessage(const DeviceParserPrivate &store, const STWhatsAppMessage &message, bool quote)
+namespace {
+
+// The earlier text when it reads the same, so that a chat's messages share it.
+QString sharedText(const std::wstring &text, const QString *earlier)
+{
+    if (earlier && size_t(earlier->size()) == text.size()) {
+        const QChar *q = earlier->constData();
+        bool same = true;
+        for (size_t i = 0; same && i < text.size(); ++i)
+            same = quint32(text[i]) == q[i].unicode();
+        if (same)
+            return *earlier;
+    }
+    return fromWide(text);
+}
+
+} // namespace
+
+WaMessageInfo buildWaMessage(const DeviceParserPrivate &store, const STWhatsAppMessage &message, bool quote,
+                             const WaMessageInfo *previous)
 {
     WaMessageInfo info;
     info.pk = message.pk;
@@ -374,15 +405,20 @@ WaMessageInfo buildWaMessage(const DeviceParserPrivate &store, const STWhatsAppM
     info.date = toUnixSeconds(message.date);
     info.dayText = dayTextOf(info.date);
     info.dateTimeText = dateTimeTextOf(info.date);
-    info.peerJid = fromWide(message.peerJid);
+    info.peerJid = sharedText(message.peerJid, previous ? &previous->peerJid : nullptr);
     info.text = fromWide(message.text);
     if (info.text.contains(QLatin1Char('<')) || info.text.contains(QLatin1Char('>')))
         escapeHtml(info.text);
-    info.sessionName = fromWide(message.sessionName);
+    info.sessionName = sharedText(message.sessionName, previous ? &previous->sessionName : nullptr);
     info.fileName = fromWide(message.title);
     info.mediaTitle = fromWide(message.mediaTitle);
     info.movieDuration = message.movieDuration;
-    info.fileSizeText = formatFileSize(quint64(qMax<int64_t>(message.fileSize, 0)), 1);
+    if (message.fileSize > 0) {
+        info.fileSizeText = formatFileSize(quint64(message.fileSize), 1);
+    } else {
+        static const QString none = formatFileSize(0, 1);
+        info.fileSizeText = none;
+    }
     info.latitude = message.latitude;
     info.longitude = message.longitude;
     // The engine's paths name files on this machine: keep them as they are.
@@ -397,7 +433,10 @@ WaMessageInfo buildWaMessage(const DeviceParserPrivate &store, const STWhatsAppM
         info.senderNumber = cached->number;
         info.senderName = cached->pushName;
     }
-    if (info.senderName.isEmpty()) {
+    if (info.senderName.isEmpty() && previous && info.peerJid.isSharedWith(previous->peerJid)
+        && previous->senderJid.isNull()) {
+        info.senderName = previous->senderName;
+    } else if (info.senderName.isEmpty()) {
         const int at = info.peerJid.lastIndexOf(QLatin1Char('@'));
         info.senderName = at < 0 ? info.peerJid : info.peerJid.left(at);
     }

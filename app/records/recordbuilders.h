@@ -65,8 +65,9 @@ QString contactDateText(const QString &text);
 DeviceData::ContactInfo convertCloudContact(const Cirrane::STContacts &record);
 
 // The engine's WhatsApp message; the store supplies the cached push names.
+// Texts equal to those of the chat's previous message are shared with it.
 DeviceData::WaMessageInfo buildWaMessage(const DeviceParserPrivate &store, const STWhatsAppMessage &message,
-                                         bool quote);
+                                         bool quote, const DeviceData::WaMessageInfo *previous = nullptr);
 // The name of a contact card: its "FN:" name, or the first of several with
 // the count of the others, or the current time in milliseconds.
 QString contactCardTitle(const QByteArray &vCardText);
