@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <utility>
+
 using namespace DeviceData;
 using namespace RecordBuilders;
 
@@ -114,7 +116,7 @@ private:
     void lineAttachment(LineInfo &message);
 
     void waMessage(const STWhatsAppMessage &message);
-    void storeWaMessage(const STWhatsAppMessage &message, WaMessageInfo &info);
+    void storeWaMessage(const STWhatsAppMessage &message, WaMessageInfo &&info);
     QString chatNameOf(int sessionId, bool *group) const;
     void waMedia(const WaMessageInfo &info, int kind, const QString &preview);
     void waDocument(const WaMessageInfo &info, int kind);
@@ -356,7 +358,7 @@ void ChatIntake::waMessage(const STWhatsAppMessage &message)
         info.unsupported = true;
         break;
     }
-    storeWaMessage(message, info);
+    storeWaMessage(message, std::move(info));
 }
 
 QString ChatIntake::chatNameOf(int sessionId, bool *group) const
@@ -374,31 +376,34 @@ QString ChatIntake::chatNameOf(int sessionId, bool *group) const
     return QString();
 }
 
-void ChatIntake::storeWaMessage(const STWhatsAppMessage &message, WaMessageInfo &info)
+void ChatIntake::storeWaMessage(const STWhatsAppMessage &message, WaMessageInfo &&info)
 {
     RecordLists &chats = d->sessionStore[WhatsApp];
-    const QVariant value = QVariant::fromValue(info);
+    // Moved into the variant: a copy would touch every text's count twice.
+    QVariant value = QVariant::fromValue(WaMessageInfo());
+    WaMessageInfo &stored = *static_cast<WaMessageInfo *>(value.data());
+    stored = std::move(info);
 
-    if (info.starred != 0) {
+    if (stored.starred != 0) {
         WaSessionInfo entry;
         entry.id = d->takeSessionId();
-        entry.contactJid = info.peerJid;
-        entry.members = info.peerJid;
+        entry.contactJid = stored.peerJid;
+        entry.members = stored.peerJid;
         entry.chatKind = 101;
         entry.valid = true;
         bool group = false;
-        const QString chatName = chatNameOf(info.chatSession, &group);
-        const auto cached = d->cachedNames.constFind(info.peerJid);
+        const QString chatName = chatNameOf(stored.chatSession, &group);
+        const auto cached = d->cachedNames.constFind(stored.peerJid);
         const QString peerName =
-            cached != d->cachedNames.constEnd() && !cached->pushName.isEmpty() ? cached->pushName : info.senderName;
-        const QString you = info.isFromMe != 0 ? tr("You") : QString();
-        if (info.isFromMe != 0)
+            cached != d->cachedNames.constEnd() && !cached->pushName.isEmpty() ? cached->pushName : stored.senderName;
+        const QString you = stored.isFromMe != 0 ? tr("You") : QString();
+        if (stored.isFromMe != 0)
             entry.title = QStringLiteral("%1 to %2").arg(you, chatName);
         else if (group)
-            entry.title = QStringLiteral("%1 to %2").arg(info.senderName, chatName);
+            entry.title = QStringLiteral("%1 to %2").arg(stored.senderName, chatName);
         else
             entry.title = QStringLiteral("%1 to %2").arg(peerName, tr("you"));
-        entry.time = info.date;
+        entry.time = stored.date;
         entry.lastMessage = value;
         QList<QVariant> &sessions = d->store[DeviceGroup][WhatsApp];
         sessions.append(QVariant::fromValue(entry));
@@ -407,7 +412,7 @@ void ChatIntake::storeWaMessage(const STWhatsAppMessage &message, WaMessageInfo 
     }
 
     // The lookup above may have added lists: find the chat's again.
-    QList<QVariant> &list = chats[info.chatSession];
+    QList<QVariant> &list = chats[stored.chatSession];
     list.append(value);
     if (message.hasQuote != 0 && message.quoted)
         list.append(QVariant::fromValue(buildWaMessage(*d, *message.quoted, true)));
