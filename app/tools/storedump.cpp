@@ -9,6 +9,7 @@
 // each {"end":K} the end of a kind.
 
 #include "storejson.h"
+#include "storescan.h"
 
 #include <cloudrecordline.h>
 #include <deviceparser.h>
@@ -18,8 +19,8 @@
 #include <utf8codec.h>
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
+#include <QEventLoop>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QThread>
@@ -28,7 +29,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -85,25 +85,6 @@ bool parse(int argc, char **argv, Options &options)
     if (!options.cloud.empty())
         return !options.maskGiven && options.backup.empty() && options.out.empty();
     return options.maskGiven && !options.backup.empty() && !options.out.empty();
-}
-
-// The scan worker's engine callback: everything goes to the store, group 0.
-void scanCallback(const int *status, int kind, int value, const void *record, void *)
-{
-    DeviceParser::instance()->onEngineCallback(DeviceGroup, *status, kind, value, record);
-}
-
-QVector<int> categoriesOf(long long mask)
-{
-    static const int ids[] = {Contacts, Messages, MessagesAttachment, Voicemails, VoiceMemos, Photos, AlbumVideos,
-                              FaceTime, SafariBookmarks, SafariHistory, Notes, NotesAttachment, CallHistory,
-                              Calendars, CalendarsAttachment, Reminders, RemindersAttachment, AppPhotos, AppVideos,
-                              AppAudios, AppDocuments, WhatsApp, WhatsAppAttachment, Line, LineAttachment};
-    QVector<int> chosen;
-    for (int id : ids)
-        if (engineCategoryOf(id) & mask)
-            chosen.append(id);
-    return chosen;
 }
 
 // One step of a download: a record, or the end of a kind.
@@ -242,49 +223,22 @@ int main(int argc, char **argv)
         return usage();
 
     DeviceParser *parser = DeviceParser::instance();
-    std::function<void()> run;
-    std::unique_ptr<IDBExecutor> executor;
-    std::vector<CloudStep> steps;
-    if (!options.cloud.empty()) {
-        QVector<int> categories;
-        if (!readCloudScript(options.cloud, steps, categories))
-            return 1;
-        parser->setScanCategories(DeviceGroup, categories);
-        run = [&steps] { replayCloud(steps); };
-    } else {
-        IDBExecutor *raw = nullptr;
-        if (!InitDBExecutor(&raw)) {
-            std::fputs("quenrow-store-dump: the engine could not be started\n", stderr);
-            return 1;
-        }
-        executor.reset(raw);
-        DBExecutorParam param;
-        param.backupPath = utf8codec::decode(options.backup);
-        param.outputDir = utf8codec::decode(options.out);
-        param.mode = DBMODE_BACKUP;
-        param.categoryMask = int32_t(options.mask);
-        executor->SetParam(param);
-        executor->SetCallback(scanCallback, nullptr);
-        parser->setScanCategories(DeviceGroup, categoriesOf(options.mask));
-        run = [&executor] { executor->Start(); };
-    }
-
     // Received here, queued, as the views receive it.
     QObject::connect(parser, &DeviceParser::dataFinished, &app, [](GroupType, int type) {
         writeLine("{\"signal\":\"dataFinished\",\"type\":" + QByteArray::number(type) + "}");
     }, Qt::QueuedConnection);
-
-    parser->setScanFinished(DeviceGroup, false);
-    std::unique_ptr<QThread> worker(QThread::create([&run, parser] {
-        run();
-        parser->setScanFinished(DeviceGroup, true);
-    }));
-    QEventLoop loop;
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    QCoreApplication::processEvents();
+    if (!options.cloud.empty()) {
+        std::vector<CloudStep> steps;
+        QVector<int> categories;
+        if (!readCloudScript(options.cloud, steps, categories))
+            return 1;
+        parser->setScanCategories(DeviceGroup, categories);
+        runOnStoreWorker([&steps] { replayCloud(steps); });
+    } else if (!scanBackupIntoStore(QString::fromStdString(options.backup), options.mask,
+                                    QString::fromStdString(options.out))) {
+        std::fputs("quenrow-store-dump: the engine could not be started\n", stderr);
+        return 1;
+    }
 
     printStore(options.count);
     std::fflush(stdout);
