@@ -1,0 +1,197 @@
+#include "scanvardex.h"
+
+#include "deviceparser.h"
+#include "idbexecutor.h"
+#include "settingsentry.h"
+#include "vlog.h"
+
+#include <QMutexLocker>
+
+namespace
+{
+    const int kEngineSource = 0;
+    const int kStoreGroup = 0;
+
+    // Categories whose views show contact names.
+    bool needsContacts(const QList<int> &queue)
+    {
+        return queue.contains(2) || queue.contains(64) || queue.contains(1024);
+    }
+}
+
+ScanVardex::ScanVardex(Sink sink, ExecutorFactory factory, QObject *parent)
+    : QThread(parent), m_sink(std::move(sink)), m_factory(std::move(factory))
+{
+    if (!m_factory)
+        m_factory = &InitDBExecutor;
+    start(QThread::InheritPriority);
+}
+
+ScanVardex::~ScanVardex()
+{
+    // Not stopScan: the store may be gone already when the process ends.
+    requestInterruption();
+    halt();
+    wait();
+}
+
+int ScanVardex::engineCode(int category)
+{
+    switch (category) {
+    case 1: return DBAPP_ADDRESSBOOK;
+    case 2: return DBAPP_SMS;
+    case 4: return DBAPP_VOICEMAIL;
+    case 8: return DBAPP_VOICEMEMO;
+    case 16: return DBAPP_PHOTOS;
+    case 32: return DBAPP_VIDEO;
+    case 64: return DBAPP_FACETIME;
+    case 128: return DBAPP_BOOKMARKS;
+    case 256: return DBAPP_SAFARI_HISTORY;
+    case 512: return DBAPP_NOTES;
+    case 1024: return DBAPP_CALL_HISTORY;
+    case 2048: return DBAPP_CALENDAR;
+    case 4096: return DBAPP_REMINDERS;
+    case 0x2000: return DBAPP_3RD_IMAGE;
+    case 0x4000: return DBAPP_3RD_VIDEO;
+    case 0x8000: return DBAPP_3RD_AUDIO;
+    case 0x10000: return DBAPP_3RD_DOCUMENT;
+    case 0x20000: return DBAPP_WHATSAPP;
+    case 0x40000: return DBAPP_LINE;
+    default: return 0;
+    }
+}
+
+void ScanVardex::queueScan(const QList<int> &categories, const QString &backupPath, const QString &deviceUdid,
+                           bool fromDevice)
+{
+    DeviceParser::instance()->setScanFinished(kStoreGroup, false);
+    // Announced before the worker can take the request, so that receivers
+    // see the start before any of its records.
+    emit sigScanBackupsDbStart();
+    QMutexLocker locker(&m_mutex);
+    m_request = Request {backupPath, deviceUdid, fromDevice};
+    m_queue = categories;
+    if (needsContacts(m_queue) && !m_queue.contains(1))
+        m_queue.prepend(1);
+    m_stopRequested = false;
+    m_pendingStop = true;
+    m_wakeUp.wakeOne();
+}
+
+void ScanVardex::stopScan()
+{
+    DeviceParser::instance()->setScanFinished(kStoreGroup, true);
+    halt();
+}
+
+void ScanVardex::requestQuit()
+{
+    requestInterruption();
+    stopScan();
+}
+
+void ScanVardex::halt()
+{
+    m_stopRequested = true;
+    {
+        QMutexLocker locker(&m_executorMutex);
+        if (m_executor) {
+            m_executor->Stop();
+            m_categoryStopped = true;
+        }
+    }
+    QMutexLocker locker(&m_mutex);
+    m_queue.clear();
+    m_wakeUp.wakeAll();
+}
+
+void ScanVardex::run()
+{
+    while (!isInterruptionRequested()) {
+        QMutexLocker locker(&m_mutex);
+        while (m_queue.isEmpty() && !m_pendingStop && !isInterruptionRequested())
+            m_wakeUp.wait(&m_mutex);
+        if (m_queue.isEmpty()) {
+            // The request's queue ran empty: its end is told once, whatever
+            // its last flag was.
+            const bool signal = m_pendingStop;
+            m_pendingStop = false;
+            locker.unlock();
+            if (signal)
+                emit sigScanBackupsDbStop();
+            continue;
+        }
+        const int code = engineCode(m_queue.takeFirst());
+        const Request request = m_request;
+        locker.unlock();
+        if (code != 0 && !m_stopRequested)
+            scanCategory(code, request);
+    }
+}
+
+void ScanVardex::scanCategory(int code, const Request &request)
+{
+    IDBExecutor *executor = nullptr;
+    if (!m_factory(&executor) || !executor) {
+        vlogError("InitDBExecutor Err");
+        return;
+    }
+    executor->SetCallback(&ScanVardex::onEngineRecord, this);
+    DBExecutorParam param;
+    param.backupPath = request.backupPath.toStdWString();
+    param.mode = request.fromDevice ? DBMODE_DEVICE : DBMODE_BACKUP;
+    param.categoryMask = code;
+    param.outputDir = SettingsEntry::instance()->cacheMediaPath().toStdWString();
+    executor->SetParam(param);
+    bool started;
+    {
+        QMutexLocker locker(&m_executorMutex);
+        m_executor = executor;
+        m_categoryStopped = false;
+        started = !m_stopRequested;
+    }
+    if (started) {
+        if (request.fromDevice)
+            executor->ConnectDevice(request.deviceUdid.toStdWString());
+        executor->Start();
+    }
+    executor->DisconnectDevice();
+    bool stopped;
+    {
+        QMutexLocker locker(&m_executorMutex);
+        m_executor = nullptr;
+        stopped = m_categoryStopped || m_stopRequested;
+    }
+    delete executor;
+    // A stopped engine does not end its category; the store still needs it.
+    if (started && stopped && m_sink)
+        m_sink(kEngineSource, DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_END, code, nullptr);
+}
+
+void ScanVardex::onEngineRecord(const int *status, int kind, int value, const void *record, void *user)
+{
+    auto *self = static_cast<ScanVardex *>(user);
+    // The engine clears its stop flag when Start begins; a stop that came
+    // just before is repeated here, on the worker thread itself.
+    if (self->m_stopRequested) {
+        QMutexLocker locker(&self->m_executorMutex);
+        if (self->m_executor)
+            self->m_executor->Stop();
+    }
+    if (self->m_sink && status)
+        self->m_sink(kEngineSource, *status, kind, value, record);
+}
+
+QString ScanVardex::getRegisterPhoneNum(const QString &backupPath)
+{
+    QMutexLocker locker(&m_phoneMutex);
+    if (!m_phoneExecutor) {
+        IDBExecutor *executor = nullptr;
+        if (!m_factory(&executor) || !executor) {
+            vlogError("getRegisterPhoneNum Err");
+            return QString();
+        }
+        m_phoneExecutor.reset(executor);
+    }
+    return QString::fromStdWString(m_phoneExecutor->GetWhatsAppOwner(backupPath.toStdWString()));
+}

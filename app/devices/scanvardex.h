@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QList>
+#include <QMutex>
+#include <QString>
+#include <QThread>
+#include <QWaitCondition>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+class IDBExecutor;
+
+// The thread that runs the scanning engine: one engine pass per requested
+// category, in order, each engine callback handed to the sink unchanged.
+class ScanVardex : public QThread
+{
+    Q_OBJECT
+
+public:
+    // Receives (source, status, kind, value, record) on the worker thread;
+    // the record is valid only during the call.
+    using Sink = std::function<void(int source, int status, int kind, int value, const void *record)>;
+    using ExecutorFactory = std::function<bool(IDBExecutor **out)>;
+
+    explicit ScanVardex(Sink sink = Sink(), ExecutorFactory factory = ExecutorFactory(),
+                        QObject *parent = nullptr);
+    ~ScanVardex() override;
+
+    // The engine code of a category flag; 0 for a flag without one.
+    static int engineCode(int category);
+
+    // Replaces what is queued; a running category finishes first.
+    void queueScan(const QList<int> &categories, const QString &backupPath, const QString &deviceUdid,
+                   bool fromDevice);
+    // Ends the running category early and drops what is queued.
+    void stopScan();
+    // stopScan, and the thread ends.
+    void requestQuit();
+
+    QString getRegisterPhoneNum(const QString &backupPath);
+
+signals:
+    void sigScanBackupsDbStart();
+    void sigScanBackupsDbStop();
+
+protected:
+    void run() override;
+
+private:
+    struct Request
+    {
+        QString backupPath;
+        QString deviceUdid;
+        bool fromDevice = false;
+    };
+
+    static void onEngineRecord(const int *status, int kind, int value, const void *record, void *user);
+    void scanCategory(int code, const Request &request);
+    void halt();
+
+    Sink m_sink;
+    ExecutorFactory m_factory;
+
+    QMutex m_mutex; // the queue, the request and m_pendingStop
+    QWaitCondition m_wakeUp;
+    QList<int> m_queue;
+    Request m_request;
+    bool m_pendingStop = false; // a request whose end is still to be signalled
+
+    std::atomic<bool> m_stopRequested {false};
+
+    QMutex m_executorMutex; // the executor, for Stop from another thread
+    IDBExecutor *m_executor = nullptr;
+    bool m_categoryStopped = false;
+
+    QMutex m_phoneMutex;
+    std::unique_ptr<IDBExecutor> m_phoneExecutor;
+};
