@@ -5,7 +5,6 @@
 #include "settingsentry.h"
 #include "vlog.h"
 
-#include <QMutexLocker>
 
 namespace
 {
@@ -33,6 +32,9 @@ ScanVardex::~ScanVardex()
     requestInterruption();
     halt();
     wait();
+    // Pairs with the last lock in run: QThread::wait orders the thread's end,
+    // but race checkers do not see it.
+    std::lock_guard<std::mutex> joined(m_mutex);
 }
 
 int ScanVardex::engineCode(int category)
@@ -68,14 +70,14 @@ void ScanVardex::queueScan(const QList<int> &categories, const QString &backupPa
     // Announced before the worker can take the request, so that receivers
     // see the start before any of its records.
     emit sigScanBackupsDbStart();
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     m_request = Request {backupPath, deviceUdid, fromDevice};
     m_queue = categories;
     if (needsContacts(m_queue) && !m_queue.contains(1))
         m_queue.prepend(1);
     m_stopRequested = false;
     m_pendingStop = true;
-    m_wakeUp.wakeOne();
+    m_wakeUp.notify_one();
 }
 
 void ScanVardex::stopScan()
@@ -94,23 +96,22 @@ void ScanVardex::halt()
 {
     m_stopRequested = true;
     {
-        QMutexLocker locker(&m_executorMutex);
+        std::lock_guard<std::mutex> locker(m_executorMutex);
         if (m_executor) {
             m_executor->Stop();
             m_categoryStopped = true;
         }
     }
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     m_queue.clear();
-    m_wakeUp.wakeAll();
+    m_wakeUp.notify_all();
 }
 
 void ScanVardex::run()
 {
     while (!isInterruptionRequested()) {
-        QMutexLocker locker(&m_mutex);
-        while (m_queue.isEmpty() && !m_pendingStop && !isInterruptionRequested())
-            m_wakeUp.wait(&m_mutex);
+        std::unique_lock<std::mutex> locker(m_mutex);
+        m_wakeUp.wait(locker, [this] { return !m_queue.isEmpty() || m_pendingStop || isInterruptionRequested(); });
         if (m_queue.isEmpty()) {
             // The request's queue ran empty: its end is told once, whatever
             // its last flag was.
@@ -127,6 +128,7 @@ void ScanVardex::run()
         if (code != 0 && !m_stopRequested)
             scanCategory(code, request);
     }
+    std::lock_guard<std::mutex> ended(m_mutex);
 }
 
 void ScanVardex::scanCategory(int code, const Request &request)
@@ -145,7 +147,7 @@ void ScanVardex::scanCategory(int code, const Request &request)
     executor->SetParam(param);
     bool started;
     {
-        QMutexLocker locker(&m_executorMutex);
+        std::lock_guard<std::mutex> locker(m_executorMutex);
         m_executor = executor;
         m_categoryStopped = false;
         started = !m_stopRequested;
@@ -158,7 +160,7 @@ void ScanVardex::scanCategory(int code, const Request &request)
     executor->DisconnectDevice();
     bool stopped;
     {
-        QMutexLocker locker(&m_executorMutex);
+        std::lock_guard<std::mutex> locker(m_executorMutex);
         m_executor = nullptr;
         stopped = m_categoryStopped || m_stopRequested;
     }
@@ -174,7 +176,7 @@ void ScanVardex::onEngineRecord(const int *status, int kind, int value, const vo
     // The engine clears its stop flag when Start begins; a stop that came
     // just before is repeated here, on the worker thread itself.
     if (self->m_stopRequested) {
-        QMutexLocker locker(&self->m_executorMutex);
+        std::lock_guard<std::mutex> locker(self->m_executorMutex);
         if (self->m_executor)
             self->m_executor->Stop();
     }
@@ -184,7 +186,7 @@ void ScanVardex::onEngineRecord(const int *status, int kind, int value, const vo
 
 QString ScanVardex::getRegisterPhoneNum(const QString &backupPath)
 {
-    QMutexLocker locker(&m_phoneMutex);
+    std::lock_guard<std::mutex> locker(m_phoneMutex);
     if (!m_phoneExecutor) {
         IDBExecutor *executor = nullptr;
         if (!m_factory(&executor) || !executor) {

@@ -1,14 +1,14 @@
 #pragma once
 
 #include <QList>
-#include <QMutex>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 class IDBExecutor;
 
@@ -63,18 +63,19 @@ private:
     Sink m_sink;
     ExecutorFactory m_factory;
 
-    QMutex m_mutex; // the queue, the request and m_pendingStop
-    QWaitCondition m_wakeUp;
+    // Standard locks, so that race checkers see them.
+    std::mutex m_mutex; // the queue, the request and m_pendingStop
+    std::condition_variable m_wakeUp;
     QList<int> m_queue;
     Request m_request;
     bool m_pendingStop = false; // a request whose end is still to be signalled
 
     std::atomic<bool> m_stopRequested {false};
 
-    QMutex m_executorMutex; // the executor, for Stop from another thread
+    std::mutex m_executorMutex; // the executor, for Stop from another thread
     IDBExecutor *m_executor = nullptr;
     bool m_categoryStopped = false;
 
-    QMutex m_phoneMutex;
+    std::mutex m_phoneMutex;
     std::unique_ptr<IDBExecutor> m_phoneExecutor;
 };

@@ -340,13 +340,14 @@ void MobileDeviceConnectTest::serviceCheck()
 {
     QFETCH(QString, kind);
     QFETCH(bool, listening);
-    QTemporaryDir dir;
+    // Short: a socket path has room for about a hundred bytes.
+    QTemporaryDir dir(QDir::tempPath() + "/mXXXXXX");
     QVERIFY(dir.isValid());
     QLocalServer unixServer;
     QTcpServer tcpServer;
     QString address;
     if (kind == "unix") {
-        const QString path = dir.filePath("usbmuxd");
+        const QString path = dir.filePath("s");
         if (listening)
             QVERIFY(unixServer.listen(path));
         address = "UNIX:" + path;

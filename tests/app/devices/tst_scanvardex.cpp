@@ -42,6 +42,21 @@ namespace
             std::unique_lock<std::mutex> guard(mutex);
             return changed.wait_for(guard, std::chrono::seconds(10), [&] { return running >= count; });
         }
+        int read(int Script::*field)
+        {
+            std::lock_guard<std::mutex> guard(mutex);
+            return this->*field;
+        }
+        std::wstring seenUdid()
+        {
+            std::lock_guard<std::mutex> guard(mutex);
+            return lastUdid;
+        }
+        std::vector<DBExecutorParam> seenParams()
+        {
+            std::lock_guard<std::mutex> guard(mutex);
+            return params;
+        }
         QList<int> masks()
         {
             std::lock_guard<std::mutex> guard(mutex);
@@ -216,7 +231,7 @@ void ScanVardexTest::cleanup()
     m_script->release();
     m_worker->requestQuit();
     delete m_worker;
-    QCOMPARE(m_script->destroyed, m_script->created);
+    QCOMPARE(m_script->read(&Script::destroyed), m_script->read(&Script::created));
     delete m_script;
 }
 
@@ -274,7 +289,7 @@ void ScanVardexTest::requestDuringCategoryTakesEffectAfterIt()
     m_script->release();
     QVERIFY(waitStops(1));
     QCOMPARE(m_script->masks(), (QList<int> {1024, 4096}));
-    QCOMPARE(m_script->params.back().backupPath, std::wstring(L"/backups/two"));
+    QCOMPARE(m_script->seenParams().back().backupPath, std::wstring(L"/backups/two"));
 }
 
 void ScanVardexTest::stopDuringCategoryEndsItOnce()
@@ -323,11 +338,11 @@ void ScanVardexTest::deviceOrFolder()
     QFETCH(bool, fromDevice);
     m_worker->queueScan({512, 4096}, "/backups/one", "00008101-000A", fromDevice);
     QVERIFY(waitStops(1));
-    QCOMPARE(m_script->connects, fromDevice ? 2 : 0);
-    QCOMPARE(m_script->disconnects, 2);
+    QCOMPARE(m_script->read(&Script::connects), fromDevice ? 2 : 0);
+    QCOMPARE(m_script->read(&Script::disconnects), 2);
     if (fromDevice)
-        QCOMPARE(m_script->lastUdid, std::wstring(L"00008101-000A"));
-    for (const DBExecutorParam &param : m_script->params) {
+        QCOMPARE(m_script->seenUdid(), std::wstring(L"00008101-000A"));
+    for (const DBExecutorParam &param : m_script->seenParams()) {
         QCOMPARE(param.mode, fromDevice ? 2 : 1);
         QCOMPARE(param.backupPath, std::wstring(L"/backups/one"));
         QCOMPARE(QString::fromStdWString(param.outputDir), SettingsEntry::instance()->cacheMediaPath());
@@ -348,8 +363,8 @@ void ScanVardexTest::ownerPhoneNumber()
     QCOMPARE(m_worker->getRegisterPhoneNum("/backups/one"), QString());
     QCOMPARE(m_worker->getRegisterPhoneNum("/backups/one"), QString("4915112345678"));
     QCOMPARE(m_worker->getRegisterPhoneNum(QString()), QString("4915112345678"));
-    QCOMPARE(m_script->created, 1);
-    QCOMPARE(m_script->ownerCalls, 2);
+    QCOMPARE(m_script->read(&Script::created), 1);
+    QCOMPARE(m_script->read(&Script::ownerCalls), 2);
 }
 
 void ScanVardexTest::stopHammeredWhileCategoriesSwitch()
@@ -366,7 +381,7 @@ void ScanVardexTest::stopHammeredWhileCategoriesSwitch()
     // Whatever was cut short, the worker goes on with the next request.
     m_worker->queueScan({4096}, "/backups/last", QString(), false);
     QTRY_VERIFY_WITH_TIMEOUT(!m_script->masks().isEmpty() && m_script->masks().last() == 4096, 10000);
-    QTRY_COMPARE(m_script->destroyed, m_script->created);
+    QTRY_COMPARE(m_script->read(&Script::destroyed), m_script->read(&Script::created));
 }
 
 QTEST_GUILESS_MAIN(ScanVardexTest)
