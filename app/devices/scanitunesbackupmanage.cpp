@@ -1,12 +1,12 @@
 #include "scanitunesbackupmanage.h"
 
+#include "fileutils.h"
 #include "settingsentry.h"
 #include "vlog.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaType>
@@ -23,26 +23,6 @@ namespace
 {
     // Seconds from 1970 to 2001, where property-list dates count from.
     const qint64 kPlistEpoch = 978307200;
-
-    // Stand-ins until the foundation has its folder helpers.
-    qint64 directorySize(const QString &folder)
-    {
-        qint64 total = 0;
-        QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            it.next();
-            if (!it.fileInfo().isSymLink())
-                total += it.fileInfo().size();
-        }
-        return total;
-    }
-
-    QStringList directoryEntries(const QString &folder)
-    {
-        if (folder.isEmpty() || !QFileInfo(folder).isDir())
-            return {};
-        return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    }
 
     struct PlistDeleter
     {

@@ -1,6 +1,7 @@
 #include "analyticstracker.h"
 
 #include "ganalytics.h"
+#include "processutils.h"
 #include "settingsentry.h"
 #include "vlog.h"
 
@@ -12,11 +13,6 @@
 namespace
 {
     const char MeasurementId[] = "G-P7NM2QX4VB";
-
-    bool is64BitWindows()
-    {
-        return QSysInfo::currentCpuArchitecture().contains(QLatin1String("64"));
-    }
 }
 
 AnalyticsTracker *AnalyticsTracker::instance()

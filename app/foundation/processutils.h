@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <cstddef>
+
+class QWidget;
+
+// Process, power and system helpers. Every query and every ending of a
+// process is limited to the current user's processes, and none of them ever
+// ends this program itself. Names of programs ignore a ".exe" suffix.
+
+// Nothing to do here: there is no debug privilege to enable.
+void enableDebugPrivilege();
+
+// Asks the login manager (system bus) not to sleep or idle while the program
+// runs; the inhibitor is held until the process ends. Without a bus or on an
+// error nothing happens.
+void keepSystemAwake();
+
+// Ends, with their descendants, the current user's processes running the
+// program that imageName starts here (in the application folder, else on
+// PATH). A process is matched by its executable file, never by its name.
+void killProcessByName(const QString &imageName);
+
+// Ends the program at once with the code, without destructors.
+[[noreturn]] void terminateCurrentProcess(int exitCode);
+
+// Returns freed heap memory to the system when the prefix names this program.
+void trimProcessWorkingSet(const QString &imageNamePrefix);
+
+bool is64BitWindows();
+
+void moveToCenter(QWidget *widget, int width, int height);
+
+// Waits the milliseconds, measured on a monotonic clock: spinning when
+// busyWait is set, else in an event loop, so the caller's own slots and
+// timers run meanwhile.
+void delayMs(int milliseconds, bool busyWait = false);
+
+// Zeroed read-write pages; std::bad_alloc when there are none.
+void *virtualAllocOrThrow(std::size_t size);
+bool virtualRelease(void *pointer);
+
+// Queries over the current user's processes; an id of 0 or -1 is "none".
+qint64 processIdByNamePrefix(const QString &prefix);
+qint64 processWorkingSetMegabytes(qint64 pid);
+QString processImagePath(qint64 pid);
+QString processOwnerName(qint64 pid);
+qint64 parentProcessId(qint64 pid);
+bool isProcessRunning(const QString &imageName);
+bool killProcessById(qint64 pid);
+// Starts the command (split like a shell would, but never run by one) detached.
+bool runHidden(const QString &commandLine);
+// Adds the ids of the processes holding a TCP socket on the local port.
+bool tcpOwnersOfLocalPort(quint16 port, QList<qint64> &pids);
+QStringList serialPortNames();
+quint64 availableVirtualMemory();
+quint64 totalVirtualMemory();
+
+// Windows, desktops and tokens do not exist here: neutral answers.
+bool setTokenPrivilege(quintptr token, const QString &privilege, bool enable);
+quintptr windowOfProcess(qint64 pid);
+quintptr desktopListView();
+QStringList desktopIconNames();
+quintptr openDesktopByName(const QString &name, quint32 flags, bool inherit, quint32 access);
+bool setThreadDesktop(quintptr desktop);
+bool isValidHandle(qintptr handle);
