@@ -23,3 +23,20 @@ report() { # name ours reference target
   awk -v n="$1" -v a="$2" -v b="$3" -v t="$4" \
     'BEGIN { r = a / b; printf "%s: vardex-scan %.3f s, sqlite3 %.3f s, ratio %.2f (target <= %s) %s\n", n, a, b, r, t, (r <= t ? "ok" : "SLOW") }'
 }
+
+# statement NAME: a statement exactly as the engine's task builders hold it.
+statement() {
+  awk -v name="$1" '$0 ~ "const wchar_t \\*const " name " =" { getline; sub(/^ *L"/, ""); sub(/";$/, ""); print; exit }' \
+    "$(dirname "${BASH_SOURCE[0]}")/../engine/src/dbaddtaskfunction.cpp"
+}
+
+# memory_growth NAME SMALL_LABEL LARGE_LABEL MASK SMALL_BACKUP LARGE_BACKUP OUT:
+# the scan's peak memory on a small and a large backup.
+memory_growth() {
+  local small large
+  small=$(peak_kib "$build/bin/vardex-scan" --count --mask "$4" --backup "$5" --out "$7")
+  large=$(peak_kib "$build/bin/vardex-scan" --count --mask "$4" --backup "$6" --out "$7")
+  awk -v n="$1" -v sl="$2" -v ll="$3" -v s="$small" -v l="$large" 'BEGIN {
+    printf "%s peak memory: %s %d KiB, %s %d KiB, growth %.2f (target flat) %s\n",
+      n, sl, s, ll, l, l / s, (l / s <= 1.5 ? "ok" : "GROWS") }'
+}

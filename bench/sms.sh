@@ -9,11 +9,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 sms_id=3d0d7e5fb2ce288813306e4d4636395e047a3d28
 
-# The statements exactly as the engine holds them (the newer-iOS variant).
-statement() {
-  awk -v name="$1" '$0 ~ "const wchar_t \\*const " name " =" { getline; sub(/^ *L"/, ""); sub(/";$/, ""); print; exit }' \
-    "$here/../engine/src/dbaddtaskfunction.cpp"
-}
+# The statements of the newer-iOS variant.
 statements="$(statement SmsTextA) $(statement SmsAttachmentA) $(statement SmsMembers)"
 
 # make_backup FOLDER MESSAGES: 2,000 handles with a chat each, 100 group
@@ -56,8 +52,4 @@ ours=$(best_of 3 "$build/bin/vardex-scan" --count --mask 0x4 --backup "$work/lar
 reference=$(best_of 3 sqlite3 "$large_db" "$statements")
 report "sms 1,000,000 messages" "$ours" "$reference" 1.5
 
-small_kib=$(peak_kib "$build/bin/vardex-scan" --count --mask 0x4 --backup "$work/small" --out "$work/out")
-large_kib=$(peak_kib "$build/bin/vardex-scan" --count --mask 0x4 --backup "$work/large" --out "$work/out")
-awk -v s="$small_kib" -v l="$large_kib" 'BEGIN {
-  printf "sms peak memory: 100,000 messages %d KiB, 1,000,000 messages %d KiB, growth %.2f (target flat) %s\n",
-    s, l, l / s, (l / s <= 1.5 ? "ok" : "GROWS") }'
+memory_growth "sms" "100,000 messages" "1,000,000 messages" 0x4 "$work/small" "$work/large" "$work/out"

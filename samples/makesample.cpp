@@ -1,6 +1,7 @@
 // Writes the sample backup that `make run` scans.
 
 #include "backupbuilder.h"
+#include "chatstoragebuilder.h"
 #include "iosschemas.h"
 #include "notestore.h"
 #include "photolibrary.h"
@@ -185,6 +186,55 @@ namespace
                               "1, '20220302 174500.m4a');");
     }
 
+    // WhatsApp: a chat with a picture and a reply, and a group with its events.
+    void addWhatsApp(BackupBuilder &backup)
+    {
+        using testsupport::ChatStorageBuilder;
+        const std::string friendJid = "15550107788@s.whatsapp.net";
+        ChatStorageBuilder chat;
+        chat.addPushName(friendJid, "Mia");
+        const int single = chat.addSession(friendJid, "Mia Rossi");
+        const int group = chat.addSession("120363000000000001@g.us", "Hiking Club", 1);
+        const int mia = chat.addGroupMember(group, friendJid);
+        chat.addGroupMember(group, "15550103344@s.whatsapp.net");
+        ChatStorageBuilder::Message m;
+        m.session = single;
+        m.fromJid = friendJid;
+        m.date = 667818000;
+        m.stanzaId = "3A0000000000000000A1";
+        m.text = "Are you coming on Saturday?";
+        chat.addMessage(m);
+        m.isFromMe = 1;
+        m.date += 120;
+        m.stanzaId = "3A0000000000000000A2";
+        m.text = "Yes! I'll bring the map.";
+        ChatStorageBuilder::MediaItem quote;
+        quote.metadata = ChatStorageBuilder::quoteMetadata("3A0000000000000000A1");
+        chat.addMessage(m, quote);
+        m.type = 1;
+        m.date += 60;
+        m.stanzaId = "3A0000000000000000A3";
+        m.text.clear();
+        ChatStorageBuilder::MediaItem picture;
+        picture.localPath = "Media/" + friendJid + "/1/2/trail.jpg";
+        picture.fileSize = 4096;
+        chat.addMessage(m, picture);
+        ChatStorageBuilder::Message event;
+        event.type = 6;
+        event.session = group;
+        event.groupEventType = 12;
+        event.date = 667700000;
+        chat.addMessage(event);
+        event.groupMember = mia;
+        event.groupEventType = 50;
+        event.date += 60;
+        event.text = friendJid + ";15550103344@s.whatsapp.net";
+        chat.addMessage(event);
+        chat.addTo(backup);
+        ChatStorageBuilder::addMediaFile(backup, picture.localPath, samplemedia::picture(64, 48, 120, "JPG"));
+        ChatStorageBuilder::addOwner(backup, "15550100000@s.whatsapp.net");
+    }
+
     // Notes: one with a photo and its preview, one recently deleted and one
     // locked. A preview is named by the attachment, the photo by its media.
     void addNotes(BackupBuilder &backup)
@@ -239,6 +289,7 @@ int main(int argc, char **argv)
         addReminders(backup);
         addVoicemail(backup);
         addVoiceMemos(backup);
+        addWhatsApp(backup);
         addNotes(backup);
         backup.write();
     } catch (const std::exception &error) {

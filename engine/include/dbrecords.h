@@ -223,6 +223,68 @@ struct STVoicememo
     std::wstring file; // local copy of the recording, or empty
 };
 
+// DBAPP_WHATSAPP, sub-type 0: a contact's chosen display name.
+struct STWhatsAppPushName
+{
+    std::wstring jid;
+    std::wstring number; // jid up to its first '@'
+    std::wstring pushName;
+};
+
+// DBAPP_WHATSAPP, sub-type 1: one member of a group chat.
+struct STWhatsAppGroupMember
+{
+    std::wstring groupJid;
+    std::wstring memberJid;
+};
+
+// DBAPP_WHATSAPP, sub-type 2: one chat (single or group).
+struct STWhatsAppSession
+{
+    int32_t sessionId = 0;
+    int32_t isGroup = 0;
+    int32_t hidden = 0;
+    int32_t archived = 0;
+    std::wstring contactJid;
+    std::wstring partnerName;
+};
+
+// DBAPP_WHATSAPP, sub-type 3: one message. It owns the message it quotes;
+// both live only for the callback.
+struct STWhatsAppMessage
+{
+    STWhatsAppMessage() = default;
+    STWhatsAppMessage(const STWhatsAppMessage &) = delete;
+    STWhatsAppMessage &operator=(const STWhatsAppMessage &) = delete;
+    ~STWhatsAppMessage() { delete quoted; }
+
+    int32_t pk = 0;
+    int32_t isFromMe = 0;
+    int32_t messageStatus = 0;
+    int32_t messageType = 0;
+    int32_t groupEventType = 0;
+    int32_t groupMember = 0;
+    int32_t starred = 0;
+    int32_t chatSession = 0;
+    std::wstring sessionName;
+    int32_t hasQuote = 0;
+    STWhatsAppMessage *quoted = nullptr;
+    int64_t date = 0; // milliseconds since 1970
+    std::wstring peerJid;
+    std::wstring text; // an event sentence when isSystemText is 1
+    int32_t movieDuration = 0;
+    int64_t fileSize = 0;
+    std::wstring title;
+    std::wstring mediaTitle;
+    std::wstring mediaFile;     // inside the backup (a contact card: in the output folder), or ""
+    std::wstring thumbnailFile; // inside the backup, or ""
+    std::wstring mediaSectionId;
+    float latitude = 0;
+    float longitude = 0;
+    uint8_t isSystemText = 0;
+    uint8_t reserved = 0;
+};
+
 // DBAPP_NOTES, sub-type 0: one note.
 struct STNotes
 {

@@ -253,6 +253,65 @@ namespace
             .add("file", r.file)
             .str();
     }
+
+    std::string whatsAppMessageJson(const STWhatsAppMessage &r)
+    {
+        return JsonLine()
+            .add("pk", r.pk)
+            .add("isFromMe", r.isFromMe)
+            .add("messageStatus", r.messageStatus)
+            .add("messageType", r.messageType)
+            .add("groupEventType", r.groupEventType)
+            .add("groupMember", r.groupMember)
+            .add("starred", r.starred)
+            .add("chatSession", r.chatSession)
+            .add("sessionName", r.sessionName)
+            .add("hasQuote", r.hasQuote)
+            .addRaw("quoted", r.quoted ? whatsAppMessageJson(*r.quoted) : "null")
+            .add("date", r.date)
+            .add("peerJid", r.peerJid)
+            .add("text", r.text)
+            .add("movieDuration", r.movieDuration)
+            .add("fileSize", r.fileSize)
+            .add("title", r.title)
+            .add("mediaTitle", r.mediaTitle)
+            .add("mediaFile", r.mediaFile)
+            .add("thumbnailFile", r.thumbnailFile)
+            .add("mediaSectionId", r.mediaSectionId)
+            .add("latitude", double(r.latitude))
+            .add("longitude", double(r.longitude))
+            .add("isSystemText", int(r.isSystemText))
+            .add("reserved", int(r.reserved))
+            .str();
+    }
+
+    // The WhatsApp records differ by sub-type (the query index).
+    std::string whatsAppJson(int value, const void *record)
+    {
+        switch (value) {
+        case 0: {
+            const auto &r = *static_cast<const STWhatsAppPushName *>(record);
+            return JsonLine().add("jid", r.jid).add("number", r.number).add("pushName", r.pushName).str();
+        }
+        case 1: {
+            const auto &r = *static_cast<const STWhatsAppGroupMember *>(record);
+            return JsonLine().add("groupJid", r.groupJid).add("memberJid", r.memberJid).str();
+        }
+        case 2: {
+            const auto &r = *static_cast<const STWhatsAppSession *>(record);
+            return JsonLine()
+                .add("sessionId", r.sessionId)
+                .add("isGroup", r.isGroup)
+                .add("hidden", r.hidden)
+                .add("archived", r.archived)
+                .add("contactJid", r.contactJid)
+                .add("partnerName", r.partnerName)
+                .str();
+        }
+        case 3: return whatsAppMessageJson(*static_cast<const STWhatsAppMessage *>(record));
+        default: return "{}";
+        }
+    }
 }
 
 std::string RecordToJson(int kind, int value, const void *record)
@@ -293,6 +352,8 @@ std::string RecordToJson(int kind, int value, const void *record)
         return voiceMailJson(*static_cast<const STVoiceMail *>(record));
     case DBAPP_VOICEMEMO:
         return voicememoJson(*static_cast<const STVoicememo *>(record));
+    case DBAPP_WHATSAPP:
+        return whatsAppJson(value, record);
     case DBAPP_NOTES:
         if (value == NOTES_ATTACHMENT_SUBTYPE)
             return notesAttachmentJson(*static_cast<const STNotesAttachment *>(record));

@@ -116,7 +116,7 @@ private slots:
         QSignalSpy stopped(&pull, &iCloudPullManage::sigPullBackupsStop);
         pull.pullBackups({512, 16, 999, 1}, "/tmp/unused");
         QCOMPARE(started.count(), 1);
-        QVERIFY(stopped.wait(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 5000);
         QTest::qWait(100);
         QCOMPARE(stopped.count(), 1);
         QCOMPARE(recorder.taken(), (QStringList{"6/0/record", "end 6", "1/0/a.jpg", "1/0/b.jpg", "end 1", "4/0/record", "end 4"}));
@@ -129,7 +129,7 @@ private slots:
         iCloudPullManage pull(recorder.intake());
         QSignalSpy stopped(&pull, &iCloudPullManage::sigPullBackupsStop);
         pull.pullBackups({999}, "/tmp/unused");
-        QVERIFY(stopped.wait(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 5000);
         QCOMPARE(recorder.taken(), QStringList());
     }
 
@@ -148,7 +148,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         pull.stopPull();
-        QVERIFY(stopped.wait(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 5000);
         QVERIFY2(clock.elapsed() < 1000, "the pull went on after the stop");
         QTest::qWait(300);
         QCOMPARE(stopped.count(), 1);
@@ -170,7 +170,7 @@ private slots:
         pull.pullBackups({16, 1, 2048}, "/tmp/unused");
         QTRY_VERIFY(!recorder.taken().isEmpty());
         pull.pullBackups({512}, "/tmp/unused"); // taken up after the running category
-        QVERIFY(stopped.wait(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 5000);
         const QStringList ends = recorder.taken().filter("end");
         QCOMPARE(ends, (QStringList{"end 1", "end 6"}));
     }
@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(pull.requestSecurityCode(), int(CirraneNotAvailable));
         QSignalSpy stopped(&pull, &iCloudPullManage::sigPullBackupsStop);
         pull.pullBackups({16, 4096}, "/tmp/unused");
-        QVERIFY(stopped.wait(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 5000);
         QCOMPARE(recorder.taken(), (QStringList{"end 1", "end 7"}));
     }
 
@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(pull.login("someone@example.com", "pw"), int(CirraneNotAvailable));
         QSignalSpy stopped(&pull, &iCloudPullManage::sigPullBackupsStop);
         pull.pullBackups({16}, "/tmp/unused");
-        QVERIFY(stopped.wait(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 5000);
         QCOMPARE(recorder.taken(), QStringList{"end 1"});
         QFile log(qEnvironmentVariable("QUENROW_LOG_DIR") + "/Cirrane.log");
         QVERIFY(log.open(QIODevice::ReadOnly));
