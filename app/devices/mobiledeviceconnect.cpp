@@ -79,14 +79,46 @@ namespace
         return QString::fromStdWString(text);
     }
 
-    // Adds or refreshes the object under key. Called with the state locked.
-    Notice listDevice(DeviceState &state, const QString &key, const std::function<void(MobileDeviceObject *)> &fill,
-                      MobileDeviceObject **object)
+    // What a listener event tells of a device.
+    struct DeviceFields
     {
+        IBaseDevice *device;
+        int state;
+        int deviceType;
+        int deviceConnectStatus;
+        bool restorable;
+        QString uniqueDeviceID;
+        QString serialNumber;
+        QString deviceName;
+        QString modelName;
+        QString productType;
+        QString productVersion;
+    };
+
+    void fill(MobileDeviceObject *object, const DeviceFields &fields)
+    {
+        object->device = fields.device;
+        object->state = fields.state;
+        object->deviceType = fields.deviceType;
+        object->deviceConnectStatus = fields.deviceConnectStatus;
+        object->reservedStatus = -1;
+        object->restorable = fields.restorable;
+        object->uniqueDeviceID = fields.uniqueDeviceID;
+        object->serialNumber = fields.serialNumber;
+        object->deviceName = fields.deviceName;
+        object->modelName = fields.modelName;
+        object->productType = fields.productType;
+        object->productVersion = fields.productVersion;
+    }
+
+    // Adds or refreshes the device's object. Called with the state locked.
+    Notice listDevice(DeviceState &state, const DeviceFields &fields, MobileDeviceObject **object)
+    {
+        const QString &key = fields.uniqueDeviceID;
         MobileDeviceObject *found = state.devices.value(key);
         if (!found) {
             found = newDeviceObject();
-            fill(found);
+            fill(found, fields);
             state.devices.insert(key, found);
             vlogInfo(QString("-==> New device: %1, UUID: %2").arg(found->displayName(), key));
             *object = found;
@@ -95,7 +127,7 @@ namespace
             state.current = found;
             return Notice::New;
         }
-        fill(found);
+        fill(found, fields);
         vlogInfo(QString("-==> Device changed: %1, UUID: %2").arg(found->displayName(), key));
         *object = found;
         return found == state.current ? Notice::Changed : Notice::None;
@@ -131,6 +163,26 @@ namespace
         locker.unlock();
         if (MobileDeviceConnect *service = MobileDeviceConnect::instance())
             emit service->deviceDisconnected(object, false);
+    }
+
+    // Events up to lastListed add or refresh, removed drops the device; the
+    // analytics label is the version, or the type of a Recovery/DFU device.
+    void handleEvent(QMutexLocker &locker, DeviceState &state, const DeviceFields &fields, int lastListed,
+                     int removed, const QString &label)
+    {
+        if (fields.state < 0)
+            return;
+        if (fields.state == removed) {
+            removeDevice(locker, state, fields.uniqueDeviceID);
+            return;
+        }
+        if (fields.state > lastListed)
+            return;
+        MobileDeviceObject *object = nullptr;
+        const Notice notice = listDevice(state, fields, &object);
+        locker.unlock();
+        notify(notice, object);
+        trackDevice(fields.modelName, label);
     }
 }
 
@@ -184,47 +236,21 @@ void MobileDeviceConnect::listenDeviceCallback(int event, IBaseDevice *device, v
     if (!ios)
         return;
     const IOSDeviceInfo &info = ios->m_info;
-    const int connectStatus = device->GetConnectStatus();
-    const int deviceType = device->GetDeviceType();
-    const QString udid = wide(info.UniqueDeviceID);
+    DeviceFields fields {device, event, device->GetDeviceType(), device->GetConnectStatus(), false,
+                         wide(info.UniqueDeviceID), wide(info.SerialNumber), wide(info.DeviceName),
+                         wide(info.DisplayName), wide(info.ProductType), wide(info.ProductVersion)};
     DeviceState &state = deviceState();
     QMutexLocker locker(&state.mutex);
     vlogInfo(QString("listenDeviceCallback {state: %1, deviceName: %2, modelName: %3, serialNumber: %4, "
                      "uniqueDeviceID: %5, deviceConnectStatus: %6, DeviceType: %7, isWifiConnect: %8}")
                  .arg(event)
-                 .arg(wide(info.DeviceName), wide(info.DisplayName), wide(info.SerialNumber), udid)
-                 .arg(connectStatus)
-                 .arg(deviceType)
+                 .arg(fields.deviceName, fields.modelName, fields.serialNumber, fields.uniqueDeviceID)
+                 .arg(fields.deviceConnectStatus)
+                 .arg(fields.deviceType)
                  .arg(info.isWifi ? 1 : 0));
-    if (info.isWifi || event < 0)
+    if (info.isWifi)
         return;
-    if (event == DEVICE_REMOVED) {
-        removeDevice(locker, state, udid);
-        return;
-    }
-    if (event > DEVICE_TRUSTED)
-        return;
-    MobileDeviceObject *object = nullptr;
-    const Notice notice = listDevice(
-        state, udid,
-        [&](MobileDeviceObject *o) {
-            o->device = device;
-            o->state = event;
-            o->deviceType = deviceType;
-            o->deviceConnectStatus = connectStatus;
-            o->reservedStatus = -1;
-            o->restorable = false;
-            o->uniqueDeviceID = udid;
-            o->serialNumber = wide(info.SerialNumber);
-            o->deviceName = wide(info.DeviceName);
-            o->modelName = wide(info.DisplayName);
-            o->productType = wide(info.ProductType);
-            o->productVersion = wide(info.ProductVersion);
-        },
-        &object);
-    locker.unlock();
-    notify(notice, object);
-    trackDevice(wide(info.DisplayName), wide(info.ProductVersion));
+    handleEvent(locker, state, fields, DEVICE_TRUSTED, DEVICE_REMOVED, fields.productVersion);
 }
 
 void MobileDeviceConnect::listenRestorableDeviceCallback(int event, IBaseDevice *device, void *)
@@ -233,46 +259,18 @@ void MobileDeviceConnect::listenRestorableDeviceCallback(int event, IBaseDevice 
     if (!restorable)
         return;
     const RestorableDeviceInfo &info = restorable->m_info;
-    const int connectStatus = device->GetConnectStatus();
-    const int deviceType = device->GetDeviceType();
     const QString ecid = QString::number(info.ECID);
+    DeviceFields fields {device, event, device->GetDeviceType(), device->GetConnectStatus(), true,
+                         ecid, ecid, QString(), wide(info.DisplayName), wide(info.ProductType), QString()};
     DeviceState &state = deviceState();
     QMutexLocker locker(&state.mutex);
     vlogInfo(QString("listenRestorableDeviceCallback {state: %1, modelName: %2, uniqueDeviceID: %3, "
                      "deviceConnectStatus: %4, DeviceType: %5}")
                  .arg(event)
-                 .arg(wide(info.DisplayName), ecid)
-                 .arg(connectStatus)
-                 .arg(deviceType));
-    if (event < 0)
-        return;
-    if (event == RESTORABLE_DEVICE_REMOVED) {
-        removeDevice(locker, state, ecid);
-        return;
-    }
-    if (event > RESTORABLE_DEVICE_ARRIVED)
-        return;
-    MobileDeviceObject *object = nullptr;
-    const Notice notice = listDevice(
-        state, ecid,
-        [&](MobileDeviceObject *o) {
-            o->device = device;
-            o->state = event;
-            o->deviceType = deviceType;
-            o->deviceConnectStatus = connectStatus;
-            o->reservedStatus = -1;
-            o->restorable = true;
-            o->uniqueDeviceID = ecid;
-            o->serialNumber = ecid;
-            o->deviceName.clear();
-            o->modelName = wide(info.DisplayName);
-            o->productType = wide(info.ProductType);
-            o->productVersion.clear();
-        },
-        &object);
-    locker.unlock();
-    notify(notice, object);
-    trackDevice(wide(info.DisplayName), wide(info.ProductType));
+                 .arg(fields.modelName, ecid)
+                 .arg(fields.deviceConnectStatus)
+                 .arg(fields.deviceType));
+    handleEvent(locker, state, fields, RESTORABLE_DEVICE_ARRIVED, RESTORABLE_DEVICE_REMOVED, fields.productType);
 }
 
 MobileDeviceObject *MobileDeviceConnect::currentDevice() const
@@ -284,20 +282,21 @@ MobileDeviceObject *MobileDeviceConnect::currentDevice() const
 
 bool MobileDeviceConnect::isCurrentDeviceDFU() const
 {
-    DeviceState &state = deviceState();
-    QMutexLocker locker(&state.mutex);
-    const MobileDeviceObject *current = state.current;
-    return current && current->deviceType != 1 && current->restorable
-           && current->deviceConnectStatus == DEVICE_CONNECT_DFU;
+    return isCurrentRestorableIn(DEVICE_CONNECT_DFU);
 }
 
 bool MobileDeviceConnect::isCurrentDeviceRecovery() const
+{
+    return isCurrentRestorableIn(DEVICE_CONNECT_RECOVERY);
+}
+
+bool MobileDeviceConnect::isCurrentRestorableIn(int connectStatus)
 {
     DeviceState &state = deviceState();
     QMutexLocker locker(&state.mutex);
     const MobileDeviceObject *current = state.current;
     return current && current->deviceType != 1 && current->restorable
-           && current->deviceConnectStatus == DEVICE_CONNECT_RECOVERY;
+           && current->deviceConnectStatus == connectStatus;
 }
 
 QString MobileDeviceConnect::backupPassword() const

@@ -64,6 +64,7 @@ private:
     static void listenDeviceCallback(int event, IBaseDevice *device, void *ctx);
     static void listenRestorableDeviceCallback(int event, IBaseDevice *device, void *ctx);
 
+    static bool isCurrentRestorableIn(int connectStatus);
     // The current device's handle, or null when there is none or it is refused.
     static IBaseDevice *currentHandle();
     template <typename T> T runBlocking(const std::function<T()> &body);
