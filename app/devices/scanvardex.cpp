@@ -139,6 +139,7 @@ void ScanVardex::scanCategory(int code, const Request &request)
         return;
     }
     executor->SetCallback(&ScanVardex::onEngineRecord, this);
+    m_engineEndedCategory = false;
     DBExecutorParam param;
     param.backupPath = request.backupPath.toStdWString();
     param.mode = request.fromDevice ? DBMODE_DEVICE : DBMODE_BACKUP;
@@ -166,7 +167,7 @@ void ScanVardex::scanCategory(int code, const Request &request)
     }
     delete executor;
     // A stopped engine does not end its category; the store still needs it.
-    if (started && stopped && m_sink)
+    if (started && stopped && !m_engineEndedCategory && m_sink)
         m_sink(kEngineSource, DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_END, code, nullptr);
 }
 
@@ -180,7 +181,11 @@ void ScanVardex::onEngineRecord(const int *status, int kind, int value, const vo
         if (self->m_executor)
             self->m_executor->Stop();
     }
-    if (self->m_sink && status)
+    if (!status)
+        return;
+    if (*status == DBSTATUS_PROGRESS && kind == DBPROGRESS_CATEGORY_END)
+        self->m_engineEndedCategory = true;
+    if (self->m_sink)
         self->m_sink(kEngineSource, *status, kind, value, record);
 }
 

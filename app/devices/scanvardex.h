@@ -75,6 +75,7 @@ private:
     std::mutex m_executorMutex; // the executor, for Stop from another thread
     IDBExecutor *m_executor = nullptr;
     bool m_categoryStopped = false;
+    bool m_engineEndedCategory = false; // worker thread only
 
     std::mutex m_phoneMutex;
     std::unique_ptr<IDBExecutor> m_phoneExecutor;

@@ -18,6 +18,7 @@ namespace
         std::mutex mutex;
         std::condition_variable changed;
         bool blockStart = false;
+        bool endBeforeBlocking = false; // the category's end is reported before Start waits
         bool released = false;
         int running = 0;
         int created = 0;
@@ -86,6 +87,8 @@ namespace
             report(DBSTATUS_PROGRESS, DBPROGRESS_SCAN_BEGIN, 0, nullptr);
             report(DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_BEGIN, mask, nullptr);
             report(DBSTATUS_RECORD, mask, 7, &m_record);
+            if (m_script.endBeforeBlocking)
+                report(DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_END, mask, nullptr);
             {
                 std::unique_lock<std::mutex> guard(m_script.mutex);
                 ++m_script.running;
@@ -95,7 +98,8 @@ namespace
             }
             if (m_stop)
                 return;
-            report(DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_END, mask, nullptr);
+            if (!m_script.endBeforeBlocking)
+                report(DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_END, mask, nullptr);
             report(DBSTATUS_PROGRESS, DBPROGRESS_SCAN_END, 0, nullptr);
         }
         void Stop() override
@@ -170,6 +174,7 @@ private slots:
     void passesInQueueOrder();
     void callbacksReachTheSinkUnchanged();
     void requestDuringCategoryTakesEffectAfterIt();
+    void stopDuringCategoryEndsItOnce_data();
     void stopDuringCategoryEndsItOnce();
     void stopWithNothingRunningSignalsNothing();
     void deviceOrFolder_data();
@@ -292,9 +297,18 @@ void ScanVardexTest::requestDuringCategoryTakesEffectAfterIt()
     QCOMPARE(m_script->seenParams().back().backupPath, std::wstring(L"/backups/two"));
 }
 
+void ScanVardexTest::stopDuringCategoryEndsItOnce_data()
+{
+    QTest::addColumn<bool>("engineEndedFirst");
+    QTest::newRow("stopped before the engine ended it") << false;
+    QTest::newRow("stopped after the engine ended it") << true;
+}
+
 void ScanVardexTest::stopDuringCategoryEndsItOnce()
 {
+    QFETCH(bool, engineEndedFirst);
     m_script->blockStart = true;
+    m_script->endBeforeBlocking = engineEndedFirst;
     m_worker->queueScan({512, 2048}, "/backups/one", QString(), false);
     QVERIFY(m_script->waitRunning(1));
     m_worker->stopScan();
@@ -304,7 +318,7 @@ void ScanVardexTest::stopDuringCategoryEndsItOnce()
     QCOMPARE(m_stops, 1);
     QCOMPARE(m_script->masks(), QList<int> {1024});
     std::lock_guard<std::mutex> guard(m_sinkMutex);
-    // The stopped engine did not end its category; the worker did, once.
+    // Whoever ended the category, the store hears of its end once.
     int ends = 0;
     for (const SinkCall &call : m_sinkCalls)
         if (call.status == 3 && call.kind == 4) {
