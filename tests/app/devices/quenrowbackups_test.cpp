@@ -264,4 +264,4 @@ void QuenrowBackupsTest::scanRunsTheEnginePasses()
 }
 
 QTEST_GUILESS_MAIN(QuenrowBackupsTest)
-#include "tst_quenrowbackups.moc"
+#include "quenrowbackups_test.moc"

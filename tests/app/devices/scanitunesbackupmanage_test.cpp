@@ -155,4 +155,4 @@ void ScaniTunesBackupManageTest::scansGoThroughTheWorker()
 }
 
 QTEST_GUILESS_MAIN(ScaniTunesBackupManageTest)
-#include "tst_scanitunesbackupmanage.moc"
+#include "scanitunesbackupmanage_test.moc"

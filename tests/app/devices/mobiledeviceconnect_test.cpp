@@ -369,4 +369,4 @@ void MobileDeviceConnectTest::serviceCheck()
 }
 
 QTEST_GUILESS_MAIN(MobileDeviceConnectTest)
-#include "tst_mobiledeviceconnect.moc"
+#include "mobiledeviceconnect_test.moc"

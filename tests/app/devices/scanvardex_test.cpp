@@ -399,4 +399,4 @@ void ScanVardexTest::stopHammeredWhileCategoriesSwitch()
 }
 
 QTEST_GUILESS_MAIN(ScanVardexTest)
-#include "tst_scanvardex.moc"
+#include "scanvardex_test.moc"
