@@ -23,6 +23,9 @@ namespace
 {
     // Seconds from 1970 to 2001, where property-list dates count from.
     const qint64 kPlistEpoch = 978307200;
+    // A Manifest.plist holds a few kilobytes to a few megabytes; a larger
+    // file is not read into memory.
+    const qint64 kMaxPlistBytes = 64 * 1024 * 1024;
 
     struct PlistDeleter
     {
@@ -35,9 +38,9 @@ namespace
     PlistPtr loadPlist(const QString &path)
     {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPlistBytes)
             return nullptr;
-        const QByteArray data = file.readAll();
+        const QByteArray data = file.read(kMaxPlistBytes);
         if (data.size() < 4)
             return nullptr;
         plist_t root = nullptr;
