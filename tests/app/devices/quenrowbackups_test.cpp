@@ -150,12 +150,15 @@ void QuenrowBackupsTest::initTestCase()
                << backup(root + "/c-no-lockdown", noLockdown, nullptr, "", date, "0")
                << backup(root + "/d-no-date", noDate, &empty, "iPhone X", date, "0")
                << backup(root + "/e-nul-first", binary, &nulFirst, "iPhone 14 Pro Max", date, "1");
-    // Not backups: no Manifest.plist, a 3-byte one, a loose file, and a
-    // Manifest.plist that is no property list.
+    // Not backups: no Manifest.plist, a 3-byte one, a loose file, a
+    // Manifest.plist that is no property list and an oversized one.
     writeBytes(root + "/f-no-plist/Manifest.db", plain);
     writeBytes(root + "/g-tiny/Manifest.plist", "bpl");
     writeBytes(root + "/h-garbage/Manifest.plist", "this is not a property list");
     writeBytes(root + "/loose.txt", "hello");
+    // Sparse: too big to be read into memory, cheap to make.
+    writeBytes(root + "/i-huge/Manifest.plist", "bplist00");
+    QVERIFY(QFile::resize(root + "/i-huge/Manifest.plist", 65 * 1024 * 1024));
     m_expected << backup(alice + "AppData/Roaming/Apple Computer/MobileSync/Backup/z-wine", epoch, &plain,
                          "iPhone 4", "2001-01-01 00:00:00", "0")
                << backup(alice + "Apple/MobileSync/Backup/m-wine", binary, &random, "iPhone 14 Pro Max", date, "1")
