@@ -23,6 +23,10 @@ ScanVardex::ScanVardex(Sink sink, ExecutorFactory factory, QObject *parent)
 {
     if (!m_factory)
         m_factory = &InitDBExecutor;
+    if (!m_sink)
+        m_sink = [](int source, int status, int kind, int value, const void *record) {
+            DeviceParser::instance()->onEngineCallback(source, status, kind, value, record);
+        };
     start(QThread::InheritPriority);
 }
 
@@ -167,7 +171,7 @@ void ScanVardex::scanCategory(int code, const Request &request)
     }
     delete executor;
     // A stopped engine does not end its category; the store still needs it.
-    if (started && stopped && !m_engineEndedCategory && m_sink)
+    if (started && stopped && !m_engineEndedCategory)
         m_sink(kEngineSource, DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_END, code, nullptr);
 }
 
@@ -185,8 +189,7 @@ void ScanVardex::onEngineRecord(const int *status, int kind, int value, const vo
         return;
     if (*status == DBSTATUS_PROGRESS && kind == DBPROGRESS_CATEGORY_END)
         self->m_engineEndedCategory = true;
-    if (self->m_sink)
-        self->m_sink(kEngineSource, *status, kind, value, record);
+    self->m_sink(kEngineSource, *status, kind, value, record);
 }
 
 QString ScanVardex::getRegisterPhoneNum(const QString &backupPath)

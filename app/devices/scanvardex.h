@@ -20,7 +20,8 @@ class ScanVardex : public QThread
 
 public:
     // Receives (source, status, kind, value, record) on the worker thread;
-    // the record is valid only during the call.
+    // the record is valid only during the call. By default the record store's
+    // intake; by default the engine is made with InitDBExecutor.
     using Sink = std::function<void(int source, int status, int kind, int value, const void *record)>;
     using ExecutorFactory = std::function<bool(IDBExecutor **out)>;
 

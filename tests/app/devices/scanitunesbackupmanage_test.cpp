@@ -1,3 +1,4 @@
+#include "deviceparser.h"
 #include "idbexecutor.h"
 #include "manifestfixture.h"
 #include "scanitunesbackupmanage.h"
@@ -21,7 +22,7 @@ namespace
         std::wstring GetWhatsAppOwner(std::wstring path) override { return L"owner-of-" + path; }
         int ConnectDevice(std::wstring) override { return 0; }
         int DisconnectDevice() override { return 0; }
-        int ExportFromDevice(std::wstring, std::wstring, int) override { return 1; }
+        int ExportFromDevice(std::wstring, std::wstring, intptr_t) override { return 1; }
 
         static QList<int> &masks()
         {
@@ -45,6 +46,7 @@ private slots:
     void productTypeOfFolder_data();
     void productTypeOfFolder();
     void scansGoThroughTheWorker();
+    void theProgramsScanFillsTheStore();
 
 private:
     QTemporaryDir m_dir;
@@ -152,6 +154,21 @@ void ScaniTunesBackupManageTest::scansGoThroughTheWorker()
     QCOMPARE(QuietExecutor::masks(), (QList<int> {8, 64}));
     QVERIFY(QFileInfo(SettingsEntry::instance()->cacheMediaPath()).isDir());
     QCOMPARE(m_manager->getRegisterPhoneNum(folder), "owner-of-" + folder);
+}
+
+void ScaniTunesBackupManageTest::theProgramsScanFillsTheStore()
+{
+    // The process-wide service: the real engine, records into the store.
+    ScaniTunesBackupManage *service = ScaniTunesBackupManage::instance();
+    QCOMPARE(ScaniTunesBackupManage::instance(), service);
+    int stops = 0;
+    connect(service, &ScaniTunesBackupManage::sigScanBackupsDbStop, this, [&stops] { ++stops; },
+            Qt::QueuedConnection);
+    DeviceParser::instance()->clearAll();
+    service->scanBackupsDb({1}, QUENROW_SAMPLE_BACKUP, QString(), false);
+    QTRY_COMPARE_WITH_TIMEOUT(stops, 1, 30000);
+    QVERIFY(!DeviceParser::instance()->recordMap(0).isEmpty());
+    service->quitScan();
 }
 
 QTEST_GUILESS_MAIN(ScaniTunesBackupManageTest)

@@ -138,7 +138,7 @@ namespace
             ++m_script.disconnects;
             return 0;
         }
-        int ExportFromDevice(std::wstring, std::wstring, int) override { return 1; }
+        int ExportFromDevice(std::wstring, std::wstring, intptr_t) override { return 1; }
 
         int m_record = 42;
 
