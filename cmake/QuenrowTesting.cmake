@@ -28,6 +28,7 @@ function(quenrow_test_environment test)
     QUENROW_BIN_DIR=${QUENROW_BIN_DIR}
     QUENROW_TEST_HOME=${home}
     QUENROW_REALDATA=${CMAKE_SOURCE_DIR}/tests/data/real
+    USBMUXD_SOCKET_ADDRESS=UNIX:${home}/no-usbmuxd
     ${QUENROW_SANITIZER_ENVIRONMENT})
   set_tests_properties(${test} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
 endfunction()
