@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
+// JavaScript data files of the exported pages: a prefix, then a JSON value in
+// exactly the bytes of QJsonDocument's indented form. Arrays are written one
+// element at a time, so a table of a million rows never exists as one text.
+namespace JsonDataFile
+{
+    // The value's indented text as it stands at the given nesting depth:
+    // the first line unindented, every later line indented by 4 * depth
+    // blanks, no final line break.
+    QByteArray indentedValue(const QJsonValue &value, int depth);
+
+    // Writes prefix + the document and its final line break; false when a
+    // write fails.
+    bool writeDocument(QIODevice &device, const QByteArray &prefix, const QJsonValue &document);
+
+    // Opens folder/fileName write-only and truncating (the folder is made
+    // when missing) and writes the document; false when either fails.
+    bool writeFile(const QString &folder, const QString &fileName, const QByteArray &prefix,
+                   const QJsonValue &document);
+}

@@ -1,0 +1,351 @@
+#include "tabledatawriters.h"
+
+#include "devicedata.h"
+#include "exportpages.h"
+#include "exportsink.h"
+#include "recoverascsv.h"
+#include "recoverasvcf.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+using namespace DeviceData;
+
+namespace {
+
+QString tr(const char *context, const char *text)
+{
+    return QCoreApplication::translate(context, text);
+}
+
+QString headerText(const char *context, std::initializer_list<const char *> labels)
+{
+    QStringList names;
+    for (const char *label : labels)
+        names << tr(context, label);
+    return names.join('|');
+}
+
+void countRecord()
+{
+    ExportSink *sink = ExportSink::current();
+    sink->increaseSucceeded();
+    sink->increaseProcessed();
+}
+
+// The attachments' names, one a line, and their copies queued; "local_path"
+// ends as the last one's.
+QString addAttachments(const QString &folder, const QList<MediaInfo> &attachments, QJsonObject &row)
+{
+    QString appendix;
+    for (const MediaInfo &media : attachments) {
+        if (ExportPages::addAttachment(folder, media.path, row, media.name))
+            ExportSink::current()->increaseTotal();
+        appendix += media.name + '\n';
+    }
+    return appendix;
+}
+
+// Walks the checked records of type T; make(record, id) gives the row or,
+// returning an empty object, nothing.
+template <typename T, typename Make>
+void writeTable(const QVariantList &records, QJsonObject &table, const std::atomic<bool> &running,
+                quint16 T::*checkState, const QString &header, Make make)
+{
+    QJsonArray links;
+    for (const QVariant &entry : records) {
+        const T record = entry.value<T>();
+        if (record.*checkState != 2)
+            continue;
+        if (!running.load())
+            break;
+        QJsonObject row = make(record, links.size());
+        links.append(row);
+        countRecord();
+    }
+    table.insert(QStringLiteral("header"), header);
+    table.insert(QStringLiteral("links"), links);
+}
+
+QJsonObject callRow(const CHFTInfo &call, int id)
+{
+    QJsonObject row;
+    row.insert(QStringLiteral("id"), id);
+    row.insert(QStringLiteral("name"), call.displayName);
+    row.insert(QStringLiteral("number"), call.value);
+    row.insert(QStringLiteral("stat_time"), call.dateText);
+    row.insert(QStringLiteral("category"), call.originated != 0 ? tr("QObject", "Outgoing Call")
+                                                                 : tr("QObject", "Incoming Call"));
+    row.insert(QStringLiteral("allTime"), call.durationText);
+    return row;
+}
+
+QString callHeader()
+{
+    return headerText("FaceTimeCallHistorModel", {QT_TRANSLATE_NOOP("FaceTimeCallHistorModel", "Name"),
+                                                  QT_TRANSLATE_NOOP("FaceTimeCallHistorModel", "Phone Number"),
+                                                  QT_TRANSLATE_NOOP("FaceTimeCallHistorModel", "Date"),
+                                                  QT_TRANSLATE_NOOP("FaceTimeCallHistorModel", "Call Type"),
+                                                  QT_TRANSLATE_NOOP("FaceTimeCallHistorModel", "Duration")});
+}
+
+QString priorityText(quint16 priority)
+{
+    switch (priority) {
+    case 1: return tr("QObject", "High");
+    case 5: return tr("QObject", "Middle");
+    case 9: return tr("QObject", "Low");
+    default: return tr("QObject", "None");
+    }
+}
+
+QJsonObject field(const char *caption, const QString &value)
+{
+    QJsonObject object;
+    object.insert(QStringLiteral("server"), QStringLiteral("HEADER"));
+    object.insert(QStringLiteral("translate"), tr("QObject", caption));
+    object.insert(QStringLiteral("value"), value);
+    return object;
+}
+
+} // namespace
+
+void TableDataWriters::writeCalendarsTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+                                           RecoverAsCsv &csv, const std::atomic<bool> &running)
+{
+    const char *ctx = "calendarsRemindersView";
+    writeTable(records, table, running, &CalenderReminderInfo::reserved,
+               headerText(ctx, {QT_TRANSLATE_NOOP("calendarsRemindersView", "Title"),
+                                QT_TRANSLATE_NOOP("calendarsRemindersView", "Starts"),
+                                QT_TRANSLATE_NOOP("calendarsRemindersView", "Ends"),
+                                QT_TRANSLATE_NOOP("calendarsRemindersView", "Notes"),
+                                QT_TRANSLATE_NOOP("calendarsRemindersView", "Attachments")}),
+               [&](const CalenderReminderInfo &event, int id) {
+                   QJsonObject row;
+                   row.insert(QStringLiteral("id"), id);
+                   row.insert(QStringLiteral("title"), event.title);
+                   row.insert(QStringLiteral("start_time"), event.startText);
+                   row.insert(QStringLiteral("end_time"), event.endText);
+                   row.insert(QStringLiteral("remark"), event.notes);
+                   const QString appendix = addAttachments(folder, event.attachments, row);
+                   row.insert(QStringLiteral("appendix"), appendix);
+                   csv.writeCalendarRow(event, appendix);
+                   return row;
+               });
+}
+
+void TableDataWriters::writeRemindersTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+                                           RecoverAsCsv &csv, const std::atomic<bool> &running)
+{
+    const char *ctx = "calendarsRemindersView";
+    writeTable(records, table, running, &CalenderReminderInfo::reserved,
+               headerText(ctx, {QT_TRANSLATE_NOOP("calendarsRemindersView", "Title"),
+                                QT_TRANSLATE_NOOP("calendarsRemindersView", "Creation Date"),
+                                QT_TRANSLATE_NOOP("calendarsRemindersView", "Reminder Date"),
+                                QT_TRANSLATE_NOOP("calendarsRemindersView", "Notes"),
+                                QT_TRANSLATE_NOOP("calendarsRemindersView", "Location"),
+                                QT_TRANSLATE_NOOP("calendarsRemindersView", "Attachments")}),
+               [&](const CalenderReminderInfo &reminder, int id) {
+                   QJsonObject row;
+                   row.insert(QStringLiteral("id"), id);
+                   row.insert(QStringLiteral("title"), reminder.title);
+                   row.insert(QStringLiteral("create_time"), reminder.startText);
+                   row.insert(QStringLiteral("remind_time"), reminder.endText);
+                   row.insert(QStringLiteral("remark"), reminder.notes);
+                   row.insert(QStringLiteral("address"), reminder.location);
+                   row.insert(QStringLiteral("list"), reminder.listName);
+                   row.insert(QStringLiteral("status"), reminder.completed != 0 ? tr("QObject", "Completed")
+                                                                                 : tr("QObject", "Unfinished"));
+                   row.insert(QStringLiteral("priority"), priorityText(reminder.priority));
+                   row.insert(QStringLiteral("url"), reminder.url);
+                   const QString appendix = addAttachments(folder, reminder.attachments, row);
+                   row.insert(QStringLiteral("appendix"), appendix);
+                   csv.writeReminderRow(reminder, appendix);
+                   return row;
+               });
+}
+
+void TableDataWriters::writeCallHistoryTable(const QString &, const QVariantList &records, QJsonObject &table,
+                                             RecoverAsCsv &csv, const std::atomic<bool> &running)
+{
+    writeTable(records, table, running, &CHFTInfo::reserved, callHeader(), [&](const CHFTInfo &call, int id) {
+        csv.writeCallHistoryRow(call);
+        return callRow(call, id);
+    });
+}
+
+void TableDataWriters::writeFaceTimeTable(const QString &, const QVariantList &records, QJsonObject &table,
+                                          RecoverAsCsv &csv, const std::atomic<bool> &running)
+{
+    writeTable(records, table, running, &CHFTInfo::reserved, callHeader(), [&](const CHFTInfo &call, int id) {
+        csv.writeFaceTimeRow(call);
+        return callRow(call, id);
+    });
+}
+
+void TableDataWriters::writeNotesTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+                                       RecoverAsCsv &csv, const std::atomic<bool> &running)
+{
+    const QString header = QStringLiteral("%1|%2|%3|%4")
+                               .arg(tr("MemoView", QT_TRANSLATE_NOOP("MemoView", "Title")),
+                                    tr("QObject", QT_TRANSLATE_NOOP("QObject", "Date")),
+                                    tr("MemoView", QT_TRANSLATE_NOOP("MemoView", "Content")),
+                                    tr("MemoView", QT_TRANSLATE_NOOP("MemoView", "Attachments")));
+    writeTable(records, table, running, &NotesInfo::reserved, header, [&](const NotesInfo &note, int id) {
+        QJsonObject row;
+        row.insert(QStringLiteral("id"), id);
+        row.insert(QStringLiteral("title"), note.title);
+        row.insert(QStringLiteral("time"), note.createdText);
+        row.insert(QStringLiteral("content"), note.body);
+        const QString appendix = addAttachments(folder, note.attachments, row);
+        row.insert(QStringLiteral("appendix"), appendix);
+        csv.writeNoteRow(note, appendix);
+        return row;
+    });
+}
+
+void TableDataWriters::writeSafariBookmarksTable(const QString &, const QVariantList &records, QJsonObject &table,
+                                                 RecoverAsCsv &csv, const std::atomic<bool> &running)
+{
+    writeTable(records, table, running, &SafariInfo::reserved,
+               headerText("SafariModel", {QT_TRANSLATE_NOOP("SafariModel", "Title"),
+                                          QT_TRANSLATE_NOOP("SafariModel", "Category"),
+                                          QT_TRANSLATE_NOOP("SafariModel", "URL")}),
+               [&](const SafariInfo &item, int id) {
+                   csv.writeSafariBookmarkRow(item);
+                   QJsonObject row;
+                   row.insert(QStringLiteral("id"), id);
+                   row.insert(QStringLiteral("title"), item.title);
+                   row.insert(QStringLiteral("link_url"), item.url);
+                   row.insert(QStringLiteral("time"), item.timeText);
+                   row.insert(QStringLiteral("category"), item.text3);
+                   return row;
+               });
+}
+
+void TableDataWriters::writeSafariHistoryTable(const QString &, const QVariantList &records, QJsonObject &table,
+                                               RecoverAsCsv &csv, const std::atomic<bool> &running)
+{
+    writeTable(records, table, running, &SafariInfo::reserved,
+               headerText("SafariModel", {QT_TRANSLATE_NOOP("SafariModel", "Title"),
+                                          QT_TRANSLATE_NOOP("SafariModel", "URL"),
+                                          QT_TRANSLATE_NOOP("SafariModel", "Date")}),
+               [&](const SafariInfo &item, int id) {
+                   csv.writeSafariHistoryRow(item);
+                   QJsonObject row;
+                   row.insert(QStringLiteral("id"), id);
+                   row.insert(QStringLiteral("title"), item.title);
+                   row.insert(QStringLiteral("link_url"), item.url);
+                   row.insert(QStringLiteral("time"), item.timeText);
+                   return row;
+               });
+}
+
+void TableDataWriters::writeVoiceMemosTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+                                            const std::atomic<bool> &running)
+{
+    writeTable(records, table, running, &VMMInfo::reserved,
+               headerText("VoiceMailMemoModel", {QT_TRANSLATE_NOOP("VoiceMailMemoModel", "memoName"),
+                                                 QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Date"),
+                                                 QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Duration"),
+                                                 QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Size")}),
+               [&](const VMMInfo &memo, int id) {
+                   QJsonObject row;
+                   row.insert(QStringLiteral("id"), id);
+                   row.insert(QStringLiteral("name"), memo.title);
+                   row.insert(QStringLiteral("time"), memo.dateText);
+                   row.insert(QStringLiteral("duration"), memo.durationText);
+                   row.insert(QStringLiteral("size"), memo.sizeText);
+                   // A memo's file is named after the memo; keep its suffix.
+                   QString name = memo.title;
+                   const QString suffix = QFileInfo(memo.path).suffix();
+                   if (!suffix.isEmpty() && !name.endsWith('.' + suffix, Qt::CaseInsensitive))
+                       name += '.' + suffix;
+                   if (ExportPages::addAttachment(folder, memo.path, row, name))
+                       ExportSink::current()->increaseTotal();
+                   return row;
+               });
+}
+
+void TableDataWriters::writeVoicemailsTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+                                            const std::atomic<bool> &running)
+{
+    writeTable(records, table, running, &VMMInfo::reserved,
+               headerText("VoiceMailMemoModel", {QT_TRANSLATE_NOOP("VoiceMailMemoModel", "mailName"),
+                                                 QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Number"),
+                                                 QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Date"),
+                                                 QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Duration")}),
+               [&](const VMMInfo &mail, int id) {
+                   QJsonObject row;
+                   row.insert(QStringLiteral("id"), id);
+                   row.insert(QStringLiteral("name"), mail.title);
+                   row.insert(QStringLiteral("number"), mail.sender);
+                   row.insert(QStringLiteral("time"), mail.dateText);
+                   row.insert(QStringLiteral("duration"), mail.durationText);
+                   row.insert(QStringLiteral("size"), mail.sizeText);
+                   if (ExportPages::addAttachment(folder, mail.path, row, QString()))
+                       ExportSink::current()->increaseTotal();
+                   return row;
+               });
+}
+
+void TableDataWriters::writeContactsTable(const QString &folder, const QVariantList &records, QJsonArray &contacts,
+                                          RecoverAsCsv &csv, RecoverAsVcf &vcf, const std::atomic<bool> &running)
+{
+    struct Kind
+    {
+        LabelledValues ContactInfo::*list;
+        const char *server;
+        QString (*label)(const QString &);
+    };
+    static const Kind kinds[] = {
+        {&ContactInfo::phones, "PHONE", phoneLabelName},
+        {&ContactInfo::emails, "EMAIL", emailLabelName},
+        {&ContactInfo::urls, "URL", urlLabelName},
+        {&ContactInfo::addresses, "ADDRESS", addressLabelName},
+        {&ContactInfo::dates, "DATE", dateLabelName},
+        {&ContactInfo::relatedNames, "RELATION", relationLabelName},
+        {&ContactInfo::socialProfiles, "SOCIALDATA", socialLabelName},
+        {&ContactInfo::instantMessaging, "IM", imLabelName},
+    };
+    for (const QVariant &entry : records) {
+        const ContactInfo contact = entry.value<ContactInfo>();
+        if (contact.reserved2 != 2)
+            continue;
+        if (!running.load())
+            return;
+        countRecord();
+        csv.writeContactRow(contact);
+        vcf.vcardFromContact(contact);
+
+        QJsonObject object;
+        object.insert(QStringLiteral("firstname"), field(QT_TRANSLATE_NOOP("QObject", "First name"), contact.firstName));
+        object.insert(QStringLiteral("middlename"), field(QT_TRANSLATE_NOOP("QObject", "Middle name"), contact.middleName));
+        object.insert(QStringLiteral("lastname"), field(QT_TRANSLATE_NOOP("QObject", "Last name"), contact.lastName));
+        object.insert(QStringLiteral("organization"), field(QT_TRANSLATE_NOOP("QObject", "Company"), contact.organization));
+        object.insert(QStringLiteral("department"), field(QT_TRANSLATE_NOOP("QObject", "Department"), contact.department));
+        object.insert(QStringLiteral("notes"), field(QT_TRANSLATE_NOOP("QObject", "Notes"), contact.note));
+        object.insert(QStringLiteral("birthday"), field(QT_TRANSLATE_NOOP("QObject", "Birthday"), contact.birthday));
+        object.insert(QStringLiteral("jobTitle"), field(QT_TRANSLATE_NOOP("QObject", "Job Title"), contact.jobTitle));
+        object.insert(QStringLiteral("nickName"), field(QT_TRANSLATE_NOOP("QObject", "Nickname"), contact.nickname));
+
+        // A photo that cannot be copied would be a broken picture: the
+        // default one stands in.
+        if (!ExportPages::copyAttachment(folder, contact.photoPath, object, QStringLiteral("avatar")))
+            object.insert(QStringLiteral("avatar"), QStringLiteral("resource/ATIcon/defult-user.png"));
+        object.insert(QStringLiteral("id"), contacts.size() + 1);
+
+        QJsonArray items;
+        for (const Kind &kind : kinds) {
+            for (const auto &pair : contact.*(kind.list)) {
+                QJsonObject item;
+                item.insert(QStringLiteral("server"), QLatin1String(kind.server));
+                item.insert(QStringLiteral("label"), kind.label(pair.first));
+                item.insert(QStringLiteral("value"), pair.second);
+                items.append(item);
+            }
+        }
+        object.insert(QStringLiteral("items"), items);
+        contacts.append(object);
+    }
+}

@@ -1,0 +1,67 @@
+#include "exportpages.h"
+#include "exporttestsupport.h"
+#include "jsondatafile.h"
+
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class JsonDataFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Our element-by-element writer must give exactly Qt's indented bytes.
+    void sameBytesAsQt_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("table") << QByteArray("{\"links\":[{\"id\":0,\"title\":\"a\"},{\"id\":1,\"title\":\"b\"}],\"header\":\"A|B\"}");
+        QTest::newRow("empty containers") << QByteArray("{\"a\":[],\"b\":{},\"c\":[[],{}]}");
+        QTest::newRow("nested arrays") << QByteArray("[[1,[2,[3]]],{\"x\":[{\"y\":null}]}]");
+        QTest::newRow("escapes") << QByteArray("{\"t\":\"q\\\" b\\\\ t\\t n\\n r\\r f\\f b\\b u\\u0001 / <\\/script>\"}");
+        QTest::newRow("non-ascii") << QByteArray("{\"t\":\"\xe6\x9d\xb1\xe4\xba\xac \\u2028 \xf0\x9f\x98\x80\"}");
+        QTest::newRow("numbers and bools") << QByteArray("{\"a\":1,\"b\":-2.5,\"c\":true,\"d\":false,\"e\":1e20}");
+        QTest::newRow("key order") << QByteArray("{\"title\":1,\"Type\":2,\"_x\":3,\"id\":4,\"Account\":5}");
+        QTest::newRow("empty array document") << QByteArray("[]");
+    }
+    void sameBytesAsQt()
+    {
+        QFETCH(QByteArray, json);
+        const QJsonDocument document = QJsonDocument::fromJson(json);
+        QVERIFY(!document.isNull());
+        const QJsonValue value = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(JsonDataFile::writeDocument(buffer, "window.x=", value));
+        QCOMPARE(buffer.data(), "window.x=" + document.toJson(QJsonDocument::Indented));
+    }
+
+    void emptyValuesWriteNothing()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("json");
+        QVERIFY(!ExportPages::writeJsonObjectFile(folder, QJsonObject(), "links.js", "window.links_dict="));
+        QVERIFY(!ExportPages::writeJsonArrayFile(folder, QJsonArray(), "links.js", "window.links_dict="));
+        QVERIFY(!QFile::exists(folder + "/links.js"));
+    }
+
+    void olderLongerFileIsReplaced()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("json");
+        makeFile(folder, "links.js", QByteArray(4096, 'x'));
+        QVERIFY(ExportPages::writeJsonArrayFile(folder, QJsonArray {1}, "links.js", "window.links_dict="));
+        QCOMPARE(readBytes(folder + "/links.js"), QByteArray("window.links_dict=[\n    1\n]\n"));
+    }
+
+    void unwritableFolderFails()
+    {
+        QTemporaryDir dir;
+        const QString blocker = makeFile(dir.path(), "blocker", "x");
+        QVERIFY(!ExportPages::writeJsonArrayFile(blocker + "/json", QJsonArray {1}, "links.js", "p="));
+        QVERIFY(!ExportPages::writeHeaderFile(blocker + "/json", "T", "T", 1, "links-common.js", "p=", "", ""));
+    }
+};
+
+QTEST_GUILESS_MAIN(JsonDataFileTest)
+#include "jsondatafile_test.moc"
