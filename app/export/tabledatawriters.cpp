@@ -3,6 +3,7 @@
 #include "devicedata.h"
 #include "exportpages.h"
 #include "exportsink.h"
+#include "linksfilewriter.h"
 #include "recoverascsv.h"
 #include "recoverasvcf.h"
 
@@ -49,23 +50,33 @@ QString addAttachments(const QString &folder, const QList<MediaInfo> &attachment
 // Walks the checked records of type T; make(record, id) gives the row or,
 // returning an empty object, nothing.
 template <typename T, typename Make>
-void writeTable(const QVariantList &records, QJsonObject &table, const std::atomic<bool> &running,
+void writeTable(const QVariantList &records, TableRowSink &table, const std::atomic<bool> &running,
                 quint16 T::*checkState, const QString &header, Make make)
 {
-    QJsonArray links;
+    // The heading does not depend on the rows; a streamed file needs it first.
+    table.setHeader(header);
+    int rows = 0;
     for (const QVariant &entry : records) {
         const T record = entry.value<T>();
         if (record.*checkState != 2)
             continue;
         if (!running.load())
             break;
-        QJsonObject row = make(record, links.size());
-        links.append(row);
+        table.addRow(make(record, rows++));
         countRecord();
     }
-    table.insert(QStringLiteral("header"), header);
-    table.insert(QStringLiteral("links"), links);
 }
+
+class ArraySink : public TableRowSink
+{
+public:
+    explicit ArraySink(QJsonArray &array) : m_array(array) {}
+    void setHeader(const QString &) override {}
+    void addRow(const QJsonObject &row) override { m_array.append(row); }
+
+private:
+    QJsonArray &m_array;
+};
 
 QJsonObject callRow(const CHFTInfo &call, int id)
 {
@@ -110,7 +121,7 @@ QJsonObject field(const char *caption, const QString &value)
 
 } // namespace
 
-void TableDataWriters::writeCalendarsTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+void TableDataWriters::writeCalendarsTable(const QString &folder, const QVariantList &records, TableRowSink &table,
                                            RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     const char *ctx = "calendarsRemindersView";
@@ -134,7 +145,7 @@ void TableDataWriters::writeCalendarsTable(const QString &folder, const QVariant
                });
 }
 
-void TableDataWriters::writeRemindersTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+void TableDataWriters::writeRemindersTable(const QString &folder, const QVariantList &records, TableRowSink &table,
                                            RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     const char *ctx = "calendarsRemindersView";
@@ -165,7 +176,7 @@ void TableDataWriters::writeRemindersTable(const QString &folder, const QVariant
                });
 }
 
-void TableDataWriters::writeCallHistoryTable(const QString &, const QVariantList &records, QJsonObject &table,
+void TableDataWriters::writeCallHistoryTable(const QString &, const QVariantList &records, TableRowSink &table,
                                              RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     writeTable(records, table, running, &CHFTInfo::reserved, callHeader(), [&](const CHFTInfo &call, int id) {
@@ -174,7 +185,7 @@ void TableDataWriters::writeCallHistoryTable(const QString &, const QVariantList
     });
 }
 
-void TableDataWriters::writeFaceTimeTable(const QString &, const QVariantList &records, QJsonObject &table,
+void TableDataWriters::writeFaceTimeTable(const QString &, const QVariantList &records, TableRowSink &table,
                                           RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     writeTable(records, table, running, &CHFTInfo::reserved, callHeader(), [&](const CHFTInfo &call, int id) {
@@ -183,7 +194,7 @@ void TableDataWriters::writeFaceTimeTable(const QString &, const QVariantList &r
     });
 }
 
-void TableDataWriters::writeNotesTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+void TableDataWriters::writeNotesTable(const QString &folder, const QVariantList &records, TableRowSink &table,
                                        RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     const QString header = QStringLiteral("%1|%2|%3|%4")
@@ -204,7 +215,7 @@ void TableDataWriters::writeNotesTable(const QString &folder, const QVariantList
     });
 }
 
-void TableDataWriters::writeSafariBookmarksTable(const QString &, const QVariantList &records, QJsonObject &table,
+void TableDataWriters::writeSafariBookmarksTable(const QString &, const QVariantList &records, TableRowSink &table,
                                                  RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     writeTable(records, table, running, &SafariInfo::reserved,
@@ -223,7 +234,7 @@ void TableDataWriters::writeSafariBookmarksTable(const QString &, const QVariant
                });
 }
 
-void TableDataWriters::writeSafariHistoryTable(const QString &, const QVariantList &records, QJsonObject &table,
+void TableDataWriters::writeSafariHistoryTable(const QString &, const QVariantList &records, TableRowSink &table,
                                                RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     writeTable(records, table, running, &SafariInfo::reserved,
@@ -241,7 +252,7 @@ void TableDataWriters::writeSafariHistoryTable(const QString &, const QVariantLi
                });
 }
 
-void TableDataWriters::writeVoiceMemosTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+void TableDataWriters::writeVoiceMemosTable(const QString &folder, const QVariantList &records, TableRowSink &table,
                                             const std::atomic<bool> &running)
 {
     writeTable(records, table, running, &VMMInfo::reserved,
@@ -267,7 +278,7 @@ void TableDataWriters::writeVoiceMemosTable(const QString &folder, const QVarian
                });
 }
 
-void TableDataWriters::writeVoicemailsTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+void TableDataWriters::writeVoicemailsTable(const QString &folder, const QVariantList &records, TableRowSink &table,
                                             const std::atomic<bool> &running)
 {
     writeTable(records, table, running, &VMMInfo::reserved,
@@ -289,7 +300,7 @@ void TableDataWriters::writeVoicemailsTable(const QString &folder, const QVarian
                });
 }
 
-void TableDataWriters::writeContactsTable(const QString &folder, const QVariantList &records, QJsonArray &contacts,
+void TableDataWriters::writeContactsTable(const QString &folder, const QVariantList &records, TableRowSink &contacts,
                                           RecoverAsCsv &csv, RecoverAsVcf &vcf, const std::atomic<bool> &running)
 {
     struct Kind
@@ -308,6 +319,7 @@ void TableDataWriters::writeContactsTable(const QString &folder, const QVariantL
         {&ContactInfo::socialProfiles, "SOCIALDATA", socialLabelName},
         {&ContactInfo::instantMessaging, "IM", imLabelName},
     };
+    int exported = 0;
     for (const QVariant &entry : records) {
         const ContactInfo contact = entry.value<ContactInfo>();
         if (contact.reserved2 != 2)
@@ -333,7 +345,7 @@ void TableDataWriters::writeContactsTable(const QString &folder, const QVariantL
         // default one stands in.
         if (!ExportPages::copyAttachment(folder, contact.photoPath, object, QStringLiteral("avatar")))
             object.insert(QStringLiteral("avatar"), QStringLiteral("resource/ATIcon/defult-user.png"));
-        object.insert(QStringLiteral("id"), contacts.size() + 1);
+        object.insert(QStringLiteral("id"), ++exported);
 
         QJsonArray items;
         for (const Kind &kind : kinds) {
@@ -346,6 +358,44 @@ void TableDataWriters::writeContactsTable(const QString &folder, const QVariantL
             }
         }
         object.insert(QStringLiteral("items"), items);
-        contacts.append(object);
+        contacts.addRow(object);
     }
+}
+
+// The in-memory forms: the table object, or the contacts array.
+#define TABLE_OBJECT_FORM(name)                                                                                  \
+    void TableDataWriters::name(const QString &folder, const QVariantList &records, QJsonObject &table,          \
+                                RecoverAsCsv &csv, const std::atomic<bool> &running)                             \
+    {                                                                                                            \
+        TableObjectSink sink(table);                                                                             \
+        name(folder, records, sink, csv, running);                                                               \
+    }
+TABLE_OBJECT_FORM(writeCalendarsTable)
+TABLE_OBJECT_FORM(writeRemindersTable)
+TABLE_OBJECT_FORM(writeCallHistoryTable)
+TABLE_OBJECT_FORM(writeFaceTimeTable)
+TABLE_OBJECT_FORM(writeNotesTable)
+TABLE_OBJECT_FORM(writeSafariBookmarksTable)
+TABLE_OBJECT_FORM(writeSafariHistoryTable)
+#undef TABLE_OBJECT_FORM
+
+void TableDataWriters::writeVoiceMemosTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+                                            const std::atomic<bool> &running)
+{
+    TableObjectSink sink(table);
+    writeVoiceMemosTable(folder, records, sink, running);
+}
+
+void TableDataWriters::writeVoicemailsTable(const QString &folder, const QVariantList &records, QJsonObject &table,
+                                            const std::atomic<bool> &running)
+{
+    TableObjectSink sink(table);
+    writeVoicemailsTable(folder, records, sink, running);
+}
+
+void TableDataWriters::writeContactsTable(const QString &folder, const QVariantList &records, QJsonArray &contacts,
+                                          RecoverAsCsv &csv, RecoverAsVcf &vcf, const std::atomic<bool> &running)
+{
+    ArraySink sink(contacts);
+    writeContactsTable(folder, records, sink, csv, vcf, running);
 }

@@ -3,6 +3,7 @@
 #include "devicedata.h"
 #include "exportpages.h"
 #include "fileutils.h"
+#include "linksfilewriter.h"
 #include "recoverascsv.h"
 #include "recoverasvcf.h"
 #include "tabledatawriters.h"
@@ -10,14 +11,15 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QScopedPointer>
 
 using namespace DeviceData;
 
 namespace {
 
-using TableWriter = void (*)(const QString &, const QVariantList &, QJsonObject &, RecoverAsCsv &,
+using TableWriter = void (*)(const QString &, const QVariantList &, TableRowSink &, RecoverAsCsv &,
                              const std::atomic<bool> &);
-using VoiceWriter = void (*)(const QString &, const QVariantList &, QJsonObject &, const std::atomic<bool> &);
+using VoiceWriter = void (*)(const QString &, const QVariantList &, TableRowSink &, const std::atomic<bool> &);
 using HeaderWriter = bool (RecoverAsCsv::*)();
 
 struct TableKind
@@ -55,17 +57,22 @@ VoiceWriter voiceWriter(int category)
     return nullptr;
 }
 
-void writePageFiles(const QString &folder, const QString &name, int category, const QJsonValue &links)
+const QString LinksPrefix = QStringLiteral("window.links_dict=");
+
+// links.js is written by the writer as it goes; then the page header and
+// the page.
+void writePageFiles(const QString &folder, const QString &name, int category)
 {
-    const QString json = folder + QStringLiteral("/json");
-    const QString prefix = QStringLiteral("window.links_dict=");
-    if (links.isArray())
-        ExportPages::writeJsonArrayFile(json, links.toArray(), QStringLiteral("links.js"), prefix);
-    else
-        ExportPages::writeJsonObjectFile(json, links.toObject(), QStringLiteral("links.js"), prefix);
-    ExportPages::writeHeaderFile(json, name, name, category, QStringLiteral("links-common.js"),
-                                 QStringLiteral("window.links_common="), QString(), QString());
+    ExportPages::writeHeaderFile(folder + QStringLiteral("/json"), name, name, category,
+                                 QStringLiteral("links-common.js"), QStringLiteral("window.links_common="),
+                                 QString(), QString());
     ExportPages::writeHtmlPage(folder, name, category, QString());
+}
+
+LinksFileWriter *linksFile(const QString &folder, LinksFileWriter::Form form)
+{
+    return new LinksFileWriter(folder + QStringLiteral("/json"), QStringLiteral("links.js"), LinksPrefix.toUtf8(),
+                               form);
 }
 
 } // namespace
@@ -91,9 +98,10 @@ void TableExportJob::run(const QString &folder, const QString &name, int categor
     copyDirectory(applicationFolder + QStringLiteral("/assets"), folder + QStringLiteral("/assets"), false);
 
     if (const VoiceWriter writer = voiceWriter(category)) {
-        QJsonObject table;
-        writer(folder, records, table, running);
-        writePageFiles(folder, name, category, table);
+        QScopedPointer<LinksFileWriter> links(linksFile(folder, LinksFileWriter::TableForm));
+        writer(folder, records, *links, running);
+        links->finish();
+        writePageFiles(folder, name, category);
         return;
     }
 
@@ -110,9 +118,10 @@ void TableExportJob::run(const QString &folder, const QString &name, int categor
         if (csvOpen)
             csv.writeContactsHeader(records);
         vcf.open(QStringLiteral("%1/%2.vcf").arg(folder, name));
-        QJsonArray contacts;
-        TableDataWriters::writeContactsTable(folder, records, contacts, csv, vcf, running);
-        writePageFiles(folder, name, category, contacts);
+        QScopedPointer<LinksFileWriter> links(linksFile(folder, LinksFileWriter::ListForm));
+        TableDataWriters::writeContactsTable(folder, records, *links, csv, vcf, running);
+        links->finish();
+        writePageFiles(folder, name, category);
         vcf.close();
         csv.close();
         return;
@@ -121,8 +130,9 @@ void TableExportJob::run(const QString &folder, const QString &name, int categor
     const TableKind *kind = tableKind(category);
     if (csvOpen)
         (csv.*(kind->header))();
-    QJsonObject table;
-    kind->writer(folder, records, table, csv, running);
-    writePageFiles(folder, name, category, table);
+    QScopedPointer<LinksFileWriter> links(linksFile(folder, LinksFileWriter::TableForm));
+    kind->writer(folder, records, *links, csv, running);
+    links->finish();
+    writePageFiles(folder, name, category);
     csv.close();
 }

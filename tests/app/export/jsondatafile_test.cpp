@@ -1,6 +1,7 @@
 #include "exportpages.h"
 #include "exporttestsupport.h"
 #include "jsondatafile.h"
+#include "linksfilewriter.h"
 
 #include <QJsonDocument>
 #include <QTemporaryDir>
@@ -34,6 +35,53 @@ private slots:
         buffer.open(QIODevice::WriteOnly);
         QVERIFY(JsonDataFile::writeDocument(buffer, "window.x=", value));
         QCOMPARE(buffer.data(), "window.x=" + document.toJson(QJsonDocument::Indented));
+    }
+
+    // Rows streamed into links.js give the bytes of the whole value
+    // written at once.
+    void streamedLinksFile_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("table of three") << int(LinksFileWriter::TableForm) << 3;
+        QTest::newRow("empty table") << int(LinksFileWriter::TableForm) << 0;
+        QTest::newRow("list of two") << int(LinksFileWriter::ListForm) << 2;
+    }
+    void streamedLinksFile()
+    {
+        QFETCH(int, form);
+        QFETCH(int, rows);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("json");
+        makeFile(folder, "links.js", QByteArray(8192, 'x'));
+        QJsonArray links;
+        {
+            LinksFileWriter writer(folder, "links.js", "window.links_dict=", LinksFileWriter::Form(form));
+            writer.setHeader(QString::fromUtf8("Title|\"Date\"|日付"));
+            for (int i = 0; i < rows; ++i) {
+                const QJsonObject row {{"id", i}, {"title", QString::fromUtf8("t\n\u2028%1 ✓").arg(i)},
+                                       {"items", QJsonArray {QJsonObject {{"a", 1}}, QJsonArray()}},
+                                       {"empty", QJsonObject()}};
+                writer.addRow(row);
+                links.append(row);
+            }
+            QVERIFY(writer.finish());
+        }
+        const QJsonValue whole = form == LinksFileWriter::TableForm
+            ? QJsonValue(QJsonObject {{"header", QString::fromUtf8("Title|\"Date\"|日付")}, {"links", links}})
+            : QJsonValue(links);
+        const QByteArray expected = "window.links_dict="
+            + (whole.isObject() ? QJsonDocument(whole.toObject()) : QJsonDocument(whole.toArray()))
+                  .toJson(QJsonDocument::Indented);
+        QCOMPARE(readBytes(folder + "/links.js"), expected);
+    }
+
+    void emptyListWritesNoFile()
+    {
+        QTemporaryDir dir;
+        LinksFileWriter writer(dir.filePath("json"), "links.js", "window.links_dict=", LinksFileWriter::ListForm);
+        QVERIFY(writer.finish());
+        QVERIFY(!QFile::exists(dir.filePath("json/links.js")));
     }
 
     void emptyValuesWriteNothing()

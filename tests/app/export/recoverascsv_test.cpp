@@ -2,6 +2,9 @@
 #include "exporttestsupport.h"
 #include "recoverascsv.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -88,6 +91,34 @@ private slots:
             csv.close();
         }
         QCOMPARE(readBytes(path), bytes);
+    }
+
+    // A standard reader gets every cell back as written (guarded cells
+    // with their quote mark).
+    void standardReaderReadsCellsBack()
+    {
+        const QStringList fields {"plain", "", "say \"hi\"", "a,b", "two\nlines", "cr\r\nlf", "=1+1",
+                                  QString::fromUtf8("東京"), "\"", "trailing \""};
+        const QString path = m_dir.filePath("roundtrip.csv");
+        {
+            RecoverAsCsv csv;
+            QVERIFY(csv.open(path));
+            QVERIFY(csv.writeRow(fields));
+            QVERIFY(csv.writeRow({"second"}));
+        }
+        QProcess python;
+        python.start("python3", {"-c", "import csv, json, sys\n"
+                                       "rows = list(csv.reader(open(sys.argv[1], newline='', encoding='utf-8')))\n"
+                                       "sys.stdout.write(json.dumps(rows))",
+                                 path});
+        QVERIFY(python.waitForFinished(30000));
+        QCOMPARE(python.exitCode(), 0);
+        const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+        QCOMPARE(rows.size(), 2);
+        QStringList expected = fields;
+        expected[6] = "'=1+1";
+        QCOMPARE(rows.at(0).toVariant().toStringList(), expected);
+        QCOMPARE(rows.at(1).toVariant().toStringList(), QStringList {"second"});
     }
 
     void openTruncatesOlderFile()
