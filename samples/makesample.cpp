@@ -3,6 +3,7 @@
 #include "backupbuilder.h"
 #include "chatstoragebuilder.h"
 #include "iosschemas.h"
+#include "linebackup.h"
 #include "notestore.h"
 #include "photolibrary.h"
 #include "samplemedia.h"
@@ -235,6 +236,34 @@ namespace
         ChatStorageBuilder::addOwner(backup, "15550100000@s.whatsapp.net");
     }
 
+    // LINE: a one-to-one chat with a photo and a call, and a small group.
+    // No group or user has a picture path, so a scan makes no request.
+    void addLine(BackupBuilder &backup)
+    {
+        using testsupport::LineBackup;
+        LineBackup line;
+        line.addGroup(1, "c5f1a2b3", "Hiking club", std::nullopt);
+        line.addGroupUser(1, "u7a1b2c3");
+        line.addGroupUser(2, "u9d8e7f6");
+        line.addMember(1, 1);
+        line.addMember(1, 2);
+        line.addUser(1, "u7a1b2c3", "Mika", "On the trail", std::nullopt, 1640000000000);
+        line.addUser(2, "u9d8e7f6", "Ren", std::nullopt, std::nullopt, 1640100000000);
+        line.addChat(1, "u7a1b2c3", 0);
+        line.addChat(2, "c5f1a2b3", 1);
+        line.addMessage({1, 0, 1, 1, 1, 1650000000000, "16500000000001", "Are we still on for Sunday?", {}, {}, {}});
+        line.addMessage({2, 0, 1, 0, 1, 1650000060000, "16500000000002", "Yes, 8 o'clock at the station", {}, {}, {}});
+        line.addMessage({3, 1, 1, 1, 1, 1650000120000, "16500000000003", std::nullopt, {}, {}, {}});
+        line.addMessage({4, 6, 1, 1, 1, 1650000180000, "16500000000004", std::nullopt, {}, {},
+                         testsupport::lineMetadata({"$null", "DURATION", "TYPE", "RESULT", "95", "A", "NORMAL"})});
+        line.addMessage({5, 0, 2, 2, 1, 1650000240000, "16500000000005", "See you all there", {}, {}, {}});
+        line.addTo(backup);
+        backup.addFile(LineBackup::Domain, LineBackup::attachmentPath("u7a1b2c3", "16500000000003.jpg"),
+                       samplemedia::picture(64, 48, 120, "JPG"));
+        backup.addFile(LineBackup::Domain, LineBackup::thumbnailPath("u7a1b2c3", "16500000000003.thumb"),
+                       samplemedia::picture(16, 12, 120, "JPG"));
+    }
+
     // Notes: one with a photo and its preview, one recently deleted and one
     // locked. A preview is named by the attachment, the photo by its media.
     void addNotes(BackupBuilder &backup)
@@ -290,6 +319,7 @@ int main(int argc, char **argv)
         addVoicemail(backup);
         addVoiceMemos(backup);
         addWhatsApp(backup);
+        addLine(backup);
         addNotes(backup);
         backup.write();
     } catch (const std::exception &error) {

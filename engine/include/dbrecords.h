@@ -285,6 +285,62 @@ struct STWhatsAppMessage
     uint8_t reserved = 0;
 };
 
+// DBAPP_LINE, sub-type 0: one group.
+struct STLineGroup
+{
+    std::wstring id;
+    std::wstring name;
+    std::wstring pictureFile; // the downloaded picture, or empty
+};
+
+// DBAPP_LINE, sub-type 1: one member of a group.
+struct STLineGroupMember
+{
+    std::wstring groupId; // empty when the group is missing
+    std::wstring memberMid;
+};
+
+// DBAPP_LINE, sub-type 2: one user.
+struct STLineUser
+{
+    std::wstring mid;
+    std::wstring name;
+    std::wstring statusMessage;
+    std::wstring pictureFile; // the downloaded picture, or empty
+    int64_t createdTime = 0;
+};
+
+// DBAPP_LINE, sub-type 3: one chat.
+struct STLineChat
+{
+    int32_t chatPk = 0;
+    int32_t type = 0;
+    std::wstring mid;
+};
+
+// DBAPP_LINE, sub-type 4: one message.
+struct STLineMessage
+{
+    int32_t chat = 0;
+    int32_t sendStatus = 0;
+    int32_t isGroupChat = 0;
+    int32_t contentType = 0; // 18 for a text without id and an ended group call
+    std::wstring id;
+    std::wstring text;
+    std::wstring senderMid;
+    int64_t timestamp = 0;
+    std::wstring attachmentName;
+    std::wstring attachmentFile; // the file inside the backup folder, or empty
+    std::wstring thumbnailFile;  // the thumbnail inside the backup folder, or empty
+    int64_t fileSize = 0;
+    double latitudeOrDuration = 0; // a one-to-one call's duration in seconds
+    double longitude = 0;
+    int32_t isVideoCall = 0;
+    std::wstring callResult;
+    std::wstring metaMid;
+    std::wstring metaDisplayName;
+};
+
 // DBAPP_NOTES, sub-type 0: one note.
 struct STNotes
 {

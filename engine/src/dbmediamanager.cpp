@@ -329,8 +329,10 @@ void DBMediaManager::SetDownloadTimeouts(std::chrono::milliseconds connect, std:
     m_totalTimeout = total;
 }
 
-std::wstring DBMediaManager::DownloadPicture(const std::wstring &url, const std::wstring &id) const
+std::wstring DBMediaManager::DownloadPicture(const std::wstring &url, const std::wstring &id, bool *noAnswer) const
 {
+    if (noAnswer)
+        *noAnswer = false;
     const std::wstring outputDir = GetOutputDir();
     const std::atomic<bool> *stopFlag = currentStopFlag();
     std::chrono::milliseconds connectTimeout, totalTimeout;
@@ -345,7 +347,7 @@ std::wstring DBMediaManager::DownloadPicture(const std::wstring &url, const std:
     NormalizePath(folder);
     const std::wstring filePath = folder + L"/" + id + L".jpg";
     const CPictureDownload download(connectTimeout, totalTimeout, stopFlag);
-    if (MakeFolders(folder) && download.Run(WideToUtf8(url), WideToUtf8(filePath)))
+    if (MakeFolders(folder) && download.Run(WideToUtf8(url), WideToUtf8(filePath), noAnswer))
         return filePath;
     VARDEX_LOGW(L"%ls download failed", url.c_str());
     return {};

@@ -53,7 +53,9 @@ public:
     static bool FileExists(const std::wstring &path);
 
     // Downloads a picture to <output>/Line/<id>.jpg; returns that path or "".
-    std::wstring DownloadPicture(const std::wstring &url, const std::wstring &id) const;
+    // noAnswer, when given, is set when a request went out and no HTTP
+    // answer came back (the server is out of reach, not just the picture).
+    std::wstring DownloadPicture(const std::wstring &url, const std::wstring &id, bool *noAnswer = nullptr) const;
     void SetDownloadTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds total);
 
     // Reads the owner's number from WhatsApp's preferences in a backup and

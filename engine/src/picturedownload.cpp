@@ -56,13 +56,18 @@ CPictureDownload::CPictureDownload(std::chrono::milliseconds connectTimeout, std
 {
 }
 
-bool CPictureDownload::Run(const std::string &url, const std::string &filePath) const
+bool CPictureDownload::Run(const std::string &url, const std::string &filePath, bool *noAnswer) const
 {
+    if (noAnswer)
+        *noAnswer = false;
     std::string temporaryPath;
     FILE *file = openTemporary(filePath, temporaryPath);
     if (!file)
         return false;
-    const bool transferred = Transfer(url, file);
+    bool answered = false;
+    const bool transferred = Transfer(url, file, answered);
+    if (noAnswer)
+        *noAnswer = !answered;
     const bool closed = std::fclose(file) == 0;
     std::error_code ec;
     if (transferred && closed) {
@@ -74,7 +79,7 @@ bool CPictureDownload::Run(const std::string &url, const std::string &filePath) 
     return false;
 }
 
-bool CPictureDownload::Transfer(const std::string &url, FILE *file) const
+bool CPictureDownload::Transfer(const std::string &url, FILE *file, bool &answered) const
 {
     initCurlOnce();
     CURL *curl = curl_easy_init();
@@ -94,6 +99,9 @@ bool CPictureDownload::Transfer(const std::string &url, FILE *file) const
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, checkStop);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool> *>(m_stopFlag));
     const CURLcode result = curl_easy_perform(curl);
+    long status = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    answered = status > 0;
     curl_easy_cleanup(curl);
     return result == CURLE_OK;
 }

@@ -13,10 +13,13 @@ public:
     CPictureDownload(std::chrono::milliseconds connectTimeout, std::chrono::milliseconds totalTimeout,
                      const std::atomic<bool> *stopFlag);
 
-    bool Run(const std::string &url, const std::string &filePath) const;
+    // noAnswer, when given, tells a failure without any HTTP answer (no
+    // connection, TLS failure, time-out, closed before a status line) from
+    // one the server answered with an error status.
+    bool Run(const std::string &url, const std::string &filePath, bool *noAnswer = nullptr) const;
 
 private:
-    bool Transfer(const std::string &url, FILE *file) const;
+    bool Transfer(const std::string &url, FILE *file, bool &answered) const;
 
     std::chrono::milliseconds m_connectTimeout;
     std::chrono::milliseconds m_totalTimeout;

@@ -254,6 +254,59 @@ namespace
             .str();
     }
 
+    std::string lineJson(int value, const void *record)
+    {
+        switch (value) {
+        case 0: {
+            const auto &r = *static_cast<const STLineGroup *>(record);
+            return JsonLine().add("id", r.id).add("name", r.name).add("pictureFile", r.pictureFile).str();
+        }
+        case 1: {
+            const auto &r = *static_cast<const STLineGroupMember *>(record);
+            return JsonLine().add("groupId", r.groupId).add("memberMid", r.memberMid).str();
+        }
+        case 2: {
+            const auto &r = *static_cast<const STLineUser *>(record);
+            return JsonLine()
+                .add("mid", r.mid)
+                .add("name", r.name)
+                .add("statusMessage", r.statusMessage)
+                .add("pictureFile", r.pictureFile)
+                .add("createdTime", r.createdTime)
+                .str();
+        }
+        case 3: {
+            const auto &r = *static_cast<const STLineChat *>(record);
+            return JsonLine().add("chatPk", r.chatPk).add("type", r.type).add("mid", r.mid).str();
+        }
+        case 4: {
+            const auto &r = *static_cast<const STLineMessage *>(record);
+            return JsonLine()
+                .add("chat", r.chat)
+                .add("sendStatus", r.sendStatus)
+                .add("isGroupChat", r.isGroupChat)
+                .add("contentType", r.contentType)
+                .add("id", r.id)
+                .add("text", r.text)
+                .add("senderMid", r.senderMid)
+                .add("timestamp", r.timestamp)
+                .add("attachmentName", r.attachmentName)
+                .add("attachmentFile", r.attachmentFile)
+                .add("thumbnailFile", r.thumbnailFile)
+                .add("fileSize", r.fileSize)
+                .add("latitudeOrDuration", r.latitudeOrDuration)
+                .add("longitude", r.longitude)
+                .add("isVideoCall", r.isVideoCall)
+                .add("callResult", r.callResult)
+                .add("metaMid", r.metaMid)
+                .add("metaDisplayName", r.metaDisplayName)
+                .str();
+        }
+        default:
+            return "{}";
+        }
+    }
+
     std::string whatsAppMessageJson(const STWhatsAppMessage &r)
     {
         return JsonLine()
@@ -352,6 +405,8 @@ std::string RecordToJson(int kind, int value, const void *record)
         return voiceMailJson(*static_cast<const STVoiceMail *>(record));
     case DBAPP_VOICEMEMO:
         return voicememoJson(*static_cast<const STVoicememo *>(record));
+    case DBAPP_LINE:
+        return lineJson(value, record);
     case DBAPP_WHATSAPP:
         return whatsAppJson(value, record);
     case DBAPP_NOTES:
