@@ -1,21 +1,17 @@
 #include "recoverascsv.h"
 
 #include "devicedata.h"
+#include "exporttextfile.h"
 #include "fileutils.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTextStream>
 
 #include <algorithm>
 
 namespace {
-
-constexpr quint64 MinimumFreeBytes = 10485760;
 
 struct LabelEntry
 {
@@ -238,15 +234,15 @@ public:
 
     bool checkStream()
     {
-        if (stream.status() == QTextStream::Ok)
+        const RecoverError::ErrorType error = file.writeError();
+        if (error == RecoverError::NoError)
             return true;
-        emit q->sigError(file && file->exists() ? RecoverError::NotEnoughSpace : RecoverError::DiskNotFound);
+        emit q->sigError(error);
         return false;
     }
 
     RecoverAsCsv *q;
-    QTextStream stream;
-    QFile *file = nullptr;
+    ExportTextFile file;
     QStringList columns;
     QHash<QString, int> columnIndex;
 };
@@ -258,48 +254,27 @@ RecoverAsCsv::~RecoverAsCsv()
     close();
 }
 
-RecoverError::ErrorType RecoverAsCsv::openFailureCode(const QString &path)
-{
-    const QString ancestor = existingAncestor(QFileInfo(path).absolutePath());
-    if (!ancestor.isEmpty() && QFileInfo(ancestor).isDir() && diskFreeBytes(ancestor) < MinimumFreeBytes)
-        return RecoverError::NotEnoughSpace;
-    return RecoverError::DiskNotFound;
-}
-
 bool RecoverAsCsv::open(const QString &path)
 {
-    close();
-    d->file = new QFile(path, this);
-    if (!d->file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        delete d->file;
-        d->file = nullptr;
-        emit sigError(openFailureCode(path));
-        return false;
-    }
-    d->stream.setDevice(d->file);
-    d->stream.setCodec("UTF-8");
-    d->stream.setGenerateByteOrderMark(false);
-    d->stream.resetStatus();
-    return true;
+    RecoverError::ErrorType error = RecoverError::NoError;
+    if (d->file.open(path, error))
+        return true;
+    emit sigError(error);
+    return false;
 }
 
 void RecoverAsCsv::close()
 {
-    if (!d->file)
-        return;
-    d->stream.flush();
-    d->checkStream();
-    d->stream.setDevice(nullptr);
-    d->file->close();
-    delete d->file;
-    d->file = nullptr;
+    const RecoverError::ErrorType error = d->file.close();
+    if (error != RecoverError::NoError)
+        emit sigError(error);
 }
 
 bool RecoverAsCsv::writeRow(const QStringList &fields)
 {
     if (fields.isEmpty())
         return true;
-    if (!d->file)
+    if (!d->file.isOpen())
         return false;
     QString line;
     for (int i = 0; i < fields.size(); ++i) {
@@ -312,7 +287,7 @@ bool RecoverAsCsv::writeRow(const QStringList &fields)
         line += '"';
     }
     line += QLatin1String("\r\n");
-    d->stream << line;
+    d->file.stream() << line;
     return d->checkStream();
 }
 

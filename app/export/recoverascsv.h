@@ -76,10 +76,6 @@ public:
 
     QStringList columns() const;
 
-    // The code of a file that cannot be created at path: 3 when its volume
-    // has less than 10 MiB free, else 4.
-    static RecoverError::ErrorType openFailureCode(const QString &path);
-
 signals:
     void sigError(RecoverError::ErrorType err);
 

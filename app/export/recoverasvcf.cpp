@@ -1,12 +1,11 @@
 #include "recoverasvcf.h"
 
 #include "devicedata.h"
-#include "recoverascsv.h"
+#include "exporttextfile.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
-#include <QTextStream>
 
 #include <algorithm>
 
@@ -17,12 +16,11 @@ public:
 
     void line(const QString &property, const QString &value)
     {
-        stream << property << ':' << value << QLatin1String("\r\n");
+        file.stream() << property << ':' << value << QLatin1String("\r\n");
     }
 
     RecoverAsVcf *q;
-    QTextStream stream;
-    QFile *file = nullptr;
+    ExportTextFile file;
 };
 
 RecoverAsVcf::RecoverAsVcf(QObject *parent) : QObject(parent), d(new RecoverAsVcfPrivate(this)) {}
@@ -34,32 +32,18 @@ RecoverAsVcf::~RecoverAsVcf()
 
 bool RecoverAsVcf::open(const QString &path)
 {
-    close();
-    d->file = new QFile(path, this);
-    if (!d->file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        delete d->file;
-        d->file = nullptr;
-        emit sigError(RecoverAsCsv::openFailureCode(path));
-        return false;
-    }
-    d->stream.setDevice(d->file);
-    d->stream.setCodec("UTF-8");
-    d->stream.setGenerateByteOrderMark(false);
-    d->stream.resetStatus();
-    return true;
+    RecoverError::ErrorType error = RecoverError::NoError;
+    if (d->file.open(path, error))
+        return true;
+    emit sigError(error);
+    return false;
 }
 
 void RecoverAsVcf::close()
 {
-    if (!d->file)
-        return;
-    d->stream.flush();
-    if (d->stream.status() != QTextStream::Ok)
-        emit sigError(d->file->exists() ? RecoverError::NotEnoughSpace : RecoverError::DiskNotFound);
-    d->stream.setDevice(nullptr);
-    d->file->close();
-    delete d->file;
-    d->file = nullptr;
+    const RecoverError::ErrorType error = d->file.close();
+    if (error != RecoverError::NoError)
+        emit sigError(error);
 }
 
 QString RecoverAsVcf::escapeValue(const QString &text)
@@ -131,7 +115,7 @@ QString addressValue(const QString &stored)
 
 bool RecoverAsVcf::vcardFromContact(const DeviceData::ContactInfo &contact)
 {
-    if (!d->file)
+    if (!d->file.isOpen())
         return false;
     const auto type = [](const QString &label) { return parameterValue(typeWord(label)); };
 
@@ -186,8 +170,9 @@ bool RecoverAsVcf::vcardFromContact(const DeviceData::ContactInfo &contact)
     d->line(QStringLiteral("PHOTO;ENCODING=b;TYPE=JPEG"), QString::fromLatin1(photo.toBase64()));
     d->line(QStringLiteral("END"), QStringLiteral("VCARD"));
 
-    if (d->stream.status() == QTextStream::Ok)
+    const RecoverError::ErrorType error = d->file.writeError();
+    if (error == RecoverError::NoError)
         return true;
-    emit sigError(d->file->exists() ? RecoverError::NotEnoughSpace : RecoverError::DiskNotFound);
+    emit sigError(error);
     return false;
 }

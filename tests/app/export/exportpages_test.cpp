@@ -43,7 +43,6 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("category");
         QTest::addColumn<QString>("golden");
-        QTest::newRow("call history") << "Call History" << 1024 << "json/links-common-calls.js";
         QTest::newRow("escapes and CJK") << QString::fromUtf8("a\"b\\c\td\ne 通话记录") << 16
                                          << "json/links-common-escapes.js";
     }
