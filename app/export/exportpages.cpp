@@ -5,6 +5,7 @@
 #include "fileutils.h"
 #include "jsondatafile.h"
 #include "settingsentry.h"
+#include "tablerow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -190,19 +191,39 @@ void ExportPages::resetAttachmentNames()
     names.taken.clear();
 }
 
-bool ExportPages::addAttachment(const QString &folder, const QString &source, QJsonObject &object,
-                                const QString &targetName)
+namespace {
+
+// The attachment's place under the folder, its copy queued when the source
+// is there.
+QString queueAttachment(const QString &folder, const QString &source, const QString &targetName, bool &exists)
 {
     QDir().mkpath(folder + '/' + AttachmentFolder);
     QString name = targetName.isEmpty() ? QFileInfo(source).fileName() : targetName;
-    const bool exists = !source.isEmpty() && QFileInfo(source).isFile();
+    exists = !source.isEmpty() && QFileInfo(source).isFile();
     if (exists) {
-        name = reserveAttachmentName(folder, name);
+        name = ExportPages::reserveAttachmentName(folder, name);
         ExportSink::current()->queueCopy(source, folder + '/' + AttachmentFolder + '/' + name);
     } else {
         sanitizeFileName(name);
     }
-    object.insert(QStringLiteral("local_path"), AttachmentFolder + '/' + name);
+    return AttachmentFolder + '/' + name;
+}
+
+} // namespace
+
+bool ExportPages::addAttachment(const QString &folder, const QString &source, QJsonObject &object,
+                                const QString &targetName)
+{
+    bool exists = false;
+    object.insert(QStringLiteral("local_path"), queueAttachment(folder, source, targetName, exists));
+    return exists;
+}
+
+bool ExportPages::addAttachment(const QString &folder, const QString &source, TableRow &row,
+                                const QString &targetName)
+{
+    bool exists = false;
+    row.insert("local_path", queueAttachment(folder, source, targetName, exists));
     return exists;
 }
 

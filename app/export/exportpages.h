@@ -4,6 +4,8 @@
 #include <QJsonObject>
 #include <QString>
 
+class TableRow;
+
 // The pages of an export and their shared files: the page itself, its
 // page-header data file, the JSON data files, and the files copied into
 // the folder's "resource/Attachment" for the page.
@@ -42,6 +44,7 @@ namespace ExportPages
     // An empty targetName keeps the source's own name.
     bool addAttachment(const QString &folder, const QString &source, QJsonObject &object,
                        const QString &targetName);
+    bool addAttachment(const QString &folder, const QString &source, TableRow &row, const QString &targetName);
     // Copies at once and sets key to the copy's place; an empty key value
     // and false when the source is missing or the copy fails.
     bool copyAttachment(const QString &folder, const QString &source, QJsonObject &object, const QString &key);

@@ -47,19 +47,54 @@ bool LinksFileWriter::openFile()
     return !m_failed;
 }
 
+// Rows gather in a buffer; anything else written first flushes it.
 void LinksFileWriter::put(const QByteArray &bytes)
 {
+    flushBuffer();
     if (!m_failed && m_file.write(bytes) != bytes.size())
         m_failed = true;
 }
 
-void LinksFileWriter::addRow(const QJsonObject &row)
+void LinksFileWriter::flushBuffer()
+{
+    if (m_buffer.isEmpty())
+        return;
+    if (!m_failed && m_file.write(m_buffer) != m_buffer.size())
+        m_failed = true;
+    m_buffer.clear();
+}
+
+bool LinksFileWriter::beginRow(int depth)
 {
     if (m_finished || !openFile())
-        return;
+        return false;
+    m_buffer += m_rows++ ? ",\n" : "\n";
+    m_buffer.append(4 * depth, ' ');
+    return true;
+}
+
+void LinksFileWriter::endRow()
+{
+    if (m_buffer.size() >= 1 << 16)
+        flushBuffer();
+}
+
+void LinksFileWriter::addRow(const QJsonObject &row)
+{
     const int depth = m_form == TableForm ? 2 : 1;
-    put(m_rows++ ? ",\n" : "\n");
-    put(QByteArray(4 * depth, ' ') + JsonDataFile::indentedValue(row, depth));
+    if (!beginRow(depth))
+        return;
+    JsonDataFile::appendIndented(m_buffer, row, depth);
+    endRow();
+}
+
+void LinksFileWriter::addRow(const TableRow &row)
+{
+    const int depth = m_form == TableForm ? 2 : 1;
+    if (!beginRow(depth))
+        return;
+    row.appendIndented(m_buffer, depth);
+    endRow();
 }
 
 bool LinksFileWriter::finish()

@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QString>
 
+#include "tablerow.h"
+
 // Where a table writer puts its heading and rows.
 class TableRowSink
 {
@@ -12,6 +14,7 @@ public:
     virtual ~TableRowSink() = default;
     virtual void setHeader(const QString &header) = 0;
     virtual void addRow(const QJsonObject &row) = 0;
+    virtual void addRow(const TableRow &row) { addRow(row.toJsonObject()); }
 };
 
 // Collects the table object {"header", "links"} in memory.
@@ -22,6 +25,7 @@ public:
     ~TableObjectSink() override;
     void setHeader(const QString &header) override { m_header = header; }
     void addRow(const QJsonObject &row) override { m_links.append(row); }
+    using TableRowSink::addRow;
 
 private:
     QJsonObject &m_table;
@@ -48,13 +52,18 @@ public:
     // The heading must come before the first row (tables only).
     void setHeader(const QString &header) override;
     void addRow(const QJsonObject &row) override;
+    void addRow(const TableRow &row) override;
     // Closes the text; true when the file is complete (or, for an empty
     // list, rightly absent).
     bool finish();
 
 private:
     bool openFile();
+    // Starts the next row; false when nothing can be written.
+    bool beginRow(int depth);
+    void endRow();
     void put(const QByteArray &bytes);
+    void flushBuffer();
 
     QString m_folder;
     QString m_fileName;
@@ -62,6 +71,7 @@ private:
     Form m_form;
     QString m_header;
     QFile m_file;
+    QByteArray m_buffer;
     qint64 m_rows = 0;
     bool m_failed = false;
     bool m_finished = false;

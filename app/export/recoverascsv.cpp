@@ -168,12 +168,6 @@ bool isNumberTail(QChar c)
     return c.isDigit() || c == ' ' || c == '(' || c == ')' || c == '.' || c == '/' || c == '+' || c == '-';
 }
 
-QString callType(const DeviceData::CHFTInfo &call)
-{
-    return call.originated != 0 ? QCoreApplication::translate("QObject", "Outgoing Call")
-                                : QCoreApplication::translate("QObject", "Incoming Call");
-}
-
 } // namespace
 
 QString phoneLabelName(const QString &label)
@@ -245,6 +239,9 @@ public:
     ExportTextFile file;
     QStringList columns;
     QHash<QString, int> columnIndex;
+    // Translated at open, not per row.
+    QString outgoingCall;
+    QString incomingCall;
 };
 
 RecoverAsCsv::RecoverAsCsv(QObject *parent) : QObject(parent), d(new RecoverAsCsvPrivate(this)) {}
@@ -257,8 +254,11 @@ RecoverAsCsv::~RecoverAsCsv()
 bool RecoverAsCsv::open(const QString &path)
 {
     RecoverError::ErrorType error = RecoverError::NoError;
-    if (d->file.open(path, error))
+    if (d->file.open(path, error)) {
+        d->outgoingCall = QCoreApplication::translate("QObject", "Outgoing Call");
+        d->incomingCall = QCoreApplication::translate("QObject", "Incoming Call");
         return true;
+    }
     emit sigError(error);
     return false;
 }
@@ -391,7 +391,8 @@ bool RecoverAsCsv::writeCalendarRow(const DeviceData::CalenderReminderInfo &even
 
 bool RecoverAsCsv::writeCallHistoryRow(const DeviceData::CHFTInfo &call)
 {
-    return writeRow({call.displayName, call.value, call.dateText, callType(call), call.durationText});
+    return writeRow({call.displayName, call.value, call.dateText,
+                     call.originated != 0 ? d->outgoingCall : d->incomingCall, call.durationText});
 }
 
 bool RecoverAsCsv::writeFaceTimeRow(const DeviceData::CHFTInfo &call)

@@ -6,6 +6,7 @@
 #include "linksfilewriter.h"
 #include "recoverascsv.h"
 #include "recoverasvcf.h"
+#include "tablerow.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -36,7 +37,7 @@ void countRecord()
 
 // The attachments' names, one a line, and their copies queued; "local_path"
 // ends as the last one's.
-QString addAttachments(const QString &folder, const QList<MediaInfo> &attachments, QJsonObject &row)
+QString addAttachments(const QString &folder, const QList<MediaInfo> &attachments, TableRow &row)
 {
     QString appendix;
     for (const MediaInfo &media : attachments) {
@@ -78,16 +79,22 @@ private:
     QJsonArray &m_array;
 };
 
-QJsonObject callRow(const CHFTInfo &call, int id)
+struct CallTypes
 {
-    QJsonObject row;
-    row.insert(QStringLiteral("id"), id);
-    row.insert(QStringLiteral("name"), call.displayName);
-    row.insert(QStringLiteral("number"), call.value);
-    row.insert(QStringLiteral("stat_time"), call.dateText);
-    row.insert(QStringLiteral("category"), call.originated != 0 ? tr("QObject", "Outgoing Call")
-                                                                 : tr("QObject", "Incoming Call"));
-    row.insert(QStringLiteral("allTime"), call.durationText);
+    // Translated once per table, not per row.
+    QString outgoing = tr("QObject", "Outgoing Call");
+    QString incoming = tr("QObject", "Incoming Call");
+};
+
+TableRow callRow(const CHFTInfo &call, int id, const CallTypes &types)
+{
+    TableRow row;
+    row.insert("id", id);
+    row.insert("name", call.displayName);
+    row.insert("number", call.value);
+    row.insert("stat_time", call.dateText);
+    row.insert("category", call.originated != 0 ? types.outgoing : types.incoming);
+    row.insert("allTime", call.durationText);
     return row;
 }
 
@@ -132,14 +139,14 @@ void TableDataWriters::writeCalendarsTable(const QString &folder, const QVariant
                                 QT_TRANSLATE_NOOP("calendarsRemindersView", "Notes"),
                                 QT_TRANSLATE_NOOP("calendarsRemindersView", "Attachments")}),
                [&](const CalenderReminderInfo &event, int id) {
-                   QJsonObject row;
-                   row.insert(QStringLiteral("id"), id);
-                   row.insert(QStringLiteral("title"), event.title);
-                   row.insert(QStringLiteral("start_time"), event.startText);
-                   row.insert(QStringLiteral("end_time"), event.endText);
-                   row.insert(QStringLiteral("remark"), event.notes);
+                   TableRow row;
+                   row.insert("id", id);
+                   row.insert("title", event.title);
+                   row.insert("start_time", event.startText);
+                   row.insert("end_time", event.endText);
+                   row.insert("remark", event.notes);
                    const QString appendix = addAttachments(folder, event.attachments, row);
-                   row.insert(QStringLiteral("appendix"), appendix);
+                   row.insert("appendix", appendix);
                    csv.writeCalendarRow(event, appendix);
                    return row;
                });
@@ -157,20 +164,20 @@ void TableDataWriters::writeRemindersTable(const QString &folder, const QVariant
                                 QT_TRANSLATE_NOOP("calendarsRemindersView", "Location"),
                                 QT_TRANSLATE_NOOP("calendarsRemindersView", "Attachments")}),
                [&](const CalenderReminderInfo &reminder, int id) {
-                   QJsonObject row;
-                   row.insert(QStringLiteral("id"), id);
-                   row.insert(QStringLiteral("title"), reminder.title);
-                   row.insert(QStringLiteral("create_time"), reminder.startText);
-                   row.insert(QStringLiteral("remind_time"), reminder.endText);
-                   row.insert(QStringLiteral("remark"), reminder.notes);
-                   row.insert(QStringLiteral("address"), reminder.location);
-                   row.insert(QStringLiteral("list"), reminder.listName);
-                   row.insert(QStringLiteral("status"), reminder.completed != 0 ? tr("QObject", "Completed")
+                   TableRow row;
+                   row.insert("id", id);
+                   row.insert("title", reminder.title);
+                   row.insert("create_time", reminder.startText);
+                   row.insert("remind_time", reminder.endText);
+                   row.insert("remark", reminder.notes);
+                   row.insert("address", reminder.location);
+                   row.insert("list", reminder.listName);
+                   row.insert("status", reminder.completed != 0 ? tr("QObject", "Completed")
                                                                                  : tr("QObject", "Unfinished"));
-                   row.insert(QStringLiteral("priority"), priorityText(reminder.priority));
-                   row.insert(QStringLiteral("url"), reminder.url);
+                   row.insert("priority", priorityText(reminder.priority));
+                   row.insert("url", reminder.url);
                    const QString appendix = addAttachments(folder, reminder.attachments, row);
-                   row.insert(QStringLiteral("appendix"), appendix);
+                   row.insert("appendix", appendix);
                    csv.writeReminderRow(reminder, appendix);
                    return row;
                });
@@ -179,18 +186,20 @@ void TableDataWriters::writeRemindersTable(const QString &folder, const QVariant
 void TableDataWriters::writeCallHistoryTable(const QString &, const QVariantList &records, TableRowSink &table,
                                              RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
+    const CallTypes types;
     writeTable(records, table, running, &CHFTInfo::reserved, callHeader(), [&](const CHFTInfo &call, int id) {
         csv.writeCallHistoryRow(call);
-        return callRow(call, id);
+        return callRow(call, id, types);
     });
 }
 
 void TableDataWriters::writeFaceTimeTable(const QString &, const QVariantList &records, TableRowSink &table,
                                           RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
+    const CallTypes types;
     writeTable(records, table, running, &CHFTInfo::reserved, callHeader(), [&](const CHFTInfo &call, int id) {
         csv.writeFaceTimeRow(call);
-        return callRow(call, id);
+        return callRow(call, id, types);
     });
 }
 
@@ -203,13 +212,13 @@ void TableDataWriters::writeNotesTable(const QString &folder, const QVariantList
                                     tr("MemoView", QT_TRANSLATE_NOOP("MemoView", "Content")),
                                     tr("MemoView", QT_TRANSLATE_NOOP("MemoView", "Attachments")));
     writeTable(records, table, running, &NotesInfo::reserved, header, [&](const NotesInfo &note, int id) {
-        QJsonObject row;
-        row.insert(QStringLiteral("id"), id);
-        row.insert(QStringLiteral("title"), note.title);
-        row.insert(QStringLiteral("time"), note.createdText);
-        row.insert(QStringLiteral("content"), note.body);
+        TableRow row;
+        row.insert("id", id);
+        row.insert("title", note.title);
+        row.insert("time", note.createdText);
+        row.insert("content", note.body);
         const QString appendix = addAttachments(folder, note.attachments, row);
-        row.insert(QStringLiteral("appendix"), appendix);
+        row.insert("appendix", appendix);
         csv.writeNoteRow(note, appendix);
         return row;
     });
@@ -224,12 +233,12 @@ void TableDataWriters::writeSafariBookmarksTable(const QString &, const QVariant
                                           QT_TRANSLATE_NOOP("SafariModel", "URL")}),
                [&](const SafariInfo &item, int id) {
                    csv.writeSafariBookmarkRow(item);
-                   QJsonObject row;
-                   row.insert(QStringLiteral("id"), id);
-                   row.insert(QStringLiteral("title"), item.title);
-                   row.insert(QStringLiteral("link_url"), item.url);
-                   row.insert(QStringLiteral("time"), item.timeText);
-                   row.insert(QStringLiteral("category"), item.text3);
+                   TableRow row;
+                   row.insert("id", id);
+                   row.insert("title", item.title);
+                   row.insert("link_url", item.url);
+                   row.insert("time", item.timeText);
+                   row.insert("category", item.text3);
                    return row;
                });
 }
@@ -243,11 +252,11 @@ void TableDataWriters::writeSafariHistoryTable(const QString &, const QVariantLi
                                           QT_TRANSLATE_NOOP("SafariModel", "Date")}),
                [&](const SafariInfo &item, int id) {
                    csv.writeSafariHistoryRow(item);
-                   QJsonObject row;
-                   row.insert(QStringLiteral("id"), id);
-                   row.insert(QStringLiteral("title"), item.title);
-                   row.insert(QStringLiteral("link_url"), item.url);
-                   row.insert(QStringLiteral("time"), item.timeText);
+                   TableRow row;
+                   row.insert("id", id);
+                   row.insert("title", item.title);
+                   row.insert("link_url", item.url);
+                   row.insert("time", item.timeText);
                    return row;
                });
 }
@@ -261,12 +270,12 @@ void TableDataWriters::writeVoiceMemosTable(const QString &folder, const QVarian
                                                  QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Duration"),
                                                  QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Size")}),
                [&](const VMMInfo &memo, int id) {
-                   QJsonObject row;
-                   row.insert(QStringLiteral("id"), id);
-                   row.insert(QStringLiteral("name"), memo.title);
-                   row.insert(QStringLiteral("time"), memo.dateText);
-                   row.insert(QStringLiteral("duration"), memo.durationText);
-                   row.insert(QStringLiteral("size"), memo.sizeText);
+                   TableRow row;
+                   row.insert("id", id);
+                   row.insert("name", memo.title);
+                   row.insert("time", memo.dateText);
+                   row.insert("duration", memo.durationText);
+                   row.insert("size", memo.sizeText);
                    // A memo's file is named after the memo; keep its suffix.
                    QString name = memo.title;
                    const QString suffix = QFileInfo(memo.path).suffix();
@@ -287,13 +296,13 @@ void TableDataWriters::writeVoicemailsTable(const QString &folder, const QVarian
                                                  QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Date"),
                                                  QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Duration")}),
                [&](const VMMInfo &mail, int id) {
-                   QJsonObject row;
-                   row.insert(QStringLiteral("id"), id);
-                   row.insert(QStringLiteral("name"), mail.title);
-                   row.insert(QStringLiteral("number"), mail.sender);
-                   row.insert(QStringLiteral("time"), mail.dateText);
-                   row.insert(QStringLiteral("duration"), mail.durationText);
-                   row.insert(QStringLiteral("size"), mail.sizeText);
+                   TableRow row;
+                   row.insert("id", id);
+                   row.insert("name", mail.title);
+                   row.insert("number", mail.sender);
+                   row.insert("time", mail.dateText);
+                   row.insert("duration", mail.durationText);
+                   row.insert("size", mail.sizeText);
                    if (ExportPages::addAttachment(folder, mail.path, row, QString()))
                        ExportSink::current()->increaseTotal();
                    return row;

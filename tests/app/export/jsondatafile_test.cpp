@@ -2,6 +2,7 @@
 #include "exporttestsupport.h"
 #include "jsondatafile.h"
 #include "linksfilewriter.h"
+#include "tablerow.h"
 
 #include <QJsonDocument>
 #include <QTemporaryDir>
@@ -74,6 +75,28 @@ private slots:
             + (whole.isObject() ? QJsonDocument(whole.toObject()) : QJsonDocument(whole.toArray()))
                   .toJson(QJsonDocument::Indented);
         QCOMPARE(readBytes(folder + "/links.js"), expected);
+    }
+
+    // The light row type writes what Qt writes for the same object.
+    void tableRowMatchesQt()
+    {
+        TableRow row;
+        row.insert("title", QString::fromUtf8("q\" b\\ \t\n\r\f\b \x01\x1f\x7f / </script> 東京 \u2028 😀"));
+        row.insert("id", 12);
+        row.insert("appendix", QString());
+        row.insert("local_path", QString("first"));
+        row.insert("Zeta", QString("upper first"));
+        row.insert("_under", qint64(-3));
+        row.insert("local_path", QString("second"));
+        const QJsonObject object = row.toJsonObject();
+        QCOMPARE(object.size(), 6);
+        QCOMPARE(object.value("local_path").toString(), QString("second"));
+        QByteArray text;
+        row.appendIndented(text, 0);
+        QCOMPARE(text + '\n', QJsonDocument(object).toJson(QJsonDocument::Indented));
+        QByteArray nested;
+        row.appendIndented(nested, 2);
+        QCOMPARE(nested, JsonDataFile::indentedValue(object, 2));
     }
 
     void emptyListWritesNoFile()
