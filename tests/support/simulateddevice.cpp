@@ -218,6 +218,10 @@ namespace testsupport
         values.emplace("ProductType", "iPhone12,1");
         values.emplace("DeviceClass", "iPhone");
         m_services["com.apple.afc"] = [](SimulatedDevice &device, Connection &connection) { device.serveAfc(connection); };
+        m_services["com.apple.mobile.installation_proxy"] = [](SimulatedDevice &device, Connection &connection) {
+            device.serveInstallationProxy(connection);
+        };
+        m_paired = m_state.paired;
         uint16_t port = FirstServicePort;
         for (const auto &service : m_services)
             m_servicePorts[port++] = service.first;
@@ -309,14 +313,13 @@ namespace testsupport
                 ::shutdown(connection->fd, SHUT_RDWR);
     }
 
-    void SimulatedDevice::unplug()
+    void SimulatedDevice::sendToListeners(const std::string &messageType)
     {
-        if (!m_attached.exchange(false))
-            return;
-        Plist detached(plist_new_dict());
-        setString(detached.node, "MessageType", "Detached");
-        plist_dict_set_item(detached.node, "DeviceID", plist_new_uint(DeviceId));
-        const std::string xml = xmlOf(detached.node);
+        Plist message(plist_new_dict());
+        setString(message.node, "MessageType", messageType);
+        plist_dict_set_item(message.node, "DeviceID", plist_new_uint(DeviceId));
+        const std::string xml = xmlOf(message.node);
+        const bool detach = messageType == "Detached";
         std::lock_guard<std::mutex> lock(m_mutex);
         for (const auto &weak : m_connections) {
             auto connection = weak.lock();
@@ -327,8 +330,23 @@ namespace testsupport
                 std::lock_guard<std::mutex> write(connection->writeMutex);
                 writeAll(connection->fd, &header, sizeof header) && writeAll(connection->fd, xml.data(), xml.size());
             }
-            ::shutdown(connection->fd, SHUT_RDWR);
+            if (detach)
+                ::shutdown(connection->fd, SHUT_RDWR);
         }
+    }
+
+    void SimulatedDevice::unplug()
+    {
+        if (!m_attached.exchange(false))
+            return;
+        sendToListeners("Detached");
+    }
+
+    void SimulatedDevice::trust()
+    {
+        if (m_paired.exchange(true))
+            return;
+        sendToListeners("Paired");
     }
 
     uint16_t SimulatedDevice::portOf(const std::string &service) const
@@ -400,17 +418,20 @@ namespace testsupport
                 setString(answer.node, "BUID", "5A1B2C3D-0000-4000-8000-5141AB000001");
                 reply(header.tag, answer.node);
             } else if (type == "ReadPairRecord") {
-                if (stringItem(request.node, "PairRecordID") != m_state.udid) {
+                if (stringItem(request.node, "PairRecordID") != m_state.udid || !m_paired) {
                     result(header.tag, RESULT_BADDEV);
                     continue;
                 }
                 Plist record(plist_new_dict());
-                setString(record.node, "HostID", "5A1B2C3D-0000-4000-8000-5141AB000002");
+                setString(record.node, "HostID", m_state.hostId);
                 setString(record.node, "SystemBUID", "5A1B2C3D-0000-4000-8000-5141AB000001");
                 const std::string xml = xmlOf(record.node);
                 Plist answer(plist_new_dict());
                 plist_dict_set_item(answer.node, "PairRecordData", plist_new_data(xml.data(), xml.size()));
                 reply(header.tag, answer.node);
+            } else if (type == "SavePairRecord") {
+                result(header.tag, RESULT_OK);
+                trust();
             } else if (type == "Connect") {
                 const uint16_t port = ntohs(uint16_t(uintItem(request.node, "PortNumber")));
                 if (!visible || !m_attached || uintItem(request.node, "DeviceID") != DeviceId) {
@@ -441,6 +462,8 @@ namespace testsupport
 
     void SimulatedDevice::serveLockdown(Connection &connection)
     {
+        bool session = false;
+        const std::string accepted = m_state.acceptedHostId.empty() ? m_state.hostId : m_state.acceptedHostId;
         uint32_t length = 0;
         while (m_running && readExact(connection.fd, &length, sizeof length)) {
             length = ntohl(length);
@@ -458,6 +481,21 @@ namespace testsupport
 
             if (name == "QueryType") {
                 setString(answer.node, "Type", "com.apple.mobile.lockdown");
+            } else if (name == "GetValue" && plist_dict_get_item(request.node, "Domain")) {
+                const std::string key = stringItem(request.node, "Key");
+                const auto domain = m_state.domains.find(stringItem(request.node, "Domain"));
+                Plist values;
+                if (domain != m_state.domains.end())
+                    plist_from_xml(domain->second.data(), uint32_t(domain->second.size()), &values.node);
+                plist_t value = values.node && !key.empty() ? plist_dict_get_item(values.node, key.c_str()) : values.node;
+                if (!session)
+                    error = "NoRunningSession";
+                else if (!value)
+                    error = "MissingValue";
+                else
+                    plist_dict_set_item(answer.node, "Value", plist_copy(value));
+                if (!key.empty())
+                    setString(answer.node, "Key", key);
             } else if (name == "GetValue") {
                 const std::string key = stringItem(request.node, "Key");
                 if (!key.empty()) {
@@ -474,25 +512,34 @@ namespace testsupport
                     plist_dict_set_item(answer.node, "Value", all);
                 }
             } else if (name == "StartSession") {
-                setString(answer.node, "SessionID", "5A1B2C3D-0000-4000-8000-5141AB000003");
-                plist_dict_set_item(answer.node, "EnableSessionSSL", plist_new_bool(0));
+                if (!m_paired || stringItem(request.node, "HostID") != accepted) {
+                    error = "InvalidHostID";
+                } else {
+                    session = true;
+                    setString(answer.node, "SessionID", "5A1B2C3D-0000-4000-8000-5141AB000003");
+                    plist_dict_set_item(answer.node, "EnableSessionSSL", plist_new_bool(0));
+                }
+            } else if (name == "StopSession") {
+                session = false;
             } else if (name == "StartService") {
                 const std::string service = stringItem(request.node, "Service");
                 setString(answer.node, "Service", service);
                 const uint16_t port = portOf(service);
-                if (m_state.refuse == RefuseStage::Service || port == 0) {
+                if (service == "com.apple.mobile.installation_proxy" && !session) {
+                    error = "NoRunningSession";
+                } else if (m_state.refuse == RefuseStage::Service || port == 0) {
                     error = "InvalidService";
                 } else {
                     plist_dict_set_item(answer.node, "Port", plist_new_uint(port));
                     plist_dict_set_item(answer.node, "EnableServiceSSL", plist_new_bool(0));
                 }
-            } else if (name != "StopSession" && name != "Goodbye" && name != "ValidatePair") {
+            } else if (name != "Goodbye" && name != "ValidatePair") {
                 error = "InvalidRequest";
             }
             if (error.empty()) {
                 setString(answer.node, "Result", "Success");
             } else {
-                setString(answer.node, "Result", "Failure");
+                // As devices answer since iOS 5: the error alone.
                 setString(answer.node, "Error", error);
             }
             const std::string xml = xmlOf(answer.node);
@@ -500,6 +547,48 @@ namespace testsupport
             if (!writeAll(connection.fd, &size, sizeof size) || !writeAll(connection.fd, xml.data(), xml.size()))
                 return;
             if (name == "Goodbye")
+                return;
+        }
+    }
+
+    void SimulatedDevice::serveInstallationProxy(Connection &connection)
+    {
+        auto send = [&](plist_t node) {
+            const std::string xml = xmlOf(node);
+            const uint32_t size = htonl(uint32_t(xml.size()));
+            return writeAll(connection.fd, &size, sizeof size) && writeAll(connection.fd, xml.data(), xml.size());
+        };
+        uint32_t length = 0;
+        while (m_running && readExact(connection.fd, &length, sizeof length)) {
+            length = ntohl(length);
+            if (length > MaxMuxPayload)
+                return;
+            std::string payload(length, '\0');
+            if (!readExact(connection.fd, payload.data(), payload.size()))
+                return;
+            Plist request;
+            plist_from_memory(payload.data(), length, &request.node);
+            if (stringItem(request.node, "Command") != "Browse") {
+                Plist answer(plist_new_dict());
+                setString(answer.node, "Error", "UnknownCommand");
+                if (!send(answer.node))
+                    return;
+                continue;
+            }
+            Plist listing(plist_new_dict());
+            setString(listing.node, "Status", "BrowsingApplications");
+            plist_t list = plist_new_array();
+            for (const std::string &app : m_state.apps) {
+                plist_t entry = plist_new_dict();
+                setString(entry, "CFBundleIdentifier", app);
+                plist_array_append_item(list, entry);
+            }
+            plist_dict_set_item(listing.node, "CurrentList", list);
+            plist_dict_set_item(listing.node, "CurrentAmount", plist_new_uint(m_state.apps.size()));
+            plist_dict_set_item(listing.node, "Total", plist_new_uint(m_state.apps.size()));
+            Plist complete(plist_new_dict());
+            setString(complete.node, "Status", "Complete");
+            if (!send(listing.node) || !send(complete.node))
                 return;
         }
     }

@@ -36,6 +36,13 @@ namespace testsupport
         int64_t dropAfterBytes = -1;      // unplugs once this many file bytes were served
         int64_t readErrorAfterBytes = -1; // file reads fail from this many bytes on
         int delayMs = 0;                  // before each file-service reply
+        // Lockdown domains, each an XML property-list dictionary of typed
+        // values, answered only inside a session.
+        std::map<std::string, std::string> domains;
+        std::vector<std::string> apps; // bundle ids the installation proxy lists
+        bool paired = true;            // the host has a pair record
+        std::string hostId = "5A1B2C3D-0000-4000-8000-5141AB000002"; // in the pair record
+        std::string acceptedHostId; // what StartSession takes; empty: the record's
     };
 
     // Bytes whose every position differs from its neighbours', for device
@@ -55,6 +62,8 @@ namespace testsupport
         void stop();
 
         void unplug();
+        // As when the user taps Trust: a pair record appears and listeners hear "Paired".
+        void trust();
         bool attached() const { return m_attached; }
         int64_t servedBytes() const { return m_servedBytes; }
 
@@ -71,6 +80,8 @@ namespace testsupport
         void serveMuxer(std::shared_ptr<Connection> connection);
         void serveLockdown(Connection &connection);
         void serveAfc(Connection &connection);
+        void serveInstallationProxy(Connection &connection);
+        void sendToListeners(const std::string &messageType);
         void closeStreams();
         uint16_t portOf(const std::string &service) const;
 
@@ -81,6 +92,7 @@ namespace testsupport
         int m_listenFd = -1;
         std::atomic<bool> m_running {false};
         std::atomic<bool> m_attached {true};
+        std::atomic<bool> m_paired {true};
         std::atomic<int64_t> m_servedBytes {0};
         std::thread m_acceptThread;
         std::mutex m_mutex; // guards the lists below
