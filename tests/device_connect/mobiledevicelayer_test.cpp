@@ -231,7 +231,7 @@ TEST_F(LayerTest, UntrustedPhoneIsNeverPairedByConnectingAndTrustsLater)
     bool encrypted = false;
     EXPECT_NE(s_manager->CheckDeviceBackupIsEncrypt(connected.device, &encrypted), 0);
 
-    device->trust();
+    ASSERT_TRUE(device->trust(kUntrusted));
     const Event trusted = expect(DEVICE_TRUSTED, kUntrusted);
     EXPECT_TRUE(trusted.info.trusted);
     EXPECT_EQ(s_manager->CheckDeviceBackupIsEncrypt(trusted.device, &encrypted), 0);
