@@ -587,7 +587,7 @@ namespace testsupport
 
             if (name == "QueryType") {
                 setString(answer.node, "Type", "com.apple.mobile.lockdown");
-            } else if (name == "GetValue" && plist_dict_get_item(request.node, "Domain")) {
+            } else if (name == "GetValue" && !stringItem(request.node, "Domain").empty()) {
                 const std::string key = stringItem(request.node, "Key");
                 const auto domain = phone.state.domains.find(stringItem(request.node, "Domain"));
                 Plist values;
@@ -604,17 +604,25 @@ namespace testsupport
                     setString(answer.node, "Key", key);
             } else if (name == "GetValue") {
                 const std::string key = stringItem(request.node, "Key");
+                Plist typed;
+                const auto global = phone.state.domains.find("");
+                if (global != phone.state.domains.end())
+                    plist_from_xml(global->second.data(), uint32_t(global->second.size()), &typed.node);
                 if (!key.empty()) {
                     setString(answer.node, "Key", key);
+                    plist_t typedValue = typed.node ? plist_dict_get_item(typed.node, key.c_str()) : nullptr;
                     const auto value = phone.state.lockdownValues.find(key);
-                    if (value == phone.state.lockdownValues.end())
+                    if (typedValue)
+                        plist_dict_set_item(answer.node, "Value", plist_copy(typedValue));
+                    else if (value == phone.state.lockdownValues.end())
                         error = "MissingValue";
                     else
                         setString(answer.node, "Value", value->second);
                 } else {
-                    plist_t all = plist_new_dict();
+                    plist_t all = typed.node ? plist_copy(typed.node) : plist_new_dict();
                     for (const auto &value : phone.state.lockdownValues)
-                        setString(all, value.first.c_str(), value.second);
+                        if (!plist_dict_get_item(all, value.first.c_str()))
+                            setString(all, value.first.c_str(), value.second);
                     plist_dict_set_item(answer.node, "Value", all);
                 }
             } else if (name == "StartSession") {
@@ -703,6 +711,9 @@ namespace testsupport
     void SimulatedDevice::serveAfc(Connection &connection)
     {
         Device &phone = *connection.device;
+        // A device without a file system serves none, never the host's.
+        if (phone.state.root.empty())
+            return;
         AfcHeader header {};
         auto reply = [&](uint64_t operation, const std::string &payload) {
             if (phone.state.delayMs > 0)

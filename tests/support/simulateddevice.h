@@ -38,7 +38,8 @@ namespace testsupport
         int64_t readErrorAfterBytes = -1; // file reads fail from this many bytes on
         int delayMs = 0;                  // before each file-service reply
         // Lockdown domains, each an XML property-list dictionary of typed
-        // values, answered only inside a session.
+        // values, answered only inside a session; the domain "" holds typed
+        // values without domain, answered without one, before lockdownValues.
         std::map<std::string, std::string> domains;
         std::vector<std::string> apps; // bundle ids the installation proxy lists
         bool paired = true;            // the host has a pair record
