@@ -8,6 +8,7 @@
 // backup encryption, Find My, free space, apps and passcode.
 
 #include "quorlin.h"
+#include "utf8codec.h"
 
 #include <cjson/cJSON.h>
 #include <dlfcn.h>
@@ -35,26 +36,7 @@ namespace
 
     std::string utf8(const std::wstring &text)
     {
-        std::string out;
-        for (wchar_t wide : text) {
-            const auto c = uint32_t(wide);
-            if (c < 0x80) {
-                out += char(c);
-            } else if (c < 0x800) {
-                out += char(0xC0 | (c >> 6));
-                out += char(0x80 | (c & 0x3F));
-            } else if (c < 0x10000) {
-                out += char(0xE0 | (c >> 12));
-                out += char(0x80 | ((c >> 6) & 0x3F));
-                out += char(0x80 | (c & 0x3F));
-            } else if (c < 0x110000) {
-                out += char(0xF0 | (c >> 18));
-                out += char(0x80 | ((c >> 12) & 0x3F));
-                out += char(0x80 | ((c >> 6) & 0x3F));
-                out += char(0x80 | (c & 0x3F));
-            }
-        }
-        return out;
+        return utf8codec::encode(text);
     }
 
     void print(cJSON *line)

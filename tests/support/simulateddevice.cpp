@@ -140,6 +140,32 @@ namespace testsupport
             return text;
         }
 
+        // Lockdown and its services frame each property list with its big-endian length.
+        bool readFrame(int fd, Plist &request)
+        {
+            uint32_t length = 0;
+            if (!readExact(fd, &length, sizeof length))
+                return false;
+            length = ntohl(length);
+            if (length > MaxMuxPayload)
+                return false;
+            std::string payload(length, '\0');
+            if (!readExact(fd, payload.data(), payload.size()))
+                return false;
+            if (request.node)
+                plist_free(request.node);
+            request.node = nullptr;
+            plist_from_memory(payload.data(), length, &request.node);
+            return true;
+        }
+
+        bool writeFrame(int fd, plist_t node)
+        {
+            const std::string xml = xmlOf(node);
+            const uint32_t size = htonl(uint32_t(xml.size()));
+            return writeAll(fd, &size, sizeof size) && writeAll(fd, xml.data(), xml.size());
+        }
+
         std::string stringItem(plist_t dict, const char *key)
         {
             plist_t item = dict ? plist_dict_get_item(dict, key) : nullptr;
@@ -371,14 +397,19 @@ namespace testsupport
         }
     }
 
+    void SimulatedDevice::sendToListeners(const Device &device, const char *messageType)
+    {
+        Plist message(plist_new_dict());
+        setString(message.node, "MessageType", messageType);
+        plist_dict_set_item(message.node, "DeviceID", plist_new_uint(device.id));
+        sendToListeners(device, message.node);
+    }
+
     void SimulatedDevice::unplug(Device &device)
     {
         if (!device.attached.exchange(false))
             return;
-        Plist message(plist_new_dict());
-        setString(message.node, "MessageType", "Detached");
-        plist_dict_set_item(message.node, "DeviceID", plist_new_uint(device.id));
-        sendToListeners(device, message.node);
+        sendToListeners(device, "Detached");
     }
 
     void SimulatedDevice::unplug()
@@ -414,12 +445,8 @@ namespace testsupport
         Device *device = find(udid);
         if (!device)
             return false;
-        if (device->paired.exchange(true))
-            return true;
-        Plist message(plist_new_dict());
-        setString(message.node, "MessageType", "Paired");
-        plist_dict_set_item(message.node, "DeviceID", plist_new_uint(device->id));
-        sendToListeners(*device, message.node);
+        if (!device->paired.exchange(true))
+            sendToListeners(*device, "Paired");
         return true;
     }
 
@@ -570,16 +597,7 @@ namespace testsupport
         Device &phone = *connection.device;
         bool session = false;
         const std::string accepted = phone.state.acceptedHostId.empty() ? phone.state.hostId : phone.state.acceptedHostId;
-        uint32_t length = 0;
-        while (m_running && readExact(connection.fd, &length, sizeof length)) {
-            length = ntohl(length);
-            if (length > MaxMuxPayload)
-                return;
-            std::string payload(length, '\0');
-            if (!readExact(connection.fd, payload.data(), payload.size()))
-                return;
-            Plist request;
-            plist_from_memory(payload.data(), length, &request.node);
+        for (Plist request; m_running && readFrame(connection.fd, request);) {
             const std::string name = stringItem(request.node, "Request");
             Plist answer(plist_new_dict());
             setString(answer.node, "Request", name);
@@ -656,9 +674,7 @@ namespace testsupport
                 // As devices answer since iOS 5: the error alone.
                 setString(answer.node, "Error", error);
             }
-            const std::string xml = xmlOf(answer.node);
-            const uint32_t size = htonl(uint32_t(xml.size()));
-            if (!writeAll(connection.fd, &size, sizeof size) || !writeAll(connection.fd, xml.data(), xml.size()))
+            if (!writeFrame(connection.fd, answer.node))
                 return;
             if (name == "Goodbye")
                 return;
@@ -668,21 +684,8 @@ namespace testsupport
     void SimulatedDevice::serveInstallationProxy(Connection &connection)
     {
         Device &phone = *connection.device;
-        auto send = [&](plist_t node) {
-            const std::string xml = xmlOf(node);
-            const uint32_t size = htonl(uint32_t(xml.size()));
-            return writeAll(connection.fd, &size, sizeof size) && writeAll(connection.fd, xml.data(), xml.size());
-        };
-        uint32_t length = 0;
-        while (m_running && readExact(connection.fd, &length, sizeof length)) {
-            length = ntohl(length);
-            if (length > MaxMuxPayload)
-                return;
-            std::string payload(length, '\0');
-            if (!readExact(connection.fd, payload.data(), payload.size()))
-                return;
-            Plist request;
-            plist_from_memory(payload.data(), length, &request.node);
+        auto send = [&](plist_t node) { return writeFrame(connection.fd, node); };
+        for (Plist request; m_running && readFrame(connection.fd, request);) {
             if (stringItem(request.node, "Command") != "Browse") {
                 Plist answer(plist_new_dict());
                 setString(answer.node, "Error", "UnknownCommand");

@@ -95,6 +95,7 @@ namespace testsupport
         void serveAfc(Connection &connection);
         void serveInstallationProxy(Connection &connection);
         void sendToListeners(const Device &device, plist_t message);
+        void sendToListeners(const Device &device, const char *messageType);
         plist_t deviceRecord(const Device &device, bool withMessageType) const;
         void closeStreams();
         uint16_t portOf(const std::string &service) const;
