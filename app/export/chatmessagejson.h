@@ -1,0 +1,30 @@
+#pragma once
+
+#include "devicedata.h"
+
+#include <QJsonObject>
+#include <QString>
+
+// The JSON objects of one chat message and one chat head as the exported
+// chat pages read them. Attachments are copied or queued into the folder's
+// "resource/Attachment"; a message whose file is not queued is counted at
+// once, a queued one when its copy ends.
+
+// The store keeps "<" and ">" of message texts as entities; the pages show
+// text as text, so the writers turn them back.
+QString plainMessageText(const QString &stored);
+
+// One Messages message with its "id"; queued tells whether its attachment
+// went to the copy queue.
+QJsonObject smsMessageToJson(const QString &folder, const DeviceData::SMSInfo &message, int id, bool *queued);
+
+// "name", "grpMembers" and "avatar" of a Messages chat head.
+void chatMembersToJson(QJsonObject &head, const DeviceData::SMSSessionInfo &chat,
+                       const DeviceData::SMSInfo &lastMessage);
+
+// The members of one LINE / WhatsApp message element: item gets the
+// message's own members, info the attachment and media members.
+void chatMessageToJson(const QString &folder, const DeviceData::LineInfo &message, QJsonObject &item,
+                       QJsonObject &info);
+void waMessageToJson(const QString &folder, const DeviceData::WaMessageInfo &message, QJsonObject &item,
+                     QJsonObject &info);
