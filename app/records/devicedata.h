@@ -152,6 +152,7 @@ struct ContactInfo
     LabelledValues instantMessaging; // aka "instantMessages"
     qint64 time = 0;
     quint16 rowId = 0;     // low 16 bits of the database row id
+    qint32 recordId = 0;   // the whole row id: photos and labelled values are matched on it
     quint16 reserved2 = 0; // aka "check state"
     bool deleted = false;  // aka "isDeleted"
     bool finished = false; // aka "checkable"
@@ -227,7 +228,8 @@ struct NotesInfo
     QString createdText; // aka "dateText"
     QList<MediaInfo> attachments;
     qint64 created = 0;  // aka "time"
-    quint16 noteId = 0;  // low 16 bits of the row id; attachments match on them
+    quint16 noteId = 0;  // low 16 bits of the row id
+    qint32 recordId = 0; // the whole row id: attachments are matched on it
     bool locked = false;
     quint16 reserved = 0;  // aka "check state"
     bool deleted = false;  // aka "isDeleted"

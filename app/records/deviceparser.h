@@ -10,6 +10,7 @@
 #include <QVector>
 
 class DeviceParserPrivate;
+struct ContactValuePart;
 
 // The one store of scanned records. Scan and iCloud workers write into it;
 // the views, chat views, export and recovery pages read copies out of it.
@@ -54,6 +55,19 @@ public:
     void setScanFinished(int group, bool finished);
     void resetRecords(int group); // empties the group and the chat session stores
     void clearAll();              // drops every record and the chat directories
+
+    // Engine intake, on the scan worker thread; each takes the lock itself.
+    // The callback's status is passed by value, the user pointer not at all.
+    void onEngineCallback(int group, int status, int kind, int value, const void *record);
+    // One engine record of a DbAppCategory bit; the record is copied.
+    void parseEngineRecord(int engineCategory, int subType, const void *record);
+    // Completes, sorts and flags the category's lists and announces them.
+    void finishCategory(int engineCategory);
+
+    // The contact's labelled values from its multi-value entries (engine) or
+    // value entries (iCloud). Called with the write lock held.
+    void applyContactValues(const QList<ContactValuePart> &parts, DeviceData::ContactInfo &contact) const;
+    void applyCloudContactValues(const QList<ContactValuePart> &parts, DeviceData::ContactInfo &contact) const;
 
     // The raw members, for the intake of this library (deviceparser_p.h).
     DeviceParserPrivate *storage() const { return d.data(); }

@@ -1,0 +1,237 @@
+// The end of a category: conversations and contacts completed, every list in
+// its display order, every record finished, the assembly tables emptied.
+
+#include "deviceparser.h"
+
+#include "deviceparser_p.h"
+#include "recordbuilders.h"
+#include "recordorder.h"
+
+#include <idbexecutor.h>
+
+#include <algorithm>
+#include <functional>
+#include <mutex>
+
+using namespace DeviceData;
+using namespace RecordOrder;
+
+namespace {
+
+using WriteLock = std::unique_lock<std::shared_mutex>;
+using Order = std::function<bool(const QVariant &, const QVariant &)>;
+
+template <typename T>
+void flagAll(QList<QVariant> &list)
+{
+    for (QVariant &entry : list) {
+        T record = entry.value<T>();
+        record.finished = true;
+        entry = QVariant::fromValue(record);
+    }
+}
+
+// Equal keys keep their arrival order, so a list reads the same every time.
+void sortList(QList<QVariant> &list, const Order &before)
+{
+    std::stable_sort(list.begin(), list.end(), before);
+}
+
+template <typename T>
+void sortAndFlag(QList<QVariant> &list, const Order &before)
+{
+    sortList(list, before);
+    flagAll<T>(list);
+}
+
+QString firstValue(const ContactInfo &c)
+{
+    for (const LabelledValues *values : {&c.phones, &c.relatedNames, &c.socialProfiles, &c.instantMessaging,
+                                         &c.emails, &c.dates, &c.addresses, &c.urls})
+        if (!values->isEmpty())
+            return values->first().second;
+    for (const QString *text : {&c.birthday, &c.nickname, &c.jobTitle, &c.department, &c.organization, &c.note})
+        if (!text->isEmpty())
+            return *text;
+    return QString();
+}
+
+} // namespace
+
+void DeviceParser::finishCategory(int engineCategory)
+{
+    WriteLock lock(d->lock);
+    // Nothing stored at all: nothing to finish or announce. Group messages
+    // wait outside the store until their conversations are built here.
+    if (d->store.isEmpty() && (engineCategory != DBAPP_SMS || d->smsMessagesById.isEmpty()))
+        return;
+    RecordLists &lists = d->store[DeviceGroup];
+    int type = -1;
+    bool announce = true;
+
+    switch (engineCategory) {
+    case DBAPP_SMS: {
+        type = Messages;
+        const QList<int> chats = d->smsMessagesById.keys();
+        lock.unlock();
+        for (int chatId : chats) {
+            lock.lock();
+            // Moved, not copied: sorting a shared list would copy every message.
+            QList<SMSInfo> messages = d->smsMessagesById.take(chatId);
+            if (messages.isEmpty()) {
+                lock.unlock();
+                continue;
+            }
+            SMSSessionInfo session = RecordBuilders::buildSmsSession(*d, messages.first());
+            if (session.displayName.endsWith(QLatin1Char(',')))
+                session.displayName.chop(1);
+            // A key already taken (a one-to-one chat with the only member, or
+            // another group of the same members) would hand this chat's
+            // messages to that conversation: use the chat's own address.
+            if (session.key.isEmpty() || d->smsMessages.contains(session.key)) {
+                const QString address = QStringLiteral("_$!<%1>!$_").arg(chatId);
+                session.key = address;
+                for (int n = 2; d->smsMessages.contains(session.key); ++n)
+                    session.key = address + QStringLiteral("#%1").arg(n);
+            }
+            d->smsMessages.insert(session.key, messages);
+            messages.clear();
+            QList<QVariant> &sessions = d->store[DeviceGroup][Messages];
+            const QVariant value = QVariant::fromValue(session);
+            if (session.deleted)
+                sessions.prepend(value);
+            else
+                sessions.append(value);
+            const int count = sessions.size();
+            lock.unlock();
+            emit dataReceived(DeviceGroup, Messages, value, count);
+        }
+        lock.lock();
+        QList<QVariant> &sessions = d->store[DeviceGroup][Messages];
+        for (QVariant &entry : sessions) {
+            SMSSessionInfo session = entry.value<SMSSessionInfo>();
+            auto it = d->smsMessages.find(session.key);
+            if (it != d->smsMessages.end() && !it->isEmpty()) {
+                // Messages mostly arrive in order already.
+                if (!std::is_sorted(it->cbegin(), it->cend(), smsMessageBefore))
+                    std::stable_sort(it->begin(), it->end(), smsMessageBefore);
+                session.time = it->last().time;
+                session.lastMessage = QVariant::fromValue(it->last());
+            }
+            session.finished = true;
+            entry = QVariant::fromValue(session);
+        }
+        sortList(sessions, smsSessionBefore);
+        sortAndFlag<MediaInfo>(d->store[DeviceGroup][MessagesAttachment], mediaBefore);
+        d->smsMessagesById.clear();
+        break;
+    }
+    case DBAPP_ADDRESSBOOK: {
+        type = Contacts;
+        QList<QVariant> &contacts = lists[Contacts];
+        QList<int> nameless;
+        for (int row = 0; row < contacts.size(); ++row) {
+            ContactInfo contact = contacts.at(row).value<ContactInfo>();
+            contact.finished = true;
+            // A deleted contact has no row id: nothing of the tables is its own.
+            if (!contact.deleted) {
+                const int id = contact.recordId;
+                contact.photoPath = d->intTexts.value(id);
+                if (d->recordPartsA.contains(id))
+                    applyContactValues(d->recordPartsA.value(id), contact);
+                else if (d->recordPartsB.contains(id))
+                    applyCloudContactValues(d->recordPartsB.value(id), contact);
+            }
+            if (contact.sortName.isEmpty())
+                contact.sortName = firstValue(contact);
+            if (contact.sortName.isEmpty())
+                nameless.append(row);
+            else
+                contacts[row] = QVariant::fromValue(contact);
+        }
+        for (int i = nameless.size() - 1; i >= 0; --i)
+            contacts.removeAt(nameless.at(i));
+        const QCollator collator = nameCollator();
+        sortList(contacts, [&collator](const QVariant &a, const QVariant &b) { return contactBefore(collator, a, b); });
+        d->intTexts.clear();
+        d->recordPartsA.clear();
+        d->stringPairs.clear();
+        d->recordPartsB.clear();
+        announce = d->scanCategories.value(DeviceGroup).contains(Contacts);
+        break;
+    }
+    case DBAPP_BOOKMARKS: {
+        type = SafariBookmarks;
+        const QCollator collator = nameCollator();
+        sortAndFlag<SafariInfo>(lists[SafariBookmarks], [&collator](const QVariant &a, const QVariant &b) {
+            return bookmarkBefore(collator, a, b);
+        });
+        break;
+    }
+    case DBAPP_SAFARI_HISTORY:
+        type = SafariHistory;
+        sortAndFlag<SafariInfo>(lists[SafariHistory], historyBefore);
+        break;
+    case DBAPP_CALL_HISTORY:
+        type = CallHistory;
+        sortAndFlag<CHFTInfo>(lists[CallHistory], callBefore);
+        break;
+    case DBAPP_FACETIME:
+        type = FaceTime;
+        sortAndFlag<CHFTInfo>(lists[FaceTime], callBefore);
+        break;
+    case DBAPP_VOICEMAIL:
+        type = Voicemails;
+        sortAndFlag<VMMInfo>(lists[Voicemails], voiceBefore);
+        break;
+    case DBAPP_VOICEMEMO:
+        type = VoiceMemos;
+        sortAndFlag<VMMInfo>(lists[VoiceMemos], voiceBefore);
+        break;
+    case DBAPP_NOTES:
+        type = Notes;
+        sortAndFlag<NotesInfo>(lists[Notes], noteBefore);
+        sortAndFlag<MediaInfo>(lists[NotesAttachment], mediaBefore);
+        break;
+    case DBAPP_CALENDAR:
+        type = Calendars;
+        sortAndFlag<CalenderReminderInfo>(lists[Calendars], eventBefore);
+        sortAndFlag<MediaInfo>(lists[CalendarsAttachment], mediaBefore);
+        break;
+    case DBAPP_REMINDERS:
+        type = Reminders;
+        sortAndFlag<CalenderReminderInfo>(lists[Reminders], reminderBefore);
+        sortAndFlag<MediaInfo>(lists[RemindersAttachment], mediaBefore);
+        break;
+    case DBAPP_PHOTOS:
+        type = Photos;
+        sortAndFlag<MediaInfo>(lists[Photos], mediaBefore);
+        break;
+    case DBAPP_3RD_IMAGE:
+        type = AppPhotos;
+        sortAndFlag<MediaInfo>(lists[AppPhotos], mediaBefore);
+        break;
+    case DBAPP_VIDEO:
+        type = AlbumVideos;
+        flagAll<MediaInfo>(lists[AlbumVideos]);
+        break;
+    case DBAPP_3RD_VIDEO:
+        type = AppVideos;
+        flagAll<MediaInfo>(lists[AppVideos]);
+        break;
+    case DBAPP_3RD_AUDIO:
+        type = AppAudios;
+        sortAndFlag<DocumentInfo>(lists[AppAudios], documentBefore);
+        break;
+    case DBAPP_3RD_DOCUMENT:
+        type = AppDocuments;
+        sortAndFlag<DocumentInfo>(lists[AppDocuments], documentBefore);
+        break;
+    default:
+        break;
+    }
+
+    lock.unlock();
+    if (announce)
+        emit dataFinished(DeviceGroup, type);
+}

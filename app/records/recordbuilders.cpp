@@ -1,0 +1,327 @@
+#include "recordbuilders.h"
+
+#include "deviceparser_p.h"
+#include "thumbnailsessionmanager.h"
+
+#include <dbrecords.h>
+#include <formatutils.h>
+#include <settingsentry.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QImage>
+#include <QImageReader>
+#include <QStringList>
+#include <QTime>
+
+#include <ctime>
+
+using namespace DeviceData;
+
+namespace RecordBuilders {
+
+QString fromWide(const std::wstring &text)
+{
+    if (text.empty())
+        return QString();
+    int extra = 0;
+    for (wchar_t c : text)
+        extra += (quint32(c) >= 0x10000 && quint32(c) <= 0x10FFFF) ? 1 : 0;
+    QString out(int(text.size()) + extra, Qt::Uninitialized);
+    QChar *p = out.data();
+    for (wchar_t wc : text) {
+        const quint32 c = quint32(wc);
+        if (c < 0x10000) {
+            *p++ = QChar(ushort(c));
+        } else if (c <= 0x10FFFF) {
+            *p++ = QChar(QChar::highSurrogate(c));
+            *p++ = QChar(QChar::lowSurrogate(c));
+        } else {
+            *p++ = QChar(QChar::ReplacementCharacter);
+        }
+    }
+    return out;
+}
+
+QString withoutWhitespace(const QString &text)
+{
+    const QChar *begin = text.constData();
+    const QChar *end = begin + text.size();
+    const QChar *p = begin;
+    while (p != end && !p->isSpace())
+        ++p;
+    if (p == end)
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (const QChar *q = begin; q != end; ++q)
+        if (!q->isSpace())
+            out.append(*q);
+    return out;
+}
+
+bool isSmsService(const std::wstring &service)
+{
+    return service.compare(0, 3, L"SMS") == 0;
+}
+
+QString dayTextOf(qint64 seconds)
+{
+    // QDateTime's local time rereads the zone for every call; the C library
+    // keeps it loaded. Texts are shared so that a conversation's messages
+    // hold one copy of each day.
+    thread_local QHash<int, QString> days;
+    const time_t t = time_t(seconds);
+    struct tm local = {};
+    if (!localtime_r(&t, &local))
+        return QString();
+    const int key = (local.tm_year + 1900) * 512 + local.tm_mon * 32 + local.tm_mday;
+    auto it = days.constFind(key);
+    if (it != days.constEnd())
+        return *it;
+    const QString text = QStringLiteral("%1-%2-%3")
+                             .arg(local.tm_year + 1900, 4, 10, QChar('0'))
+                             .arg(local.tm_mon + 1, 2, 10, QChar('0'))
+                             .arg(local.tm_mday, 2, 10, QChar('0'));
+    days.insert(key, text);
+    return text;
+}
+
+QString dateTextOf(qint64 value, bool keepFormat)
+{
+    return value == 0 ? QString() : formatTimestamp(value, keepFormat, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+QString durationTextOf(qint64 seconds)
+{
+    if (seconds <= 0)
+        return QStringLiteral("00:00:00");
+    // Calls longer than a day still read as hours.
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600, 2, 10, QChar('0'))
+        .arg((seconds / 60) % 60, 2, 10, QChar('0'))
+        .arg(seconds % 60, 2, 10, QChar('0'));
+}
+
+namespace {
+
+struct KindList
+{
+    int kind;
+    QStringList endings;
+};
+
+// In the order they are tested: the first list with a matching ending wins.
+const QList<KindList> &kindLists()
+{
+    static const QList<KindList> lists = {
+        {TextKind, {".txt"}},
+        {PdfKind, {".pdf"}},
+        {WordKind, {".doc", ".docx", ".docm", ".dotx", ".dotm", ".dot"}},
+        {SpreadsheetKind, {".xls", ".xlsx", ".csv", "xlsm", "xlsb", "xltx", "xlt"}},
+        {PresentationKind, {".ppt", ".pptx", ".pps", ".ppsx", ".ppa", ".ppam", ".pot", ".potx", ".thmx"}},
+        {ArchiveKind, {".tar", ".gz", ".tar.gz", ".tgz", ".bz2", ".tar.bz2", ".Z", ".tar.Z", ".zip", ".rar", ".7z"}},
+        {AudioKind, {".wav", ".mp3", ".wma", ".ogg", ".ape", ".mid", ".aac", ".amr", ".m4r", ".m4b", ".flac", ".aiff",
+                     ".opus", ".caf", ".wv", ".m4a"}},
+        {ImageKind, {".jpg", ".jpeg", ".png", ".ico", ".bmp", ".tiff", ".tif", ".svg", ".thumb", ".psd", ".exif",
+                     ".gif", ".heic", ".heif", ".heics", ".heifs"}},
+        {VideoKind, {".mov", ".mp4", ".avi", ".flv", ".m4v", ".mkv", ".rmvb", ".wmv", ".webm"}},
+    };
+    return lists;
+}
+
+const QStringList &heifEndings()
+{
+    static const QStringList endings = {".heic", ".heif", ".heics", ".heifs"};
+    return endings;
+}
+
+qint64 modifiedSeconds(const QFileInfo &info)
+{
+    const QDateTime modified = info.lastModified();
+    return modified.isValid() ? modified.toSecsSinceEpoch() : 0;
+}
+
+// Scaled to 200 x 200 into the media cache as PNG; empty when the file
+// cannot be read as a picture.
+QString convertHeif(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead())
+        return QString();
+    reader.setScaledSize(QSize(200, 200));
+    const QImage image = reader.read();
+    if (image.isNull())
+        return QString();
+    const QString folder = cacheMediaFolder();
+    QDir().mkpath(folder);
+    const QString target = folder + "/" + QFileInfo(path).baseName();
+    return image.save(target, "PNG") ? target : QString();
+}
+
+} // namespace
+
+int mediaKindOf(const QString &fileName)
+{
+    for (const KindList &list : kindLists())
+        if (endsWithAny(fileName, list.endings, Qt::CaseInsensitive))
+            return list.kind;
+    return OtherKind;
+}
+
+QString mediaIconOf(int mediaKind)
+{
+    switch (mediaKind) {
+    case AudioKind: return QStringLiteral(":/Images/media/mp3.png");
+    case ArchiveKind: return QStringLiteral(":/Images/media/rar.png");
+    case WordKind: return QStringLiteral(":/Images/media/word.png");
+    case SpreadsheetKind: return QStringLiteral(":/Images/media/xls.png");
+    case PresentationKind: return QStringLiteral(":/Images/media/ppt.png");
+    case PdfKind: return QStringLiteral(":/Images/media/pdf.png");
+    default: return QStringLiteral(":/Images/media/other.png");
+    }
+}
+
+bool isHeifName(const QString &fileName)
+{
+    return endsWithAny(fileName, heifEndings(), Qt::CaseInsensitive);
+}
+
+QString cacheMediaFolder()
+{
+    return SettingsEntry::instance()->cacheMediaPath();
+}
+
+QString videoThumbnailPath(const QString &videoPath)
+{
+    return cacheMediaFolder() + "/" + QFileInfo(videoPath).baseName() + ".jpg";
+}
+
+void queueThumbnail(const QString &videoPath, const QString &picturePath)
+{
+    // The converter writes the picture but makes no folders.
+    QDir().mkpath(QFileInfo(picturePath).absolutePath());
+    ThumbnailSessionManager::instance()->addTask(videoPath, picturePath);
+}
+
+QString copyThumbnail(const QString &existingThumb, const QString &folder, const QString &sourceFile)
+{
+    QDir().mkpath(folder);
+    const QString target = folder + "/" + QFileInfo(sourceFile).baseName() + ".jpg";
+    if (!existingThumb.isEmpty())
+        QFile::copy(existingThumb, target);
+    return target;
+}
+
+MediaInfo buildMessageAttachment(SMSInfo &message)
+{
+    const QFileInfo file(message.attachmentPath);
+    const QString name = file.fileName();
+    const int kind = mediaKindOf(name);
+    QString preview;
+    if (kind == VideoKind) {
+        preview = videoThumbnailPath(message.attachmentPath);
+        queueThumbnail(message.attachmentPath, preview);
+    } else if (kind == ImageKind) {
+        preview = isHeifName(name) ? convertHeif(message.attachmentPath) : message.attachmentPath;
+    } else {
+        preview = mediaIconOf(kind);
+    }
+
+    MediaInfo media;
+    media.name = name;
+    media.suffix = file.suffix();
+    media.path = message.attachmentPath;
+    media.preview = preview;
+    media.time = modifiedSeconds(file);
+    media.size = file.exists() ? file.size() : 0;
+    media.mediaKind = quint16(kind);
+    media.deleted = !file.exists();
+
+    message.mediaKind = quint16(kind);
+    message.text = name;
+    message.attachmentPreview = preview;
+    return media;
+}
+
+bool buildAttachmentMedia(const QString &path, const QString &secondPath, MediaInfo &media)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo file(path);
+    media.name = file.fileName();
+    media.suffix = file.suffix().isEmpty() ? QFileInfo(secondPath).suffix() : file.suffix();
+    media.path = path;
+    media.time = modifiedSeconds(file);
+    media.size = file.exists() ? file.size() : 0;
+    media.deleted = !file.exists();
+    media.isAttachment = true;
+    // A copy named by file id may lack an extension; the stored name tells the kind then.
+    const int kind = mediaKindOf(file.suffix().isEmpty() ? secondPath : media.name);
+    media.mediaKind = quint16(kind);
+    if (kind == VideoKind) {
+        media.preview = videoThumbnailPath(path);
+        queueThumbnail(path, media.preview);
+    } else if (kind == ImageKind) {
+        media.preview = path;
+    } else {
+        media.preview = mediaIconOf(kind);
+    }
+    return true;
+}
+
+SMSSessionInfo buildSmsSession(const DeviceParserPrivate &store, const SMSInfo &message)
+{
+    SMSSessionInfo session;
+    session.key = message.handle;
+    session.displayName = message.handle;
+    if (!message.isGroup) {
+        ContactInfo contact;
+        if (store.findContactByNumber(message.handle, &contact)) {
+            session.displayName = contact.sortName;
+            session.avatar = contact.photoPath;
+        } else {
+            session.avatar = QStringLiteral(":/Images/default_Persion.png");
+        }
+    } else {
+        session.avatar = QStringLiteral(":/Images/default_Group.png");
+    }
+    session.lastMessage = QVariant::fromValue(message);
+    session.time = message.time;
+    session.deleted = message.deleted;
+    session.valid = true;
+    return session;
+}
+
+QString contactDateText(const QString &text)
+{
+    return formatTimestamp(qint64(text.toDouble()), false, QStringLiteral("yyyy-MM-dd"));
+}
+
+ContactInfo convertDeviceContact(const STAddressBook &record)
+{
+    ContactInfo contact;
+    contact.rowId = quint16(record.rowId);
+    contact.recordId = record.rowId;
+    contact.firstName = fromWide(record.first);
+    contact.middleName = fromWide(record.middle);
+    contact.lastName = fromWide(record.last);
+    contact.sortName = contact.lastName + contact.firstName + contact.middleName;
+    if (contact.sortName.isEmpty())
+        contact.sortName = fromWide(record.compositeNameFallback);
+    contact.time = record.creationDate;
+    contact.organization = fromWide(record.organization);
+    contact.department = fromWide(record.department);
+    contact.note = fromWide(record.note);
+    contact.jobTitle = fromWide(record.jobTitle);
+    contact.nickname = fromWide(record.nickname);
+    const QString birthday = fromWide(record.birthday);
+    contact.birthday = birthday.isEmpty() ? birthday : contactDateText(birthday);
+    return contact;
+}
+
+} // namespace RecordBuilders

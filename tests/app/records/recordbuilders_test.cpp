@@ -1,0 +1,155 @@
+// Media kinds, thumbnails, engine text and the display orders the end of a
+// category sorts with.
+
+#include "recordbuilders.h"
+#include "recordorder.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace DeviceData;
+
+namespace {
+
+QVariant media(const QString &name, const QString &suffix, qint64 time, bool deleted = false)
+{
+    MediaInfo m;
+    m.name = name;
+    m.suffix = suffix;
+    m.time = time;
+    m.deleted = deleted;
+    return QVariant::fromValue(m);
+}
+
+QVariant contact(const QString &sortName, qint64 time, bool deleted = false)
+{
+    ContactInfo c;
+    c.sortName = sortName;
+    c.time = time;
+    c.deleted = deleted;
+    return QVariant::fromValue(c);
+}
+
+template <typename T>
+QStringList namesOf(const QList<QVariant> &list, QString T::*field)
+{
+    QStringList out;
+    for (const QVariant &v : list)
+        out << v.value<T>().*field;
+    return out;
+}
+
+} // namespace
+
+class RecordBuildersTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void mediaKinds_data();
+    void mediaKinds();
+    void copyThumbnail();
+    void wideText();
+    void durations();
+    void mediaOrder();
+    void contactOrder();
+    void flaggedThenLargerKey();
+};
+
+void RecordBuildersTest::mediaKinds_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("upper-case jpg") << "Photo.JPG" << int(ImageKind);
+    QTest::newRow("m4a") << "Song.M4A" << int(AudioKind);
+    QTest::newRow("tar.gz") << "report.tar.gz" << int(ArchiveKind);
+    QTest::newRow("no extension") << "README" << int(OtherKind);
+    QTest::newRow("xlsm") << "sheet.xlsm" << int(SpreadsheetKind);
+    QTest::newRow("letters without a dot") << "axlt" << int(SpreadsheetKind);
+    QTest::newRow("heic") << "IMG_1.HEIC" << int(ImageKind);
+    QTest::newRow("mov") << "clip.MOV" << int(VideoKind);
+    QTest::newRow("pdf") << "menu.pdf" << int(PdfKind);
+    QTest::newRow("text") << "notes.txt" << int(TextKind);
+    QTest::newRow("word") << "letter.docx" << int(WordKind);
+    QTest::newRow("slides") << "deck.key.pptx" << int(PresentationKind);
+}
+
+void RecordBuildersTest::mediaKinds()
+{
+    QFETCH(QString, name);
+    QFETCH(int, kind);
+    QCOMPARE(RecordBuilders::mediaKindOf(name), kind);
+}
+
+void RecordBuildersTest::copyThumbnail()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("a/b");
+    QCOMPARE(RecordBuilders::copyThumbnail(QString(), folder, "/x/IMG_7.tar.mov"), folder + "/IMG_7.jpg");
+    QVERIFY(QFileInfo(folder).isDir());
+    QVERIFY(!QFile::exists(folder + "/IMG_7.jpg"));
+
+    QFile source(dir.filePath("still.jpg"));
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    source.write("still");
+    source.close();
+    const QString target = RecordBuilders::copyThumbnail(source.fileName(), folder, "clip.mp4");
+    QFile copy(target);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), QByteArray("still"));
+}
+
+void RecordBuildersTest::wideText()
+{
+    QCOMPARE(RecordBuilders::fromWide(L"Zoë 😀 中"), QStringLiteral("Zoë 😀 中"));
+    QCOMPARE(RecordBuilders::fromWide(std::wstring(1, wchar_t(0x110000))), QString(QChar(QChar::ReplacementCharacter)));
+    QVERIFY(RecordBuilders::fromWide(L"").isNull());
+    QCOMPARE(RecordBuilders::withoutWhitespace(" +1 555\t0100\n"), QStringLiteral("+15550100"));
+    QVERIFY(RecordBuilders::isSmsService(L"SMS") && !RecordBuilders::isSmsService(L"sms"));
+    QCOMPARE(RecordBuilders::dayTextOf(1700000000), QStringLiteral("2023-11-14"));
+}
+
+void RecordBuildersTest::durations()
+{
+    QCOMPARE(RecordBuilders::durationTextOf(0), QStringLiteral("00:00:00"));
+    QCOMPARE(RecordBuilders::durationTextOf(-5), QStringLiteral("00:00:00"));
+    QCOMPARE(RecordBuilders::durationTextOf(59), QStringLiteral("00:00:59"));
+    QCOMPARE(RecordBuilders::durationTextOf(90061), QStringLiteral("25:01:01")); // past a day still counts hours
+}
+
+void RecordBuildersTest::mediaOrder()
+{
+    QList<QVariant> list = {media("heic new", "heic", 300), media("jpg old", "jpg", 100), media("heif old", "HEIF", 50),
+                            media("jpg new", "JPG", 200), media("jpg deleted", "jpg", 10, true)};
+    std::stable_sort(list.begin(), list.end(), RecordOrder::mediaBefore);
+    QCOMPARE(namesOf(list, &MediaInfo::name),
+             QStringList({"jpg deleted", "jpg new", "jpg old", "heif old", "heic new"}));
+}
+
+void RecordBuildersTest::contactOrder()
+{
+    QList<QVariant> list = {contact("item 10", 1), contact("Item 9", 2), contact("gone old", 5, true),
+                            contact("alpha", 3), contact("gone new", 9, true)};
+    const QCollator collator = RecordOrder::nameCollator();
+    std::stable_sort(list.begin(), list.end(),
+                     [&collator](const QVariant &a, const QVariant &b) { return RecordOrder::contactBefore(collator, a, b); });
+    QCOMPARE(namesOf(list, &ContactInfo::sortName), QStringList({"gone new", "gone old", "alpha", "Item 9", "item 10"}));
+}
+
+void RecordBuildersTest::flaggedThenLargerKey()
+{
+    DocumentInfo small, large, gone;
+    small.size = 1;
+    large.size = 1000;
+    gone.deleted = true;
+    QVERIFY(RecordOrder::documentBefore(QVariant::fromValue(large), QVariant::fromValue(small)));
+    QVERIFY(RecordOrder::documentBefore(QVariant::fromValue(gone), QVariant::fromValue(large)));
+    QVERIFY(!RecordOrder::documentBefore(QVariant::fromValue(small), QVariant::fromValue(small)));
+    // A value of another type reads as a default record.
+    QVERIFY(RecordOrder::documentBefore(QVariant::fromValue(small), QVariant(QStringLiteral("x"))));
+}
+
+QTEST_GUILESS_MAIN(RecordBuildersTest)
+#include "recordbuilders_test.moc"
