@@ -13,6 +13,9 @@ PACKAGES := cmake make g++ pkg-config git \
 	zlib1g-dev libprotobuf-dev protobuf-compiler libcjson-dev \
 	libgtest-dev python3 time openssl ffmpeg dbus
 
+# The chat export's tests: QJSEngine runs the data files, Chromium the pages.
+PACKAGES += qtdeclarative5-dev chromium
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all setup configure build run test bench clean
