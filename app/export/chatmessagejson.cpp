@@ -35,6 +35,14 @@ void attach(const QString &folder, const QString &source, QJsonObject &item, QJs
     ChatExportSeam::countDone();
 }
 
+// A row that shows only a text: nothing to copy, counted at once.
+void textRow(QJsonObject &item, int messageType, const QString &text)
+{
+    item.insert(kMessageType, messageType);
+    item.insert(kMessage, text);
+    ChatExportSeam::countDone();
+}
+
 QString durationText(double milliseconds)
 {
     return formatDuration(qRound(milliseconds / 1000.0));
@@ -149,9 +157,7 @@ void chatMessageToJson(const QString &folder, const LineInfo &message, QJsonObje
     switch (kind) {
     case 0:
     case 107:
-        item.insert(kMessageType, 2);
-        item.insert(kMessage, message.text);
-        ChatExportSeam::countDone();
+        textRow(item, 2, message.text);
         break;
     case 1:
     case 96:
@@ -203,9 +209,7 @@ void chatMessageToJson(const QString &folder, const LineInfo &message, QJsonObje
         attach(folder, message.filePath, item, info, message.contentText);
         break;
     case 18:
-        item.insert(kMessageType, 12);
-        item.insert(kMessage, callEndedText(message.text));
-        ChatExportSeam::countDone();
+        textRow(item, 12, callEndedText(message.text));
         break;
     case 100:
         item.insert(kMessageType, 9);
@@ -214,9 +218,7 @@ void chatMessageToJson(const QString &folder, const LineInfo &message, QJsonObje
         ChatExportSeam::countDone();
         break;
     default:
-        item.insert(kMessageType, 12);
-        item.insert(kMessage, QObject::tr("Unsupported data type!"));
-        ChatExportSeam::countDone();
+        textRow(item, 12, QObject::tr("Unsupported data type!"));
         break;
     }
 }
@@ -248,9 +250,7 @@ void waMessageToJson(const QString &folder, const WaMessageInfo &message, QJsonO
     case 0:
     case 6:
     case 7:
-        item.insert(kMessageType, message.isSystemText ? 12 : 2);
-        item.insert(kMessage, message.isSystemText ? waSystemMessageText(text) : text);
-        ChatExportSeam::countDone();
+        textRow(item, message.isSystemText ? 12 : 2, message.isSystemText ? waSystemMessageText(text) : text);
         break;
     case 1:
     case 15:
@@ -299,19 +299,13 @@ void waMessageToJson(const QString &folder, const WaMessageInfo &message, QJsonO
         ChatExportSeam::countDone();
         break;
     case 12:
-        item.insert(kMessageType, 10);
-        item.insert(kMessage, QObject::tr("This file has expired!"));
-        ChatExportSeam::countDone();
+        textRow(item, 10, QObject::tr("This file has expired!"));
         break;
     case 14:
-        item.insert(kMessageType, 12);
-        item.insert(kMessage, QObject::tr("This message has been deleted!"));
-        ChatExportSeam::countDone();
+        textRow(item, 12, QObject::tr("This message has been deleted!"));
         break;
     default:
-        item.insert(kMessageType, 12);
-        item.insert(kMessage, QObject::tr("Unsupported data type!"));
-        ChatExportSeam::countDone();
+        textRow(item, 12, QObject::tr("Unsupported data type!"));
         break;
     }
 }

@@ -3,6 +3,7 @@
 #include "deviceparser.h"
 #include "deviceparser_p.h"
 #include "markingtranslator.h"
+#include "storeseeding.h"
 
 #include <QCoreApplication>
 #include <QJsonValue>
@@ -56,6 +57,7 @@ private:
     QString folder() const { return m_dir.path() + QStringLiteral("/out"); }
     void checkMembers(const QJsonObject &item, const QJsonObject &info, const QVariantMap &members);
     void checkCopies(int queued);
+    void checkBuilt(const QJsonObject &item, const QJsonObject &info, const Expect &expect);
 
     QTemporaryDir m_dir;
     MarkingTranslator m_translator{"QObject"};
@@ -105,6 +107,19 @@ void ChatMessageJsonTest::checkCopies(int queued)
         QVERIFY(QFileInfo(copy.first).isFile());
         QVERIFY2(copy.second.startsWith(folder() + QStringLiteral("/resource/Attachment/")), qPrintable(copy.second));
     }
+}
+
+// The row's message type and text, what it counted and queued, and the
+// members it names.
+void ChatMessageJsonTest::checkBuilt(const QJsonObject &item, const QJsonObject &info, const Expect &expect)
+{
+    QCOMPARE(item.value("messageType").toInt(), expect.messageType);
+    QCOMPARE(item.contains("message"), expect.message.isValid());
+    if (expect.message.isValid())
+        QCOMPARE(item.value("message").toString(), expect.message.toString());
+    QCOMPARE(m_recorder->counted.load(), expect.counted);
+    checkCopies(expect.queued);
+    checkMembers(item, info, expect.members);
 }
 
 void ChatMessageJsonTest::smsKinds_data()
@@ -316,25 +331,12 @@ void ChatMessageJsonTest::lineKinds()
     QFETCH(Expect, expect);
     QJsonObject item, info;
     chatMessageToJson(folder(), message, item, info);
-    QCOMPARE(item.value("messageType").toInt(), expect.messageType);
-    QCOMPARE(item.contains("message"), expect.message.isValid());
-    if (expect.message.isValid())
-        QCOMPARE(item.value("message").toString(), expect.message.toString());
-    QCOMPARE(m_recorder->counted.load(), expect.counted);
-    checkCopies(expect.queued);
-    checkMembers(item, info, expect.members);
+    checkBuilt(item, info, expect);
 }
 
 void ChatMessageJsonTest::lineMembers()
 {
-    {
-        DeviceParserPrivate *store = DeviceParser::instance()->storage();
-        std::unique_lock<std::shared_mutex> lock(store->lock);
-        LineUserEntry user;
-        user.mid = QStringLiteral("u1");
-        user.name = QStringLiteral("Aiko");
-        store->handleNames.insert(user.mid, user);
-    }
+    storeLineUser(QStringLiteral("u1"), QStringLiteral("Aiko"));
     LineInfo m = lineMessage(0);
     m.senderMid = QStringLiteral("u1");
     m.time = 1700000000123;
@@ -441,13 +443,7 @@ void ChatMessageJsonTest::waKinds()
     QFETCH(Expect, expect);
     QJsonObject item, info;
     waMessageToJson(folder(), message, item, info);
-    QCOMPARE(item.value("messageType").toInt(), expect.messageType);
-    QCOMPARE(item.contains("message"), expect.message.isValid());
-    if (expect.message.isValid())
-        QCOMPARE(item.value("message").toString(), expect.message.toString());
-    QCOMPARE(m_recorder->counted.load(), expect.counted);
-    checkCopies(expect.queued);
-    checkMembers(item, info, expect.members);
+    checkBuilt(item, info, expect);
     QCOMPARE(item.contains("isGif"), QList<int>({2, 11, 13, 39}).contains(message.messageType));
     QCOMPARE(item.contains("callType"), message.messageType == 10);
 }

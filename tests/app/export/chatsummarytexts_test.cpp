@@ -2,6 +2,7 @@
 #include "deviceparser.h"
 #include "deviceparser_p.h"
 #include "markingtranslator.h"
+#include "storeseeding.h"
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -273,14 +274,7 @@ void ChatSummaryTextsTest::lineSummary()
 
 void ChatSummaryTextsTest::lineRecipients()
 {
-    {
-        DeviceParserPrivate *store = DeviceParser::instance()->storage();
-        std::unique_lock<std::shared_mutex> lock(store->lock);
-        LineUserEntry user;
-        user.mid = QStringLiteral("u1");
-        user.name = QStringLiteral("Aiko");
-        store->handleNames.insert(user.mid, user);
-    }
+    storeLineUser(QStringLiteral("u1"), QStringLiteral("Aiko"));
     LineSessionInfo group;
     group.mid = QStringLiteral("c9");
     group.members = QStringLiteral("_$!<u1>!$__$!<u2>!$_");
