@@ -197,17 +197,22 @@ void writeMessageItems(const QString &folder, const QList<Message> &messages, QI
 void smsChatToJson(const QString &folder, const QList<SMSInfo> &messages, QIODevice &file)
 {
     file.write(kMessagesStart);
+    QByteArray chunk;
     int i = 0;
     for (const SMSInfo &message : messages) {
         if (i > 0)
-            file.write(",");
+            chunk.append(',');
         bool queued = false;
-        const QJsonObject object = smsMessageToJson(folder, message, ++i, &queued);
-        file.write(QJsonDocument(object).toJson(QJsonDocument::Compact));
+        appendSmsMessageJson(chunk, folder, message, ++i, &queued);
         if (!queued)
             ChatExportSeam::countDone();
+        if (chunk.size() >= 64 * 1024) {
+            file.write(chunk);
+            chunk.clear();
+        }
     }
-    file.write(kMessagesEnd);
+    chunk.append(kMessagesEnd);
+    file.write(chunk);
 }
 
 void writeSmsDataFile(const QString &folder, const QList<QVariant> &conversations, const std::atomic<bool> &running)

@@ -60,49 +60,125 @@ QString plainMessageText(const QString &stored)
     return text;
 }
 
-QJsonObject smsMessageToJson(const QString &folder, const SMSInfo &message, int id, bool *queued)
+void appendJsonString(QByteArray &out, const QString &text)
 {
-    QJsonObject info;
-    info.insert(kMessage, plainMessageText(message.text));
-    info.insert(QStringLiteral("timeStamp"), message.time);
-    bool copying = false;
-    switch (message.mediaKind) {
-    case NoAttachmentKind:
-        info.insert(kMessageType, 2);
-        break;
-    case ImageKind:
-        info.insert(kMessageType, 3);
-        break;
-    case VideoKind:
-        info.insert(kMessageType, 4);
-        break;
-    default:
-        info.insert(kMessageType, 6);
-        break;
+    static const char hex[] = "0123456789abcdef";
+    out.append('"');
+    const QChar *p = text.constData();
+    const QChar *const end = p + text.size();
+    while (p < end) {
+        const QChar *run = p;
+        while (p < end && p->unicode() >= 0x20 && p->unicode() != '"' && p->unicode() != '\\' &&
+               !p->isSurrogate())
+            ++p;
+        if (p > run)
+            out.append(QStringView(run, p - run).toUtf8());
+        if (p == end)
+            break;
+        const ushort c = p->unicode();
+        if (p->isHighSurrogate() && p + 1 < end && p[1].isLowSurrogate()) {
+            out.append(QStringView(p, 2).toUtf8());
+            p += 2;
+            continue;
+        }
+        if (p->isSurrogate()) { // unpaired: escaped, as QJsonDocument does
+            out.append("\\u");
+            out.append(hex[c >> 12]).append(hex[(c >> 8) & 0xF]).append(hex[(c >> 4) & 0xF]).append(hex[c & 0xF]);
+            ++p;
+            continue;
+        }
+        out.append('\\');
+        switch (c) {
+        case '"': out.append('"'); break;
+        case '\\': out.append('\\'); break;
+        case '\b': out.append('b'); break;
+        case '\f': out.append('f'); break;
+        case '\n': out.append('n'); break;
+        case '\r': out.append('r'); break;
+        case '\t': out.append('t'); break;
+        default:
+            out.append("u00");
+            out.append(hex[c >> 4]);
+            out.append(hex[c & 0xF]);
+            break;
+        }
+        ++p;
     }
+    out.append('"');
+}
+
+namespace {
+
+void appendMember(QByteArray &out, const char *key)
+{
+    out.append('"').append(key).append("\":");
+}
+
+void appendBool(QByteArray &out, const char *key, bool value)
+{
+    appendMember(out, key);
+    out.append(value ? "true," : "false,");
+}
+
+void appendNumber(QByteArray &out, const char *key, qint64 value)
+{
+    appendMember(out, key);
+    out.append(QByteArray::number(value)).append(',');
+}
+
+void appendText(QByteArray &out, const char *key, const QString &value)
+{
+    appendMember(out, key);
+    appendJsonString(out, value);
+    out.append(',');
+}
+
+} // namespace
+
+void appendSmsMessageJson(QByteArray &out, const QString &folder, const SMSInfo &message, int id, bool *queued)
+{
+    int messageType = 6;
+    switch (message.mediaKind) {
+    case NoAttachmentKind: messageType = 2; break;
+    case ImageKind: messageType = 3; break;
+    case VideoKind: messageType = 4; break;
+    default: break;
+    }
+    bool copying = false;
+    QJsonObject paths;
     if (message.mediaKind != NoAttachmentKind) {
-        info.insert(QStringLiteral("size"), message.attachmentSizeText);
-        copying = ChatExportSeam::addAttachment(folder, message.attachmentPath, info, QString());
+        copying = ChatExportSeam::addAttachment(folder, message.attachmentPath, paths, QString());
         if (message.mediaKind == VideoKind)
-            ChatExportSeam::copyThumbnail(folder, message.attachmentPreview, info);
+            ChatExportSeam::copyThumbnail(folder, message.attachmentPreview, paths);
     }
 
-    QJsonObject object;
-    object.insert(QStringLiteral("alignment"), message.direction);
-    object.insert(QStringLiteral("error"), message.error);
-    object.insert(QStringLiteral("errorMeaning"), message.error == 4 ? QObject::tr("Unsent") : QString());
-    object.insert(QStringLiteral("id"), id);
-    object.insert(QStringLiteral("info"), info);
-    object.insert(QStringLiteral("isDeleted"), message.deleted);
-    object.insert(QStringLiteral("isExist"), message.attachmentExists);
-    object.insert(QStringLiteral("isForward"), message.isForward);
-    object.insert(QStringLiteral("isFromme"), message.isFromMe);
-    object.insert(QStringLiteral("isGroupChat"), message.isGroup);
-    object.insert(QStringLiteral("isSMS"), message.isSms);
-    object.insert(QStringLiteral("type"), message.mediaKind);
+    out.append('{');
+    appendNumber(out, "alignment", message.direction);
+    appendNumber(out, "error", message.error);
+    appendText(out, "errorMeaning", message.error == 4 ? QObject::tr("Unsent") : QString());
+    appendNumber(out, "id", id);
+    appendMember(out, "info");
+    out.append('{');
+    if (message.mediaKind != NoAttachmentKind)
+        appendText(out, "local_path", paths.value(kLocalPath).toString());
+    appendText(out, "message", plainMessageText(message.text));
+    appendNumber(out, "messageType", messageType);
+    if (message.mediaKind != NoAttachmentKind)
+        appendText(out, "size", message.attachmentSizeText);
+    if (message.mediaKind == VideoKind)
+        appendText(out, "thumbnailPath", paths.value(QStringLiteral("thumbnailPath")).toString());
+    appendMember(out, "timeStamp");
+    out.append(QByteArray::number(message.time)).append("},");
+    appendBool(out, "isDeleted", message.deleted);
+    appendBool(out, "isExist", message.attachmentExists);
+    appendBool(out, "isForward", message.isForward);
+    appendBool(out, "isFromme", message.isFromMe);
+    appendBool(out, "isGroupChat", message.isGroup);
+    appendBool(out, "isSMS", message.isSms);
+    appendMember(out, "type");
+    out.append(QByteArray::number(message.mediaKind)).append('}');
     if (queued)
         *queued = copying;
-    return object;
 }
 
 void chatMembersToJson(QJsonObject &head, const SMSSessionInfo &chat, const SMSInfo &lastMessage)

@@ -14,9 +14,16 @@
 // text as text, so the writers turn them back.
 QString plainMessageText(const QString &stored);
 
-// One Messages message with its "id"; queued tells whether its attachment
-// went to the copy queue.
-QJsonObject smsMessageToJson(const QString &folder, const DeviceData::SMSInfo &message, int id, bool *queued);
+// Appends text as a JSON string in the bytes QJsonDocument writes: UTF-8,
+// only the quote, the backslash and control characters escaped.
+void appendJsonString(QByteArray &out, const QString &text);
+
+// Appends one Messages message with its "id" as compact JSON (members in
+// sorted order, as QJsonDocument writes them); queued tells whether its
+// attachment went to the copy queue. Written directly: a message export
+// holds millions of these.
+void appendSmsMessageJson(QByteArray &out, const QString &folder, const DeviceData::SMSInfo &message, int id,
+                          bool *queued);
 
 // "name", "grpMembers" and "avatar" of a Messages chat head.
 void chatMembersToJson(QJsonObject &head, const DeviceData::SMSSessionInfo &chat,

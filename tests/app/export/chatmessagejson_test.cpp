@@ -6,6 +6,8 @@
 #include "storeseeding.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonValue>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,6 +29,18 @@ struct Expect
     QVariantMap members; // item or info members (info ones prefixed "info.")
 };
 
+// The message's bytes must be compact JSON as QJsonDocument writes it.
+QJsonObject smsJson(const QString &folder, const SMSInfo &message, int id, bool *queued)
+{
+    QByteArray bytes;
+    appendSmsMessageJson(bytes, folder, message, id, queued);
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(bytes, &error).object();
+    if (error.error != QJsonParseError::NoError || QJsonDocument(object).toJson(QJsonDocument::Compact) != bytes)
+        qWarning("not as QJsonDocument writes it: %s", bytes.constData());
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) == bytes ? object : QJsonObject();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Expect)
@@ -43,6 +57,8 @@ private slots:
     void smsKinds_data();
     void smsKinds();
     void smsMembers();
+    void jsonStrings_data();
+    void jsonStrings();
     void chatMembers_data();
     void chatMembers();
     void lineKinds_data();
@@ -168,7 +184,7 @@ void ChatMessageJsonTest::smsKinds()
     message.attachmentSizeText = QStringLiteral("2KB");
     message.time = 1700000000;
     bool wasQueued = !queued;
-    const QJsonObject object = smsMessageToJson(folder(), message, 7, &wasQueued);
+    const QJsonObject object = smsJson(folder(), message, 7, &wasQueued);
     QCOMPARE(wasQueued, queued);
     checkCopies(queued ? 1 : 0);
     QCOMPARE(m_recorder->counted.load(), 0); // the chat writer counts
@@ -203,16 +219,41 @@ void ChatMessageJsonTest::smsMembers()
     message.deleted = true;
     for (quint16 error : {0, 3, 4, 5}) {
         message.error = error;
-        const QJsonObject object = smsMessageToJson(folder(), message, 1, nullptr);
+        const QJsonObject object = smsJson(folder(), message, 1, nullptr);
         QCOMPARE(object.value("error").toInt(), int(error));
         QCOMPARE(object.value("errorMeaning").toString(), error == 4 ? QStringLiteral("[Unsent]") : QString());
     }
-    const QJsonObject object = smsMessageToJson(folder(), message, 1, nullptr);
+    const QJsonObject object = smsJson(folder(), message, 1, nullptr);
     checkMembers(object, QJsonObject(),
                  {{"alignment", 2}, {"isDeleted", true}, {"isExist", false}, {"isForward", false},
                   {"isFromme", true}, {"isGroupChat", true}, {"isSMS", true}});
     QCOMPARE(object.keys(), (QStringList{"alignment", "error", "errorMeaning", "id", "info", "isDeleted", "isExist",
                                          "isForward", "isFromme", "isGroupChat", "isSMS", "type"}));
+}
+
+void ChatMessageJsonTest::jsonStrings_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("plain") << "hello";
+    QTest::newRow("empty") << "";
+    QTest::newRow("quote and backslash") << "say \"hi\" C:\\path\\";
+    QTest::newRow("named controls") << "a\bb\fc\nd\re\tf";
+    QTest::newRow("other controls") << QString::fromUtf16(u"\u0000\u0001\u001f\u007f x");
+    QTest::newRow("slash and markup") << "</script><img src=x>";
+    QTest::newRow("non-ASCII") << QString::fromUtf16(u"\u3053\u3093\u306b\u3061\u306f \u00e9 \u20ac");
+    QTest::newRow("surrogate pair") << QString::fromUtf16(u"\U0001F600 ok");
+    QTest::newRow("lone surrogate") << QString(QStringLiteral("a") + QChar(0xd800) + QStringLiteral("b"));
+    QTest::newRow("object replacement") << QString::fromUtf16(u"\ufffc");
+}
+
+// Byte for byte what QJsonDocument writes for the same text.
+void ChatMessageJsonTest::jsonStrings()
+{
+    QFETCH(QString, text);
+    QByteArray ours;
+    appendJsonString(ours, text);
+    const QByteArray qt = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    QCOMPARE(ours, qt.mid(1, qt.size() - 2));
 }
 
 void ChatMessageJsonTest::chatMembers_data()
