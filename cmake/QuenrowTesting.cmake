@@ -27,7 +27,8 @@ function(quenrow_test_environment test)
     QUENROW_RUBBISH=${QUENROW_BIN_DIR}/rubbish
     QUENROW_BIN_DIR=${QUENROW_BIN_DIR}
     QUENROW_TEST_HOME=${home}
-    QUENROW_REALDATA=${CMAKE_SOURCE_DIR}/tests/data/real)
+    QUENROW_REALDATA=${CMAKE_SOURCE_DIR}/tests/data/real
+    USBMUXD_SOCKET_ADDRESS=UNIX:${home}/no-usbmuxd)
   set_tests_properties(${test} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
 endfunction()
 

@@ -4,6 +4,7 @@
 //   quenrow-store-dump --backup DIR --mask HEX --out DIR [--count]
 
 #include "storejson.h"
+#include "storescan.h"
 
 #include <deviceparser.h>
 #include <deviceparser_p.h>
@@ -68,25 +69,6 @@ bool parse(int argc, char **argv, Options &options)
         }
     }
     return options.maskGiven && !options.backup.empty() && !options.out.empty();
-}
-
-// The scan worker's engine callback: everything goes to the store, group 0.
-void scanCallback(const int *status, int kind, int value, const void *record, void *)
-{
-    DeviceParser::instance()->onEngineCallback(DeviceGroup, *status, kind, value, record);
-}
-
-QVector<int> categoriesOf(long long mask)
-{
-    static const int ids[] = {Contacts, Messages, MessagesAttachment, Voicemails, VoiceMemos, Photos, AlbumVideos,
-                              FaceTime, SafariBookmarks, SafariHistory, Notes, NotesAttachment, CallHistory,
-                              Calendars, CalendarsAttachment, Reminders, RemindersAttachment, AppPhotos, AppVideos,
-                              AppAudios, AppDocuments, WhatsApp, WhatsAppAttachment, Line, LineAttachment};
-    QVector<int> chosen;
-    for (int id : ids)
-        if (engineCategoryOf(id) & mask)
-            chosen.append(id);
-    return chosen;
 }
 
 void writeLine(const QByteArray &line)
@@ -162,38 +144,16 @@ int main(int argc, char **argv)
     if (!parse(argc, argv, options))
         return usage();
 
-    IDBExecutor *raw = nullptr;
-    if (!InitDBExecutor(&raw)) {
-        std::fputs("quenrow-store-dump: the engine could not be started\n", stderr);
-        return 1;
-    }
-    std::unique_ptr<IDBExecutor> executor(raw);
-    DBExecutorParam param;
-    param.backupPath = utf8codec::decode(options.backup);
-    param.outputDir = utf8codec::decode(options.out);
-    param.mode = DBMODE_BACKUP;
-    param.categoryMask = int32_t(options.mask);
-    executor->SetParam(param);
-    executor->SetCallback(scanCallback, nullptr);
-
     DeviceParser *parser = DeviceParser::instance();
-    parser->setScanCategories(DeviceGroup, categoriesOf(options.mask));
     // Received here, queued, as the views receive it.
     QObject::connect(parser, &DeviceParser::dataFinished, &app, [](GroupType, int type) {
         writeLine("{\"signal\":\"dataFinished\",\"type\":" + QByteArray::number(type) + "}");
     }, Qt::QueuedConnection);
-
-    parser->setScanFinished(DeviceGroup, false);
-    std::unique_ptr<QThread> worker(QThread::create([&executor, parser] {
-        executor->Start();
-        parser->setScanFinished(DeviceGroup, true);
-    }));
-    QEventLoop loop;
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    QCoreApplication::processEvents();
+    if (!scanBackupIntoStore(QString::fromStdString(options.backup), options.mask,
+                             QString::fromStdString(options.out))) {
+        std::fputs("quenrow-store-dump: the engine could not be started\n", stderr);
+        return 1;
+    }
 
     printStore(options.count);
     std::fflush(stdout);

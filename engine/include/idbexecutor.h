@@ -34,7 +34,9 @@ enum DbAppCategory : int32_t
 // What *status points to in a callback.
 enum DBExecutorStatus : int
 {
-    DBSTATUS_COPY_PROGRESS = 1, // kind carries the address of a double percentage
+    // record points to the double percentage, kind is it truncated, user is
+    // the value given to ExportFromDevice
+    DBSTATUS_COPY_PROGRESS = 1,
     DBSTATUS_PROGRESS = 3,      // kind is one of DBExecutorProgress
     DBSTATUS_RECORD = 4         // kind is the category bit, value the record sub-type
 };
@@ -75,8 +77,9 @@ public:
     // 0 connected, 1 device not opened, 2 lockdown failed, 3 AFC not started, 4 no AFC client
     virtual int ConnectDevice(std::wstring udid) = 0;
     virtual int DisconnectDevice() = 0;
-    // 0 copied, 1 stopped/not connected/empty path, 2 nothing could be opened, -1 path without "/"
-    virtual int ExportFromDevice(std::wstring localFolder, std::wstring devicePath, int user) = 0;
+    // 0 copied whole, 1 stopped/not connected/empty path/device gone, 2 nothing could be
+    // opened, 3 read or write error, -1 path without "/". user comes back with each event.
+    virtual int ExportFromDevice(std::wstring localFolder, std::wstring devicePath, intptr_t user) = 0;
     virtual ~IDBExecutor() = default;
 };
 

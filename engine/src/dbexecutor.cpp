@@ -58,7 +58,7 @@ int DBExecutor::ConnectDevice(std::wstring udid)
 {
     m_stop = false;
     VARDEX_LOG("ConnectDevice.");
-    const int result = CDBAfcServiceBackup::Instance().Connect(udid, m_callback);
+    const int result = CDBAfcServiceBackup::Instance().ConnectDevice(udid, m_callback);
     VARDEX_LOG("ConnectDevice Finished. ret: %d", result);
     return result;
 }
@@ -66,14 +66,14 @@ int DBExecutor::ConnectDevice(std::wstring udid)
 int DBExecutor::DisconnectDevice()
 {
     VARDEX_LOG("DisconnectDevice.");
-    const int result = CDBAfcServiceBackup::Instance().Disconnect();
+    const int result = CDBAfcServiceBackup::Instance().DisconnectDevice();
     VARDEX_LOG("DisconnectDevice Finished. ret: %d", result);
     return result;
 }
 
-int DBExecutor::ExportFromDevice(std::wstring localFolder, std::wstring devicePath, int user)
+int DBExecutor::ExportFromDevice(std::wstring localFolder, std::wstring devicePath, intptr_t user)
 {
-    void *eventUser = reinterpret_cast<void *>(static_cast<intptr_t>(user));
+    void *eventUser = reinterpret_cast<void *>(user);
     NotifyCallback(m_callback, DBSTATUS_PROGRESS, DBPROGRESS_SCAN_BEGIN, 0, nullptr, eventUser);
     if (StopSeen())
         return NotConnected;
@@ -147,7 +147,7 @@ void DBExecutor::ScanDevice()
 {
     DBMediaManager &media = DBMediaManager::Instance();
     media.SetPaths(m_param.backupPath, m_param.outputDir, &m_stop);
-    if (!CDBAfcServiceBackup::Instance().PrepareDeviceScan(m_param.outputDir)) {
+    if (!CDBAfcServiceBackup::Instance().PrepareDeviceScan()) {
         media.EndScan();
         return;
     }

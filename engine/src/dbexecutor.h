@@ -15,7 +15,7 @@ public:
     std::wstring GetWhatsAppOwner(std::wstring backupPath) override;
     int ConnectDevice(std::wstring udid) override;
     int DisconnectDevice() override;
-    int ExportFromDevice(std::wstring localFolder, std::wstring devicePath, int user) override;
+    int ExportFromDevice(std::wstring localFolder, std::wstring devicePath, intptr_t user) override;
 
 private:
     void ScanBackup();

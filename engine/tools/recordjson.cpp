@@ -424,5 +424,7 @@ std::string EventToJson(int status, int kind, int value, const void *record)
     line.add("status", status).add("kind", kind).add("value", value);
     if (status == DBSTATUS_RECORD)
         line.addRaw("record", RecordToJson(kind, value, record));
+    else if (status == DBSTATUS_COPY_PROGRESS && record)
+        line.add("percent", *static_cast<const double *>(record));
     return line.str();
 }

@@ -2,12 +2,15 @@
 //
 //   vardex-scan --backup DIR --mask HEX [--mode 1|2] [--udid UDID] --out DIR [--count]
 //   vardex-scan --owner --backup DIR
+//   vardex-scan --udid UDID --export DEVICEPATH --out DIR
 
 #include "idbexecutor.h"
 #include "jsonline.h"
 #include "recordjson.h"
 #include "utf8codec.h"
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +25,8 @@ namespace
         std::string backup;
         std::string out;
         std::string udid;
+        std::string exportPath;
+        bool exportGiven = false; // an empty path is the engine's to refuse
         long long mask = 0;
         int mode = DBMODE_BACKUP;
         bool count = false;
@@ -38,6 +43,15 @@ namespace
     {
         std::fwrite(line.data(), 1, line.size(), stdout);
         std::fputc('\n', stdout);
+    }
+
+    // SIGINT or SIGTERM stops a running export the way the program's stop button does.
+    std::atomic<IDBExecutor *> g_running {nullptr};
+
+    void requestStop(int)
+    {
+        if (IDBExecutor *executor = g_running.load())
+            executor->Stop();
     }
 
     void printEvent(const int *status, int kind, int value, const void *record, void *)
@@ -58,7 +72,8 @@ namespace
     int usage()
     {
         std::fputs("usage: vardex-scan --backup DIR --mask HEX [--mode 1|2] [--udid UDID] --out DIR [--count]\n"
-                   "       vardex-scan --owner --backup DIR\n",
+                   "       vardex-scan --owner --backup DIR\n"
+                   "       vardex-scan --udid UDID --export DEVICEPATH --out DIR\n",
                    stderr);
         return 2;
     }
@@ -81,6 +96,9 @@ namespace
                 options.out = argv[++i];
             } else if (arg == "--udid") {
                 options.udid = argv[++i];
+            } else if (arg == "--export") {
+                options.exportPath = argv[++i];
+                options.exportGiven = true;
             } else if (arg == "--mask") {
                 char *end = nullptr;
                 options.mask = std::strtoll(argv[++i], &end, 16);
@@ -92,6 +110,8 @@ namespace
                 return false;
             }
         }
+        if (options.exportGiven && options.owner)
+            return false;
         return options.owner ? options.backupGiven : true;
     }
 }
@@ -116,6 +136,28 @@ int main(int argc, char **argv)
         // A plain line: the owner, or nothing when there is none.
         writeLine(utf8codec::encode(executor->GetWhatsAppOwner(utf8codec::decode(options.backup))));
         return 0;
+    }
+
+    if (options.exportGiven) {
+        std::setvbuf(stdout, nullptr, _IOLBF, 0); // progress is read while the copy runs
+        executor->SetCallback(printEvent, nullptr);
+        const int connected = executor->ConnectDevice(utf8codec::decode(options.udid));
+        if (connected != 0) {
+            std::fprintf(stderr, "vardex-scan: could not connect to the device (%d)\n", connected);
+            return 1;
+        }
+        g_running = executor.get();
+        struct sigaction action {};
+        action.sa_handler = requestStop;
+        sigaction(SIGINT, &action, nullptr);
+        sigaction(SIGTERM, &action, nullptr);
+        const int result = executor->ExportFromDevice(utf8codec::decode(options.out),
+                                                      utf8codec::decode(options.exportPath), 0);
+        g_running = nullptr;
+        executor->DisconnectDevice();
+        writeLine(JsonLine().add("export", result).str());
+        std::fflush(stdout);
+        return result == 0 ? 0 : 1;
     }
 
     DBExecutorParam param;

@@ -4,6 +4,7 @@
 // Manifest.db with its Files table, Manifest.plist, Info.plist and
 // Status.plist, and each file at <id[0..1]>/<id>, where the id is the SHA-1 of
 // "domain-relativePath".
+// backupencrypter.h turns a folder written here into an encrypted backup.
 
 #include <map>
 #include <optional>

@@ -1,0 +1,145 @@
+#include "exportjobs.h"
+
+#include "copyproxy.h"
+#include "devicedata.h"
+#include "deviceparser.h"
+#include "fileutils.h"
+#include "recovernatmanager_p.h"
+#include "taskworker.h"
+
+#include <QObject>
+
+namespace ExportJobs
+{
+namespace
+{
+    using namespace DeviceData;
+
+    const Entry s_jobs[] = {
+        {Contacts, "Contacts", exportNothing},
+        {Messages, "Messages", exportNothing},
+        {MessagesAttachment, "Messages Attachment", exportMediaFiles},
+        {Voicemails, "Voicemails", exportNothing},
+        {VoiceMemos, "Voice Memos", exportNothing},
+        {Photos, "Photos", exportMediaFiles},
+        {AlbumVideos, "Videos", exportMediaFiles},
+        {FaceTime, "FaceTime", exportNothing},
+        {SafariBookmarks, "Safari Bookmarks", exportNothing},
+        {SafariHistory, "Safari History", exportNothing},
+        {Notes, "Notes", exportNothing},
+        {NotesAttachment, "Notes Attachment", exportMediaFiles},
+        {CallHistory, "Call History", exportNothing},
+        {Calendars, "Calendars", exportNothing},
+        {CalendarsAttachment, "Calendars Attachment", exportMediaFiles},
+        {Reminders, "Reminders", exportNothing},
+        {RemindersAttachment, "Reminders Attachment", exportMediaFiles},
+        {AppPhotos, "App Photos", exportMediaFiles},
+        {AppVideos, "App Videos", exportMediaFiles},
+        {AppAudios, "App Audios", exportAppFiles},
+        {AppDocuments, "App Documents", exportAppFiles},
+        {WhatsApp, "WhatsApp", exportNothing},
+        {WhatsAppAttachment, "WhatsApp Attachment", exportChatAttachments},
+        {Line, "LINE", exportNothing},
+        {LineAttachment, "LINE Attachment", exportChatAttachments},
+    };
+
+    QString subFolderOf(int kind)
+    {
+        switch (kind) {
+        case ImageKind: return QObject::tr("Photos");
+        case VideoKind: return QObject::tr("Videos");
+        case AudioKind: return QObject::tr("Audios");
+        default: return QObject::tr("Documents");
+        }
+    }
+}
+
+const Entry *findJob(int id)
+{
+    for (const Entry &entry : s_jobs) {
+        if (entry.id == id)
+            return &entry;
+    }
+    return nullptr;
+}
+
+bool writesFolder(int id)
+{
+    const Entry *entry = findJob(id);
+    if (!entry || entry->job == exportNothing)
+        return false;
+    if (entry->job == exportChatAttachments)
+        return !DeviceParser::instance()->sessionMap(id).isEmpty();
+    return !DeviceParser::instance()->records(DeviceGroup, id).isEmpty();
+}
+
+QString safeFileName(const QString &name)
+{
+    QString safe = name;
+    sanitizeFileName(safe);
+    return taskWorker::fitFileName(safe);
+}
+
+void exportNothing(RecoverNatManagerPrivate *, const QString &, const QString &, int) {}
+
+namespace
+{
+    // The common start and record loop of the file jobs; T is the record
+    // type, source picks its source path.
+    template <typename T, typename Source>
+    void exportFileRecords(RecoverNatManagerPrivate *d, const QString &folder, int id, Source source)
+    {
+        const QList<QVariant> list = DeviceParser::instance()->records(DeviceGroup, id);
+        if (list.isEmpty() || !d->ensureFolder(folder))
+            return;
+        CopyProxy *proxy = CopyProxy::instance();
+        for (const QVariant &value : list) {
+            if (!d->running)
+                break;
+            const T record = value.value<T>();
+            if (record.reserved == 2)
+                proxy->addTask(source(record), folder + '/' + safeFileName(record.name));
+        }
+    }
+}
+
+void exportMediaFiles(RecoverNatManagerPrivate *d, const QString &folder, const QString &, int id)
+{
+    // Origin 2 lets the second path stand in for an empty source path.
+    exportFileRecords<MediaInfo>(d, folder, id, [](const MediaInfo &record) {
+        return record.mediaKind == 2 && record.path.isEmpty() ? record.preview : record.path;
+    });
+}
+
+void exportAppFiles(RecoverNatManagerPrivate *d, const QString &folder, const QString &, int id)
+{
+    exportFileRecords<DocumentInfo>(d, folder, id, [](const DocumentInfo &record) { return record.path; });
+}
+
+void exportChatAttachments(RecoverNatManagerPrivate *d, const QString &folder, const QString &, int id)
+{
+    const QMap<int, QList<QVariant>> map = DeviceParser::instance()->sessionMap(id);
+    if (map.isEmpty() || !d->ensureFolder(folder))
+        return;
+    for (int kind : {ImageKind, VideoKind, AudioKind, OtherKind})
+        d->ensureFolder(folder + '/' + subFolderOf(kind));
+    CopyProxy *proxy = CopyProxy::instance();
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const QString target = folder + '/' + subFolderOf(it.key()) + '/';
+        const bool media = it.key() == VideoKind || it.key() == ImageKind;
+        for (const QVariant &value : it.value()) {
+            if (!d->running)
+                break;
+            if (media) {
+                const MediaInfo record = value.value<MediaInfo>();
+                if (record.reserved == 2)
+                    proxy->addTask(record.path, target + safeFileName(record.name));
+            } else {
+                const DocumentInfo record = value.value<DocumentInfo>();
+                if (record.reserved == 2)
+                    proxy->addTask(record.path, target + safeFileName(record.name));
+            }
+        }
+    }
+}
+}

@@ -1,0 +1,646 @@
+#include "simulateddevice.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <plist/plist.h>
+#include <usbmuxd-proto.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace testsupport
+{
+    struct SimulatedDevice::Connection
+    {
+        explicit Connection(int descriptor)
+            : fd(descriptor)
+        {
+        }
+        ~Connection() { ::close(fd); }
+        int fd;
+        std::mutex writeMutex;
+        bool listener = false;
+        std::map<uint64_t, int> files; // file-service handle -> descriptor
+    };
+
+    namespace
+    {
+        constexpr uint16_t LockdownPort = 62078;
+        constexpr uint16_t FirstServicePort = 49152;
+        constexpr uint32_t MaxMuxPayload = 1 << 20;
+        constexpr uint64_t MaxAfcPacket = 1 << 20;
+        constexpr uint32_t MaxAfcRead = 1 << 20;
+        constexpr uint32_t DeviceId = 1;
+
+        // File-service operations and status codes.
+        enum AfcOperation : uint64_t
+        {
+            AfcStatus = 1,
+            AfcData = 2,
+            AfcReadDir = 3,
+            AfcGetFileInfo = 0x0A,
+            AfcGetDevInfo = 0x0B,
+            AfcFileOpen = 0x0D,
+            AfcFileOpenResult = 0x0E,
+            AfcRead = 0x0F,
+            AfcFileClose = 0x14
+        };
+        enum AfcCode : uint64_t
+        {
+            AfcSuccess = 0,
+            AfcReadError = 4,
+            AfcUnknownPacket = 6,
+            AfcInvalidArgument = 7,
+            AfcNotFound = 8,
+            AfcIsDirectory = 9,
+            AfcPermissionDenied = 10
+        };
+        constexpr uint64_t AfcReadOnly = 1;
+        constexpr char AfcMagic[] = "CFA6LPAA";
+
+        struct AfcHeader
+        {
+            char magic[8];
+            uint64_t entireLength;
+            uint64_t thisLength;
+            uint64_t packetNum;
+            uint64_t operation;
+        };
+        static_assert(sizeof(AfcHeader) == 40, "the file-service header is 40 bytes");
+
+        bool readExact(int fd, void *buffer, size_t length)
+        {
+            auto *bytes = static_cast<char *>(buffer);
+            while (length > 0) {
+                const ssize_t got = ::recv(fd, bytes, length, 0);
+                if (got <= 0)
+                    return false;
+                bytes += got;
+                length -= size_t(got);
+            }
+            return true;
+        }
+
+        bool writeAll(int fd, const void *buffer, size_t length)
+        {
+            const auto *bytes = static_cast<const char *>(buffer);
+            while (length > 0) {
+                const ssize_t sent = ::send(fd, bytes, length, MSG_NOSIGNAL);
+                if (sent <= 0)
+                    return false;
+                bytes += sent;
+                length -= size_t(sent);
+            }
+            return true;
+        }
+
+        struct Plist
+        {
+            explicit Plist(plist_t node = nullptr)
+                : node(node)
+            {
+            }
+            ~Plist()
+            {
+                if (node)
+                    plist_free(node);
+            }
+            Plist(const Plist &) = delete;
+            Plist &operator=(const Plist &) = delete;
+            plist_t node;
+        };
+
+        std::string xmlOf(plist_t node)
+        {
+            char *xml = nullptr;
+            uint32_t length = 0;
+            plist_to_xml(node, &xml, &length);
+            std::string text(xml ? xml : "", xml ? length : 0);
+            free(xml);
+            return text;
+        }
+
+        std::string stringItem(plist_t dict, const char *key)
+        {
+            plist_t item = dict ? plist_dict_get_item(dict, key) : nullptr;
+            if (!item || plist_get_node_type(item) != PLIST_STRING)
+                return {};
+            char *value = nullptr;
+            plist_get_string_val(item, &value);
+            std::string text(value ? value : "");
+            free(value);
+            return text;
+        }
+
+        uint64_t uintItem(plist_t dict, const char *key)
+        {
+            plist_t item = dict ? plist_dict_get_item(dict, key) : nullptr;
+            uint64_t value = 0;
+            if (item && plist_get_node_type(item) == PLIST_UINT)
+                plist_get_uint_val(item, &value);
+            return value;
+        }
+
+        void setString(plist_t dict, const char *key, const std::string &value)
+        {
+            plist_dict_set_item(dict, key, plist_new_string(value.c_str()));
+        }
+
+        uint64_t readLe64(const std::string &bytes, size_t offset)
+        {
+            uint64_t value = 0;
+            if (bytes.size() >= offset + 8)
+                std::memcpy(&value, bytes.data() + offset, 8);
+            return le64toh(value);
+        }
+
+        std::string le64(uint64_t value)
+        {
+            value = htole64(value);
+            return std::string(reinterpret_cast<const char *>(&value), 8);
+        }
+
+        // A device path as a local path inside root, or "" when it would leave it.
+        std::string confined(const std::string &root, const std::string &devicePath)
+        {
+            const std::string relative = devicePath.c_str(); // up to the first NUL
+            std::string local = root;
+            size_t start = 0;
+            while (start <= relative.size()) {
+                size_t end = relative.find('/', start);
+                if (end == std::string::npos)
+                    end = relative.size();
+                const std::string part = relative.substr(start, end - start);
+                if (part == "..")
+                    return {};
+                if (!part.empty() && part != ".")
+                    local += "/" + part;
+                start = end + 1;
+            }
+            // A link inside the tree must not lead out of it either.
+            std::error_code ec;
+            const fs::path real = fs::weakly_canonical(local, ec);
+            const fs::path base = fs::weakly_canonical(root, ec);
+            const std::string realText = real.string(), baseText = base.string();
+            if (ec || realText.compare(0, baseText.size(), baseText) != 0 ||
+                (realText.size() > baseText.size() && realText[baseText.size()] != '/'))
+                return {};
+            return local;
+        }
+    }
+
+    std::string patternBytes(size_t size, int seed)
+    {
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i)
+            bytes[i] = char((i * 131 + size_t(seed) * 7 + i / 65536) & 0xff);
+        return bytes;
+    }
+
+    SimulatedDevice::SimulatedDevice(SimulatedDeviceState state)
+        : m_state(std::move(state))
+    {
+        auto &values = m_state.lockdownValues;
+        values.emplace("ProductVersion", "14.4");
+        values.emplace("UniqueDeviceID", m_state.udid);
+        values.emplace("DeviceName", "Simulated iPhone");
+        values.emplace("ProductType", "iPhone12,1");
+        values.emplace("DeviceClass", "iPhone");
+        m_services["com.apple.afc"] = [](SimulatedDevice &device, Connection &connection) { device.serveAfc(connection); };
+        uint16_t port = FirstServicePort;
+        for (const auto &service : m_services)
+            m_servicePorts[port++] = service.first;
+    }
+
+    SimulatedDevice::~SimulatedDevice()
+    {
+        stop();
+    }
+
+    std::string SimulatedDevice::uniqueSocketPath(const std::string &tag)
+    {
+        static std::atomic<int> counter {0};
+        const std::string name = "qsim-" + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const char *tmp = std::getenv("TMPDIR");
+        const std::string inTmp = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + name;
+        return inTmp.size() < sizeof(sockaddr_un::sun_path) ? inTmp : "/tmp/" + name;
+    }
+
+    bool SimulatedDevice::start(const std::string &socketPath)
+    {
+        sockaddr_un address {};
+        if (socketPath.size() >= sizeof address.sun_path) {
+            std::fprintf(stderr, "simdevice: socket path too long: %s\n", socketPath.c_str());
+            return false;
+        }
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+        ::unlink(socketPath.c_str());
+        m_listenFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (m_listenFd < 0 || ::bind(m_listenFd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
+            ::listen(m_listenFd, 64) != 0) {
+            std::fprintf(stderr, "simdevice: cannot listen on %s: %s\n", socketPath.c_str(), std::strerror(errno));
+            if (m_listenFd >= 0)
+                ::close(m_listenFd);
+            m_listenFd = -1;
+            return false;
+        }
+        m_socketPath = socketPath;
+        m_running = true;
+        m_acceptThread = std::thread(&SimulatedDevice::acceptLoop, this);
+        return true;
+    }
+
+    void SimulatedDevice::stop()
+    {
+        if (!m_running.exchange(false))
+            return;
+        ::shutdown(m_listenFd, SHUT_RDWR);
+        if (m_acceptThread.joinable())
+            m_acceptThread.join();
+        ::close(m_listenFd);
+        m_listenFd = -1;
+        closeStreams();
+        std::vector<std::thread> threads;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            threads.swap(m_threads);
+        }
+        for (auto &thread : threads)
+            thread.join();
+        ::unlink(m_socketPath.c_str());
+    }
+
+    void SimulatedDevice::acceptLoop()
+    {
+        while (m_running) {
+            const int fd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+            if (fd < 0) {
+                if (errno == EINTR)
+                    continue;
+                return;
+            }
+            auto connection = std::make_shared<Connection>(fd);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_connections.erase(std::remove_if(m_connections.begin(), m_connections.end(),
+                                               [](const std::weak_ptr<Connection> &c) { return c.expired(); }),
+                                m_connections.end());
+            m_connections.push_back(connection);
+            m_threads.emplace_back(&SimulatedDevice::serveMuxer, this, connection);
+        }
+    }
+
+    void SimulatedDevice::closeStreams()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (const auto &weak : m_connections)
+            if (auto connection = weak.lock())
+                ::shutdown(connection->fd, SHUT_RDWR);
+    }
+
+    void SimulatedDevice::unplug()
+    {
+        if (!m_attached.exchange(false))
+            return;
+        Plist detached(plist_new_dict());
+        setString(detached.node, "MessageType", "Detached");
+        plist_dict_set_item(detached.node, "DeviceID", plist_new_uint(DeviceId));
+        const std::string xml = xmlOf(detached.node);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (const auto &weak : m_connections) {
+            auto connection = weak.lock();
+            if (!connection)
+                continue;
+            if (connection->listener) {
+                usbmuxd_header header {uint32_t(sizeof(usbmuxd_header) + xml.size()), 1, MESSAGE_PLIST, 0};
+                std::lock_guard<std::mutex> write(connection->writeMutex);
+                writeAll(connection->fd, &header, sizeof header) && writeAll(connection->fd, xml.data(), xml.size());
+            }
+            ::shutdown(connection->fd, SHUT_RDWR);
+        }
+    }
+
+    uint16_t SimulatedDevice::portOf(const std::string &service) const
+    {
+        for (const auto &entry : m_servicePorts)
+            if (entry.second == service)
+                return entry.first;
+        return 0;
+    }
+
+    void SimulatedDevice::serveMuxer(std::shared_ptr<Connection> connection)
+    {
+        auto reply = [&](uint32_t tag, plist_t node) {
+            const std::string xml = xmlOf(node);
+            usbmuxd_header header {uint32_t(sizeof(usbmuxd_header) + xml.size()), 1, MESSAGE_PLIST, tag};
+            std::lock_guard<std::mutex> write(connection->writeMutex);
+            return writeAll(connection->fd, &header, sizeof header) && writeAll(connection->fd, xml.data(), xml.size());
+        };
+        auto result = [&](uint32_t tag, int number) {
+            Plist answer(plist_new_dict());
+            setString(answer.node, "MessageType", "Result");
+            plist_dict_set_item(answer.node, "Number", plist_new_uint(uint64_t(number)));
+            return reply(tag, answer.node);
+        };
+        auto deviceRecord = [&](bool withMessageType) {
+            plist_t properties = plist_new_dict();
+            setString(properties, "ConnectionType", "USB");
+            plist_dict_set_item(properties, "DeviceID", plist_new_uint(DeviceId));
+            plist_dict_set_item(properties, "LocationID", plist_new_uint(0x14100000));
+            plist_dict_set_item(properties, "ProductID", plist_new_uint(0x12a8));
+            setString(properties, "SerialNumber", m_state.udid);
+            plist_t record = plist_new_dict();
+            if (withMessageType)
+                setString(record, "MessageType", "Attached");
+            plist_dict_set_item(record, "DeviceID", plist_new_uint(DeviceId));
+            plist_dict_set_item(record, "Properties", properties);
+            return record;
+        };
+        const bool visible = m_state.refuse != RefuseStage::Device;
+
+        usbmuxd_header header {};
+        while (m_running && readExact(connection->fd, &header, sizeof header)) {
+            if (header.length < sizeof header || header.length - sizeof header > MaxMuxPayload)
+                return;
+            std::string payload(header.length - sizeof header, '\0');
+            if (!readExact(connection->fd, payload.data(), payload.size()))
+                return;
+            Plist request;
+            if (header.message == MESSAGE_PLIST)
+                plist_from_memory(payload.data(), uint32_t(payload.size()), &request.node);
+            const std::string type = stringItem(request.node, "MessageType");
+
+            if (type == "ListDevices") {
+                Plist answer(plist_new_dict());
+                plist_t list = plist_new_array();
+                if (visible && m_attached)
+                    plist_array_append_item(list, deviceRecord(false));
+                plist_dict_set_item(answer.node, "DeviceList", list);
+                reply(header.tag, answer.node);
+            } else if (type == "Listen") {
+                connection->listener = true;
+                result(header.tag, RESULT_OK);
+                if (visible && m_attached) {
+                    Plist attached(deviceRecord(true));
+                    reply(0, attached.node);
+                }
+            } else if (type == "ReadBUID") {
+                Plist answer(plist_new_dict());
+                setString(answer.node, "BUID", "5A1B2C3D-0000-4000-8000-5141AB000001");
+                reply(header.tag, answer.node);
+            } else if (type == "ReadPairRecord") {
+                if (stringItem(request.node, "PairRecordID") != m_state.udid) {
+                    result(header.tag, RESULT_BADDEV);
+                    continue;
+                }
+                Plist record(plist_new_dict());
+                setString(record.node, "HostID", "5A1B2C3D-0000-4000-8000-5141AB000002");
+                setString(record.node, "SystemBUID", "5A1B2C3D-0000-4000-8000-5141AB000001");
+                const std::string xml = xmlOf(record.node);
+                Plist answer(plist_new_dict());
+                plist_dict_set_item(answer.node, "PairRecordData", plist_new_data(xml.data(), xml.size()));
+                reply(header.tag, answer.node);
+            } else if (type == "Connect") {
+                const uint16_t port = ntohs(uint16_t(uintItem(request.node, "PortNumber")));
+                if (!visible || !m_attached || uintItem(request.node, "DeviceID") != DeviceId) {
+                    result(header.tag, RESULT_BADDEV);
+                    continue;
+                }
+                const auto service = m_servicePorts.find(port);
+                const bool lockdown = port == LockdownPort && m_state.refuse != RefuseStage::Lockdown;
+                const bool known = service != m_servicePorts.end() &&
+                                   !(service->second == "com.apple.afc" && m_state.refuse == RefuseStage::Afc);
+                if (!lockdown && !known) {
+                    result(header.tag, RESULT_CONNREFUSED);
+                    continue;
+                }
+                if (!result(header.tag, RESULT_OK))
+                    return;
+                // From here on the socket is a stream to the device's port.
+                if (lockdown)
+                    serveLockdown(*connection);
+                else
+                    m_services[service->second](*this, *connection);
+                return;
+            } else {
+                result(header.tag, RESULT_BADCOMMAND);
+            }
+        }
+    }
+
+    void SimulatedDevice::serveLockdown(Connection &connection)
+    {
+        uint32_t length = 0;
+        while (m_running && readExact(connection.fd, &length, sizeof length)) {
+            length = ntohl(length);
+            if (length > MaxMuxPayload)
+                return;
+            std::string payload(length, '\0');
+            if (!readExact(connection.fd, payload.data(), payload.size()))
+                return;
+            Plist request;
+            plist_from_memory(payload.data(), length, &request.node);
+            const std::string name = stringItem(request.node, "Request");
+            Plist answer(plist_new_dict());
+            setString(answer.node, "Request", name);
+            std::string error;
+
+            if (name == "QueryType") {
+                setString(answer.node, "Type", "com.apple.mobile.lockdown");
+            } else if (name == "GetValue") {
+                const std::string key = stringItem(request.node, "Key");
+                if (!key.empty()) {
+                    setString(answer.node, "Key", key);
+                    const auto value = m_state.lockdownValues.find(key);
+                    if (value == m_state.lockdownValues.end())
+                        error = "MissingValue";
+                    else
+                        setString(answer.node, "Value", value->second);
+                } else {
+                    plist_t all = plist_new_dict();
+                    for (const auto &value : m_state.lockdownValues)
+                        setString(all, value.first.c_str(), value.second);
+                    plist_dict_set_item(answer.node, "Value", all);
+                }
+            } else if (name == "StartSession") {
+                setString(answer.node, "SessionID", "5A1B2C3D-0000-4000-8000-5141AB000003");
+                plist_dict_set_item(answer.node, "EnableSessionSSL", plist_new_bool(0));
+            } else if (name == "StartService") {
+                const std::string service = stringItem(request.node, "Service");
+                setString(answer.node, "Service", service);
+                const uint16_t port = portOf(service);
+                if (m_state.refuse == RefuseStage::Service || port == 0) {
+                    error = "InvalidService";
+                } else {
+                    plist_dict_set_item(answer.node, "Port", plist_new_uint(port));
+                    plist_dict_set_item(answer.node, "EnableServiceSSL", plist_new_bool(0));
+                }
+            } else if (name != "StopSession" && name != "Goodbye" && name != "ValidatePair") {
+                error = "InvalidRequest";
+            }
+            if (error.empty()) {
+                setString(answer.node, "Result", "Success");
+            } else {
+                setString(answer.node, "Result", "Failure");
+                setString(answer.node, "Error", error);
+            }
+            const std::string xml = xmlOf(answer.node);
+            const uint32_t size = htonl(uint32_t(xml.size()));
+            if (!writeAll(connection.fd, &size, sizeof size) || !writeAll(connection.fd, xml.data(), xml.size()))
+                return;
+            if (name == "Goodbye")
+                return;
+        }
+    }
+
+    void SimulatedDevice::serveAfc(Connection &connection)
+    {
+        AfcHeader header {};
+        auto reply = [&](uint64_t operation, const std::string &payload) {
+            if (m_state.delayMs > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(m_state.delayMs));
+            // The whole payload follows a header that counts only itself.
+            AfcHeader answer {};
+            std::memcpy(answer.magic, AfcMagic, sizeof answer.magic);
+            answer.entireLength = htole64(sizeof answer + payload.size());
+            answer.thisLength = htole64(sizeof answer);
+            answer.packetNum = htole64(header.packetNum);
+            answer.operation = htole64(operation);
+            return writeAll(connection.fd, &answer, sizeof answer) && writeAll(connection.fd, payload.data(), payload.size());
+        };
+        auto status = [&](uint64_t code) { return reply(AfcStatus, le64(code)); };
+        uint64_t nextHandle = 1;
+
+        while (m_running && readExact(connection.fd, &header, sizeof header)) {
+            header.entireLength = le64toh(header.entireLength);
+            header.packetNum = le64toh(header.packetNum);
+            header.operation = le64toh(header.operation);
+            if (std::memcmp(header.magic, AfcMagic, sizeof header.magic) != 0 || header.entireLength < sizeof header ||
+                header.entireLength > MaxAfcPacket)
+                break;
+            std::string payload(header.entireLength - sizeof header, '\0');
+            if (!readExact(connection.fd, payload.data(), payload.size()))
+                break;
+            bool sent = true;
+            switch (header.operation) {
+            case AfcReadDir: {
+                const std::string local = confined(m_state.root, payload);
+                std::error_code ec;
+                if (local.empty() || !fs::is_directory(local, ec)) {
+                    sent = status(AfcNotFound);
+                    break;
+                }
+                std::string names = std::string(".") + '\0' + ".." + '\0';
+                for (const auto &entry : fs::directory_iterator(local, ec))
+                    names += entry.path().filename().string() + '\0';
+                sent = reply(AfcData, names);
+                break;
+            }
+            case AfcGetFileInfo: {
+                const std::string local = confined(m_state.root, payload);
+                struct stat info {};
+                if (local.empty() || ::lstat(local.c_str(), &info) != 0) {
+                    sent = status(AfcNotFound);
+                    break;
+                }
+                const char *kind = S_ISDIR(info.st_mode) ? "S_IFDIR" : S_ISLNK(info.st_mode) ? "S_IFLNK" : "S_IFREG";
+                const std::string mtime = std::to_string(int64_t(info.st_mtime) * 1000000000LL);
+                std::string text;
+                for (const std::string &item :
+                     {std::string("st_size"), std::to_string(info.st_size), std::string("st_blocks"),
+                      std::to_string(info.st_blocks), std::string("st_nlink"), std::to_string(info.st_nlink),
+                      std::string("st_ifmt"), std::string(kind), std::string("st_mtime"), mtime,
+                      std::string("st_birthtime"), mtime})
+                    text += item + '\0';
+                sent = reply(AfcData, text);
+                break;
+            }
+            case AfcGetDevInfo: {
+                std::string text;
+                for (const char *item : {"Model", "iPhone12,1", "FSTotalBytes", "64000000000", "FSFreeBytes",
+                                         "32000000000", "FSBlockSize", "4096"})
+                    text += std::string(item) + '\0';
+                sent = reply(AfcData, text);
+                break;
+            }
+            case AfcFileOpen: {
+                if (readLe64(payload, 0) != AfcReadOnly) {
+                    sent = status(AfcPermissionDenied);
+                    break;
+                }
+                const std::string local = payload.size() > 8 ? confined(m_state.root, payload.substr(8)) : "";
+                std::error_code ec;
+                if (!local.empty() && fs::is_directory(local, ec)) {
+                    sent = status(AfcIsDirectory);
+                    break;
+                }
+                const int fd = local.empty() ? -1 : ::open(local.c_str(), O_RDONLY | O_CLOEXEC);
+                if (fd < 0) {
+                    sent = status(AfcNotFound);
+                    break;
+                }
+                connection.files[nextHandle] = fd;
+                sent = reply(AfcFileOpenResult, le64(nextHandle++));
+                break;
+            }
+            case AfcRead: {
+                const auto file = connection.files.find(readLe64(payload, 0));
+                if (file == connection.files.end()) {
+                    sent = status(AfcInvalidArgument);
+                    break;
+                }
+                uint64_t wanted = std::min<uint64_t>(readLe64(payload, 8), MaxAfcRead);
+                const int64_t served = m_servedBytes;
+                if (m_state.readErrorAfterBytes >= 0) {
+                    if (served >= m_state.readErrorAfterBytes) {
+                        sent = status(AfcReadError);
+                        break;
+                    }
+                    wanted = std::min<uint64_t>(wanted, uint64_t(m_state.readErrorAfterBytes - served));
+                }
+                if (m_state.dropAfterBytes >= 0)
+                    wanted = std::min<uint64_t>(wanted, uint64_t(std::max<int64_t>(0, m_state.dropAfterBytes - served)));
+                std::string bytes(wanted, '\0');
+                const ssize_t got = wanted ? ::read(file->second, bytes.data(), wanted) : 0;
+                bytes.resize(got > 0 ? size_t(got) : 0);
+                m_servedBytes += int64_t(bytes.size());
+                sent = reply(AfcData, bytes);
+                if (m_state.dropAfterBytes >= 0 && m_servedBytes >= m_state.dropAfterBytes)
+                    unplug();
+                break;
+            }
+            case AfcFileClose: {
+                const auto file = connection.files.find(readLe64(payload, 0));
+                if (file == connection.files.end()) {
+                    sent = status(AfcInvalidArgument);
+                    break;
+                }
+                ::close(file->second);
+                connection.files.erase(file);
+                sent = status(AfcSuccess);
+                break;
+            }
+            default:
+                // A read-only device: writes, removals and renames are refused too.
+                sent = status(header.operation == 0 || header.operation > 0x40 ? AfcUnknownPacket : AfcPermissionDenied);
+                break;
+            }
+            if (!sent)
+                break;
+        }
+        for (const auto &file : connection.files)
+            ::close(file.second);
+        connection.files.clear();
+    }
+}
