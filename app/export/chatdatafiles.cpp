@@ -282,6 +282,11 @@ void writeWaMessageList(const QString &folder, const int *sessionId, QIODevice &
     writeMessageItems(folder, messages, file, waMessageToJson);
 }
 
+bool isWrittenLineChat(quint16 kind)
+{
+    return lineBlockOf(kind) >= 0;
+}
+
 void writeLineDataFiles(const QString &folder, const QString &owner, const QList<QVariant> &conversations,
                         const std::atomic<bool> &running)
 {

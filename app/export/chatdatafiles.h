@@ -28,6 +28,8 @@ void writeWaMessageList(const QString &folder, const int *sessionId, QIODevice &
 // json/single, json/group and json/keep (LINE) or json/star (WhatsApp):
 // each non-empty block gets contacts.js, common.js and its page. owner is
 // the source name (LINE) or the owner's phone number (WhatsApp).
+// Whether a LINE chat of this kind is written (one-to-one, group, Keep).
+bool isWrittenLineChat(quint16 kind);
 void writeLineDataFiles(const QString &folder, const QString &owner, const QList<QVariant> &conversations,
                         const std::atomic<bool> &running);
 void writeWhatsAppDataFiles(const QString &folder, const QString &owner, const QList<QVariant> &conversations,

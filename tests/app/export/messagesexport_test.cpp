@@ -1,0 +1,143 @@
+#include "backupbuilder.h"
+#include "iosschemas.h"
+
+#include <QFile>
+#include <QJSEngine>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace testsupport;
+
+namespace {
+
+const std::string Attachments = "Library/SMS/Attachments/";
+const std::string Jpeg = std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11) + "pixels";
+const std::string Pdf = "%PDF-1.4\n%menu\n";
+
+// Two one-to-one chats and a group; a text with an object replacement
+// character, one with markup characters, an unsent one, two attachments.
+const std::string Chats =
+    "INSERT INTO handle (ROWID, id, country, service, uncanonicalized_id) VALUES"
+    " (1, '+15551230001', 'us', 'iMessage', '5551230001'),"
+    " (2, 'bob@example.com', 'us', 'iMessage', NULL);"
+    "INSERT INTO chat (ROWID, guid, style, chat_identifier, service_name, room_name, is_filtered,"
+    " successful_query) VALUES"
+    " (1, 'iMessage;-;+15551230001', 45, '+15551230001', 'iMessage', NULL, 0, 1),"
+    " (2, 'iMessage;-;bob@example.com', 45, 'bob@example.com', 'iMessage', NULL, 0, 1),"
+    " (3, 'iMessage;+;chat900', 43, 'chat900', 'iMessage', 'chat900', 0, 1);"
+    "INSERT INTO chat_handle_join VALUES (1, 1), (2, 2), (3, 1), (3, 2);"
+    "INSERT INTO message (ROWID, guid, text, handle_id, service, date, is_from_me, error, cache_roomnames) VALUES"
+    " (1, 'm1', 'Hello there', 1, 'iMessage', 700000000000000000, 0, 0, NULL),"
+    " (2, 'm2', 'I <3 <b>you</b>', 1, 'iMessage', 700000100000000000, 1, 0, NULL),"
+    " (3, 'm3', 'never left', 1, 'iMessage', 700000200000000000, 1, 4, NULL),"
+    " (4, 'm4', 'a\uFFFCb', 2, 'iMessage', 700000300000000000, 0, 0, NULL),"
+    " (5, 'm5', NULL, 2, 'iMessage', 700000400000000000, 0, 0, NULL),"
+    " (6, 'm6', 'for all', 2, 'iMessage', 700000500000000000, 0, 0, 'chat900'),"
+    " (7, 'm7', NULL, 2, 'iMessage', 700000600000000000, 0, 0, 'chat900');"
+    "INSERT INTO attachment (ROWID, guid, created_date, filename, hide_attachment) VALUES"
+    " (1, 'a1', 1, '~/Library/SMS/Attachments/a1/01/IMG_0001.JPG', 0),"
+    " (2, 'a2', 2, '~/Library/SMS/Attachments/b2/02/menu.pdf', 0);"
+    "INSERT INTO message_attachment_join VALUES (5, 1), (7, 2);";
+
+QJsonArray evaluateDict(const QByteArray &script)
+{
+    QJSEngine engine;
+    const QJSValue result = engine.evaluate(QStringLiteral("var window = {};\n") + QString::fromUtf8(script) +
+                                            QStringLiteral("\n;JSON.stringify(window.dict)"));
+    return QJsonDocument::fromJson(result.toString().toUtf8()).array();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class MessagesExportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void messagesFolder();
+};
+
+void MessagesExportTest::messagesFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    BackupBuilder backup(dir.filePath("backup").toStdString());
+    backup.addDatabase("HomeDomain", "Library/SMS/sms.db", std::string(SmsSchema) + Chats);
+    backup.addFile("MediaDomain", Attachments + "a1/01/IMG_0001.JPG", Jpeg);
+    backup.addFile("MediaDomain", Attachments + "b2/02/menu.pdf", Pdf);
+    backup.write();
+    QVERIFY(QDir().mkpath(dir.filePath("out")));
+
+    QProcess process;
+    process.start(QUENROW_EXPORT_PATH, {"--backup", dir.filePath("backup"), "--mask", "0x4", "--out", dir.filePath("out")});
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 0);
+    const QJsonObject summary = QJsonDocument::fromJson(process.readAllStandardOutput().trimmed()).object();
+    QCOMPARE(summary.value("error").toInt(), 0);
+    // The seven messages and the two files of "Messages Attachment".
+    QCOMPARE(summary.value("total").toInt(), 9);
+    QCOMPARE(summary.value("processed").toInt(), 9);
+    QCOMPARE(summary.value("succeeded").toInt(), 9);
+
+    const QString folder = summary.value("root").toString() + "/Messages";
+    QVERIFY(QFileInfo(folder + "/resource/Attachment").isDir());
+    const QByteArray script = readAll(folder + "/json/message.js");
+    QVERIFY(script.startsWith("window.dict=[{"));
+    QVERIFY(script.endsWith("\n],\n}]"));
+
+    const QJsonArray dict = evaluateDict(script);
+    QCOMPARE(dict.size(), 3);
+    QMap<QString, QJsonObject> messages; // by text
+    for (int i = 0; i < dict.size(); ++i) {
+        const QJsonObject chat = dict.at(i).toObject();
+        QCOMPARE(chat.value("id").toInt(), i + 1);
+        const QJsonArray list = chat.value("messages").toArray();
+        QVERIFY(!list.isEmpty());
+        for (int j = 0; j < list.size(); ++j) {
+            const QJsonObject message = list.at(j).toObject();
+            QCOMPARE(message.value("id").toInt(), j + 1);
+            const QJsonObject info = message.value("info").toObject();
+            QCOMPARE(message.value("errorMeaning").toString(),
+                     message.value("error").toInt() == 4 ? QStringLiteral("Unsent") : QString());
+            messages.insert(info.value("message").toString(), message);
+            if (info.contains("local_path")) {
+                const QByteArray bytes = readAll(folder + '/' + info.value("local_path").toString());
+                QVERIFY2(bytes == QByteArray::fromStdString(Jpeg) || bytes == QByteArray::fromStdString(Pdf),
+                         qPrintable(info.value("local_path").toString()));
+            }
+        }
+    }
+    QCOMPARE(messages.size(), 7);
+    QVERIFY2(messages.contains("I <3 <b>you</b>"), qPrintable(QStringList(messages.keys()).join('|')));
+    QVERIFY(messages.contains("ab"));
+    QCOMPARE(messages.value("never left").value("errorMeaning").toString(), QStringLiteral("Unsent"));
+    QCOMPARE(messages.value("never left").value("alignment").toInt(), 2);
+    QCOMPARE(messages.value("Hello there").value("info").toObject().value("messageType").toInt(), 2);
+    // An attachment message carries the attachment's file name as the store holds it.
+    QJsonObject photo, document;
+    for (const QJsonObject &message : qAsConst(messages)) {
+        const QString name = message.value("info").toObject().value("message").toString();
+        if (name.endsWith(".JPG"))
+            photo = message.value("info").toObject();
+        if (name.endsWith(".pdf"))
+            document = message.value("info").toObject();
+    }
+    QCOMPARE(photo.value("messageType").toInt(), 3);
+    QCOMPARE(photo.value("local_path").toString(), "resource/Attachment/" + photo.value("message").toString());
+    QCOMPARE(readAll(folder + '/' + photo.value("local_path").toString()), QByteArray::fromStdString(Jpeg));
+    QCOMPARE(document.value("messageType").toInt(), 6);
+    QCOMPARE(readAll(folder + '/' + document.value("local_path").toString()), QByteArray::fromStdString(Pdf));
+}
+
+QTEST_GUILESS_MAIN(MessagesExportTest)
+#include "messagesexport_test.moc"
