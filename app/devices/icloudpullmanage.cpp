@@ -171,10 +171,12 @@ void iCloudPullManage::pullBackups(const QVector<int> &categories, const QString
 
 void iCloudPullManage::stopPull()
 {
+    // The flag first: the pull that StopPull ends must find it set, or the
+    // worker would start the next category.
+    m_stopRequested = true;
     if (m_bound)
         m_cirrane->StopPull();
     QMutexLocker lock(&m_mutex);
-    m_stopRequested = true;
     m_wake.wakeAll();
 }
 

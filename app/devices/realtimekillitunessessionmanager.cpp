@@ -17,6 +17,18 @@ namespace
         return name.compare(QLatin1String("iTunes.exe"), Qt::CaseInsensitive) == 0;
     }
 
+    // A process that has ended but is not yet reaped is no running iTunes.
+    bool hasEnded(const QString &folder)
+    {
+        QFile stat(folder + QStringLiteral("/stat"));
+        if (!stat.open(QIODevice::ReadOnly))
+            return true;
+        const QByteArray text = stat.readAll();
+        const int close = text.lastIndexOf(')');
+        const char state = close >= 0 && close + 2 < text.size() ? text.at(close + 2) : 'X';
+        return state == 'Z' || state == 'X';
+    }
+
     QString firstArgumentName(const QByteArray &cmdline)
     {
         QString first = QString::fromLocal8Bit(cmdline.left(cmdline.indexOf('\0')));
@@ -80,7 +92,7 @@ bool RealtimekilliTunesSessionManager::killPass()
         QFile cmdline(folder + QStringLiteral("/cmdline"));
         const QString name = comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
         const QString first = cmdline.open(QIODevice::ReadOnly) ? firstArgumentName(cmdline.readAll()) : QString();
-        if (isITunes(name) || isITunes(first)) {
+        if ((isITunes(name) || isITunes(first)) && !hasEnded(folder)) {
             found = true;
             ::kill(pid, SIGKILL);
         }
