@@ -75,3 +75,46 @@ COMMIT;
 SQL
   echo "$db"
 }
+
+# make_whatsapp_backup FOLDER MESSAGES CHATS: a backup folder holding only a
+# WhatsApp chat database (the real one's schema) with CHATS chats (one in four
+# a group of five), one message in five with a media item, one in fifty a
+# reply. Prints the database.
+make_whatsapp_backup() {
+  local chat_id=7c7fba66680ef796b916b067077cc246adacf01d
+  local db="$1/${chat_id:0:2}/$chat_id" chats=$3
+  mkdir -p "$(dirname "$db")"
+  local schema
+  schema=$(mktemp)
+  sqlite3 "file:$bench_dir/../tests/data/real/whatsapp/ChatStorage-ios15.sqlite?immutable=1" .schema > "$schema"
+  sqlite3 "$db" <<SQL
+.read $schema
+BEGIN;
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < $chats)
+INSERT INTO ZWACHATSESSION (Z_PK, Z_ENT, Z_OPT, ZARCHIVED, ZHIDDEN, ZSESSIONTYPE, ZCONTACTJID, ZPARTNERNAME)
+  SELECT i, 3, 1, 0, 0, CASE WHEN i % 4 = 0 THEN 1 ELSE 0 END,
+    CASE WHEN i % 4 = 0 THEN printf('1203630%011d@g.us', i) ELSE printf('1555%07d@s.whatsapp.net', i) END,
+    'Chat partner ' || i FROM n;
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < $chats / 4 * 5)
+INSERT INTO ZWAGROUPMEMBER (Z_PK, Z_ENT, Z_OPT, ZCHATSESSION, ZMEMBERJID)
+  SELECT i, 7, 1, ((i - 1) / 5 + 1) * 4, printf('1555%07d@s.whatsapp.net', i) FROM n;
+INSERT INTO ZWAPROFILEPUSHNAME (Z_PK, Z_ENT, Z_OPT, ZJID, ZPUSHNAME)
+  SELECT Z_PK, 13, 1, ZMEMBERJID, 'Member ' || Z_PK FROM ZWAGROUPMEMBER;
+WITH RECURSIVE m(i) AS (SELECT 5 UNION ALL SELECT i + 5 FROM m WHERE i + 5 <= $2)
+INSERT INTO ZWAMEDIAITEM (Z_PK, Z_ENT, Z_OPT, ZFILESIZE, ZMEDIALOCALPATH, ZXMPPTHUMBPATH, ZMETADATA)
+  SELECT i / 5, 9, 1, 1000 + i, printf('Media/%d/a/b/%d.jpg', i % $chats, i),
+    printf('Media/%d/a/b/%d.thumb', i % $chats, i),
+    CASE WHEN i % 50 = 0 THEN CAST('*' || char(20) || printf('3A%018d', i - 1) || ' quoted sender 1555@s.whatsapp.net' AS BLOB) END
+  FROM m;
+WITH RECURSIVE m(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM m WHERE i < $2)
+INSERT INTO ZWAMESSAGE (Z_PK, Z_ENT, Z_OPT, ZMESSAGETYPE, ZGROUPEVENTTYPE, ZISFROMME, ZMESSAGESTATUS, ZCHATSESSION,
+    ZGROUPMEMBER, ZMEDIAITEM, ZMESSAGEDATE, ZFROMJID, ZSTANZAID, ZTEXT)
+  SELECT i, 11, 1, CASE WHEN i % 5 = 0 AND i % 50 THEN 1 ELSE 0 END, 0, i % 2, 8, i % $chats + 1,
+    CASE WHEN (i % $chats + 1) % 4 = 0 THEN ((i % $chats + 1) / 4 - 1) * 5 + i % 5 + 1 END,
+    CASE WHEN i % 5 = 0 THEN i / 5 END, 700000000 + i, printf('1555%07d@s.whatsapp.net', i % $chats + 1),
+    printf('3A%018d', i), 'Message number ' || i || ', a little longer than most texts are' FROM m;
+COMMIT;
+SQL
+  rm -f "$schema"
+  echo "$db"
+}

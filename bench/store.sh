@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The messages scan into the record store against the bare engine scan, and
-# the store's memory per message: bench/store.sh BUILD_DIR
+# Scans into the record store against the bare engine scan, and the store's
+# memory per message: messages, then WhatsApp chats. bench/store.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.sh"
@@ -8,19 +8,30 @@ build=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-mkdir -p "$work/small" "$work/large" "$work/out"
+# compare NAME MASK SMALL_BACKUP SMALL_COUNT LARGE_BACKUP LARGE_COUNT RATIO_TARGET BYTES_TARGET
+compare() {
+  local name=$1 mask=$2 small=$3 small_count=$4 large=$5 large_count=$6
+  scan() { "$build/bin/$1" --count --mask "$mask" --backup "$2" --out "$work/out"; }
+  local ours reference small_kib large_kib
+  ours=$(best_of 3 scan quenrow-store-dump "$large")
+  reference=$(best_of 3 scan vardex-scan "$large")
+  awk -v n="$name" -v c="$large_count" -v a="$ours" -v b="$reference" -v t="$7" 'BEGIN { r = a / b
+    printf "store %s %d messages: quenrow-store-dump %.3f s, vardex-scan %.3f s, ratio %.2f (target <= %s) %s\n",
+      n, c, a, b, r, t, (r <= t ? "ok" : "SLOW") }'
+  small_kib=$(peak_kib "$build/bin/quenrow-store-dump" --count --mask "$mask" --backup "$small" --out "$work/out")
+  large_kib=$(peak_kib "$build/bin/quenrow-store-dump" --count --mask "$mask" --backup "$large" --out "$work/out")
+  awk -v n="$name" -v sc="$small_count" -v lc="$large_count" -v s="$small_kib" -v l="$large_kib" -v t="$8" 'BEGIN {
+    per = (l - s) * 1024 / (lc - sc)
+    printf "store %s peak memory: %d messages %d KiB, %d messages %d KiB, %.0f bytes per added message (target <= %s) %s\n",
+      n, sc, s, lc, l, per, t, (per <= t ? "ok" : "LARGE") }'
+}
+
+mkdir -p "$work/small" "$work/large" "$work/wa-small" "$work/wa-large" "$work/out"
 make_sms_backup "$work/small" 100000 > /dev/null
 make_sms_backup "$work/large" 1000000 > /dev/null
+compare sms 0x4 "$work/small" 100000 "$work/large" 1000000 2.5 512
 
-scan() { "$build/bin/$1" --count --mask 0x4 --backup "$2" --out "$work/out"; }
-ours=$(best_of 3 scan quenrow-store-dump "$work/large")
-reference=$(best_of 3 scan vardex-scan "$work/large")
-awk -v a="$ours" -v b="$reference" 'BEGIN { r = a / b
-  printf "store 1,000,000 messages: quenrow-store-dump %.3f s, vardex-scan %.3f s, ratio %.2f (target <= 2.5) %s\n",
-    a, b, r, (r <= 2.5 ? "ok" : "SLOW") }'
-
-small_kib=$(peak_kib "$build/bin/quenrow-store-dump" --count --mask 0x4 --backup "$work/small" --out "$work/out")
-large_kib=$(peak_kib "$build/bin/quenrow-store-dump" --count --mask 0x4 --backup "$work/large" --out "$work/out")
-awk -v s="$small_kib" -v l="$large_kib" 'BEGIN { per = (l - s) * 1024 / 900000
-  printf "store peak memory: 100,000 messages %d KiB, 1,000,000 messages %d KiB, %.0f bytes per added message (target <= 512) %s\n",
-    s, l, per, (per <= 512 ? "ok" : "LARGE") }'
+# 100 chats.
+make_whatsapp_backup "$work/wa-small" 10000 100 > /dev/null
+make_whatsapp_backup "$work/wa-large" 100000 100 > /dev/null
+compare whatsapp 0x80000 "$work/wa-small" 10000 "$work/wa-large" 100000 1.2 1024

@@ -63,6 +63,16 @@ public:
     void parseEngineRecord(int engineCategory, int subType, const void *record);
     // Completes, sorts and flags the category's lists and announces them.
     void finishCategory(int engineCategory);
+    // LINE and WhatsApp records by the index of the query that produced
+    // them. Called with the write lock held by parseEngineRecord.
+    void parseLineRecord(int queryIndex, const void *record);
+    void parseWhatsAppRecord(int queryIndex, const void *record);
+
+    // iCloud intake, on the iCloud worker thread; each takes the lock itself.
+    // The record is the library's, valid only during the call.
+    void parseCloudRecord(int group, int kind, const void *record, int subKind, int extra);
+    // The end step of the category an iCloud data kind fills.
+    void finishCloudCategory(int kind);
 
     // The contact's labelled values from its multi-value entries (engine) or
     // value entries (iCloud). Called with the write lock held.

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <functional>
 #include <mutex>
+#include <utility>
+#include <vector>
 
 using namespace DeviceData;
 using namespace RecordOrder;
@@ -54,6 +56,63 @@ QString firstValue(const ContactInfo &c)
         if (!text->isEmpty())
             return *text;
     return QString();
+}
+
+// Chat attachments: pictures and videos are media records, the rest documents.
+void finishChatAttachments(RecordLists &kinds)
+{
+    for (auto it = kinds.begin(); it != kinds.end(); ++it) {
+        if (it.key() == VideoKind || it.key() == ImageKind)
+            sortAndFlag<MediaInfo>(it.value(), mediaBefore);
+        else
+            sortAndFlag<DocumentInfo>(it.value(), documentBefore);
+    }
+}
+
+// Oldest first. A quoted copy keeps its place right after the reply that
+// quotes it, whatever the quoted message's own date.
+void sortWaMessages(QList<QVariant> &list)
+{
+    std::vector<std::pair<qint64, int>> keys;
+    keys.reserve(size_t(list.size()));
+    qint64 replyDate = 0;
+    bool sorted = true;
+    for (int i = 0; i < list.size(); ++i) {
+        WaMessageInfo scratch;
+        const WaMessageInfo &message = peekRecord(list.at(i), scratch);
+        if (message.isQuote == 0)
+            replyDate = message.date;
+        sorted = sorted && (keys.empty() || keys.back().first <= replyDate);
+        keys.emplace_back(replyDate, i);
+    }
+    if (sorted)
+        return;
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const std::pair<qint64, int> &a, const std::pair<qint64, int> &b) { return a.first < b.first; });
+    QList<QVariant> ordered;
+    ordered.reserve(list.size());
+    for (const auto &key : keys)
+        ordered.append(list.at(key.second));
+    list = ordered;
+}
+
+// Messages oldest first, each session's time and last message from its
+// newest, sessions newest first.
+template <typename Session, typename Messages, typename Sort, typename Last>
+void finishSessions(QList<QVariant> &sessions, Messages &messages, Sort sortMessages, Last lastOf,
+                    bool (*sessionBefore)(const QVariant &, const QVariant &))
+{
+    for (auto it = messages.begin(); it != messages.end(); ++it)
+        sortMessages(it.value());
+    for (QVariant &entry : sessions) {
+        Session session = entry.value<Session>();
+        session.finished = true;
+        const auto found = messages.constFind(session.id);
+        if (found != messages.constEnd() && !found->isEmpty())
+            lastOf(*found, session);
+        entry = QVariant::fromValue(session);
+    }
+    sortList(sessions, sessionBefore);
 }
 
 } // namespace
@@ -226,6 +285,41 @@ void DeviceParser::finishCategory(int engineCategory)
     case DBAPP_3RD_DOCUMENT:
         type = AppDocuments;
         sortAndFlag<DocumentInfo>(lists[AppDocuments], documentBefore);
+        break;
+    case DBAPP_LINE:
+        type = Line;
+        finishSessions<LineSessionInfo>(
+            lists[Line], d->lineMessages,
+            [](QList<LineInfo> &list) {
+                if (!std::is_sorted(list.cbegin(), list.cend(), lineMessageBefore))
+                    std::stable_sort(list.begin(), list.end(), lineMessageBefore);
+            },
+            [](const QList<LineInfo> &list, LineSessionInfo &session) {
+                session.time = list.last().time;
+                session.lastMessage = QVariant::fromValue(list.last());
+            },
+            lineSessionBefore);
+        finishChatAttachments(d->sessionStore[LineAttachment]);
+        d->memberInfo.clear();
+        break;
+    case DBAPP_WHATSAPP:
+        type = WhatsApp;
+        finishSessions<WaSessionInfo>(
+            lists[WhatsApp], d->sessionStore[WhatsApp],
+            sortWaMessages,
+            [](const QList<QVariant> &list, WaSessionInfo &session) {
+                // A quoted copy is older than the reply it follows.
+                int last = list.size() - 1;
+                WaMessageInfo scratch;
+                while (last > 0 && peekRecord(list.at(last), scratch).isQuote != 0)
+                    --last;
+                session.time = peekRecord(list.at(last), scratch).date;
+                session.lastMessage = list.at(last);
+            },
+            waSessionBefore);
+        finishChatAttachments(d->sessionStore[WhatsAppAttachment]);
+        d->pendingNames.clear();
+        d->nextSessionId = DeviceParserPrivate::FirstStarredSessionId;
         break;
     default:
         break;

@@ -193,8 +193,13 @@ void Intake::dispatch(int category, int subType, const void *record)
                                           "[DBAPP_3RD_AUDIO|DBAPP_3RD_DOCUMENT]reinterpret_cast<pSTFiles>(data) nullptr"))
             document(category == DBAPP_3RD_AUDIO ? AppAudios : AppDocuments, *r);
         break;
+    case DBAPP_LINE:
+        q->parseLineRecord(subType, record);
+        break;
+    case DBAPP_WHATSAPP:
+        q->parseWhatsAppRecord(subType, record);
+        break;
     default:
-        // LINE and WhatsApp records have an intake of their own.
         break;
     }
 }

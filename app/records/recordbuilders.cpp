@@ -3,10 +3,12 @@
 #include "deviceparser_p.h"
 #include "thumbnailsessionmanager.h"
 
+#include <cirranerecords.h>
 #include <dbrecords.h>
 #include <formatutils.h>
 #include <settingsentry.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -95,6 +97,31 @@ QString dateTextOf(qint64 value, bool keepFormat)
     return value == 0 ? QString() : formatTimestamp(value, keepFormat, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
+QString dateTimeTextOf(qint64 seconds)
+{
+    const time_t t = time_t(seconds);
+    struct tm local = {};
+    if (seconds == 0 || !localtime_r(&t, &local))
+        return QString();
+    // Written by hand: one message each, printf would be most of the cost.
+    const int fields[] = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                          local.tm_sec};
+    static const char separators[] = "-- ::";
+    QString text(19, Qt::Uninitialized);
+    QChar *p = text.data();
+    const int year = qBound(0, fields[0], 9999);
+    *p++ = QLatin1Char(char('0' + year / 1000));
+    *p++ = QLatin1Char(char('0' + year / 100 % 10));
+    *p++ = QLatin1Char(char('0' + year / 10 % 10));
+    *p++ = QLatin1Char(char('0' + year % 10));
+    for (int i = 1; i < 6; ++i) {
+        *p++ = QLatin1Char(separators[i - 1]);
+        *p++ = QLatin1Char(char('0' + fields[i] / 10));
+        *p++ = QLatin1Char(char('0' + fields[i] % 10));
+    }
+    return text;
+}
+
 QString durationTextOf(qint64 seconds)
 {
     if (seconds <= 0)
@@ -139,12 +166,6 @@ const QStringList &heifEndings()
     return endings;
 }
 
-qint64 modifiedSeconds(const QFileInfo &info)
-{
-    const QDateTime modified = info.lastModified();
-    return modified.isValid() ? modified.toSecsSinceEpoch() : 0;
-}
-
 // Scaled to 200 x 200 into the media cache as PNG; empty when the file
 // cannot be read as a picture.
 QString convertHeif(const QString &path)
@@ -164,6 +185,12 @@ QString convertHeif(const QString &path)
 }
 
 } // namespace
+
+qint64 modifiedSeconds(const QFileInfo &info)
+{
+    const QDateTime modified = info.lastModified();
+    return modified.isValid() ? modified.toSecsSinceEpoch() : 0;
+}
 
 int mediaKindOf(const QString &fileName)
 {
@@ -322,6 +349,119 @@ ContactInfo convertDeviceContact(const STAddressBook &record)
     const QString birthday = fromWide(record.birthday);
     contact.birthday = birthday.isEmpty() ? birthday : contactDateText(birthday);
     return contact;
+}
+
+ContactInfo convertCloudContact(const Cirrane::STContacts &record)
+{
+    ContactInfo contact;
+    contact.rowId = quint16(record.contactId);
+    contact.recordId = record.contactId;
+    contact.firstName = fromWide(record.firstName);
+    contact.middleName = fromWide(record.middleName);
+    contact.lastName = fromWide(record.lastName);
+    contact.sortName = contact.lastName + contact.firstName + contact.middleName;
+    contact.time = QDateTime::currentSecsSinceEpoch();
+    contact.birthday = fromWide(record.birthday);
+    // The year 1604 stands for a birthday without a year.
+    const int year = contact.birthday.indexOf(QLatin1String("1604-"));
+    if (year >= 0)
+        contact.birthday.remove(year, 5);
+    return contact;
+}
+
+namespace {
+
+// The earlier text when it reads the same, so that a chat's messages share it.
+QString sharedText(const std::wstring &text, const QString *earlier)
+{
+    if (earlier && size_t(earlier->size()) == text.size()) {
+        const QChar *q = earlier->constData();
+        bool same = true;
+        for (size_t i = 0; same && i < text.size(); ++i)
+            same = quint32(text[i]) == q[i].unicode();
+        if (same)
+            return *earlier;
+    }
+    return fromWide(text);
+}
+
+} // namespace
+
+WaMessageInfo buildWaMessage(const DeviceParserPrivate &store, const STWhatsAppMessage &message, bool quote,
+                             const WaMessageInfo *previous)
+{
+    WaMessageInfo info;
+    info.pk = message.pk;
+    info.messageStatus = message.messageStatus;
+    info.messageType = message.messageType;
+    info.groupEventType = message.groupEventType;
+    info.groupMember = message.groupMember;
+    info.starred = message.starred;
+    info.chatSession = message.chatSession;
+    info.isQuote = quote ? 1 : 0;
+    info.isFromMe = message.isFromMe;
+    info.hasQuote = message.hasQuote;
+    info.isSystemText = message.isSystemText;
+    info.date = toUnixSeconds(message.date);
+    info.dayText = dayTextOf(info.date);
+    info.dateTimeText = dateTimeTextOf(info.date);
+    info.peerJid = sharedText(message.peerJid, previous ? &previous->peerJid : nullptr);
+    info.text = fromWide(message.text);
+    if (info.text.contains(QLatin1Char('<')) || info.text.contains(QLatin1Char('>')))
+        escapeHtml(info.text);
+    info.sessionName = sharedText(message.sessionName, previous ? &previous->sessionName : nullptr);
+    info.fileName = fromWide(message.title);
+    info.mediaTitle = fromWide(message.mediaTitle);
+    info.movieDuration = message.movieDuration;
+    if (message.fileSize > 0) {
+        info.fileSizeText = formatFileSize(quint64(message.fileSize), 1);
+    } else {
+        static const QString none = formatFileSize(0, 1);
+        info.fileSizeText = none;
+    }
+    info.latitude = message.latitude;
+    info.longitude = message.longitude;
+    // The engine's paths name files on this machine: keep them as they are.
+    info.thumbnailPath = QDir::toNativeSeparators(fromWide(message.thumbnailFile));
+    info.mediaPath = message.mediaFile.empty() ? info.thumbnailPath
+                                               : QDir::toNativeSeparators(fromWide(message.mediaFile));
+    info.mediaExists = !info.mediaPath.isEmpty() && QFileInfo::exists(info.mediaPath);
+    info.direction = message.isFromMe != 0 ? 2 : 1;
+    const auto cached = store.cachedNames.constFind(info.peerJid);
+    if (cached != store.cachedNames.constEnd()) {
+        info.senderJid = cached->jid;
+        info.senderNumber = cached->number;
+        info.senderName = cached->pushName;
+    }
+    if (info.senderName.isEmpty() && previous && info.peerJid.isSharedWith(previous->peerJid)
+        && previous->senderJid.isNull()) {
+        info.senderName = previous->senderName;
+    } else if (info.senderName.isEmpty()) {
+        const int at = info.peerJid.lastIndexOf(QLatin1Char('@'));
+        info.senderName = at < 0 ? info.peerJid : info.peerJid.left(at);
+    }
+    return info;
+}
+
+QString contactCardTitle(const QByteArray &vCardText)
+{
+    QStringList names;
+    for (const QByteArray &line : vCardText.split('\n')) {
+        if (!line.startsWith("FN:"))
+            continue;
+        QByteArray name = line.mid(3);
+        // Cards end their lines in CRLF; the name is what comes before.
+        if (name.endsWith('\r'))
+            name.chop(1);
+        names.append(QString::fromUtf8(name));
+    }
+    if (names.size() > 1)
+        return QCoreApplication::translate("DeviceParser", "%1 and %2 other contacts")
+            .arg(names.first())
+            .arg(names.size() - 1);
+    if (names.size() == 1)
+        return names.first();
+    return QString::number(QDateTime::currentMSecsSinceEpoch());
 }
 
 } // namespace RecordBuilders

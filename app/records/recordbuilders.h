@@ -7,12 +7,17 @@
 
 #include "devicedata.h"
 
+#include <QFileInfo>
 #include <QString>
 
 #include <string>
 
 class DeviceParserPrivate;
 struct STAddressBook;
+struct STWhatsAppMessage;
+namespace Cirrane {
+struct STContacts;
+}
 
 namespace RecordBuilders {
 
@@ -27,8 +32,13 @@ bool isSmsService(const std::wstring &service);
 QString dayTextOf(qint64 seconds);
 // formatTimestamp (value, keepFormat, "yyyy-MM-dd hh:mm:ss"), empty for 0.
 QString dateTextOf(qint64 value, bool keepFormat = false);
+// The local time of Unix seconds as "yyyy-MM-dd hh:mm:ss"; empty for 0.
+QString dateTimeTextOf(qint64 seconds);
 // "hh:mm:ss" of whole seconds; "00:00:00" when not positive.
 QString durationTextOf(qint64 seconds);
+
+// The file's last-modified time in seconds; 0 when it is missing.
+qint64 modifiedSeconds(const QFileInfo &file);
 
 int mediaKindOf(const QString &fileName);
 // The widget view's icon of a kind without a picture of its own.
@@ -52,5 +62,14 @@ DeviceData::SMSSessionInfo buildSmsSession(const DeviceParserPrivate &store, con
 DeviceData::ContactInfo convertDeviceContact(const STAddressBook &record);
 // A birthday or date text of the address book: a number of its epoch.
 QString contactDateText(const QString &text);
+DeviceData::ContactInfo convertCloudContact(const Cirrane::STContacts &record);
+
+// The engine's WhatsApp message; the store supplies the cached push names.
+// Texts equal to those of the chat's previous message are shared with it.
+DeviceData::WaMessageInfo buildWaMessage(const DeviceParserPrivate &store, const STWhatsAppMessage &message,
+                                         bool quote, const DeviceData::WaMessageInfo *previous = nullptr);
+// The name of a contact card: its "FN:" name, or the first of several with
+// the count of the others, or the current time in milliseconds.
+QString contactCardTitle(const QByteArray &vCardText);
 
 } // namespace RecordBuilders

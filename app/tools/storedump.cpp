@@ -2,10 +2,16 @@
 // scan worker does, and prints the store as JSON Lines.
 //
 //   quenrow-store-dump --backup DIR --mask HEX --out DIR [--count]
+//   quenrow-store-dump --cloud SCRIPT [--count]
+//
+// With --cloud it replays an iCloud download as the iCloud worker does: each
+// line {"kind":K,"subKind":S,"record":{...}} is one record of the library,
+// each {"end":K} the end of a kind.
 
 #include "storejson.h"
 #include "storescan.h"
 
+#include <cloudrecordline.h>
 #include <deviceparser.h>
 #include <deviceparser_p.h>
 #include <idbexecutor.h>
@@ -13,6 +19,7 @@
 #include <utf8codec.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QEventLoop>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,6 +32,8 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <variant>
+#include <vector>
 
 using namespace DeviceData;
 
@@ -34,6 +43,7 @@ struct Options
 {
     std::string backup;
     std::string out;
+    std::string cloud;
     long long mask = 0;
     bool maskGiven = false;
     bool count = false;
@@ -41,7 +51,9 @@ struct Options
 
 int usage()
 {
-    std::fputs("usage: quenrow-store-dump --backup DIR --mask HEX --out DIR [--count]\n", stderr);
+    std::fputs("usage: quenrow-store-dump --backup DIR --mask HEX --out DIR [--count]\n"
+               "       quenrow-store-dump --cloud SCRIPT [--count]\n",
+               stderr);
     return 2;
 }
 
@@ -56,6 +68,8 @@ bool parse(int argc, char **argv, Options &options)
             return false;
         } else if (arg == "--backup") {
             options.backup = argv[++i];
+        } else if (arg == "--cloud") {
+            options.cloud = argv[++i];
         } else if (arg == "--out") {
             options.out = argv[++i];
         } else if (arg == "--mask") {
@@ -68,7 +82,71 @@ bool parse(int argc, char **argv, Options &options)
             return false;
         }
     }
+    if (!options.cloud.empty())
+        return !options.maskGiven && options.backup.empty() && options.out.empty();
     return options.maskGiven && !options.backup.empty() && !options.out.empty();
+}
+
+// One step of a download: a record, or the end of a kind.
+using CloudStep = std::variant<CloudRecordLine, int>;
+
+// The lists an iCloud data kind fills.
+QVector<int> cloudCategoriesOf(int kind)
+{
+    switch (kind) {
+    case 1: return {Photos};
+    case 2: return {AlbumVideos};
+    case 4: return {Contacts};
+    case 5: return {Calendars, CalendarsAttachment};
+    case 6: return {Notes, NotesAttachment};
+    case 7: return {Reminders, RemindersAttachment};
+    default: return {};
+    }
+}
+
+// The whole script, read before anything is replayed; false after
+// reporting the first line that is neither a record nor an end.
+bool readCloudScript(const std::string &path, std::vector<CloudStep> &steps, QVector<int> &categories)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "quenrow-store-dump: cannot read %s\n", path.c_str());
+        return false;
+    }
+    int number = 0;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        ++number;
+        if (line.isEmpty())
+            continue;
+        int kind = 0;
+        CloudRecordLine record;
+        QString error;
+        if (parseCloudEndLine(line, kind)) {
+            steps.emplace_back(kind);
+        } else if (parseCloudRecordLine(line, record, &error)) {
+            kind = record.kind;
+            steps.emplace_back(std::move(record));
+        } else {
+            std::fprintf(stderr, "quenrow-store-dump: line %d: %s\n", number, error.toUtf8().constData());
+            return false;
+        }
+        for (int category : cloudCategoriesOf(kind))
+            if (!categories.contains(category))
+                categories.append(category);
+    }
+    return true;
+}
+
+void replayCloud(const std::vector<CloudStep> &steps)
+{
+    DeviceParser *parser = DeviceParser::instance();
+    for (const CloudStep &step : steps) {
+        if (const auto *record = std::get_if<CloudRecordLine>(&step))
+            parser->parseCloudRecord(DeviceGroup, record->kind, record->data(), record->subKind, 0);
+        else
+            parser->finishCloudCategory(std::get<int>(step));
+    }
 }
 
 void writeLine(const QByteArray &line)
@@ -149,8 +227,15 @@ int main(int argc, char **argv)
     QObject::connect(parser, &DeviceParser::dataFinished, &app, [](GroupType, int type) {
         writeLine("{\"signal\":\"dataFinished\",\"type\":" + QByteArray::number(type) + "}");
     }, Qt::QueuedConnection);
-    if (!scanBackupIntoStore(QString::fromStdString(options.backup), options.mask,
-                             QString::fromStdString(options.out))) {
+    if (!options.cloud.empty()) {
+        std::vector<CloudStep> steps;
+        QVector<int> categories;
+        if (!readCloudScript(options.cloud, steps, categories))
+            return 1;
+        parser->setScanCategories(DeviceGroup, categories);
+        runOnStoreWorker([&steps] { replayCloud(steps); });
+    } else if (!scanBackupIntoStore(QString::fromStdString(options.backup), options.mask,
+                                    QString::fromStdString(options.out))) {
         std::fputs("quenrow-store-dump: the engine could not be started\n", stderr);
         return 1;
     }

@@ -48,11 +48,17 @@ bool scanBackupIntoStore(const QString &backup, long long mask, const QString &o
     executor->SetParam(param);
     executor->SetCallback(scanCallback, nullptr);
 
+    DeviceParser::instance()->setScanCategories(DeviceGroup, categoriesOfMask(mask));
+    runOnStoreWorker([&executor] { executor->Start(); });
+    return true;
+}
+
+void runOnStoreWorker(const std::function<void()> &intake)
+{
     DeviceParser *parser = DeviceParser::instance();
-    parser->setScanCategories(DeviceGroup, categoriesOfMask(mask));
     parser->setScanFinished(DeviceGroup, false);
-    std::unique_ptr<QThread> worker(QThread::create([&executor, parser] {
-        executor->Start();
+    std::unique_ptr<QThread> worker(QThread::create([&intake, parser] {
+        intake();
         parser->setScanFinished(DeviceGroup, true);
     }));
     QEventLoop loop;
@@ -61,5 +67,4 @@ bool scanBackupIntoStore(const QString &backup, long long mask, const QString &o
     loop.exec();
     worker->wait();
     QCoreApplication::processEvents();
-    return true;
 }

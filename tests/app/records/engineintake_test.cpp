@@ -3,6 +3,7 @@
 
 #include "deviceparser.h"
 #include "deviceparser_p.h"
+#include "intakedriver.h"
 #include "jpegbuilder.h"
 #include "recordbuilders.h"
 
@@ -22,48 +23,9 @@
 #include <mutex>
 
 using namespace DeviceData;
+using namespace intakedriver;
 
 namespace {
-
-DeviceParser *parser()
-{
-    return DeviceParser::instance();
-}
-
-// Runs the calls on a thread of their own, as the scan worker does.
-void onWorker(const std::function<void()> &calls)
-{
-    std::unique_ptr<QThread> worker(QThread::create(calls));
-    worker->start();
-    worker->wait();
-}
-
-void record(int kind, int value, const void *r)
-{
-    parser()->onEngineCallback(0, DBSTATUS_RECORD, kind, value, r);
-}
-
-void categoryEnd(int kind)
-{
-    parser()->onEngineCallback(0, DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_END, kind, nullptr);
-}
-
-QStringList logLines()
-{
-    QFile file(qEnvironmentVariable("QUENROW_LOG_DIR") + "/app.txt");
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-}
-
-template <typename T>
-QList<T> recordsOf(int type)
-{
-    QList<T> out;
-    for (const QVariant &v : parser()->records(0, type))
-        out << v.value<T>();
-    return out;
-}
 
 STSMS sms(const std::wstring &id, const std::wstring &text, int64_t date, int chat = 0, bool group = false)
 {

@@ -2,7 +2,9 @@
 // keeps them, through the real scan, on the dump's worker thread.
 
 #include "backupbuilder.h"
+#include "chatstoragebuilder.h"
 #include "iosschemas.h"
+#include "linebackup.h"
 #include "scanrecorder.h"
 #include "systemschemas.h"
 
@@ -12,6 +14,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+
+#include <sqlite3.h>
 
 using namespace testsupport;
 
@@ -104,6 +108,90 @@ QString backupWithChatsAndContacts()
     return QString::fromStdString(backup.folder());
 }
 
+// The real chat database of a public test image, with a starred message, a
+// call event, an audio, a document, a video and a contact card added to its
+// one-to-one chat (session 5), and the media files in the backup.
+const char *const WaContact = "19198887386@s.whatsapp.net";
+const std::string WaMedia = std::string("Media/") + WaContact;
+const std::string WaExtraRows =
+    "UPDATE ZWAMESSAGE SET ZSTARRED = 1 WHERE Z_PK = 13;"
+    "INSERT INTO ZWAMEDIAITEM (Z_PK, ZFILESIZE, ZMEDIALOCALPATH, ZTITLE, ZVCARDSTRING, ZVCARDNAME) VALUES"
+    " (8, 5, '" + WaMedia + "/a/voice.opus', NULL, NULL, NULL),"
+    " (9, 6, '" + WaMedia + "/d/Report.PDF', 'Report.PDF', NULL, NULL),"
+    " (10, 4, '" + WaMedia + "/v/clip.mp4', NULL, NULL, NULL),"
+    " (11, 0, NULL, NULL, 'BEGIN:VCARD' || char(13, 10) || 'FN:Ann Lee' || char(13, 10) || 'END:VCARD' || char(13, 10),"
+    " 'Ann Lee');"
+    "INSERT INTO ZWAMESSAGE (Z_PK, ZMESSAGETYPE, ZGROUPEVENTTYPE, ZISFROMME, ZCHATSESSION, ZMEDIAITEM, ZMESSAGEDATE,"
+    " ZFROMJID, ZSTANZAID) VALUES"
+    " (34, 3, 0, 0, 5, 8, 706027100, '" + std::string(WaContact) + "', 's34'),"
+    " (35, 8, 0, 1, 5, 9, 706027200, NULL, 's35'),"
+    " (36, 2, 0, 0, 5, 10, 706027300, '" + std::string(WaContact) + "', 's36'),"
+    " (37, 4, 0, 1, 5, 11, 706027400, NULL, 's37'),"
+    " (38, 10, 40, 0, 5, NULL, 706027500, '" + std::string(WaContact) + "', 's38');";
+
+QString whatsAppBackup()
+{
+    const char *realdata = std::getenv("QUENROW_REALDATA");
+    if (!realdata)
+        return QString();
+    BackupBuilder backup(freshFolder("whatsapp"));
+    const std::string id = backup.addFile(ChatStorageBuilder::Domain, ChatStorageBuilder::RelativePath,
+                                          readFile(std::string(realdata) + "/whatsapp/ChatStorage-ios15.sqlite"));
+    sqlite3 *db = nullptr;
+    char *error = nullptr;
+    const bool changed = sqlite3_open(backup.pathOf(id).c_str(), &db) == SQLITE_OK
+                      && sqlite3_exec(db, WaExtraRows.c_str(), nullptr, nullptr, &error) == SQLITE_OK;
+    sqlite3_free(error);
+    sqlite3_close(db);
+    if (!changed)
+        return QString();
+    for (const char *file : {"/d/0/d041d159-fd7d-4abb-9192-0e97c10ddb00.jpg", "/0/7/074dc9c5-d1e2-418b-8bcc-8c4ed1f67f7e.jpg",
+                             "/a/voice.opus", "/d/Report.PDF", "/v/clip.mp4"})
+        ChatStorageBuilder::addMediaFile(backup, WaMedia + file, "media");
+    backup.write();
+    return QString::fromStdString(backup.folder());
+}
+
+// A known group with two members, a known user, a LINE Keep chat and chats
+// of an unknown group and user; the user's chat has a picture with its
+// thumbnail, an audio, a file and a video whose file is missing.
+QString lineBackup()
+{
+    BackupBuilder backup(freshFolder("line"));
+    LineBackup line;
+    line.addGroup(1, std::string("g100"), std::string("Family"), std::nullopt);
+    line.addGroupUser(1, std::string("u1"));
+    line.addGroupUser(2, std::string("u2"));
+    line.addMember(1, 1);
+    line.addMember(1, 2);
+    line.addUser(1, std::string("u1"), std::string("Anna"), std::nullopt, std::nullopt, int64_t(1));
+    line.addChat(1, std::string("u1"), 0);
+    line.addChat(2, std::string("g100"), 2);
+    line.addChat(3, std::string("keep"), 3);
+    line.addChat(4, std::string("g999"), 2);
+    line.addChat(5, std::string("u999"), 0);
+    auto add = [&](int64_t pk, int64_t chat, int64_t type, const std::string &id, LineBackup::Text metadata = {},
+                   LineBackup::Text text = {}, LineBackup::Number sender = int64_t(1)) {
+        line.addMessage({pk, type, chat, sender, 1, 1600000000000 + pk * 1000, id, text, std::nullopt, std::nullopt,
+                         metadata});
+    };
+    add(1, 1, 0, "15000000000001", {}, std::string("hello"));
+    add(2, 1, 1, "15000000000002");
+    add(3, 1, 3, "15000000000003");
+    add(4, 1, 14, "15000000000004", lineMetadata({"$null", "FILE_NAME", "FILE_SIZE", "plan.pdf", "12"}));
+    add(5, 1, 2, "15000000000005");
+    add(6, 2, 0, "15000000000006", {}, std::string("to the family"));
+    add(7, 3, 0, "15000000000007", {}, std::string("note to self"), std::nullopt);
+    add(8, 4, 0, "15000000000008", {}, std::string("unknown group"));
+    line.addTo(backup);
+    backup.addFile(LineBackup::Domain, LineBackup::attachmentPath("u1", "15000000000002.jpg"), "picture");
+    backup.addFile(LineBackup::Domain, LineBackup::thumbnailPath("u1", "15000000000002.thumb"), "thumb");
+    backup.addFile(LineBackup::Domain, LineBackup::attachmentPath("u1", "15000000000003.m4a"), "audio");
+    backup.addFile(LineBackup::Domain, LineBackup::attachmentPath("u1", "plan.pdf"), "plan");
+    backup.write();
+    return QString::fromStdString(backup.folder());
+}
+
 QStringList texts(const QList<QJsonObject> &messages)
 {
     QStringList out;
@@ -121,6 +209,11 @@ class StoreDumpTest : public QObject
 private slots:
     void conversationsAndContacts();
     void countsOnly();
+    void whatsAppChats();
+    void lineChats();
+    void cloudDownload();
+    void badCloudScripts_data();
+    void badCloudScripts();
     void badArguments_data();
     void badArguments();
 };
@@ -198,6 +291,256 @@ void StoreDumpTest::countsOnly()
     QCOMPARE(dump.messages("+15550004").first().value("records").toInt(), 2);
 }
 
+void StoreDumpTest::whatsAppChats()
+{
+    const QString backup = whatsAppBackup();
+    QVERIFY(!backup.isEmpty());
+    const QString out = QString::fromStdString(freshFolder("whatsapp-out"));
+    const Dump dump = runDump({"--backup", backup, "--mask", "80000", "--out", out});
+    QCOMPARE(dump.exitCode, 0);
+    QCOMPARE(dump.finished(), QList<int>({0x20000}));
+
+    QMap<int, QJsonObject> sessions;
+    for (const QJsonObject &line : dump.records(0x20000)) {
+        const QJsonObject session = line.value("record").toObject();
+        QVERIFY2(!sessions.contains(session.value("id").toInt()), "session ids are unique");
+        sessions.insert(session.value("id").toInt(), session);
+        QVERIFY(session.value("finished").toBool());
+    }
+    QCOMPARE(sessions.keys(), QList<int>({1, 2, 3, 4, 5, 300000000}));
+    QCOMPARE(sessions.value(1).value("title").toString(), QStringLiteral("Our Test Group"));
+    QCOMPARE(sessions.value(1).value("chatKind").toInt(), 2);
+    QVERIFY(sessions.value(1).value("members").toString().startsWith("_$!<"));
+    QCOMPARE(sessions.value(5).value("title").toString(), QStringLiteral("This Is DFIR Two"));
+    QCOMPARE(sessions.value(5).value("chatKind").toInt(), 0);
+    const QJsonObject starred = sessions.value(300000000);
+    QCOMPARE(starred.value("chatKind").toInt(), 101);
+    const QList<QJsonObject> starredMessages = dump.list("sessions", "key", 300000000);
+    QCOMPARE(starredMessages.size(), 1);
+    QCOMPARE(starredMessages.first().value("record").toObject().value("pk").toInt(), 13);
+
+    // Oldest first, seconds; the dropped types are gone.
+    QList<QJsonObject> messages;
+    for (const QJsonObject &line : dump.list("sessions", "key", 5))
+        if (line.value("scanType").toInt() == 0x20000)
+            messages << line.value("record").toObject();
+    QList<int> pks;
+    qint64 previous = 0;
+    for (const QJsonObject &m : messages) {
+        pks << m.value("pk").toInt();
+        if (!m.value("isQuote").toInt()) {
+            QVERIFY(m.value("date").toDouble() >= previous);
+            previous = qint64(m.value("date").toDouble());
+        }
+    }
+    QVERIFY(!pks.contains(11)); // an event that is not a call
+    QVERIFY(pks.contains(38));  // the call
+    const int reply = pks.indexOf(16);
+    QVERIFY(reply >= 0);
+    QCOMPARE(pks.value(reply + 1), 15);
+    QCOMPARE(messages.at(reply + 1).value("isQuote").toInt(), 1);
+    QCOMPARE(messages.first().value("date").toDouble(), 704735807.0 + 978307200);
+    for (const QJsonObject &m : messages)
+        if (m.value("messageType").toInt() == 5)
+            QVERIFY(m.value("unsupported").toBool());
+    const QJsonObject last = messages.last();
+    QCOMPARE(last.value("pk").toInt(), 38);
+    QCOMPARE(sessions.value(5).value("time"), last.value("date"));
+    QCOMPARE(sessions.value(5).value("lastMessage").toObject().value("pk").toInt(), 38);
+    const QJsonObject picture = messages.at(pks.indexOf(21));
+    QVERIFY(picture.value("mediaExists").toBool());
+    QVERIFY(picture.value("mediaPath").toString().startsWith(backup + "/"));
+
+    auto attachments = [&](int kind) {
+        QStringList names;
+        for (const QJsonObject &line : dump.list("sessions", "key", kind))
+            if (line.value("scanType").toInt() == 0x20001) {
+                const QJsonObject r = line.value("record").toObject();
+                names << line.value("recordType").toString() + ":" + r.value("name").toString()
+                             + (r.value("finished").toBool() ? "" : " (unfinished)");
+            }
+        names.sort();
+        return names;
+    };
+    QCOMPARE(attachments(0), QStringList({"MediaInfo:clip.mp4"}));
+    QCOMPARE(attachments(1), QStringList({"DocumentInfo:voice.opus"}));
+    QCOMPARE(attachments(2), QStringList({"MediaInfo:074dc9c5-d1e2-418b-8bcc-8c4ed1f67f7e.jpg",
+                                          "MediaInfo:d041d159-fd7d-4abb-9192-0e97c10ddb00.jpg"}));
+    QCOMPARE(attachments(12), QStringList({"DocumentInfo:Ann Lee.vcf", "DocumentInfo:Report.PDF"}));
+    // The video's still goes to the cache, named after the video's file.
+    for (const QJsonObject &line : dump.list("sessions", "key", 0))
+        if (line.value("scanType").toInt() == 0x20001) {
+            const QJsonObject video = line.value("record").toObject();
+            const QString still = "/video/" + QFileInfo(video.value("path").toString()).baseName() + ".jpg";
+            QVERIFY2(video.value("preview").toString().endsWith(still), qPrintable(video.value("preview").toString()));
+        }
+}
+
+void StoreDumpTest::lineChats()
+{
+    const QString backup = lineBackup();
+    const QString out = QString::fromStdString(freshFolder("line-out"));
+    const Dump dump = runDump({"--backup", backup, "--mask", "40000", "--out", out});
+    QCOMPARE(dump.exitCode, 0);
+    QCOMPARE(dump.finished(), QList<int>({0x40000}));
+
+    QMap<int, QJsonObject> sessions;
+    for (const QJsonObject &line : dump.records(0x40000)) {
+        const QJsonObject session = line.value("record").toObject();
+        sessions.insert(session.value("id").toInt(), session);
+        QVERIFY(session.value("finished").toBool());
+    }
+    QCOMPARE(sessions.keys(), QList<int>({1, 2, 3}));
+    QCOMPARE(sessions.value(1).value("title").toString(), QStringLiteral("Anna"));
+    QCOMPARE(sessions.value(1).value("chatKind").toInt(), 0);
+    QCOMPARE(sessions.value(2).value("title").toString(), QStringLiteral("Family"));
+    QCOMPARE(sessions.value(2).value("members").toString(), QStringLiteral("_$!<u1>!$__$!<u2>!$_"));
+    QCOMPARE(sessions.value(3).value("title").toString(), QStringLiteral("LINE Keep"));
+    QCOMPARE(sessions.value(3).value("chatKind").toInt(), 100);
+
+    QCOMPARE(dump.list("lineMessages", "chatId", 1).size(), 5);
+    QCOMPARE(texts(dump.list("lineMessages", "chatId", 2)), QStringList({"to the family"}));
+    const QJsonObject note = dump.list("lineMessages", "chatId", 3).first().value("record").toObject();
+    QCOMPARE(note.value("direction").toInt(), 2);
+    QCOMPARE(sessions.value(1).value("time").toInt(), 1600000005);
+    bool missingVideo = false;
+    for (const QJsonObject &line : dump.list("lineMessages", "chatId", 1)) {
+        const QJsonObject m = line.value("record").toObject();
+        if (m.value("contentType").toInt() == 2)
+            missingVideo = !m.value("valid").toBool();
+        else
+            QVERIFY(m.value("valid").toBool());
+    }
+    QVERIFY(missingVideo);
+
+    auto attachment = [&](int kind) {
+        QList<QJsonObject> out;
+        for (const QJsonObject &line : dump.list("sessions", "key", kind))
+            if (line.value("scanType").toInt() == 0x40001)
+                out << line;
+        return out;
+    };
+    QCOMPARE(attachment(0).size(), 0);
+    QCOMPARE(attachment(2).size(), 1);
+    QCOMPARE(attachment(2).first().value("recordType").toString(), QStringLiteral("MediaInfo"));
+    const QJsonObject picture = attachment(2).first().value("record").toObject();
+    QCOMPARE(picture.value("name").toString(), QStringLiteral("15000000000002.jpg"));
+    QVERIFY(picture.value("preview").toString() != picture.value("path").toString());
+    QVERIFY(picture.value("finished").toBool());
+    QCOMPARE(attachment(1).size(), 1);
+    QCOMPARE(attachment(1).first().value("recordType").toString(), QStringLiteral("DocumentInfo"));
+    QCOMPARE(attachment(12).size(), 1);
+    QCOMPARE(attachment(12).first().value("record").toObject().value("name").toString(), QStringLiteral("plan.pdf"));
+}
+
+void StoreDumpTest::cloudDownload()
+{
+    const QString folder = QString::fromStdString(freshFolder("cloud"));
+    auto touch = [&](const QString &name) {
+        QFile f(folder + "/" + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("x");
+    };
+    touch("scan.pdf");
+    touch("agenda.txt");
+    touch("photo.jpg");
+    const QByteArray script = QString(R"({"kind":1,"subKind":0,"record":{"deleted":1,"size":9,"date":1600000000,"fileName":"old.HEIC","localPath":"/c/old.HEIC","previewPath":""}}
+{"kind":1,"subKind":0,"record":{"deleted":0,"size":9,"date":1700000000,"fileName":"new.jpg","localPath":"/c/new.jpg","previewPath":""}}
+{"end":1}
+{"kind":2,"subKind":0,"record":{"deleted":0,"size":9,"date":1700000000,"fileName":"clip.mov","localPath":"/c/clip.mov","previewPath":"/c/clip.jpg"}}
+{"end":2}
+{"kind":4,"subKind":0,"record":{"contactId":70000,"firstName":"Bea","lastName":"Big","birthday":"1604-05-17"}}
+{"kind":4,"subKind":0,"record":{"contactId":4464,"firstName":"Sam"}}
+{"kind":4,"subKind":0,"record":{"contactId":9}}
+{"kind":4,"subKind":0,"record":{"contactId":10}}
+{"kind":4,"subKind":1,"record":{"contactId":70000,"kind":0,"label":"Mobile","value":"555 0700"}}
+{"kind":4,"subKind":1,"record":{"contactId":4464,"kind":0,"label":"Home","value":"5550444"}}
+{"kind":4,"subKind":1,"record":{"contactId":9,"kind":4,"label":"Work","value":"who@example.com"}}
+{"end":4}
+{"kind":5,"subKind":0,"record":{"eventId":3,"title":"Meeting","start":202401021530,"end":0}}
+{"kind":5,"subKind":1,"record":{"eventId":3,"name":"agenda.txt","localPath":"%1/agenda.txt","size":4096}}
+{"end":5}
+{"kind":6,"subKind":0,"record":{"noteId":70000,"deleted":0,"created":1700000000,"title":"big","body":"b","attachmentName":"scan.pdf","attachmentPath":"%1/scan.pdf"}}
+{"kind":6,"subKind":0,"record":{"noteId":4464,"title":"small"}}
+{"end":6}
+{"kind":7,"subKind":0,"record":{"reminderId":7,"title":"Call Ann","start":1700000000,"end":1700003600}}
+{"kind":7,"subKind":1,"record":{"reminderId":7,"name":"photo.jpg","localPath":"%1/photo.jpg"}}
+{"kind":7,"subKind":2,"record":{"reminderId":7,"title":"At the office"}}
+{"end":7}
+)").arg(folder).toUtf8();
+    QFile file(folder + "/download.jsonl");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(script);
+    file.close();
+
+    const Dump dump = runDump({"--cloud", file.fileName()});
+    QCOMPARE(dump.exitCode, 0);
+    QCOMPARE(dump.finished(), QList<int>({16, 32, 1, 2048, 512, 4096}));
+    auto names = [&](int type, const char *field) {
+        QStringList out;
+        for (const QJsonObject &line : dump.records(type)) {
+            const QJsonObject r = line.value("record").toObject();
+            out << r.value(field).toVariant().toString() + (r.value("finished").toBool() ? "" : " (unfinished)");
+        }
+        return out;
+    };
+    QCOMPARE(names(16, "name"), QStringList({"new.jpg", "old.HEIC"}));
+    QCOMPARE(names(32, "name"), QStringList({"clip.mov"}));
+    QStringList contacts = names(1, "sortName");
+    contacts.sort();
+    QCOMPARE(contacts, QStringList({"BigBea", "Sam", "who@example.com"}));
+    for (const QJsonObject &line : dump.records(1)) {
+        const QJsonObject c = line.value("record").toObject();
+        if (c.value("recordId").toInt() == 70000) {
+            QCOMPARE(c.value("birthday").toString(), QStringLiteral("05-17"));
+            QCOMPARE(c.value("phones").toArray(), QJsonArray({QJsonArray({"_$!<Mobile>!$_", "5550700"})}));
+        } else if (c.value("recordId").toInt() == 4464) {
+            QCOMPARE(c.value("phones").toArray(), QJsonArray({QJsonArray({"_$!<Home>!$_", "5550444"})}));
+        }
+    }
+    const QJsonObject event = dump.records(2048).first().value("record").toObject();
+    QCOMPARE(event.value("startText").toString(), QStringLiteral("2024-01-02 15:30"));
+    QCOMPARE(event.value("endText").toString(), QString());
+    QCOMPARE(event.value("attachments").toArray().size(), 1);
+    QCOMPARE(names(2049, "path"), QStringList({folder + "/agenda.txt"}));
+    const QJsonObject big = dump.records(512).first().value("record").toObject();
+    QCOMPARE(big.value("title").toString(), QStringLiteral("big"));
+    QCOMPARE(big.value("attachments").toArray().size(), 1);
+    QCOMPARE(dump.records(512).last().value("record").toObject().value("attachments").toArray().size(), 0);
+    QCOMPARE(names(513, "path"), QStringList({folder + "/scan.pdf"}));
+    const QJsonObject reminder = dump.records(4096).first().value("record").toObject();
+    QCOMPARE(reminder.value("location").toString(), QStringLiteral("At the office"));
+    QCOMPARE(reminder.value("attachments").toArray().size(), 1);
+    QCOMPARE(names(4097, "path"), QStringList({folder + "/photo.jpg"}));
+}
+
+void StoreDumpTest::badCloudScripts_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<int>("line");
+    QTest::newRow("not JSON") << QByteArray("{\"end\":1}\nnot json\n") << 2;
+    QTest::newRow("an array") << QByteArray("[1]\n") << 1;
+    QTest::newRow("no kind") << QByteArray("\n{\"subKind\":0,\"record\":{}}\n") << 2;
+}
+
+void StoreDumpTest::badCloudScripts()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(int, line);
+    const QString path = QString::fromStdString(freshFolder("bad-cloud")) + "/script.jsonl";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(script);
+    file.close();
+    QProcess process;
+    process.start(QString(STORE_DUMP_PATH), {"--cloud", path});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+    const QByteArray error = process.readAllStandardError();
+    QVERIFY2(error.startsWith("quenrow-store-dump: line " + QByteArray::number(line) + ":"), error.constData());
+}
+
 void StoreDumpTest::badArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -207,6 +550,8 @@ void StoreDumpTest::badArguments_data()
     QTest::newRow("mask not hex") << QStringList({"--backup", "/tmp", "--mask", "4g", "--out", "/tmp"});
     QTest::newRow("unknown option") << QStringList({"--backup", "/tmp", "--mask", "4", "--out", "/tmp", "--all"});
     QTest::newRow("value missing") << QStringList({"--backup", "/tmp", "--out", "/tmp", "--mask"});
+    QTest::newRow("cloud with a backup") << QStringList({"--cloud", "/tmp/x", "--backup", "/tmp"});
+    QTest::newRow("cloud without script") << QStringList({"--cloud"});
 }
 
 void StoreDumpTest::badArguments()
