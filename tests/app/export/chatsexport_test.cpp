@@ -1,4 +1,5 @@
 #include "backupbuilder.h"
+#include "chatstoragebuilder.h"
 #include "iosschemas.h"
 
 #include <QFile>
@@ -51,6 +52,16 @@ QJsonArray evaluateDict(const QByteArray &script)
     return QJsonDocument::fromJson(result.toString().toUtf8()).array();
 }
 
+// The summary line of one quenrow-export run.
+QJsonObject runExport(const QString &backup, const QString &mask, const QString &out)
+{
+    QProcess process;
+    process.start(QUENROW_EXPORT_PATH, {"--backup", backup, "--mask", mask, "--out", out});
+    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+        return QJsonObject();
+    return QJsonDocument::fromJson(process.readAllStandardOutput().trimmed()).object();
+}
+
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
@@ -59,15 +70,16 @@ QByteArray readAll(const QString &path)
 
 } // namespace
 
-class MessagesExportTest : public QObject
+class ChatsExportTest : public QObject
 {
     Q_OBJECT
 
 private slots:
     void messagesFolder();
+    void whatsAppFolders();
 };
 
-void MessagesExportTest::messagesFolder()
+void ChatsExportTest::messagesFolder()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -78,11 +90,7 @@ void MessagesExportTest::messagesFolder()
     backup.write();
     QVERIFY(QDir().mkpath(dir.filePath("out")));
 
-    QProcess process;
-    process.start(QUENROW_EXPORT_PATH, {"--backup", dir.filePath("backup"), "--mask", "0x4", "--out", dir.filePath("out")});
-    QVERIFY(process.waitForFinished(120000));
-    QCOMPARE(process.exitCode(), 0);
-    const QJsonObject summary = QJsonDocument::fromJson(process.readAllStandardOutput().trimmed()).object();
+    const QJsonObject summary = runExport(dir.filePath("backup"), "0x4", dir.filePath("out"));
     QCOMPARE(summary.value("error").toInt(), 0);
     // The seven messages and the two files of "Messages Attachment".
     QCOMPARE(summary.value("total").toInt(), 9);
@@ -139,5 +147,74 @@ void MessagesExportTest::messagesFolder()
     QCOMPARE(readAll(folder + '/' + document.value("local_path").toString()), QByteArray::fromStdString(Pdf));
 }
 
-QTEST_GUILESS_MAIN(MessagesExportTest)
-#include "messagesexport_test.moc"
+void ChatsExportTest::whatsAppFolders()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    BackupBuilder backup(dir.filePath("backup").toStdString());
+    ChatStorageBuilder chats;
+    const std::string ann = "4915100001@s.whatsapp.net";
+    const std::string bob = "4915100002@s.whatsapp.net";
+    chats.addPushName(ann, "Ann");
+    const int single = chats.addSession(ann, "Ann");
+    const int group = chats.addSession("120363@g.us", "Trip", 1);
+    chats.addGroupMember(group, ann);
+    chats.addGroupMember(group, bob);
+    ChatStorageBuilder::Message text;
+    text.session = single;
+    text.fromJid = ann;
+    text.text = "I <3 it";
+    text.date = 700000000;
+    chats.addMessage(text);
+    ChatStorageBuilder::Message photo = text;
+    photo.type = 1;
+    photo.text.clear();
+    photo.date = 700000100;
+    photo.starred = 1;
+    ChatStorageBuilder::MediaItem picture;
+    picture.localPath = "Media/4915100001@s.whatsapp.net/a/b/photo.jpg";
+    picture.fileSize = 9;
+    ChatStorageBuilder::addMediaFile(backup, picture.localPath, "jpg bytes");
+    chats.addMessage(photo, picture);
+    ChatStorageBuilder::Message hello = text;
+    hello.session = group;
+    hello.text = "hello group";
+    hello.date = 700000200;
+    chats.addMessage(hello);
+    chats.addTo(backup);
+    ChatStorageBuilder::addOwner(backup, "4917600009@s.whatsapp.net");
+    backup.write();
+    QVERIFY(QDir().mkpath(dir.filePath("out")));
+
+    QProcess ownerScan;
+    ownerScan.start(VARDEX_SCAN_PATH, {"--owner", "--backup", dir.filePath("backup")});
+    QVERIFY(ownerScan.waitForFinished(60000));
+    const QString owner = QString::fromUtf8(ownerScan.readAllStandardOutput().trimmed());
+    QVERIFY(!owner.isEmpty());
+
+    const QJsonObject summary = runExport(dir.filePath("backup"), "0x80000", dir.filePath("out"));
+    QCOMPARE(summary.value("error").toInt(), 0);
+    QVERIFY(summary.value("total").toInt() >= 3);
+    QCOMPARE(summary.value("processed").toInt(), summary.value("total").toInt());
+    QCOMPARE(summary.value("succeeded").toInt(), summary.value("total").toInt());
+
+    const QString folder = summary.value("root").toString() + "/WhatsApp";
+    const QJsonArray singles = evaluateDict(readAll(folder + "/json/single/contacts.js"));
+    QCOMPARE(singles.size(), 1);
+    const QJsonArray messages = singles.at(0).toObject().value("messages").toArray();
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages.at(0).toObject().value("message").toString(), QStringLiteral("I <3 it"));
+    const QString local = messages.at(1).toObject().value("info").toObject().value("local_path").toString();
+    QCOMPARE(readAll(folder + '/' + local), QByteArray("jpg bytes"));
+
+    const QJsonArray groups = evaluateDict(readAll(folder + "/json/group/contacts.js"));
+    QCOMPARE(groups.size(), 1);
+    const QString members = groups.at(0).toObject().value("grpMembers").toString();
+    QVERIFY2(members.startsWith(QStringLiteral("To: You(+%1), ").arg(owner)), qPrintable(members + " / " + owner));
+    const QJsonArray starred = evaluateDict(readAll(folder + "/json/star/contacts.js"));
+    QCOMPARE(starred.size(), 1);
+    QCOMPARE(starred.at(0).toObject().value("messages").toArray().size(), 1);
+}
+
+QTEST_GUILESS_MAIN(ChatsExportTest)
+#include "chatsexport_test.moc"
