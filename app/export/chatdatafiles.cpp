@@ -1,10 +1,10 @@
 #include "chatdatafiles.h"
 
-#include "chatexportseam.h"
 #include "chatmessagejson.h"
 #include "chatpages.h"
 #include "chatsummarytexts.h"
 #include "deviceparser.h"
+#include "exportpages.h"
 #include "vlog.h"
 
 #include <QDir>
@@ -166,12 +166,12 @@ void writeChatBlocks(const ChatApp<Session> &app, const QString &folder, const Q
         file.write("]");
         file.close();
 
-        ChatExportSeam::writeHeaderFile(blockFolder,
+        ExportPages::writeHeaderFile(blockFolder,
                                         QStringLiteral("%1%2").arg(owner, QObject::tr(block.titleSuffix)),
                                         QString::fromUtf8(block.pageName), app.category,
                                         QStringLiteral("common.js"), QStringLiteral("window.common="), owner,
                                         QObject::tr(app.chatTitle));
-        ChatExportSeam::writeHtmlPage(folder, QObject::tr(block.pageName), app.category,
+        ExportPages::writeHtmlPage(folder, QObject::tr(block.pageName), app.category,
                                       QLatin1String(block.subFolder));
     }
 }
@@ -205,7 +205,7 @@ void smsChatToJson(const QString &folder, const QList<SMSInfo> &messages, QIODev
         bool queued = false;
         appendSmsMessageJson(chunk, folder, message, ++i, &queued);
         if (!queued)
-            ChatExportSeam::countDone();
+            countWrittenMessage();
         if (chunk.size() >= 64 * 1024) {
             file.write(chunk);
             chunk.clear();

@@ -1,10 +1,10 @@
 #include "chatexportjobs.h"
 
 #include "chatdatafiles.h"
-#include "chatexportseam.h"
 #include "chatpages.h"
-#include "copyproxy.h"
 #include "deviceparser.h"
+#include "exportjobs.h"
+#include "exportpages.h"
 #include "fileutils.h"
 #include "recovernatmanager_p.h"
 
@@ -16,30 +16,6 @@ namespace {
 
 ChatExportJobs::OwnerNumberProvider s_ownerNumber;
 
-// While a chat job writes, its copies go to the copy queue and the messages
-// it writes without a copy to the manager's counters.
-class RunHooks
-{
-public:
-    RunHooks()
-    {
-        ChatExportSeam::Hooks hooks;
-        hooks.queueCopy = [](const QString &source, const QString &destination) {
-            CopyProxy::instance()->addTask(source, destination);
-        };
-        hooks.countDone = [] {
-            RecoverNatManager *manager = RecoverNatManager::instance();
-            manager->increaseSucceeded();
-            manager->increaseProcessed();
-        };
-        m_previous = ChatExportSeam::install(hooks);
-    }
-    ~RunHooks() { ChatExportSeam::install(m_previous); }
-
-private:
-    ChatExportSeam::Hooks m_previous;
-};
-
 // The common start of a chat job: the folder, its icons and the viewer's
 // assets. False when there is nothing to write.
 bool prepareChatFolder(RecoverNatManagerPrivate *d, const QString &folder, const QList<QVariant> &list)
@@ -47,6 +23,7 @@ bool prepareChatFolder(RecoverNatManagerPrivate *d, const QString &folder, const
     if (list.isEmpty() || !d->ensureFolder(folder))
         return false;
     initChatPageResources();
+    ExportJobs::installManagerSink();
     QDir().mkpath(folder + QStringLiteral("/resource/Attachment"));
     const QString app = QCoreApplication::applicationDirPath();
     copyDirectory(app + QStringLiteral("/ATIcon"), folder + QStringLiteral("/resource/ATIcon"), false);
@@ -68,15 +45,12 @@ void exportMessages(RecoverNatManagerPrivate *d, const QString &folder, const QS
     const QList<QVariant> list = DeviceParser::instance()->records(DeviceData::DeviceGroup, id);
     if (!prepareChatFolder(d, folder, list))
         return;
-    {
-        RunHooks hooks;
-        writeSmsDataFile(folder, list, d->running);
-    }
-    ChatExportSeam::writeHeaderFile(QStringLiteral("%1/json").arg(folder),
+    writeSmsDataFile(folder, list, d->running);
+    ExportPages::writeHeaderFile(QStringLiteral("%1/json").arg(folder),
                                  QStringLiteral("%1's Messages").arg(d->sourceName), name, id,
                                  QStringLiteral("common.js"), QStringLiteral("window.common = "), QString(),
                                  QString());
-    ChatExportSeam::writeHtmlPage(folder, QObject::tr("Messages"), id, QString());
+    ExportPages::writeHtmlPage(folder, QObject::tr("Messages"), id, QString());
 }
 
 void exportLine(RecoverNatManagerPrivate *d, const QString &folder, const QString &, int id)
@@ -84,7 +58,6 @@ void exportLine(RecoverNatManagerPrivate *d, const QString &folder, const QStrin
     const QList<QVariant> list = DeviceParser::instance()->records(DeviceData::DeviceGroup, id);
     if (!prepareChatFolder(d, folder, list))
         return;
-    RunHooks hooks;
     writeLineDataFiles(folder, d->sourceName, list, d->running);
 }
 
@@ -93,7 +66,6 @@ void exportWhatsApp(RecoverNatManagerPrivate *d, const QString &folder, const QS
     const QList<QVariant> list = DeviceParser::instance()->records(DeviceData::DeviceGroup, id);
     if (!prepareChatFolder(d, folder, list))
         return;
-    RunHooks hooks;
     writeWhatsAppDataFiles(folder, s_ownerNumber ? s_ownerNumber() : QString(), list, d->running);
 }
 

@@ -1,8 +1,9 @@
 #include "chatmessagejson.h"
 
-#include "chatexportseam.h"
 #include "chatsummarytexts.h"
 #include "deviceparser.h"
+#include "exportpages.h"
+#include "exportsink.h"
 #include "formatutils.h"
 
 #include <QObject>
@@ -29,10 +30,10 @@ QString downloadHint()
 void attach(const QString &folder, const QString &source, QJsonObject &item, QJsonObject &info,
             const QString &targetName)
 {
-    if (ChatExportSeam::addAttachment(folder, source, info, targetName))
+    if (ExportPages::addAttachment(folder, source, info, targetName))
         return;
     item.insert(kMessage, downloadHint());
-    ChatExportSeam::countDone();
+    countWrittenMessage();
 }
 
 // A row that shows only a text: nothing to copy, counted at once.
@@ -40,7 +41,7 @@ void textRow(QJsonObject &item, int messageType, const QString &text)
 {
     item.insert(kMessageType, messageType);
     item.insert(kMessage, text);
-    ChatExportSeam::countDone();
+    countWrittenMessage();
 }
 
 QString durationText(double milliseconds)
@@ -49,6 +50,13 @@ QString durationText(double milliseconds)
 }
 
 } // namespace
+
+void countWrittenMessage()
+{
+    ExportSink *sink = ExportSink::current();
+    sink->increaseSucceeded();
+    sink->increaseProcessed();
+}
 
 QString plainMessageText(const QString &stored)
 {
@@ -147,9 +155,9 @@ void appendSmsMessageJson(QByteArray &out, const QString &folder, const SMSInfo 
     bool copying = false;
     QJsonObject paths;
     if (message.mediaKind != NoAttachmentKind) {
-        copying = ChatExportSeam::addAttachment(folder, message.attachmentPath, paths, QString());
+        copying = ExportPages::addAttachment(folder, message.attachmentPath, paths, QString());
         if (message.mediaKind == VideoKind)
-            ChatExportSeam::copyThumbnail(folder, message.attachmentPreview, paths);
+            ExportPages::copyThumbnail(folder, message.attachmentPreview, paths);
     }
 
     out.append('{');
@@ -243,16 +251,16 @@ void chatMessageToJson(const QString &folder, const LineInfo &message, QJsonObje
         break;
     case 2:
         item.insert(kMessageType, 4);
-        ChatExportSeam::copyAttachment(folder, message.altPath, info, kThumbnail);
+        ExportPages::copyAttachment(folder, message.altPath, info, kThumbnail);
         attach(folder, message.filePath, item, info, message.contentText);
         break;
     case 3:
         item.insert(kMessageType, 6);
-        if (ChatExportSeam::addAttachment(folder, message.filePath, info, message.contentText)) {
+        if (ExportPages::addAttachment(folder, message.filePath, info, message.contentText)) {
             info.insert(kDuration, durationText(duration));
         } else {
             item.insert(kMessage, downloadHint());
-            ChatExportSeam::countDone();
+            countWrittenMessage();
         }
         break;
     case 6:
@@ -267,18 +275,18 @@ void chatMessageToJson(const QString &folder, const LineInfo &message, QJsonObje
         } else {
             info.insert(kCaption, message.extraText1);
         }
-        ChatExportSeam::countDone();
+        countWrittenMessage();
         break;
     case 7:
         item.insert(kMessageType, 11);
         info.insert(kLocalPath, QStringLiteral("resource/ATIcon/emojis_invalid.png"));
-        ChatExportSeam::countDone();
+        countWrittenMessage();
         break;
     case 13:
         item.insert(kMessageType, 8);
         info.insert(QStringLiteral("media_name"), message.extraText3);
         info.insert(kThumbnail, QString());
-        ChatExportSeam::countDone();
+        countWrittenMessage();
         break;
     case 14:
         item.insert(kMessageType, 7);
@@ -291,7 +299,7 @@ void chatMessageToJson(const QString &folder, const LineInfo &message, QJsonObje
         item.insert(kMessageType, 9);
         info.insert(kCaption, message.text);
         info.insert(kThumbnail, kMapIcon);
-        ChatExportSeam::countDone();
+        countWrittenMessage();
         break;
     default:
         textRow(item, 12, QObject::tr("Unsupported data type!"));
@@ -341,7 +349,7 @@ void waMessageToJson(const QString &folder, const WaMessageInfo &message, QJsonO
     case 39:
         item.insert(kMessageType, 4);
         item.insert(QStringLiteral("isGif"), kind == 11);
-        ChatExportSeam::copyAttachment(folder, message.thumbnailPath, info, kThumbnail);
+        ExportPages::copyAttachment(folder, message.thumbnailPath, info, kThumbnail);
         attach(folder, message.mediaPath, item, info, message.fileName);
         break;
     case 3:
@@ -360,7 +368,7 @@ void waMessageToJson(const QString &folder, const WaMessageInfo &message, QJsonO
             info.insert(kCaption, QStringLiteral("(Long:%1 Lat:%2)")
                                       .arg(QString::number(double(message.longitude), 'g', 6),
                                            QString::number(double(message.latitude), 'g', 6)));
-        ChatExportSeam::countDone();
+        countWrittenMessage();
         break;
     case 8:
         item.insert(kMessageType, 7);
@@ -372,7 +380,7 @@ void waMessageToJson(const QString &folder, const WaMessageInfo &message, QJsonO
         item.insert(QStringLiteral("callType"),
                     message.text.contains(QLatin1String("started a video call"), Qt::CaseInsensitive) ? 1 : 0);
         info.insert(kCaption, waSystemMessageText(text));
-        ChatExportSeam::countDone();
+        countWrittenMessage();
         break;
     case 12:
         textRow(item, 10, QObject::tr("This file has expired!"));

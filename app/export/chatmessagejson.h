@@ -14,6 +14,9 @@
 // text as text, so the writers turn them back.
 QString plainMessageText(const QString &stored);
 
+// One message written without a file to copy: processed and succeeded now.
+void countWrittenMessage();
+
 // Appends text as a JSON string in the bytes QJsonDocument writes: UTF-8,
 // only the quote, the backslash and control characters escaped.
 void appendJsonString(QByteArray &out, const QString &text);

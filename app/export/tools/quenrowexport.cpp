@@ -7,6 +7,7 @@
 #include "chatexportjobs.h"
 #include "copyproxy.h"
 #include "recovernatmanager.h"
+#include "scanitunesbackupmanage.h"
 #include "storescan.h"
 
 #include <devicedata.h>
@@ -150,7 +151,7 @@ namespace
     }
 
     // "ProductType" of the backup's Manifest.plist ("Lockdown"); empty
-    // without one.
+    // without one. The root is named by its model, as the backup list shows it.
     QString productType(const QString &backup)
     {
         QFile file(backup + "/Manifest.plist");
@@ -248,7 +249,7 @@ int main(int argc, char **argv)
     }
     checkEverything();
 
-    const QString model = productType(options.backup);
+    const QString model = ScaniTunesBackupManage::productTypeToModelName(productType(options.backup));
     RecoverNatManager::setSourceNameProvider([model] { return model; });
     const QString owner = whatsAppOwner(options.backup);
     ChatExportJobs::setOwnerNumberProvider([owner] { return owner; });

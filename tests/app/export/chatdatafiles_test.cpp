@@ -205,11 +205,9 @@ void ChatDataFilesTest::smsStopsBetweenChats()
         store->smsMessages.insert("b", {smsText("three", 3)});
     }
     std::atomic<bool> running{true};
-    ChatExportSeam::Hooks hooks;
-    hooks.countDone = [&running] { running = false; }; // stop while the first chat is written
-    const ChatExportSeam::Hooks previous = ChatExportSeam::install(hooks);
+    m_recorder->onCount = [&running] { running = false; }; // stop while the first chat is written
     writeSmsDataFile(folder(), {smsChat("a", "A", 1, true), smsChat("b", "B", 2, true)}, running);
-    ChatExportSeam::install(previous);
+    m_recorder->onCount = nullptr;
 
     const QJsonArray dict = evaluateDict(readAll(folder() + "/json/message.js"));
     QCOMPARE(dict.size(), 1);
@@ -288,12 +286,10 @@ void ChatDataFilesTest::lineStopAfterChat()
         store->lineMessages.insert(2, {lineText("b", 2)});
     }
     std::atomic<bool> running{true};
-    ChatExportSeam::Hooks hooks;
-    hooks.countDone = [&running] { running = false; };
-    const ChatExportSeam::Hooks previous = ChatExportSeam::install(hooks);
+    m_recorder->onCount = [&running] { running = false; };
     writeLineDataFiles(folder(), "iPhone", {lineChat(1, 0, true), lineChat(2, 0, true), lineChat(3, 2, true)},
                        running);
-    ChatExportSeam::install(previous);
+    m_recorder->onCount = nullptr;
 
     QCOMPARE(evaluateDict(readAll(folder() + "/json/single/contacts.js")).size(), 1);
     QVERIFY(!QFileInfo::exists(folder() + "/json/group"));

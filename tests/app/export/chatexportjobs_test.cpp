@@ -137,8 +137,15 @@ void ChatExportJobsTest::whatsAppRunCopiesEveryAttachment()
     missing.mediaPath = path("src/gone.pdf");
     WaMessageInfo text;
     text.text = QStringLiteral("ok");
+    WaMessageInfo first;
+    first.messageType = 1;
+    first.mediaPath = writeSourceFile(path("src/a/photo.jpg"), "first photo");
+    WaMessageInfo second = first;
+    second.mediaPath = writeSourceFile(path("src/b/photo.jpg"), "second photo");
     DeviceParser::instance()->setSessionRecords(
-        WhatsApp, 5, {QVariant::fromValue(video), QVariant::fromValue(missing), QVariant::fromValue(text)});
+        WhatsApp, 5,
+        {QVariant::fromValue(video), QVariant::fromValue(missing), QVariant::fromValue(text),
+         QVariant::fromValue(first), QVariant::fromValue(second)});
     WaSessionInfo chat;
     chat.id = 5;
     chat.chatKind = 101;
@@ -150,19 +157,25 @@ void ChatExportJobsTest::whatsAppRunCopiesEveryAttachment()
     const QString root = run({WhatsApp});
     ChatExportJobs::setOwnerNumberProvider(nullptr);
     QVERIFY(!root.isEmpty());
-    QCOMPARE(m_manager->totalCount(), 3);
-    QCOMPARE(m_manager->processedCount(), 3);
-    QCOMPARE(m_manager->successCount(), 3);
+    QCOMPARE(m_manager->totalCount(), 5);
+    QCOMPARE(m_manager->processedCount(), 5);
+    QCOMPARE(m_manager->successCount(), 5);
 
     const QString folder = root + "/WhatsApp";
     const QJsonArray dict = evaluateDict(folder + "/json/star/contacts.js");
     QCOMPARE(dict.size(), 1);
     const QJsonArray messages = dict.at(0).toObject().value("messages").toArray();
-    QCOMPARE(messages.size(), 3);
+    QCOMPARE(messages.size(), 5);
     // Every path written names a file with its source's bytes.
     const QJsonObject info = messages.at(0).toObject().value("info").toObject();
     QCOMPARE(readAll(folder + '/' + info.value("local_path").toString()), QByteArray("video bytes"));
     QCOMPARE(readAll(folder + '/' + info.value("thumbnail_path").toString()), QByteArray("thumbnail bytes"));
+    // Two attachments of one name get a file each.
+    const QString firstPath = messages.at(3).toObject().value("info").toObject().value("local_path").toString();
+    const QString secondPath = messages.at(4).toObject().value("info").toObject().value("local_path").toString();
+    QVERIFY(firstPath != secondPath);
+    QCOMPARE(readAll(folder + '/' + firstPath), QByteArray("first photo"));
+    QCOMPARE(readAll(folder + '/' + secondPath), QByteArray("second photo"));
     QCOMPARE(messages.at(1).toObject().value("message").toString(),
              QStringLiteral("Before restoring data, please download the file first!"));
 }

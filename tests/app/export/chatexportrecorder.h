@@ -1,6 +1,7 @@
 #pragma once
 
-#include "chatexportseam.h"
+#include "exportpages.h"
+#include "exportsink.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,33 +10,39 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 
-// Records what the chat writers queue and count while it lives.
-class ChatExportRecorder
+// Records what the chat writers queue and count while it lives; a run's
+// attachment names start afresh with it.
+class ChatExportRecorder : public ExportSink
 {
 public:
     ChatExportRecorder()
     {
-        ChatExportSeam::Hooks hooks;
-        hooks.queueCopy = [this](const QString &source, const QString &destination) {
-            copies.append(qMakePair(source, destination));
-        };
-        hooks.countDone = [this] { ++counted; };
-        m_previous = ChatExportSeam::install(hooks);
+        ExportPages::resetAttachmentNames();
+        m_previous = ExportSink::install(this);
     }
-    ~ChatExportRecorder() { ChatExportSeam::install(m_previous); }
+    ~ChatExportRecorder() override { ExportSink::install(m_previous); }
 
-    void reset()
+    void queueCopy(const QString &source, const QString &destination) override
     {
-        copies.clear();
-        counted = 0;
+        copies.append(qMakePair(source, destination));
     }
+    void increaseTotal() override {}
+    void increaseSucceeded() override
+    {
+        ++counted;
+        if (onCount)
+            onCount();
+    }
+    void increaseProcessed() override {}
 
     QList<QPair<QString, QString>> copies;
     std::atomic<int> counted{0};
+    std::function<void()> onCount; // called for every message counted at once
 
 private:
-    ChatExportSeam::Hooks m_previous;
+    ExportSink *m_previous = nullptr;
 };
 
 // Writes a small file with the given bytes, making its folder.

@@ -3,6 +3,7 @@
 #include "chatpages.h"
 #include "deviceparser.h"
 #include "deviceparser_p.h"
+#include "exportpages.h"
 #include "loopbackhttpserver.h"
 
 #include <QProcess>
@@ -33,8 +34,7 @@ private:
     // The rendered body of folder/page (with an optional "#/..." route),
     // without the page's own script.
     QString render(const QString &page, const QString &route = QString());
-    void writePage(const QString &resource, const QString &target, const QString &subFolder = QString());
-    void writeCommon(const QString &jsonFolder, const QByteArray &prefix);
+    void writeMessagesPage();
     void seedMessages();
     QString folder() const { return m_dir->path() + QStringLiteral("/Export"); }
 
@@ -85,25 +85,13 @@ QString ChatPagesTest::render(const QString &page, const QString &route)
     return body < 0 || script < body ? dom : dom.mid(body, script - body);
 }
 
-void ChatPagesTest::writePage(const QString &resource, const QString &target, const QString &subFolder)
+// The header and the page as the Messages job writes them.
+void ChatPagesTest::writeMessagesPage()
 {
-    QFile in(resource);
-    QVERIFY(in.open(QIODevice::ReadOnly));
-    QByteArray page = in.readAll();
-    if (!subFolder.isEmpty()) {
-        const QByteArray sub = subFolder.toUtf8();
-        page.replace("<script src=\"./json/contacts.js\"></script>", "<script src=\"./json/" + sub + "/contacts.js\"></script>");
-        page.replace("<script src=\"./json/common.js\"></script>", "<script src=\"./json/" + sub + "/common.js\"></script>");
-    }
-    QVERIFY(!writeSourceFile(folder() + QLatin1Char('/') + target, page).isEmpty());
-}
-
-void ChatPagesTest::writeCommon(const QString &jsonFolder, const QByteArray &prefix)
-{
-    QVERIFY(!writeSourceFile(jsonFolder + "/common.js",
-                             prefix + "{\"AppName\": \"Quenrow (iOS)\", \"Title\": \"iPhone's Messages\", "
-                                      "\"TitleInfo1\": \"Press Ctrl+F\", \"TitleInfo2\": \"Save as PDF\"}\n")
-                 .isEmpty());
+    QVERIFY(ExportPages::writeHeaderFile(folder() + "/json", QStringLiteral("iPhone's Messages"),
+                                         QStringLiteral("Messages"), Messages, QStringLiteral("common.js"),
+                                         QStringLiteral("window.common = "), QString(), QString()));
+    QVERIFY(ExportPages::writeHtmlPage(folder(), QStringLiteral("Messages"), Messages, QString()));
 }
 
 void ChatPagesTest::seedMessages()
@@ -140,8 +128,7 @@ void ChatPagesTest::seedMessages()
     ChatExportRecorder recorder;
     const std::atomic<bool> running{true};
     writeSmsDataFile(folder(), chats, running);
-    writeCommon(folder() + "/json", "window.common = ");
-    writePage(QStringLiteral(":/SDK/sdk/html/message.html"), QStringLiteral("Messages.html"));
+    writeMessagesPage();
 }
 
 void ChatPagesTest::messagesPage()
@@ -215,14 +202,12 @@ void ChatPagesTest::whatsAppPage()
     ChatExportRecorder recorder;
     const std::atomic<bool> running{true};
     writeWhatsAppDataFiles(folder(), QStringLiteral("4917600009"), {QVariant::fromValue(chat)}, running);
-    writeCommon(folder() + "/json/group", "window.common=");
-    writePage(QStringLiteral(":/SDK/sdk/html/waMessage.html"), QStringLiteral("Group Messages.html"),
-              QStringLiteral("group"));
 
     const QString dom = render(QStringLiteral("Group Messages.html"));
     QVERIFY2(dom.contains(QLatin1String("data-page=\"whatsApp\"")) && dom.contains(QLatin1String("data-rendered=\"ok\"")),
              qPrintable(dom));
     QVERIFY(dom.contains(QLatin1String("<h2 id=\"chat-title\">Trip's WhatsApp Chat</h2>")));
+    QVERIFY(dom.contains(QLatin1String("<h1 id=\"page-title\">4917600009's Group Messages</h1>")));
     QVERIFY(dom.contains(QLatin1String("<div id=\"members\">To: You(+4917600009), 4915100001(+4915100001)</div>")));
     QVERIFY(dom.contains(QLatin1String("<div class=\"msg-sender\">Ann</div><div class=\"bubble\"><span class=\"msg-text\">hi &lt;3</span>")));
     QVERIFY(dom.contains(QLatin1String("<span class=\"msg-call\">Ann started a video call</span>")));
@@ -254,9 +239,6 @@ void ChatPagesTest::linePage()
     ChatExportRecorder recorder;
     const std::atomic<bool> running{true};
     writeLineDataFiles(folder(), QStringLiteral("iPhone"), {QVariant::fromValue(chat)}, running);
-    writeCommon(folder() + "/json/single", "window.common=");
-    writePage(QStringLiteral(":/SDK/sdk/html/lineMessage.html"), QStringLiteral("Single Messages.html"),
-              QStringLiteral("single"));
 
     const QString dom = render(QStringLiteral("Single Messages.html"), QStringLiteral("#/detail/1"));
     QVERIFY2(dom.contains(QLatin1String("data-page=\"line\"")) && dom.contains(QLatin1String("data-rendered=\"ok\"")),
@@ -270,8 +252,7 @@ void ChatPagesTest::linePage()
 void ChatPagesTest::emptyAndHostileData()
 {
     QVERIFY(!writeSourceFile(folder() + "/json/message.js", "window.dict=[]").isEmpty());
-    writeCommon(folder() + "/json", "window.common = ");
-    writePage(QStringLiteral(":/SDK/sdk/html/message.html"), QStringLiteral("Messages.html"));
+    writeMessagesPage();
     const QString dom = render(QStringLiteral("Messages.html"));
     QVERIFY2(dom.contains(QLatin1String("data-rendered=\"ok\"")), qPrintable(dom));
     QVERIFY(dom.contains(QLatin1String("<ul id=\"chat-list\"></ul>")));

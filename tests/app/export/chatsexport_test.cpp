@@ -98,7 +98,15 @@ void ChatsExportTest::messagesFolder()
     QCOMPARE(summary.value("succeeded").toInt(), 9);
 
     const QString folder = summary.value("root").toString() + "/Messages";
-    QVERIFY(QFileInfo(folder + "/resource/Attachment").isDir());
+    for (const char *entry : {"/Messages.html", "/favicon.ico", "/json/common.js"})
+        QVERIFY2(QFileInfo(folder + entry).isFile(), entry);
+    for (const char *entry : {"/assets", "/resource/ATIcon", "/resource/Attachment"})
+        QVERIFY2(QFileInfo(folder + entry).isDir(), entry);
+    QVERIFY(readAll(folder + "/Messages.html").contains("<script src=\"./json/message.js\"></script>"));
+    const QByteArray common = readAll(folder + "/json/common.js");
+    QVERIFY(common.startsWith("window.common = {"));
+    const QString model = QFileInfo(summary.value("root").toString()).fileName().section('_', 0, 0);
+    QVERIFY2(common.contains("\"Title\": \"" + model.toUtf8() + "'s Messages\""), common.constData());
     const QByteArray script = readAll(folder + "/json/message.js");
     QVERIFY(script.startsWith("window.dict=[{"));
     QVERIFY(script.endsWith("\n],\n}]"));
@@ -201,6 +209,19 @@ void ChatsExportTest::whatsAppFolders()
     const QString folder = summary.value("root").toString() + "/WhatsApp";
     const QJsonArray singles = evaluateDict(readAll(folder + "/json/single/contacts.js"));
     QCOMPARE(singles.size(), 1);
+    // One page per block, its scripts in the block's folder, its header
+    // titled with the owner.
+    for (const QString &block : {QStringLiteral("single"), QStringLiteral("group"), QStringLiteral("star")}) {
+        const QByteArray common = readAll(folder + "/json/" + block + "/common.js");
+        QVERIFY2(common.startsWith("window.common={"), qPrintable(block));
+        QVERIFY(common.contains("\"Account\": \"" + owner.toUtf8() + "\""));
+    }
+    QVERIFY(readAll(folder + "/json/single/common.js").contains("\"Title\": \"" + owner.toUtf8() + "'s Single Messages\""));
+    const QByteArray page = readAll(folder + "/Starred Messages.html");
+    QVERIFY(page.contains("<script src=\"./json/star/contacts.js\"></script>"));
+    QVERIFY(page.contains("<script src=\"./json/star/common.js\"></script>"));
+    QVERIFY(QFileInfo(folder + "/Single Messages.html").isFile());
+    QVERIFY(QFileInfo(folder + "/Group Messages.html").isFile());
     const QJsonArray messages = singles.at(0).toObject().value("messages").toArray();
     QCOMPARE(messages.size(), 2);
     QCOMPARE(messages.at(0).toObject().value("message").toString(), QStringLiteral("I <3 it"));
