@@ -1,9 +1,9 @@
 #include "chatdatafiles.h"
+#include "chatscript.h"
 #include "chatexportrecorder.h"
 #include "deviceparser.h"
 #include "deviceparser_p.h"
 
-#include <QJSEngine>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,22 +13,8 @@ using namespace DeviceData;
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // What a page sees: the file run as a script, window.dict as JSON text.
-QJsonArray evaluateDict(const QByteArray &script)
-{
-    QJSEngine engine;
-    const QJSValue result = engine.evaluate(QStringLiteral("var window = {};\n") + QString::fromUtf8(script) +
-                                            QStringLiteral("\n;JSON.stringify(window.dict)"));
-    if (result.isError())
-        return QJsonArray{QStringLiteral("error: ") + result.toString()};
-    return QJsonDocument::fromJson(result.toString().toUtf8()).array();
-}
 
 SMSInfo smsText(const QString &text, qint64 time, const QString &participants = QStringLiteral("+111"))
 {

@@ -1,9 +1,9 @@
 #include "backupbuilder.h"
+#include "chatscript.h"
 #include "chatstoragebuilder.h"
 #include "iosschemas.h"
 
 #include <QFile>
-#include <QJSEngine>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -44,13 +44,6 @@ const std::string Chats =
     " (2, 'a2', 2, '~/Library/SMS/Attachments/b2/02/menu.pdf', 0);"
     "INSERT INTO message_attachment_join VALUES (5, 1), (7, 2);";
 
-QJsonArray evaluateDict(const QByteArray &script)
-{
-    QJSEngine engine;
-    const QJSValue result = engine.evaluate(QStringLiteral("var window = {};\n") + QString::fromUtf8(script) +
-                                            QStringLiteral("\n;JSON.stringify(window.dict)"));
-    return QJsonDocument::fromJson(result.toString().toUtf8()).array();
-}
 
 // The summary line of one quenrow-export run.
 QJsonObject runExport(const QString &backup, const QString &mask, const QString &out)
@@ -62,11 +55,6 @@ QJsonObject runExport(const QString &backup, const QString &mask, const QString 
     return QJsonDocument::fromJson(process.readAllStandardOutput().trimmed()).object();
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
