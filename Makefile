@@ -14,6 +14,9 @@ PACKAGES := cmake make g++ pkg-config git \
 	libgtest-dev python3 time openssl ffmpeg dbus chromium \
 	libirecovery-1.0-dev usbmuxd
 
+# The chat export's tests: QJSEngine runs the data files, Chromium the pages.
+PACKAGES += qtdeclarative5-dev chromium
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all setup configure build run test bench clean
