@@ -1,5 +1,6 @@
 #include "exportjobs.h"
 
+#include "chatexportjobs.h"
 #include "copyproxy.h"
 #include "devicedata.h"
 #include "deviceparser.h"
@@ -16,30 +17,30 @@ namespace
     using namespace DeviceData;
 
     const Entry s_jobs[] = {
-        {Contacts, "Contacts", exportNothing},
-        {Messages, "Messages", exportNothing},
+        {Contacts, "Contacts", exportTable},
+        {Messages, "Messages", ChatExportJobs::exportMessages},
         {MessagesAttachment, "Messages Attachment", exportMediaFiles},
-        {Voicemails, "Voicemails", exportNothing},
-        {VoiceMemos, "Voice Memos", exportNothing},
+        {Voicemails, "Voicemails", exportTable},
+        {VoiceMemos, "Voice Memos", exportTable},
         {Photos, "Photos", exportMediaFiles},
         {AlbumVideos, "Videos", exportMediaFiles},
-        {FaceTime, "FaceTime", exportNothing},
-        {SafariBookmarks, "Safari Bookmarks", exportNothing},
-        {SafariHistory, "Safari History", exportNothing},
-        {Notes, "Notes", exportNothing},
+        {FaceTime, "FaceTime", exportTable},
+        {SafariBookmarks, "Safari Bookmarks", exportTable},
+        {SafariHistory, "Safari History", exportTable},
+        {Notes, "Notes", exportTable},
         {NotesAttachment, "Notes Attachment", exportMediaFiles},
-        {CallHistory, "Call History", exportNothing},
-        {Calendars, "Calendars", exportNothing},
+        {CallHistory, "Call History", exportTable},
+        {Calendars, "Calendars", exportTable},
         {CalendarsAttachment, "Calendars Attachment", exportMediaFiles},
-        {Reminders, "Reminders", exportNothing},
+        {Reminders, "Reminders", exportTable},
         {RemindersAttachment, "Reminders Attachment", exportMediaFiles},
         {AppPhotos, "App Photos", exportMediaFiles},
         {AppVideos, "App Videos", exportMediaFiles},
         {AppAudios, "App Audios", exportAppFiles},
         {AppDocuments, "App Documents", exportAppFiles},
-        {WhatsApp, "WhatsApp", exportNothing},
+        {WhatsApp, "WhatsApp", ChatExportJobs::exportWhatsApp},
         {WhatsAppAttachment, "WhatsApp Attachment", exportChatAttachments},
-        {Line, "LINE", exportNothing},
+        {Line, "LINE", ChatExportJobs::exportLine},
         {LineAttachment, "LINE Attachment", exportChatAttachments},
     };
 

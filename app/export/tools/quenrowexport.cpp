@@ -4,11 +4,14 @@
 //
 //   quenrow-export --backup DIR --mask HEX --out DIR
 
+#include "chatexportjobs.h"
 #include "copyproxy.h"
 #include "recovernatmanager.h"
+#include "scanitunesbackupmanage.h"
 #include "storescan.h"
 
 #include <devicedata.h>
+#include <idbexecutor.h>
 #include <deviceparser.h>
 #include <thumbnailsessionmanager.h>
 
@@ -148,7 +151,7 @@ namespace
     }
 
     // "ProductType" of the backup's Manifest.plist ("Lockdown"); empty
-    // without one.
+    // without one. The root is named by its model, as the backup list shows it.
     QString productType(const QString &backup)
     {
         QFile file(backup + "/Manifest.plist");
@@ -173,6 +176,16 @@ namespace
         if (root)
             plist_free(root);
         return type;
+    }
+
+    // The WhatsApp owner's phone number as the engine reads it.
+    QString whatsAppOwner(const QString &backup)
+    {
+        IDBExecutor *raw = nullptr;
+        if (!InitDBExecutor(&raw) || !raw)
+            return QString();
+        std::unique_ptr<IDBExecutor> executor(raw);
+        return QString::fromStdWString(executor->GetWhatsAppOwner(backup.toStdWString()));
     }
 
     int s_signalPipe[2] = {-1, -1};
@@ -236,8 +249,10 @@ int main(int argc, char **argv)
     }
     checkEverything();
 
-    const QString model = productType(options.backup);
+    const QString model = ScaniTunesBackupManage::productTypeToModelName(productType(options.backup));
     RecoverNatManager::setSourceNameProvider([model] { return model; });
+    const QString owner = whatsAppOwner(options.backup);
+    ChatExportJobs::setOwnerNumberProvider([owner] { return owner; });
     RecoverNatManager::setRecoverFolder(options.out);
     RecoverNatManager::setOverDelay(0);
     manager = RecoverNatManager::instance();
