@@ -15,10 +15,28 @@ namespace
 {
     // A bare name is searched for the usual way (libQuorlin's run path finds
     // the program folder), then in the "iTunes" folder beside the program.
+    // The folder this library was loaded from: its run path's $ORIGIN.
+    std::string ownFolder()
+    {
+        Dl_info info{};
+        if (!dladdr(reinterpret_cast<void *>(&ownFolder), &info) || !info.dli_fname)
+            return std::string();
+        const std::string path = info.dli_fname;
+        const size_t slash = path.rfind('/');
+        return slash == std::string::npos ? std::string() : path.substr(0, slash);
+    }
+
     void *loadLibrary(const std::string &name)
     {
         if (void *module = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL))
             return module;
+        // A dlopen that a sanitizer intercepts searches the sanitizer's run
+        // path, not ours: look beside this library by hand.
+        const std::string folder = ownFolder();
+        if (!folder.empty()) {
+            if (void *module = dlopen((folder + "/" + name).c_str(), RTLD_NOW | RTLD_LOCAL))
+                return module;
+        }
         const std::string path = QuorlinUtil::GetModuleDir() + "/iTunes/" + name;
         if (!QuorlinUtil::IsFileExist(path)) {
             QLOG("ERR:file  not exist(%s)!\n", path.c_str());
