@@ -56,8 +56,9 @@ namespace
 
     // Device copies name their file through the user value: an id looked up
     // here, which fits whatever integer type the engine passes.
-    std::mutex s_deviceNamesMutex;
-    QHash<qint64, QPair<QString, QString>> s_deviceNames; // id -> file name, last progress text
+    // Never destroyed: a copy still running at exit goes on using them.
+    std::mutex &s_deviceNamesMutex = *new std::mutex;
+    auto &s_deviceNames = *new QHash<qint64, QPair<QString, QString>>; // id -> file name, last progress text
     qint64 s_nextDeviceId = 1;
 
     void onDeviceCopyProgress(const int *status, int kind, int value, const void *record, void *user)

@@ -59,8 +59,10 @@ namespace
     constexpr const char *kLabel = "quenrow";
 
     std::mutex g_mutex; // guards the tables below
-    std::map<std::pair<std::string, int>, AMDevice *> g_devices;
-    std::map<uint64_t, AMRestorableDevice *> g_restorable;
+    // Handles live as long as the process: the tables are never destroyed,
+    // so no listener thread meets a freed one at exit.
+    auto &g_devices = *new std::map<std::pair<std::string, int>, AMDevice *>;
+    auto &g_restorable = *new std::map<uint64_t, AMRestorableDevice *>;
     // The loop of the first normal listener; restorable events wait for it.
     CFRunLoopRef g_listenerLoop = nullptr;
     std::deque<std::function<void()>> g_waitingForLoop;
