@@ -1,5 +1,8 @@
 #include "copyproxy.h"
 
+#include "mobiledeviceconnect.h"
+#include "mobiledeviceobject.h"
+
 #include "taskworker.h"
 #include "threadpool.h"
 #include "vlog.h"
@@ -40,8 +43,15 @@ namespace
 
     QString currentDeviceId()
     {
-        std::unique_lock<std::mutex> locker(s_seamMutex);
-        return s_deviceIdProvider ? s_deviceIdProvider() : QString();
+        {
+            std::unique_lock<std::mutex> locker(s_seamMutex);
+            if (s_deviceIdProvider)
+                return s_deviceIdProvider();
+        }
+        // The program copies from the device the connection service follows.
+        MobileDeviceConnect *service = MobileDeviceConnect::instance();
+        const MobileDeviceObject *device = service ? service->currentDevice() : nullptr;
+        return device ? device->uniqueDeviceID : QString();
     }
 
     // Device copies name their file through the user value: an id looked up

@@ -25,6 +25,8 @@ namespace ExportJobs
     void exportMediaFiles(RecoverNatManagerPrivate *d, const QString &folder, const QString &name, int id);
     void exportAppFiles(RecoverNatManagerPrivate *d, const QString &folder, const QString &name, int id);
     void exportChatAttachments(RecoverNatManagerPrivate *d, const QString &folder, const QString &name, int id);
+    // The table and voice categories: CSV, vCard, data files and page.
+    void exportTable(RecoverNatManagerPrivate *d, const QString &folder, const QString &name, int id);
     // Categories whose writers are not here yet: counted, nothing written.
     void exportNothing(RecoverNatManagerPrivate *d, const QString &folder, const QString &name, int id);
 

@@ -6,6 +6,7 @@
 
 #include "copyproxy.h"
 #include "recovernatmanager.h"
+#include "scanitunesbackupmanage.h"
 #include "storescan.h"
 
 #include <devicedata.h>
@@ -148,7 +149,7 @@ namespace
     }
 
     // "ProductType" of the backup's Manifest.plist ("Lockdown"); empty
-    // without one.
+    // without one. The root is named by its model, as the backup list shows it.
     QString productType(const QString &backup)
     {
         QFile file(backup + "/Manifest.plist");
@@ -236,7 +237,7 @@ int main(int argc, char **argv)
     }
     checkEverything();
 
-    const QString model = productType(options.backup);
+    const QString model = ScaniTunesBackupManage::productTypeToModelName(productType(options.backup));
     RecoverNatManager::setSourceNameProvider([model] { return model; });
     RecoverNatManager::setRecoverFolder(options.out);
     RecoverNatManager::setOverDelay(0);

@@ -106,6 +106,20 @@ private slots:
         QCOMPARE(batch.progress.last(), QStringLiteral("[100%]"));
     }
 
+    // Without a device of its own to ask, the program asks the connection
+    // service, which follows no device here: nothing is copied.
+    void withoutACurrentDeviceNothingIsCopied()
+    {
+        startDevice(-1);
+        CopyProxy::setDeviceIdProvider(nullptr);
+        const QString target = m_out.filePath("nodevice.jpg");
+        const Batch batch = copy("/DCIM/100APPLE/IMG_0001.JPG", target);
+        CopyProxy::setDeviceIdProvider([] { return QString::fromLatin1(Udid); });
+        QCOMPARE(batch.errors.size(), 1);
+        QVERIFY(batch.errors.first() != RecoverError::NoError);
+        QVERIFY(!QFile::exists(target));
+    }
+
     void aDeviceLeavingMidFileIsAFailure()
     {
         startDevice(100 * 1000);

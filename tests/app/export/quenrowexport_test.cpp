@@ -195,7 +195,7 @@ private slots:
 
         const QString root = outcome.line.value("root").toString();
         QCOMPARE(QFileInfo(root).path(), path("out"));
-        QVERIFY(QFileInfo(root).fileName().startsWith("iPhone10,4_"));
+        QVERIFY(QFileInfo(root).fileName().startsWith("iPhone 8_"));
         QCOMPARE(QDir(path("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
 
         int total = 0;
