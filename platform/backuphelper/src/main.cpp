@@ -38,7 +38,8 @@ int main(int argc, char **argv)
     // A full disk or a file-size limit must come back as a failed write.
     std::signal(SIGXFSZ, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
-    std::fprintf(stderr, "backup of %s into %s, categories %s (the whole device is backed up)\n",
+    // Ended like the other lines: the caller reads both streams merged.
+    std::fprintf(stderr, "backup of %s into %s, categories %s (the whole device is backed up)\r\n",
                  request.target.c_str(), request.path.c_str(), request.backupType.c_str());
 
     sigset_t waited;
