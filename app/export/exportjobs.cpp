@@ -1,5 +1,6 @@
 #include "exportjobs.h"
 
+#include "chatexportjobs.h"
 #include "copyproxy.h"
 #include "devicedata.h"
 #include "deviceparser.h"
@@ -17,7 +18,7 @@ namespace
 
     const Entry s_jobs[] = {
         {Contacts, "Contacts", exportTable},
-        {Messages, "Messages", exportNothing},
+        {Messages, "Messages", ChatExportJobs::exportMessages},
         {MessagesAttachment, "Messages Attachment", exportMediaFiles},
         {Voicemails, "Voicemails", exportTable},
         {VoiceMemos, "Voice Memos", exportTable},
@@ -37,9 +38,9 @@ namespace
         {AppVideos, "App Videos", exportMediaFiles},
         {AppAudios, "App Audios", exportAppFiles},
         {AppDocuments, "App Documents", exportAppFiles},
-        {WhatsApp, "WhatsApp", exportNothing},
+        {WhatsApp, "WhatsApp", ChatExportJobs::exportWhatsApp},
         {WhatsAppAttachment, "WhatsApp Attachment", exportChatAttachments},
-        {Line, "LINE", exportNothing},
+        {Line, "LINE", ChatExportJobs::exportLine},
         {LineAttachment, "LINE Attachment", exportChatAttachments},
     };
 

@@ -26,6 +26,8 @@ namespace ExportJobs
     void exportAppFiles(RecoverNatManagerPrivate *d, const QString &folder, const QString &name, int id);
     void exportChatAttachments(RecoverNatManagerPrivate *d, const QString &folder, const QString &name, int id);
     // The table and voice categories: CSV, vCard, data files and page.
+    // The writers' copies and counts go to the copy queue and the manager.
+    void installManagerSink();
     void exportTable(RecoverNatManagerPrivate *d, const QString &folder, const QString &name, int id);
     // Categories whose writers are not here yet: counted, nothing written.
     void exportNothing(RecoverNatManagerPrivate *d, const QString &folder, const QString &name, int id);

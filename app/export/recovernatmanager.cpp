@@ -1,5 +1,7 @@
 #include "recovernatmanager.h"
 
+#include "chatdatafiles.h"
+
 #include "copyproxy.h"
 #include "devicedata.h"
 #include "deviceparser.h"
@@ -219,7 +221,8 @@ quint64 RecoverNatManagerPrivate::countTotal(const QVector<int> &categoryIds) co
         case Line:
             for (const QVariant &value : store->records(DeviceGroup, id)) {
                 const LineSessionInfo session = value.value<LineSessionInfo>();
-                if (session.spare2 == 2)
+                // Chats of other kinds are not written, so never counted as done.
+                if (session.spare2 == 2 && isWrittenLineChat(session.chatKind))
                     sum += store->lineSessions(session.id).size();
             }
             break;

@@ -29,13 +29,18 @@ public:
 
 } // namespace
 
+void ExportJobs::installManagerSink()
+{
+    static ManagerExportSink sink;
+    ExportSink::install(&sink);
+}
+
 void ExportJobs::exportTable(RecoverNatManagerPrivate *d, const QString &folder, const QString &name, int id)
 {
     const QVariantList list = DeviceParser::instance()->records(DeviceData::DeviceGroup, id);
     if (list.isEmpty() || !d->ensureFolder(folder))
         return;
-    static ManagerExportSink sink;
-    ExportSink::install(&sink);
+    installManagerSink();
     RecoverNatManager *manager = d->q;
     // The manager lives in the GUI thread: a writer's error reaches it queued.
     TableExportJob::run(folder, name, id, list, d->running, QCoreApplication::applicationDirPath(),

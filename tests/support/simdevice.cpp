@@ -1,18 +1,34 @@
-// simdevice: one simulated device behind a usbmuxd socket, for tests and
-// for trying the program without a phone.
+// simdevice: simulated devices behind a usbmuxd socket, for tests and for
+// trying the program without a phone.
 //
 //   simdevice --socket PATH --udid UDID --root DIR [--refuse device|lockdown|service|afc]
 //             [--drop-after-bytes N] [--read-error-after-bytes N] [--delay-ms N]
+//   simdevice --socket PATH --devices FILE
 //
-// Prints "ready" once it accepts connections and serves until SIGTERM or SIGINT.
+// FILE is an XML property list: an array of dictionaries with "Lockdown"
+// (values without domain, "UniqueDeviceID" among them), "Domains" (domain ->
+// values), "Apps" (bundle ids), "Paired", "Plugged" (default true) and
+// "Connection" ("USB" or "Network").
+//
+// Prints "ready" once it accepts connections and serves until SIGTERM or
+// SIGINT. Reads commands from stdin, one a line, each answered "ok" once its
+// event went out: "plug UDID", "unplug UDID", "trust UDID".
 
 #include "simulateddevice.h"
+
+#include <plist/plist.h>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iostream>
 #include <map>
+#include <mutex>
+#include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 using namespace testsupport;
 
@@ -21,7 +37,8 @@ namespace
     int usage()
     {
         std::fputs("usage: simdevice --socket PATH --udid UDID --root DIR [--refuse device|lockdown|service|afc]\n"
-                   "                 [--drop-after-bytes N] [--read-error-after-bytes N] [--delay-ms N]\n",
+                   "                 [--drop-after-bytes N] [--read-error-after-bytes N] [--delay-ms N]\n"
+                   "       simdevice --socket PATH --devices FILE\n",
                    stderr);
         return 2;
     }
@@ -31,6 +48,114 @@ namespace
         char *end = nullptr;
         value = std::strtoll(text, &end, 10);
         return end && end != text && !*end && value >= 0;
+    }
+
+    std::string xmlOf(plist_t node)
+    {
+        char *xml = nullptr;
+        uint32_t length = 0;
+        plist_to_xml(node, &xml, &length);
+        std::string text(xml ? xml : "", xml ? length : 0);
+        free(xml);
+        return text;
+    }
+
+    std::string text(plist_t node)
+    {
+        char *value = nullptr;
+        if (node && plist_get_node_type(node) == PLIST_STRING)
+            plist_get_string_val(node, &value);
+        std::string result = value ? value : "";
+        free(value);
+        return result;
+    }
+
+    bool flag(plist_t dict, const char *key, bool fallback)
+    {
+        plist_t node = plist_dict_get_item(dict, key);
+        uint8_t value = fallback;
+        if (node && plist_get_node_type(node) == PLIST_BOOLEAN)
+            plist_get_bool_val(node, &value);
+        return value;
+    }
+
+    // The devices of a --devices file; false with a message when it is unusable.
+    bool readDevices(const std::string &path, std::vector<SimulatedDeviceState> &devices)
+    {
+        std::ifstream in(path, std::ios::binary);
+        const std::string xml((std::istreambuf_iterator<char>(in)), {});
+        plist_t root = nullptr;
+        if (!xml.empty())
+            plist_from_memory(xml.data(), uint32_t(xml.size()), &root);
+        if (!root || plist_get_node_type(root) != PLIST_ARRAY) {
+            std::fprintf(stderr, "simdevice: %s is not a property-list array of devices\n", path.c_str());
+            plist_free(root);
+            return false;
+        }
+        bool good = true;
+        for (uint32_t i = 0; i < plist_array_get_size(root) && good; ++i) {
+            plist_t entry = plist_array_get_item(root, i);
+            plist_t lockdown = plist_get_node_type(entry) == PLIST_DICT ? plist_dict_get_item(entry, "Lockdown") : nullptr;
+            SimulatedDeviceState state;
+            state.udid = text(lockdown ? plist_dict_get_item(lockdown, "UniqueDeviceID") : nullptr);
+            if (state.udid.empty()) {
+                std::fprintf(stderr, "simdevice: device %u has no Lockdown UniqueDeviceID\n", i);
+                good = false;
+                break;
+            }
+            state.domains[""] = xmlOf(lockdown);
+            if (plist_t domains = plist_dict_get_item(entry, "Domains")) {
+                plist_dict_iter iter = nullptr;
+                plist_dict_new_iter(domains, &iter);
+                char *key = nullptr;
+                plist_t values = nullptr;
+                for (plist_dict_next_item(domains, iter, &key, &values); key;
+                     plist_dict_next_item(domains, iter, &key, &values)) {
+                    if (*key)
+                        state.domains[key] = xmlOf(values);
+                    free(key);
+                    key = nullptr;
+                }
+                free(iter);
+            }
+            if (plist_t apps = plist_dict_get_item(entry, "Apps")) {
+                for (uint32_t a = 0; plist_get_node_type(apps) == PLIST_ARRAY && a < plist_array_get_size(apps); ++a)
+                    state.apps.push_back(text(plist_array_get_item(apps, a)));
+            }
+            state.paired = flag(entry, "Paired", false);
+            state.plugged = flag(entry, "Plugged", true);
+            state.network = text(plist_dict_get_item(entry, "Connection")) == "Network";
+            devices.push_back(std::move(state));
+        }
+        plist_free(root);
+        return good;
+    }
+
+    // Commands from stdin until it ends.
+    void serveCommands(SimulatedDevice &device)
+    {
+        std::string line;
+        while (std::getline(std::cin, line)) {
+            std::istringstream words(line);
+            std::string command, udid;
+            words >> command >> udid;
+            bool known = false;
+            if (command == "plug")
+                known = device.plug(udid);
+            else if (command == "unplug")
+                known = device.unplug(udid);
+            else if (command == "trust")
+                known = device.trust(udid);
+            else if (command.empty())
+                continue;
+            if (known)
+                std::puts("ok");
+            else
+                std::printf("error: %s\n", udid.empty() || command == "plug" || command == "unplug" || command == "trust"
+                                                ? "unknown device"
+                                                : "unknown command");
+            std::fflush(stdout);
+        }
     }
 }
 
@@ -42,6 +167,7 @@ int main(int argc, char **argv)
                                                        {"afc", RefuseStage::Afc}};
     SimulatedDeviceState state;
     std::string socketPath;
+    std::string devicesFile;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 >= argc)
@@ -50,6 +176,8 @@ int main(int argc, char **argv)
         long long count = 0;
         if (arg == "--socket") {
             socketPath = value;
+        } else if (arg == "--devices") {
+            devicesFile = value;
         } else if (arg == "--udid") {
             state.udid = value;
         } else if (arg == "--root") {
@@ -66,8 +194,17 @@ int main(int argc, char **argv)
             return usage();
         }
     }
-    if (socketPath.empty() || state.udid.empty() || state.root.empty())
-        return usage();
+    std::vector<SimulatedDeviceState> devices;
+    if (!devicesFile.empty()) {
+        if (socketPath.empty() || !state.udid.empty() || !state.root.empty())
+            return usage();
+        if (!readDevices(devicesFile, devices))
+            return 1;
+    } else {
+        if (socketPath.empty() || state.udid.empty() || state.root.empty())
+            return usage();
+        devices.push_back(state);
+    }
 
     // Block the signals before any thread starts, so that only sigwait sees them.
     sigset_t signals;
@@ -76,13 +213,17 @@ int main(int argc, char **argv)
     sigaddset(&signals, SIGINT);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
-    SimulatedDevice device(state);
+    SimulatedDevice device(std::move(devices));
     if (!device.start(socketPath))
         return 1;
     std::puts("ready");
     std::fflush(stdout);
+    // Ends with the process: getline cannot be interrupted.
+    std::thread(serveCommands, std::ref(device)).detach();
     int received = 0;
     sigwait(&signals, &received);
     device.stop();
-    return 0;
+    // Not returning: the command thread may still use the device.
+    std::fflush(stdout);
+    std::exit(0);
 }

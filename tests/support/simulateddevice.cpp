@@ -32,6 +32,16 @@ namespace testsupport
         std::mutex writeMutex;
         bool listener = false;
         std::map<uint64_t, int> files; // file-service handle -> descriptor
+        Device *device = nullptr;      // the device a stream leads to
+    };
+
+    struct SimulatedDevice::Device
+    {
+        SimulatedDeviceState state;
+        uint32_t id = 0;
+        std::atomic<bool> attached {true};
+        std::atomic<bool> paired {true};
+        std::atomic<int64_t> servedBytes {0};
     };
 
     namespace
@@ -41,7 +51,6 @@ namespace testsupport
         constexpr uint32_t MaxMuxPayload = 1 << 20;
         constexpr uint64_t MaxAfcPacket = 1 << 20;
         constexpr uint32_t MaxAfcRead = 1 << 20;
-        constexpr uint32_t DeviceId = 1;
 
         // File-service operations and status codes.
         enum AfcOperation : uint64_t
@@ -131,6 +140,32 @@ namespace testsupport
             return text;
         }
 
+        // Lockdown and its services frame each property list with its big-endian length.
+        bool readFrame(int fd, Plist &request)
+        {
+            uint32_t length = 0;
+            if (!readExact(fd, &length, sizeof length))
+                return false;
+            length = ntohl(length);
+            if (length > MaxMuxPayload)
+                return false;
+            std::string payload(length, '\0');
+            if (!readExact(fd, payload.data(), payload.size()))
+                return false;
+            if (request.node)
+                plist_free(request.node);
+            request.node = nullptr;
+            plist_from_memory(payload.data(), length, &request.node);
+            return true;
+        }
+
+        bool writeFrame(int fd, plist_t node)
+        {
+            const std::string xml = xmlOf(node);
+            const uint32_t size = htonl(uint32_t(xml.size()));
+            return writeAll(fd, &size, sizeof size) && writeAll(fd, xml.data(), xml.size());
+        }
+
         std::string stringItem(plist_t dict, const char *key)
         {
             plist_t item = dict ? plist_dict_get_item(dict, key) : nullptr;
@@ -209,15 +244,30 @@ namespace testsupport
     }
 
     SimulatedDevice::SimulatedDevice(SimulatedDeviceState state)
-        : m_state(std::move(state))
+        : SimulatedDevice(std::vector<SimulatedDeviceState> {std::move(state)})
     {
-        auto &values = m_state.lockdownValues;
-        values.emplace("ProductVersion", "14.4");
-        values.emplace("UniqueDeviceID", m_state.udid);
-        values.emplace("DeviceName", "Simulated iPhone");
-        values.emplace("ProductType", "iPhone12,1");
-        values.emplace("DeviceClass", "iPhone");
+    }
+
+    SimulatedDevice::SimulatedDevice(std::vector<SimulatedDeviceState> devices)
+    {
+        for (SimulatedDeviceState &state : devices) {
+            auto device = std::make_unique<Device>();
+            device->state = std::move(state);
+            auto &values = device->state.lockdownValues;
+            values.emplace("ProductVersion", "14.4");
+            values.emplace("UniqueDeviceID", device->state.udid);
+            values.emplace("DeviceName", "Simulated iPhone");
+            values.emplace("ProductType", "iPhone12,1");
+            values.emplace("DeviceClass", "iPhone");
+            device->id = uint32_t(m_devices.size() + 1);
+            device->attached = device->state.plugged;
+            device->paired = device->state.paired;
+            m_devices.push_back(std::move(device));
+        }
         m_services["com.apple.afc"] = [](SimulatedDevice &device, Connection &connection) { device.serveAfc(connection); };
+        m_services["com.apple.mobile.installation_proxy"] = [](SimulatedDevice &device, Connection &connection) {
+            device.serveInstallationProxy(connection);
+        };
         uint16_t port = FirstServicePort;
         for (const auto &service : m_services)
             m_servicePorts[port++] = service.first;
@@ -309,14 +359,29 @@ namespace testsupport
                 ::shutdown(connection->fd, SHUT_RDWR);
     }
 
-    void SimulatedDevice::unplug()
+    SimulatedDevice::Device *SimulatedDevice::find(const std::string &udid) const
     {
-        if (!m_attached.exchange(false))
-            return;
-        Plist detached(plist_new_dict());
-        setString(detached.node, "MessageType", "Detached");
-        plist_dict_set_item(detached.node, "DeviceID", plist_new_uint(DeviceId));
-        const std::string xml = xmlOf(detached.node);
+        for (const auto &device : m_devices)
+            if (device->state.udid == udid)
+                return device.get();
+        return nullptr;
+    }
+
+    bool SimulatedDevice::attached() const
+    {
+        return !m_devices.empty() && m_devices.front()->attached;
+    }
+
+    int64_t SimulatedDevice::servedBytes() const
+    {
+        return m_devices.empty() ? 0 : m_devices.front()->servedBytes.load();
+    }
+
+    // Sends to every listener; a detach also ends the device's streams.
+    void SimulatedDevice::sendToListeners(const Device &device, plist_t message)
+    {
+        const std::string xml = xmlOf(message);
+        const bool detach = stringItem(message, "MessageType") == "Detached";
         std::lock_guard<std::mutex> lock(m_mutex);
         for (const auto &weak : m_connections) {
             auto connection = weak.lock();
@@ -326,9 +391,86 @@ namespace testsupport
                 usbmuxd_header header {uint32_t(sizeof(usbmuxd_header) + xml.size()), 1, MESSAGE_PLIST, 0};
                 std::lock_guard<std::mutex> write(connection->writeMutex);
                 writeAll(connection->fd, &header, sizeof header) && writeAll(connection->fd, xml.data(), xml.size());
+            } else if (detach && connection->device == &device) {
+                ::shutdown(connection->fd, SHUT_RDWR);
             }
-            ::shutdown(connection->fd, SHUT_RDWR);
         }
+    }
+
+    void SimulatedDevice::sendToListeners(const Device &device, const char *messageType)
+    {
+        Plist message(plist_new_dict());
+        setString(message.node, "MessageType", messageType);
+        plist_dict_set_item(message.node, "DeviceID", plist_new_uint(device.id));
+        sendToListeners(device, message.node);
+    }
+
+    void SimulatedDevice::unplug(Device &device)
+    {
+        if (!device.attached.exchange(false))
+            return;
+        sendToListeners(device, "Detached");
+    }
+
+    void SimulatedDevice::unplug()
+    {
+        if (!m_devices.empty())
+            unplug(*m_devices.front());
+    }
+
+    bool SimulatedDevice::unplug(const std::string &udid)
+    {
+        Device *device = find(udid);
+        if (device)
+            unplug(*device);
+        return device;
+    }
+
+    bool SimulatedDevice::plug(const std::string &udid)
+    {
+        Device *device = find(udid);
+        if (!device)
+            return false;
+        if (device->attached.exchange(true))
+            return true;
+        if (device->state.refuse != RefuseStage::Device) {
+            Plist message(deviceRecord(*device, true));
+            sendToListeners(*device, message.node);
+        }
+        return true;
+    }
+
+    bool SimulatedDevice::trust(const std::string &udid)
+    {
+        Device *device = find(udid);
+        if (!device)
+            return false;
+        if (!device->paired.exchange(true))
+            sendToListeners(*device, "Paired");
+        return true;
+    }
+
+    plist_t SimulatedDevice::deviceRecord(const Device &device, bool withMessageType) const
+    {
+        plist_t properties = plist_new_dict();
+        setString(properties, "ConnectionType", device.state.network ? "Network" : "USB");
+        plist_dict_set_item(properties, "DeviceID", plist_new_uint(device.id));
+        if (device.state.network) {
+            // A sockaddr_in for 127.0.0.1, as the muxer passes it on.
+            const unsigned char address[16] = {0x10, 0x02, 0, 0, 127, 0, 0, 1};
+            plist_dict_set_item(properties, "NetworkAddress",
+                                plist_new_data(reinterpret_cast<const char *>(address), sizeof address));
+        } else {
+            plist_dict_set_item(properties, "LocationID", plist_new_uint(0x14100000));
+            plist_dict_set_item(properties, "ProductID", plist_new_uint(0x12a8));
+        }
+        setString(properties, "SerialNumber", device.state.udid);
+        plist_t record = plist_new_dict();
+        if (withMessageType)
+            setString(record, "MessageType", "Attached");
+        plist_dict_set_item(record, "DeviceID", plist_new_uint(device.id));
+        plist_dict_set_item(record, "Properties", properties);
+        return record;
     }
 
     uint16_t SimulatedDevice::portOf(const std::string &service) const
@@ -353,21 +495,7 @@ namespace testsupport
             plist_dict_set_item(answer.node, "Number", plist_new_uint(uint64_t(number)));
             return reply(tag, answer.node);
         };
-        auto deviceRecord = [&](bool withMessageType) {
-            plist_t properties = plist_new_dict();
-            setString(properties, "ConnectionType", "USB");
-            plist_dict_set_item(properties, "DeviceID", plist_new_uint(DeviceId));
-            plist_dict_set_item(properties, "LocationID", plist_new_uint(0x14100000));
-            plist_dict_set_item(properties, "ProductID", plist_new_uint(0x12a8));
-            setString(properties, "SerialNumber", m_state.udid);
-            plist_t record = plist_new_dict();
-            if (withMessageType)
-                setString(record, "MessageType", "Attached");
-            plist_dict_set_item(record, "DeviceID", plist_new_uint(DeviceId));
-            plist_dict_set_item(record, "Properties", properties);
-            return record;
-        };
-        const bool visible = m_state.refuse != RefuseStage::Device;
+        auto listed = [](const Device &device) { return device.attached && device.state.refuse != RefuseStage::Device; };
 
         usbmuxd_header header {};
         while (m_running && readExact(connection->fd, &header, sizeof header)) {
@@ -384,43 +512,68 @@ namespace testsupport
             if (type == "ListDevices") {
                 Plist answer(plist_new_dict());
                 plist_t list = plist_new_array();
-                if (visible && m_attached)
-                    plist_array_append_item(list, deviceRecord(false));
+                for (const auto &device : m_devices)
+                    if (listed(*device))
+                        plist_array_append_item(list, deviceRecord(*device, false));
                 plist_dict_set_item(answer.node, "DeviceList", list);
                 reply(header.tag, answer.node);
             } else if (type == "Listen") {
-                connection->listener = true;
+                {
+                    // Under the lock: a plug or trust now goes out after these.
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    connection->listener = true;
+                }
                 result(header.tag, RESULT_OK);
-                if (visible && m_attached) {
-                    Plist attached(deviceRecord(true));
-                    reply(0, attached.node);
+                for (const auto &device : m_devices) {
+                    if (listed(*device)) {
+                        Plist attached(deviceRecord(*device, true));
+                        reply(0, attached.node);
+                    }
                 }
             } else if (type == "ReadBUID") {
                 Plist answer(plist_new_dict());
                 setString(answer.node, "BUID", "5A1B2C3D-0000-4000-8000-5141AB000001");
                 reply(header.tag, answer.node);
             } else if (type == "ReadPairRecord") {
-                if (stringItem(request.node, "PairRecordID") != m_state.udid) {
+                const Device *device = find(stringItem(request.node, "PairRecordID"));
+                if (!device || !device->paired) {
                     result(header.tag, RESULT_BADDEV);
                     continue;
                 }
                 Plist record(plist_new_dict());
-                setString(record.node, "HostID", "5A1B2C3D-0000-4000-8000-5141AB000002");
+                setString(record.node, "HostID", device->state.hostId);
                 setString(record.node, "SystemBUID", "5A1B2C3D-0000-4000-8000-5141AB000001");
+                for (const char *name : {"HostCertificate", "RootCertificate", "DeviceCertificate"}) {
+                    const std::string pem = std::string("-----BEGIN CERTIFICATE-----\n") + name + "\n-----END CERTIFICATE-----\n";
+                    plist_dict_set_item(record.node, name, plist_new_data(pem.data(), pem.size()));
+                }
                 const std::string xml = xmlOf(record.node);
                 Plist answer(plist_new_dict());
                 plist_dict_set_item(answer.node, "PairRecordData", plist_new_data(xml.data(), xml.size()));
                 reply(header.tag, answer.node);
+            } else if (type == "SavePairRecord") {
+                const bool known = find(stringItem(request.node, "PairRecordID"));
+                result(header.tag, known ? RESULT_OK : RESULT_BADDEV);
+                if (known)
+                    trust(stringItem(request.node, "PairRecordID"));
+            } else if (type == "DeletePairRecord") {
+                Device *device = find(stringItem(request.node, "PairRecordID"));
+                if (device)
+                    device->paired = false;
+                result(header.tag, device ? RESULT_OK : RESULT_BADDEV);
             } else if (type == "Connect") {
                 const uint16_t port = ntohs(uint16_t(uintItem(request.node, "PortNumber")));
-                if (!visible || !m_attached || uintItem(request.node, "DeviceID") != DeviceId) {
+                const uint64_t id = uintItem(request.node, "DeviceID");
+                Device *device = id >= 1 && id <= m_devices.size() ? m_devices[id - 1].get() : nullptr;
+                if (!device || !listed(*device)) {
                     result(header.tag, RESULT_BADDEV);
                     continue;
                 }
+                connection->device = device;
                 const auto service = m_servicePorts.find(port);
-                const bool lockdown = port == LockdownPort && m_state.refuse != RefuseStage::Lockdown;
+                const bool lockdown = port == LockdownPort && device->state.refuse != RefuseStage::Lockdown;
                 const bool known = service != m_servicePorts.end() &&
-                                   !(service->second == "com.apple.afc" && m_state.refuse == RefuseStage::Afc);
+                                   !(service->second == "com.apple.afc" && device->state.refuse == RefuseStage::Afc);
                 if (!lockdown && !known) {
                     result(header.tag, RESULT_CONNREFUSED);
                     continue;
@@ -441,16 +594,10 @@ namespace testsupport
 
     void SimulatedDevice::serveLockdown(Connection &connection)
     {
-        uint32_t length = 0;
-        while (m_running && readExact(connection.fd, &length, sizeof length)) {
-            length = ntohl(length);
-            if (length > MaxMuxPayload)
-                return;
-            std::string payload(length, '\0');
-            if (!readExact(connection.fd, payload.data(), payload.size()))
-                return;
-            Plist request;
-            plist_from_memory(payload.data(), length, &request.node);
+        Device &phone = *connection.device;
+        bool session = false;
+        const std::string accepted = phone.state.acceptedHostId.empty() ? phone.state.hostId : phone.state.acceptedHostId;
+        for (Plist request; m_running && readFrame(connection.fd, request);) {
             const std::string name = stringItem(request.node, "Request");
             Plist answer(plist_new_dict());
             setString(answer.node, "Request", name);
@@ -458,58 +605,122 @@ namespace testsupport
 
             if (name == "QueryType") {
                 setString(answer.node, "Type", "com.apple.mobile.lockdown");
+            } else if (name == "GetValue" && !stringItem(request.node, "Domain").empty()) {
+                const std::string key = stringItem(request.node, "Key");
+                const auto domain = phone.state.domains.find(stringItem(request.node, "Domain"));
+                Plist values;
+                if (domain != phone.state.domains.end())
+                    plist_from_xml(domain->second.data(), uint32_t(domain->second.size()), &values.node);
+                plist_t value = values.node && !key.empty() ? plist_dict_get_item(values.node, key.c_str()) : values.node;
+                if (!session)
+                    error = "NoRunningSession";
+                else if (!value)
+                    error = "MissingValue";
+                else
+                    plist_dict_set_item(answer.node, "Value", plist_copy(value));
+                if (!key.empty())
+                    setString(answer.node, "Key", key);
             } else if (name == "GetValue") {
                 const std::string key = stringItem(request.node, "Key");
+                Plist typed;
+                const auto global = phone.state.domains.find("");
+                if (global != phone.state.domains.end())
+                    plist_from_xml(global->second.data(), uint32_t(global->second.size()), &typed.node);
                 if (!key.empty()) {
                     setString(answer.node, "Key", key);
-                    const auto value = m_state.lockdownValues.find(key);
-                    if (value == m_state.lockdownValues.end())
+                    plist_t typedValue = typed.node ? plist_dict_get_item(typed.node, key.c_str()) : nullptr;
+                    const auto value = phone.state.lockdownValues.find(key);
+                    if (typedValue)
+                        plist_dict_set_item(answer.node, "Value", plist_copy(typedValue));
+                    else if (value == phone.state.lockdownValues.end())
                         error = "MissingValue";
                     else
                         setString(answer.node, "Value", value->second);
                 } else {
-                    plist_t all = plist_new_dict();
-                    for (const auto &value : m_state.lockdownValues)
-                        setString(all, value.first.c_str(), value.second);
+                    plist_t all = typed.node ? plist_copy(typed.node) : plist_new_dict();
+                    for (const auto &value : phone.state.lockdownValues)
+                        if (!plist_dict_get_item(all, value.first.c_str()))
+                            setString(all, value.first.c_str(), value.second);
                     plist_dict_set_item(answer.node, "Value", all);
                 }
             } else if (name == "StartSession") {
-                setString(answer.node, "SessionID", "5A1B2C3D-0000-4000-8000-5141AB000003");
-                plist_dict_set_item(answer.node, "EnableSessionSSL", plist_new_bool(0));
+                if (!phone.paired || stringItem(request.node, "HostID") != accepted) {
+                    error = "InvalidHostID";
+                } else {
+                    session = true;
+                    setString(answer.node, "SessionID", "5A1B2C3D-0000-4000-8000-5141AB000003");
+                    plist_dict_set_item(answer.node, "EnableSessionSSL", plist_new_bool(0));
+                }
+            } else if (name == "StopSession") {
+                session = false;
             } else if (name == "StartService") {
                 const std::string service = stringItem(request.node, "Service");
                 setString(answer.node, "Service", service);
                 const uint16_t port = portOf(service);
-                if (m_state.refuse == RefuseStage::Service || port == 0) {
+                if (service == "com.apple.mobile.installation_proxy" && !session) {
+                    error = "NoRunningSession";
+                } else if (phone.state.refuse == RefuseStage::Service || port == 0) {
                     error = "InvalidService";
                 } else {
                     plist_dict_set_item(answer.node, "Port", plist_new_uint(port));
                     plist_dict_set_item(answer.node, "EnableServiceSSL", plist_new_bool(0));
                 }
-            } else if (name != "StopSession" && name != "Goodbye" && name != "ValidatePair") {
+            } else if (name != "Goodbye" && name != "ValidatePair") {
                 error = "InvalidRequest";
             }
             if (error.empty()) {
                 setString(answer.node, "Result", "Success");
             } else {
-                setString(answer.node, "Result", "Failure");
+                // As devices answer since iOS 5: the error alone.
                 setString(answer.node, "Error", error);
             }
-            const std::string xml = xmlOf(answer.node);
-            const uint32_t size = htonl(uint32_t(xml.size()));
-            if (!writeAll(connection.fd, &size, sizeof size) || !writeAll(connection.fd, xml.data(), xml.size()))
+            if (!writeFrame(connection.fd, answer.node))
                 return;
             if (name == "Goodbye")
                 return;
         }
     }
 
+    void SimulatedDevice::serveInstallationProxy(Connection &connection)
+    {
+        Device &phone = *connection.device;
+        auto send = [&](plist_t node) { return writeFrame(connection.fd, node); };
+        for (Plist request; m_running && readFrame(connection.fd, request);) {
+            if (stringItem(request.node, "Command") != "Browse") {
+                Plist answer(plist_new_dict());
+                setString(answer.node, "Error", "UnknownCommand");
+                if (!send(answer.node))
+                    return;
+                continue;
+            }
+            Plist listing(plist_new_dict());
+            setString(listing.node, "Status", "BrowsingApplications");
+            plist_t list = plist_new_array();
+            for (const std::string &app : phone.state.apps) {
+                plist_t entry = plist_new_dict();
+                setString(entry, "CFBundleIdentifier", app);
+                plist_array_append_item(list, entry);
+            }
+            plist_dict_set_item(listing.node, "CurrentList", list);
+            plist_dict_set_item(listing.node, "CurrentAmount", plist_new_uint(phone.state.apps.size()));
+            plist_dict_set_item(listing.node, "Total", plist_new_uint(phone.state.apps.size()));
+            Plist complete(plist_new_dict());
+            setString(complete.node, "Status", "Complete");
+            if (!send(listing.node) || !send(complete.node))
+                return;
+        }
+    }
+
     void SimulatedDevice::serveAfc(Connection &connection)
     {
+        Device &phone = *connection.device;
+        // A device without a file system serves none, never the host's.
+        if (phone.state.root.empty())
+            return;
         AfcHeader header {};
         auto reply = [&](uint64_t operation, const std::string &payload) {
-            if (m_state.delayMs > 0)
-                std::this_thread::sleep_for(std::chrono::milliseconds(m_state.delayMs));
+            if (phone.state.delayMs > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(phone.state.delayMs));
             // The whole payload follows a header that counts only itself.
             AfcHeader answer {};
             std::memcpy(answer.magic, AfcMagic, sizeof answer.magic);
@@ -535,7 +746,7 @@ namespace testsupport
             bool sent = true;
             switch (header.operation) {
             case AfcReadDir: {
-                const std::string local = confined(m_state.root, payload);
+                const std::string local = confined(phone.state.root, payload);
                 std::error_code ec;
                 if (local.empty() || !fs::is_directory(local, ec)) {
                     sent = status(AfcNotFound);
@@ -548,7 +759,7 @@ namespace testsupport
                 break;
             }
             case AfcGetFileInfo: {
-                const std::string local = confined(m_state.root, payload);
+                const std::string local = confined(phone.state.root, payload);
                 struct stat info {};
                 if (local.empty() || ::lstat(local.c_str(), &info) != 0) {
                     sent = status(AfcNotFound);
@@ -579,7 +790,7 @@ namespace testsupport
                     sent = status(AfcPermissionDenied);
                     break;
                 }
-                const std::string local = payload.size() > 8 ? confined(m_state.root, payload.substr(8)) : "";
+                const std::string local = payload.size() > 8 ? confined(phone.state.root, payload.substr(8)) : "";
                 std::error_code ec;
                 if (!local.empty() && fs::is_directory(local, ec)) {
                     sent = status(AfcIsDirectory);
@@ -601,23 +812,23 @@ namespace testsupport
                     break;
                 }
                 uint64_t wanted = std::min<uint64_t>(readLe64(payload, 8), MaxAfcRead);
-                const int64_t served = m_servedBytes;
-                if (m_state.readErrorAfterBytes >= 0) {
-                    if (served >= m_state.readErrorAfterBytes) {
+                const int64_t served = phone.servedBytes;
+                if (phone.state.readErrorAfterBytes >= 0) {
+                    if (served >= phone.state.readErrorAfterBytes) {
                         sent = status(AfcReadError);
                         break;
                     }
-                    wanted = std::min<uint64_t>(wanted, uint64_t(m_state.readErrorAfterBytes - served));
+                    wanted = std::min<uint64_t>(wanted, uint64_t(phone.state.readErrorAfterBytes - served));
                 }
-                if (m_state.dropAfterBytes >= 0)
-                    wanted = std::min<uint64_t>(wanted, uint64_t(std::max<int64_t>(0, m_state.dropAfterBytes - served)));
+                if (phone.state.dropAfterBytes >= 0)
+                    wanted = std::min<uint64_t>(wanted, uint64_t(std::max<int64_t>(0, phone.state.dropAfterBytes - served)));
                 std::string bytes(wanted, '\0');
                 const ssize_t got = wanted ? ::read(file->second, bytes.data(), wanted) : 0;
                 bytes.resize(got > 0 ? size_t(got) : 0);
-                m_servedBytes += int64_t(bytes.size());
+                phone.servedBytes += int64_t(bytes.size());
                 sent = reply(AfcData, bytes);
-                if (m_state.dropAfterBytes >= 0 && m_servedBytes >= m_state.dropAfterBytes)
-                    unplug();
+                if (phone.state.dropAfterBytes >= 0 && phone.servedBytes >= phone.state.dropAfterBytes)
+                    unplug(phone);
                 break;
             }
             case AfcFileClose: {

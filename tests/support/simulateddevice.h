@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <plist/plist.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -36,6 +37,16 @@ namespace testsupport
         int64_t dropAfterBytes = -1;      // unplugs once this many file bytes were served
         int64_t readErrorAfterBytes = -1; // file reads fail from this many bytes on
         int delayMs = 0;                  // before each file-service reply
+        // Lockdown domains, each an XML property-list dictionary of typed
+        // values, answered only inside a session; the domain "" holds typed
+        // values without domain, answered without one, before lockdownValues.
+        std::map<std::string, std::string> domains;
+        std::vector<std::string> apps; // bundle ids the installation proxy lists
+        bool paired = true;            // the host has a pair record
+        std::string hostId = "5A1B2C3D-0000-4000-8000-5141AB000002"; // in the pair record
+        std::string acceptedHostId; // what StartSession takes; empty: the record's
+        bool plugged = true;        // listed by the muxer from the start
+        bool network = false;       // reached over the network instead of USB
     };
 
     // Bytes whose every position differs from its neighbours', for device
@@ -46,6 +57,8 @@ namespace testsupport
     {
     public:
         explicit SimulatedDevice(SimulatedDeviceState state);
+        // Several devices behind the one muxer socket.
+        explicit SimulatedDevice(std::vector<SimulatedDeviceState> devices);
         ~SimulatedDevice();
         SimulatedDevice(const SimulatedDevice &) = delete;
         SimulatedDevice &operator=(const SimulatedDevice &) = delete;
@@ -54,9 +67,15 @@ namespace testsupport
         bool start(const std::string &socketPath);
         void stop();
 
+        // The first device.
         void unplug();
-        bool attached() const { return m_attached; }
-        int64_t servedBytes() const { return m_servedBytes; }
+        bool attached() const;
+        int64_t servedBytes() const;
+        // By UDID; false for an unknown one. trust() is the user tapping
+        // Trust: a pair record appears and listeners hear "Paired".
+        bool plug(const std::string &udid);
+        bool unplug(const std::string &udid);
+        bool trust(const std::string &udid);
 
         // A socket path short enough for sun_path, unique to this process.
         static std::string uniqueSocketPath(const std::string &tag);
@@ -65,23 +84,28 @@ namespace testsupport
 
     private:
         struct Connection;
+        struct Device;
         using ServiceHandler = std::function<void(SimulatedDevice &, Connection &)>;
 
         void acceptLoop();
         void serveMuxer(std::shared_ptr<Connection> connection);
         void serveLockdown(Connection &connection);
+        Device *find(const std::string &udid) const;
+        void unplug(Device &device);
         void serveAfc(Connection &connection);
+        void serveInstallationProxy(Connection &connection);
+        void sendToListeners(const Device &device, plist_t message);
+        void sendToListeners(const Device &device, const char *messageType);
+        plist_t deviceRecord(const Device &device, bool withMessageType) const;
         void closeStreams();
         uint16_t portOf(const std::string &service) const;
 
-        SimulatedDeviceState m_state;
+        std::vector<std::unique_ptr<Device>> m_devices;
         std::map<std::string, ServiceHandler> m_services; // service name -> its handler
         std::map<uint16_t, std::string> m_servicePorts;   // device port -> service name
         std::string m_socketPath;
         int m_listenFd = -1;
         std::atomic<bool> m_running {false};
-        std::atomic<bool> m_attached {true};
-        std::atomic<int64_t> m_servedBytes {0};
         std::thread m_acceptThread;
         std::mutex m_mutex; // guards the lists below
         std::vector<std::thread> m_threads;

@@ -4,12 +4,14 @@
 //
 //   quenrow-export --backup DIR --mask HEX --out DIR
 
+#include "chatexportjobs.h"
 #include "copyproxy.h"
 #include "recovernatmanager.h"
 #include "scanitunesbackupmanage.h"
 #include "storescan.h"
 
 #include <devicedata.h>
+#include <idbexecutor.h>
 #include <deviceparser.h>
 #include <thumbnailsessionmanager.h>
 
@@ -176,6 +178,16 @@ namespace
         return type;
     }
 
+    // The WhatsApp owner's phone number as the engine reads it.
+    QString whatsAppOwner(const QString &backup)
+    {
+        IDBExecutor *raw = nullptr;
+        if (!InitDBExecutor(&raw) || !raw)
+            return QString();
+        std::unique_ptr<IDBExecutor> executor(raw);
+        return QString::fromStdWString(executor->GetWhatsAppOwner(backup.toStdWString()));
+    }
+
     int s_signalPipe[2] = {-1, -1};
 
     void onSignal(int)
@@ -239,6 +251,8 @@ int main(int argc, char **argv)
 
     const QString model = ScaniTunesBackupManage::productTypeToModelName(productType(options.backup));
     RecoverNatManager::setSourceNameProvider([model] { return model; });
+    const QString owner = whatsAppOwner(options.backup);
+    ChatExportJobs::setOwnerNumberProvider([owner] { return owner; });
     RecoverNatManager::setRecoverFolder(options.out);
     RecoverNatManager::setOverDelay(0);
     manager = RecoverNatManager::instance();
