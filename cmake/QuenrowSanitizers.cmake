@@ -12,11 +12,11 @@ if(QUENROW_SANITIZE STREQUAL "address")
     ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1
     LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
-  # The suppressions of a test that runs Qt's TLS backend on a pool thread
-  # (tests/lsan-qt-tls.supp says why): quenrow_test_uses_qt_tls(NAME).
+  # The suppressions of a test that runs OpenSSL on a pool thread
+  # (tests/lsan-openssl-pool.supp says why): quenrow_test_uses_openssl_on_pool(NAME).
   file(READ ${CMAKE_SOURCE_DIR}/tests/lsan.supp common)
-  file(READ ${CMAKE_SOURCE_DIR}/tests/lsan-qt-tls.supp tls)
-  file(WRITE ${CMAKE_BINARY_DIR}/lsan-qt-tls.supp "${common}\n${tls}")
+  file(READ ${CMAKE_SOURCE_DIR}/tests/lsan-openssl-pool.supp tls)
+  file(WRITE ${CMAKE_BINARY_DIR}/lsan-openssl-pool.supp "${common}\n${tls}")
 elseif(QUENROW_SANITIZE STREQUAL "thread")
   set(flags -fsanitize=thread)
   set(QUENROW_SANITIZER_ENVIRONMENT
@@ -30,9 +30,9 @@ if(QUENROW_SANITIZE)
   add_link_options(${flags})
 endif()
 
-function(quenrow_test_uses_qt_tls test)
+function(quenrow_test_uses_openssl_on_pool test)
   if(QUENROW_SANITIZE STREQUAL "address")
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
-      "LSAN_OPTIONS=suppressions=${CMAKE_BINARY_DIR}/lsan-qt-tls.supp:print_suppressions=0")
+      "LSAN_OPTIONS=suppressions=${CMAKE_BINARY_DIR}/lsan-openssl-pool.supp:print_suppressions=0")
   endif()
 endfunction()
