@@ -3,12 +3,17 @@
 //
 //   simdevice --socket PATH --udid UDID --root DIR [--refuse device|lockdown|service|afc]
 //             [--drop-after-bytes N] [--read-error-after-bytes N] [--delay-ms N]
+//             [--backup-file-delay-ms N] [--backup-error-after-files N --backup-error-code C]
+//             [--backup-drop-after-files N] [--backup-extra-path PATH] [--passcode-prompt-ms N]
 //   simdevice --socket PATH --devices FILE
 //
 // FILE is an XML property list: an array of dictionaries with "Lockdown"
 // (values without domain, "UniqueDeviceID" among them), "Domains" (domain ->
-// values), "Apps" (bundle ids), "Paired", "Plugged" (default true) and
-// "Connection" ("USB" or "Network").
+// values), "Apps" (bundle ids), "Paired", "Plugged" (default true),
+// "Connection" ("USB" or "Network"), "Root" (its file system; a backup is
+// made of Root/Backup) and the backup knobs "BackupFileDelayMs",
+// "BackupErrorAfterFiles", "BackupErrorCode", "BackupDropAfterFiles",
+// "BackupExtraPath" and "PasscodePromptMs".
 //
 // Prints "ready" once it accepts connections and serves until SIGTERM or
 // SIGINT. Reads commands from stdin, one a line, each answered "ok" once its
@@ -38,6 +43,8 @@ namespace
     {
         std::fputs("usage: simdevice --socket PATH --udid UDID --root DIR [--refuse device|lockdown|service|afc]\n"
                    "                 [--drop-after-bytes N] [--read-error-after-bytes N] [--delay-ms N]\n"
+                   "                 [--backup-file-delay-ms N] [--backup-error-after-files N --backup-error-code C]\n"
+                   "                 [--backup-drop-after-files N] [--backup-extra-path PATH] [--passcode-prompt-ms N]\n"
                    "       simdevice --socket PATH --devices FILE\n",
                    stderr);
         return 2;
@@ -68,6 +75,16 @@ namespace
         std::string result = value ? value : "";
         free(value);
         return result;
+    }
+
+    int whole(plist_t dict, const char *key, int fallback)
+    {
+        plist_t node = plist_dict_get_item(dict, key);
+        uint64_t value = 0;
+        if (!node || plist_get_node_type(node) != PLIST_UINT)
+            return fallback;
+        plist_get_uint_val(node, &value);
+        return int(value);
     }
 
     bool flag(plist_t dict, const char *key, bool fallback)
@@ -125,6 +142,13 @@ namespace
             state.paired = flag(entry, "Paired", false);
             state.plugged = flag(entry, "Plugged", true);
             state.network = text(plist_dict_get_item(entry, "Connection")) == "Network";
+            state.root = text(plist_dict_get_item(entry, "Root"));
+            state.backupFileDelayMs = whole(entry, "BackupFileDelayMs", 0);
+            state.backupErrorAfterFiles = whole(entry, "BackupErrorAfterFiles", -1);
+            state.backupErrorCode = whole(entry, "BackupErrorCode", 0);
+            state.backupDropAfterFiles = whole(entry, "BackupDropAfterFiles", -1);
+            state.backupExtraPath = text(plist_dict_get_item(entry, "BackupExtraPath"));
+            state.passcodePromptMs = whole(entry, "PasscodePromptMs", -1);
             devices.push_back(std::move(state));
         }
         plist_free(root);
@@ -190,6 +214,18 @@ int main(int argc, char **argv)
             state.readErrorAfterBytes = count;
         } else if (arg == "--delay-ms" && number(value, count)) {
             state.delayMs = int(count);
+        } else if (arg == "--backup-file-delay-ms" && number(value, count)) {
+            state.backupFileDelayMs = int(count);
+        } else if (arg == "--backup-error-after-files" && number(value, count)) {
+            state.backupErrorAfterFiles = int(count);
+        } else if (arg == "--backup-error-code" && number(value, count)) {
+            state.backupErrorCode = int(count);
+        } else if (arg == "--backup-drop-after-files" && number(value, count)) {
+            state.backupDropAfterFiles = int(count);
+        } else if (arg == "--backup-extra-path") {
+            state.backupExtraPath = value;
+        } else if (arg == "--passcode-prompt-ms" && number(value, count)) {
+            state.passcodePromptMs = int(count);
         } else {
             return usage();
         }

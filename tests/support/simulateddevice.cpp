@@ -16,6 +16,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -42,6 +45,8 @@ namespace testsupport
         std::atomic<bool> attached {true};
         std::atomic<bool> paired {true};
         std::atomic<int64_t> servedBytes {0};
+        std::mutex observerMutex; // guards observers
+        std::map<Connection *, std::set<std::string>> observers; // notification-proxy streams and what they observe
     };
 
     namespace
@@ -233,6 +238,62 @@ namespace testsupport
                 return {};
             return local;
         }
+
+        std::string be32(uint32_t value)
+        {
+            value = htonl(value);
+            return std::string(reinterpret_cast<const char *>(&value), 4);
+        }
+
+        // A DeviceLink message: an array whose first item names it.
+        plist_t message(const char *name, std::initializer_list<plist_t> items)
+        {
+            plist_t array = plist_new_array();
+            plist_array_append_item(array, plist_new_string(name));
+            for (plist_t item : items)
+                plist_array_append_item(array, item);
+            return array;
+        }
+
+        std::string messageName(plist_t array)
+        {
+            plist_t first = array && plist_get_node_type(array) == PLIST_ARRAY ? plist_array_get_item(array, 0) : nullptr;
+            if (!first || plist_get_node_type(first) != PLIST_STRING)
+                return {};
+            char *value = nullptr;
+            plist_get_string_val(first, &value);
+            std::string text(value ? value : "");
+            free(value);
+            return text;
+        }
+
+        // The host's answer to a message: false when the stream ended or the
+        // answer is no status response.
+        bool readStatus(int fd, int64_t &code, Plist &answer)
+        {
+            if (!readFrame(fd, answer) || messageName(answer.node) != "DLMessageStatusResponse")
+                return false;
+            plist_t item = plist_array_get_item(answer.node, 1);
+            uint64_t value = 0;
+            if (item && plist_get_node_type(item) == PLIST_UINT)
+                plist_get_uint_val(item, &value);
+            code = int64_t(value);
+            return true;
+        }
+
+        std::string statusPlist(const std::string &state)
+        {
+            plist_t status = plist_new_dict();
+            setString(status, "SnapshotState", state);
+            setString(status, "BackupState", "new");
+            setString(status, "Version", "3.3");
+            setString(status, "UUID", "5A1B2C3D-0000-4000-8000-5141AB000004");
+            plist_dict_set_item(status, "IsFullBackup", plist_new_bool(1));
+            plist_dict_set_item(status, "Date", plist_new_date(0, 0));
+            const std::string xml = xmlOf(status);
+            plist_free(status);
+            return xml;
+        }
     }
 
     std::string patternBytes(size_t size, int seed)
@@ -267,6 +328,12 @@ namespace testsupport
         m_services["com.apple.afc"] = [](SimulatedDevice &device, Connection &connection) { device.serveAfc(connection); };
         m_services["com.apple.mobile.installation_proxy"] = [](SimulatedDevice &device, Connection &connection) {
             device.serveInstallationProxy(connection);
+        };
+        m_services["com.apple.mobile.notification_proxy"] = [](SimulatedDevice &device, Connection &connection) {
+            device.serveNotificationProxy(connection);
+        };
+        m_services["com.apple.mobilebackup2"] = [](SimulatedDevice &device, Connection &connection) {
+            device.serveBackup(connection);
         };
         uint16_t port = FirstServicePort;
         for (const auto &service : m_services)
@@ -547,6 +614,9 @@ namespace testsupport
                     const std::string pem = std::string("-----BEGIN CERTIFICATE-----\n") + name + "\n-----END CERTIFICATE-----\n";
                     plist_dict_set_item(record.node, name, plist_new_data(pem.data(), pem.size()));
                 }
+                // The backup service is started only with the bag the device gave at pairing.
+                const std::string bag = patternBytes(32, 5);
+                plist_dict_set_item(record.node, "EscrowBag", plist_new_data(bag.data(), bag.size()));
                 const std::string xml = xmlOf(record.node);
                 Plist answer(plist_new_dict());
                 plist_dict_set_item(answer.node, "PairRecordData", plist_new_data(xml.data(), xml.size()));
@@ -657,8 +727,12 @@ namespace testsupport
                 const std::string service = stringItem(request.node, "Service");
                 setString(answer.node, "Service", service);
                 const uint16_t port = portOf(service);
-                if (service == "com.apple.mobile.installation_proxy" && !session) {
+                const bool needsSession =
+                    service == "com.apple.mobile.installation_proxy" || service == "com.apple.mobilebackup2";
+                if (needsSession && !session) {
                     error = "NoRunningSession";
+                } else if (service == "com.apple.mobilebackup2" && !plist_dict_get_item(request.node, "EscrowBag")) {
+                    error = "EscrowLocked";
                 } else if (phone.state.refuse == RefuseStage::Service || port == 0) {
                     error = "InvalidService";
                 } else {
@@ -853,5 +927,218 @@ namespace testsupport
         for (const auto &file : connection.files)
             ::close(file.second);
         connection.files.clear();
+    }
+    void SimulatedDevice::serveNotificationProxy(Connection &connection)
+    {
+        Device &phone = *connection.device;
+        for (Plist request; m_running && readFrame(connection.fd, request);) {
+            const std::string command = stringItem(request.node, "Command");
+            if (command == "ObserveNotification") {
+                std::lock_guard<std::mutex> lock(phone.observerMutex);
+                phone.observers[&connection].insert(stringItem(request.node, "Name"));
+            } else if (command == "Shutdown") {
+                Plist death(plist_new_dict());
+                setString(death.node, "Command", "ProxyDeath");
+                std::lock_guard<std::mutex> write(connection.writeMutex);
+                writeFrame(connection.fd, death.node);
+                break;
+            }
+        }
+        std::lock_guard<std::mutex> lock(phone.observerMutex);
+        phone.observers.erase(&connection);
+    }
+
+    void SimulatedDevice::relayNotification(Device &phone, const std::string &name)
+    {
+        Plist relay(plist_new_dict());
+        setString(relay.node, "Command", "RelayNotification");
+        setString(relay.node, "Name", name);
+        std::lock_guard<std::mutex> lock(phone.observerMutex);
+        for (const auto &observer : phone.observers) {
+            if (observer.second.count(name)) {
+                std::lock_guard<std::mutex> write(observer.first->writeMutex);
+                writeFrame(observer.first->fd, relay.node);
+            }
+        }
+    }
+
+    void SimulatedDevice::serveBackup(Connection &connection)
+    {
+        Device &phone = *connection.device;
+        const int fd = connection.fd;
+        Plist exchange(message("DLMessageVersionExchange", {plist_new_uint(300), plist_new_uint(0)}));
+        if (!writeFrame(fd, exchange.node))
+            return;
+        Plist answer;
+        if (!readFrame(fd, answer) || messageName(answer.node) != "DLMessageVersionExchange")
+            return;
+        Plist ready(message("DLMessageDeviceReady", {}));
+        if (!writeFrame(fd, ready.node))
+            return;
+        for (Plist request; m_running && readFrame(fd, request);) {
+            const std::string name = messageName(request.node);
+            if (name == "DLMessageDisconnect")
+                return;
+            if (name != "DLMessageProcessMessage")
+                continue;
+            plist_t body = plist_array_get_item(request.node, 1);
+            const std::string what = stringItem(body, "MessageName");
+            if (what == "Hello") {
+                plist_t response = plist_new_dict();
+                setString(response, "MessageName", "Response");
+                plist_dict_set_item(response, "ErrorCode", plist_new_uint(0));
+                plist_dict_set_item(response, "ProtocolVersion", plist_new_real(2.1));
+                Plist reply(message("DLMessageProcessMessage", {response}));
+                if (!writeFrame(fd, reply.node))
+                    return;
+            } else if (what == "Backup") {
+                runBackup(connection, phone);
+            }
+        }
+    }
+
+    // Sends <root>/Backup as the device's backup, as a device does: the
+    // folders, Status.plist "uploading", the files, the manifests, Status.plist
+    // "finished", then the final error code. Every message waits for the
+    // host's status response.
+    void SimulatedDevice::runBackup(Connection &connection, Device &phone)
+    {
+        const int fd = connection.fd;
+        const SimulatedDeviceState &state = phone.state;
+        const std::string &udid = state.udid;
+        const fs::path folder = fs::path(state.root) / "Backup";
+
+        std::vector<std::pair<std::string, std::string>> files; // device path, local path
+        std::set<std::string> folders;
+        uint64_t total = 0;
+        std::error_code ec;
+        for (const auto &entry : fs::recursive_directory_iterator(folder, ec)) {
+            if (!entry.is_regular_file(ec))
+                continue;
+            total += entry.file_size(ec);
+            const std::string relative = entry.path().lexically_relative(folder).string();
+            if (relative.find('/') == std::string::npos)
+                continue; // the manifests go last; Info.plist and Status.plist are the host's and the device's own
+            files.emplace_back(udid + "/" + relative, entry.path().string());
+            folders.insert(udid + "/" + relative.substr(0, relative.find('/')));
+        }
+        std::sort(files.begin(), files.end());
+        for (const char *manifest : {"Manifest.plist", "Manifest.db"})
+            if (fs::is_regular_file(folder / manifest, ec))
+                files.emplace_back(udid + "/" + manifest, (folder / manifest).string());
+
+        uint64_t sent = 0;
+        auto progress = [&] { return plist_new_real(total ? std::min(100.0, 100.0 * double(sent) / double(total)) : 100.0); };
+        auto finish = [&](uint64_t code, const std::string &description) {
+            plist_t result = plist_new_dict();
+            plist_dict_set_item(result, "ErrorCode", plist_new_uint(code));
+            if (!description.empty())
+                setString(result, "ErrorDescription", description);
+            Plist last(message("DLMessageProcessMessage", {result}));
+            writeFrame(fd, last.node);
+        };
+        auto answered = [&] {
+            int64_t code = -1;
+            Plist status;
+            return readStatus(fd, code, status) && code == 0;
+        };
+        auto block = [&](const std::string &bytes) { return writeAll(fd, bytes.data(), bytes.size()); };
+        // One file in one message: name, path, data blocks, the end block, the end of the list.
+        auto upload = [&](const std::string &devicePath, std::istream &content) {
+            Plist upload(message("DLMessageUploadFiles", {plist_new_dict(), progress()}));
+            if (!writeFrame(fd, upload.node))
+                return false;
+            if (!block(be32(uint32_t(devicePath.size())) + devicePath) ||
+                !block(be32(uint32_t(devicePath.size())) + devicePath))
+                return false;
+            std::vector<char> chunk(64 * 1024);
+            while (content) {
+                content.read(chunk.data(), std::streamsize(chunk.size()));
+                const size_t got = size_t(content.gcount());
+                if (got == 0)
+                    break;
+                if (!block(be32(uint32_t(got + 1)) + '\x0c' + std::string(chunk.data(), got)))
+                    return false;
+                sent += got;
+            }
+            return block(be32(1) + '\0' + be32(0)) && answered();
+        };
+        auto uploadText = [&](const std::string &devicePath, const std::string &text) {
+            std::istringstream content(text);
+            return upload(devicePath, content);
+        };
+
+        Plist space(message("DLMessageGetFreeDiskSpace", {progress()}));
+        int64_t code = -1;
+        Plist status;
+        if (!writeFrame(fd, space.node) || !readStatus(fd, code, status))
+            return;
+        uint64_t freeBytes = 0;
+        plist_t freeNode = plist_array_get_item(status.node, 3);
+        if (freeNode && plist_get_node_type(freeNode) == PLIST_UINT)
+            plist_get_uint_val(freeNode, &freeBytes);
+        if (code != 0 || freeBytes < total) {
+            finish(105, "Insufficient free disk space on drive to upload files");
+            return;
+        }
+
+        if (state.passcodePromptMs >= 0) {
+            // The host observes the prompt before it asks for the backup; give its request time to land.
+            for (int waited = 0; waited < 3000; waited += 10) {
+                {
+                    std::lock_guard<std::mutex> lock(phone.observerMutex);
+                    if (!phone.observers.empty())
+                        break;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            relayNotification(phone, "com.apple.LocalAuthentication.ui.presented");
+            std::this_thread::sleep_for(std::chrono::milliseconds(state.passcodePromptMs));
+            relayNotification(phone, "com.apple.LocalAuthentication.ui.dismissed");
+        }
+
+        std::vector<std::string> made = {udid};
+        made.insert(made.end(), folders.begin(), folders.end());
+        for (const std::string &path : made) {
+            Plist create(message("DLMessageCreateDirectory", {plist_new_string(path.c_str()), progress()}));
+            if (!writeFrame(fd, create.node) || !answered())
+                return;
+        }
+        if (!uploadText(udid + "/Status.plist", statusPlist("uploading")))
+            return;
+
+        // Ends the backup as a knob says, once this many files went out.
+        auto knobsEnd = [&](int count) {
+            if (state.backupDropAfterFiles >= 0 && count >= state.backupDropAfterFiles) {
+                unplug(phone);
+                return true;
+            }
+            if (state.backupErrorAfterFiles >= 0 && count >= state.backupErrorAfterFiles) {
+                finish(uint64_t(state.backupErrorCode),
+                       state.backupErrorCode == 105 ? "Insufficient free disk space on drive to upload files"
+                                                    : "The backup failed on the device");
+                return true;
+            }
+            return false;
+        };
+        int count = 0;
+        for (const auto &file : files) {
+            if (knobsEnd(count))
+                return;
+            if (state.backupFileDelayMs > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(state.backupFileDelayMs));
+            std::ifstream content(file.second, std::ios::binary);
+            if (!m_running || !upload(file.first, content))
+                return;
+            ++count;
+        }
+        if (!state.backupExtraPath.empty() && !uploadText(state.backupExtraPath, "not part of the backup\n"))
+            return;
+        if (knobsEnd(count))
+            return;
+        sent = total;
+        if (!uploadText(udid + "/Status.plist", statusPlist("finished")))
+            return;
+        finish(0, {});
     }
 }

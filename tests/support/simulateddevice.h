@@ -1,8 +1,9 @@
 #pragma once
 
 // A simulated iOS device behind a usbmuxd socket of its own: the muxer's
-// plist protocol, lockdown without session SSL and a read-only file service
-// served from a local folder. Clients reach it through the real
+// plist protocol, lockdown without session SSL, a read-only file service
+// served from a local folder, the installation proxy, the notification proxy
+// and a backup service that sends the backup folder <root>/Backup. Clients reach it through the real
 // libusbmuxd/libimobiledevice code with USBMUXD_SOCKET_ADDRESS=UNIX:<path>.
 
 #include <atomic>
@@ -47,6 +48,15 @@ namespace testsupport
         std::string acceptedHostId; // what StartSession takes; empty: the record's
         bool plugged = true;        // listed by the muxer from the start
         bool network = false;       // reached over the network instead of USB
+
+        // The backup service sends <root>/Backup (Manifest.db, Manifest.plist
+        // and the xx/ files) as a backup of itself.
+        int backupFileDelayMs = 0;      // before each file
+        int backupErrorAfterFiles = -1; // ends with backupErrorCode once this many files went out
+        int backupErrorCode = 0;
+        int backupDropAfterFiles = -1;  // unplugs once this many files went out
+        std::string backupExtraPath;    // one more file, sent at this raw device path
+        int passcodePromptMs = -1;      // the passcode prompt shows this long before the first file
     };
 
     // Bytes whose every position differs from its neighbours', for device
@@ -94,6 +104,10 @@ namespace testsupport
         void unplug(Device &device);
         void serveAfc(Connection &connection);
         void serveInstallationProxy(Connection &connection);
+        void serveNotificationProxy(Connection &connection);
+        void serveBackup(Connection &connection);
+        void runBackup(Connection &connection, Device &phone);
+        void relayNotification(Device &phone, const std::string &name);
         void sendToListeners(const Device &device, plist_t message);
         void sendToListeners(const Device &device, const char *messageType);
         plist_t deviceRecord(const Device &device, bool withMessageType) const;
