@@ -292,33 +292,40 @@ private slots:
 
     void unfinishedBackupLeavesTheTarget_data()
     {
-        QTest::addColumn<int>("errorAfterFiles");
-        QTest::addColumn<int>("dropAfterFiles");
-        QTest::addColumn<QString>("extraPath");
-        QTest::addColumn<bool>("fileSizeLimit");
+        QTest::addColumn<QString>("knob");
+        QTest::addColumn<QString>("value");
         QTest::addColumn<int>("code");
-        QTest::newRow("device error after 3 files") << 3 << -1 << QString() << false << 105;
-        QTest::newRow("device unplugged") << -1 << 4 << QString() << false << -4;
-        QTest::newRow("path leaving the folder") << -1 << -1 << QString(kUdid) + "/../../x" << false << -6;
-        QTest::newRow("path into another backup") << -1 << -1 << QString("OTHER/Manifest.db") << false << -6;
-        QTest::newRow("disk full") << -1 << -1 << QString() << true << -5;
+        QTest::newRow("device error after 3 files") << "errorAfterFiles" << "3" << 105;
+        QTest::newRow("device unplugged") << "dropAfterFiles" << "4" << -4;
+        QTest::newRow("path leaving the folder") << "extraPath" << QString(kUdid) + "/../../x" << -6;
+        QTest::newRow("path into another backup") << "extraPath" << "OTHER/Manifest.db" << -6;
+        QTest::newRow("disk full") << "fileSizeLimit" << "" << -5;
+        QTest::newRow("device not trusted") << "untrusted" << "" << -2;
+        QTest::newRow("backup service refused") << "refuseService" << "" << -3;
     }
 
     void unfinishedBackupLeavesTheTarget()
     {
-        QFETCH(int, errorAfterFiles);
-        QFETCH(int, dropAfterFiles);
-        QFETCH(QString, extraPath);
-        QFETCH(bool, fileSizeLimit);
+        QFETCH(QString, knob);
+        QFETCH(QString, value);
         QFETCH(int, code);
         const QString name = QString(QTest::currentDataTag()).replace(' ', '-');
         QVERIFY(!startDevice(name, [&](SimulatedDeviceState &state) {
-                     state.backupErrorAfterFiles = errorAfterFiles;
-                     state.backupErrorCode = 105;
-                     state.backupDropAfterFiles = dropAfterFiles;
-                     state.backupExtraPath = extraPath.toStdString();
+                     if (knob == "errorAfterFiles") {
+                         state.backupErrorAfterFiles = value.toInt();
+                         state.backupErrorCode = 105;
+                     } else if (knob == "dropAfterFiles") {
+                         state.backupDropAfterFiles = value.toInt();
+                     } else if (knob == "extraPath") {
+                         state.backupExtraPath = value.toStdString();
+                     } else if (knob == "untrusted") {
+                         state.paired = false;
+                     } else if (knob == "refuseService") {
+                         state.refuse = testsupport::RefuseStage::Service;
+                     }
                  }).isEmpty());
         QString helper;
+        const bool fileSizeLimit = knob == "fileSizeLimit";
         if (fileSizeLimit) {
             // Files past 50 KiB cannot be written, as on a volume that is full.
             helper = m_work.path() + "/" + name + "-limited.sh";
