@@ -4,6 +4,7 @@
 #include <libimobiledevice/lockdown.h>
 #include <libimobiledevice/mobilebackup2.h>
 #include <libimobiledevice/notification_proxy.h>
+#include <libimobiledevice/property_list_service.h>
 #include <plist/plist.h>
 #include <usbmuxd.h>
 
@@ -16,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/statvfs.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -98,8 +100,11 @@ namespace
         {
             if (m_backup)
                 mobilebackup2_client_free(m_backup);
+            m_watching = false;
+            if (m_watcher.joinable())
+                m_watcher.join();
             if (m_notifications)
-                np_client_free(m_notifications);
+                property_list_service_client_free(m_notifications);
             if (m_lockdown)
                 lockdownd_client_free(m_lockdown);
             if (m_device)
@@ -123,7 +128,7 @@ namespace
         void progress(plist_t message);
         void finish();
         std::string local(plist_t node);
-        static void onNotification(const char *name, void *self);
+        void watchNotifications();
 
         const BackupRequest &m_request;
         const std::function<void(const std::string &)> &m_emit;
@@ -131,7 +136,11 @@ namespace
         const std::string m_root;
         idevice_t m_device = nullptr;
         lockdownd_client_t m_lockdown = nullptr;
-        np_client_t m_notifications = nullptr;
+        // The notification proxy, read by a thread of ours: the library's own
+        // notifier may still read the connection while its client is freed.
+        property_list_service_client_t m_notifications = nullptr;
+        std::thread m_watcher;
+        std::atomic<bool> m_watching {false};
         mobilebackup2_client_t m_backup = nullptr;
         plist_t m_values = nullptr;
         double m_progress = -1;
@@ -140,10 +149,30 @@ namespace
         std::string m_deviceDescription;
     };
 
-    void Session::onNotification(const char *name, void *self)
+    void Session::watchNotifications()
     {
-        if (name && std::strcmp(name, kPasscodeShown) == 0)
-            static_cast<Session *>(self)->m_emit("2|1");
+        while (m_watching) {
+            plist_t message = nullptr;
+            const property_list_service_error_t got =
+                property_list_service_receive_plist_with_timeout(m_notifications, &message, 200);
+            if (got != PROPERTY_LIST_SERVICE_E_SUCCESS && got != PROPERTY_LIST_SERVICE_E_RECEIVE_TIMEOUT) {
+                plist_free(message);
+                return; // the proxy went away; the backup itself tells whether the device did
+            }
+            plist_t command = message ? plist_dict_get_item(message, "Command") : nullptr;
+            plist_t name = message ? plist_dict_get_item(message, "Name") : nullptr;
+            if (command && name && plist_get_node_type(command) == PLIST_STRING
+                && plist_get_node_type(name) == PLIST_STRING) {
+                char *commandText = nullptr, *nameText = nullptr;
+                plist_get_string_val(command, &commandText);
+                plist_get_string_val(name, &nameText);
+                if (std::strcmp(commandText, "RelayNotification") == 0 && std::strcmp(nameText, kPasscodeShown) == 0)
+                    m_emit("2|1");
+                free(commandText);
+                free(nameText);
+            }
+            plist_free(message);
+        }
     }
 
     void Session::connect()
@@ -166,9 +195,16 @@ namespace
 
         lockdownd_service_descriptor_t service = nullptr;
         if (lockdownd_start_service(m_lockdown, NP_SERVICE_NAME, &service) == LOCKDOWN_E_SUCCESS && service) {
-            if (np_client_new(m_device, service, &m_notifications) == NP_E_SUCCESS) {
-                np_observe_notification(m_notifications, kPasscodeShown);
-                np_set_notify_callback(m_notifications, &Session::onNotification, this);
+            if (property_list_service_client_new(m_device, service, &m_notifications)
+                == PROPERTY_LIST_SERVICE_E_SUCCESS) {
+                plist_t observe = plist_new_dict();
+                plist_dict_set_item(observe, "Command", plist_new_string("ObserveNotification"));
+                plist_dict_set_item(observe, "Name", plist_new_string(kPasscodeShown));
+                if (property_list_service_send_xml_plist(m_notifications, observe) == PROPERTY_LIST_SERVICE_E_SUCCESS) {
+                    m_watching = true;
+                    m_watcher = std::thread(&Session::watchNotifications, this);
+                }
+                plist_free(observe);
             }
             lockdownd_service_descriptor_free(service);
         }
