@@ -1,8 +1,8 @@
 #include "backupbuilder.h"
+#include "foldersnapshot.h"
 #include "photolibrary.h"
 
 #include <QCryptographicHash>
-#include <QDirIterator>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,26 +38,6 @@ namespace
         }
         outcome.errors = process.readAllStandardError();
         return outcome;
-    }
-
-    // Every entry below a folder with its content's digest ("<dir>" for folders).
-    QMap<QString, QByteArray> snapshot(const QString &folder)
-    {
-        QMap<QString, QByteArray> entries;
-        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            QByteArray digest = "<dir>";
-            if (!it.fileInfo().isDir()) {
-                QFile file(path);
-                digest = file.open(QIODevice::ReadOnly)
-                             ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex()
-                             : QByteArray("<unreadable>");
-            }
-            entries.insert(QDir(folder).relativeFilePath(path), digest);
-        }
-        return entries;
     }
 
     QByteArray digestOf(const QString &path)
@@ -183,7 +163,7 @@ private slots:
 
     void everyPresentFileIsCopiedOnce()
     {
-        const auto before = snapshot(m_backup);
+        const auto before = folderSnapshot(m_backup);
         const auto records = engineRecords();
         QVERIFY(!records.isEmpty());
         QDir().mkpath(path("out"));
@@ -237,7 +217,7 @@ private slots:
         QCOMPARE(outcome.line.value("processed").toInt(), total);
         QCOMPARE(outcome.line.value("succeeded").toInt(), present);
         QVERIFY(present < total);
-        QCOMPARE(snapshot(m_backup), before);
+        QCOMPARE(folderSnapshot(m_backup), before);
     }
 
     void relativeFoldersAreTheCurrentFolders()
@@ -265,8 +245,8 @@ private slots:
         QVERIFY(rootOne != rootTwo);
         QCOMPARE(QDir(path("both")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 2);
         QCOMPARE(one.line.value("succeeded").toInt(), two.line.value("succeeded").toInt());
-        auto a = snapshot(rootOne);
-        auto b = snapshot(rootTwo);
+        auto a = folderSnapshot(rootOne);
+        auto b = folderSnapshot(rootTwo);
         QCOMPARE(a.size(), b.size());
     }
 
@@ -312,9 +292,9 @@ private slots:
         QVERIFY(!root.isEmpty());
         // Whatever was written is whole: each file matches one of the backup's.
         QSet<QByteArray> sources;
-        for (const QByteArray &digest : snapshot(m_backup))
+        for (const QByteArray &digest : folderSnapshot(m_backup))
             sources.insert(digest);
-        const auto written = snapshot(root);
+        const auto written = folderSnapshot(root);
         for (auto it = written.cbegin(); it != written.cend(); ++it)
             QVERIFY2(it.value() == "<dir>" || sources.contains(it.value()), qPrintable(it.key()));
     }
