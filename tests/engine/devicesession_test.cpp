@@ -356,7 +356,9 @@ TEST_F(DeviceSession, StopDuringASlowExportGivesOneWithoutTheEndEvent)
     state.delayMs = 100;
     startDevice(state);
     const std::string to = freshFolder("slow-out");
-    const std::string printed = to + ".lines";
+    // In a fresh folder: the lines of an earlier run would end the wait below
+    // before this run's program has set up its stop.
+    const std::string printed = freshFolder("slow-lines") + "/lines";
     // Stopped once the first chunk has been reported.
     const std::string script = std::string(VARDEX_SCAN_PATH) + " --udid " + Udid + " --export /big.bin --out " +
                                shellQuote(to) + " > " + shellQuote(printed) + " & pid=$!; until grep -q percent " +
