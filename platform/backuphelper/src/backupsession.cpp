@@ -8,6 +8,7 @@
 #include <plist/plist.h>
 #include <usbmuxd.h>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
@@ -80,6 +81,17 @@ std::string partialFolder(const BackupRequest &request)
 namespace
 {
     const char *kPasscodeShown = "com.apple.LocalAuthentication.ui.presented";
+
+    // A string node's text, "" for anything else.
+    std::string stringOf(plist_t node)
+    {
+        char *text = nullptr;
+        if (node && plist_get_node_type(node) == PLIST_STRING)
+            plist_get_string_val(node, &text);
+        const std::string value = text ? text : "";
+        free(text);
+        return value;
+    }
 
     struct Failure
     {
@@ -159,18 +171,9 @@ namespace
                 plist_free(message);
                 return; // the proxy went away; the backup itself tells whether the device did
             }
-            plist_t command = message ? plist_dict_get_item(message, "Command") : nullptr;
-            plist_t name = message ? plist_dict_get_item(message, "Name") : nullptr;
-            if (command && name && plist_get_node_type(command) == PLIST_STRING
-                && plist_get_node_type(name) == PLIST_STRING) {
-                char *commandText = nullptr, *nameText = nullptr;
-                plist_get_string_val(command, &commandText);
-                plist_get_string_val(name, &nameText);
-                if (std::strcmp(commandText, "RelayNotification") == 0 && std::strcmp(nameText, kPasscodeShown) == 0)
-                    m_emit("2|1");
-                free(commandText);
-                free(nameText);
-            }
+            if (message && stringOf(plist_dict_get_item(message, "Command")) == "RelayNotification"
+                && stringOf(plist_dict_get_item(message, "Name")) == kPasscodeShown)
+                m_emit("2|1");
             plist_free(message);
         }
     }
@@ -253,11 +256,7 @@ namespace
 
     std::string Session::local(plist_t node)
     {
-        char *text = nullptr;
-        if (node && plist_get_node_type(node) == PLIST_STRING)
-            plist_get_string_val(node, &text);
-        const std::string devicePath = text ? text : "";
-        free(text);
+        const std::string devicePath = stringOf(node);
         const std::string resolved = resolveDevicePath(m_root, m_request.target, devicePath);
         if (resolved.empty())
             fail(PathOutside, "device path outside the backup: " + devicePath);
@@ -463,12 +462,9 @@ namespace
             if (code && plist_get_node_type(code) == PLIST_UINT)
                 plist_get_uint_val(code, &value);
             m_deviceError = static_cast<int>(value);
-            char *text = nullptr;
-            plist_t description = plist_dict_get_item(body, "ErrorDescription");
-            if (description && plist_get_node_type(description) == PLIST_STRING)
-                plist_get_string_val(description, &text);
-            m_deviceDescription = text ? text : "backup failed";
-            free(text);
+            m_deviceDescription = stringOf(plist_dict_get_item(body, "ErrorDescription"));
+            if (m_deviceDescription.empty())
+                m_deviceDescription = "backup failed";
             return false;
         } else if (name == "DLMessageDisconnect") {
             fail(DeviceLost, "device lost");
@@ -523,14 +519,7 @@ namespace
         plist_t root = nullptr;
         if (!data.empty())
             plist_from_memory(data.data(), static_cast<uint32_t>(data.size()), &root);
-        std::string state;
-        plist_t node = root ? plist_dict_get_item(root, "SnapshotState") : nullptr;
-        if (node && plist_get_node_type(node) == PLIST_STRING) {
-            char *text = nullptr;
-            plist_get_string_val(node, &text);
-            state = text ? text : "";
-            free(text);
-        }
+        const std::string state = root ? stringOf(plist_dict_get_item(root, "SnapshotState")) : std::string();
         if (root)
             plist_free(root);
         return state;
@@ -604,8 +593,12 @@ namespace
             finish();
             return 0;
         } catch (const Failure &failure) {
-            if (!m_stop)
-                m_emit("Error: " + failure.reason + ", " + std::to_string(failure.code));
+            if (!m_stop) {
+                // Reasons carry the device's words; a line break in them would forge a line of its own.
+                std::string reason = failure.reason;
+                std::replace_if(reason.begin(), reason.end(), [](unsigned char c) { return c < 0x20 || c == 0x7f; }, ' ');
+                m_emit("Error: " + reason + ", " + std::to_string(failure.code));
+            }
             std::error_code error;
             fs::remove_all(m_root, error);
             return 1;

@@ -290,6 +290,7 @@ private slots:
         QTest::newRow("device unplugged") << "dropAfterFiles" << "4" << -4;
         QTest::newRow("path leaving the folder") << "extraPath" << QString(kUdid) + "/../../x" << -6;
         QTest::newRow("path into another backup") << "extraPath" << "OTHER/Manifest.db" << -6;
+        QTest::newRow("path with a line break") << "extraPath" << QString(kUdid) + "/../x\r\n1|100" << -6;
         QTest::newRow("disk full") << "fileSizeLimit" << "" << -5;
         QTest::newRow("device not trusted") << "untrusted" << "" << -2;
         QTest::newRow("backup service refused") << "refuseService" << "" << -3;
@@ -355,6 +356,10 @@ private slots:
         const QJsonArray error = payload(errors.first(), "taskRequested");
         QVERIFY2(error.at(1).toInt() == code, qPrintable(all));
         QVERIFY2(error.at(2).toString().startsWith("Error: "), qPrintable(all));
+        // One line, however the device words it.
+        QVERIFY2(error.at(2).toString().endsWith(", " + QString::number(code) + "\r\n"), qPrintable(all));
+        QVERIFY2(error.at(2).toString().count('\n') == 1, qPrintable(all));
+        QVERIFY2(!all.contains(R"({"taskProgress":[0,2,100]})"), qPrintable(all));
         if (fileSizeLimit)
             QVERIFY2(!error.at(2).toString().contains("space on the device"), qPrintable(all));
 
