@@ -250,15 +250,43 @@ TEST(VolsarkDecrypt, ReportsResultsAndCauses)
               "7 files decrypted, 3 skipped\n");
     EXPECT_EQ(exitCode, 0);
 
-    // Copies of the encrypted backup with a broken keybag and a broken Manifest.db.
+    // An output path with the characters a SQLite URI gives meaning to.
+    const std::string oddName = freshFolder("cli-out #2?x=%41") + "/result";
+    EXPECT_EQ(runCommand(decryptCommand(fixture.encrypted, oddName, kPassword), &exitCode),
+              "7 files decrypted, 3 skipped\n");
+    EXPECT_EQ(exitCode, 0);
+
+    // Copies of the encrypted backup with a broken keybag, a keybag asking for
+    // endless key rounds, a broken Manifest.db and an empty Info.plist.
     const std::string badKeybag = freshFolder("cli-bad-keybag");
+    const std::string endlessKeybag = freshFolder("cli-endless-keybag");
     const std::string badManifest = freshFolder("cli-bad-manifest");
-    for (const std::string &copy : {badKeybag, badManifest})
+    const std::string emptyInfo = freshFolder("cli-empty-info");
+    for (const std::string &copy : {badKeybag, endlessKeybag, badManifest, emptyInfo})
         fs::copy(fixture.encrypted, copy, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     plist_t manifest = readPlist(badKeybag + "/Manifest.plist");
     plist_dict_set_item(manifest, "BackupKeyBag", plist_new_data("SALT\0\0\0\x40xx", 10));
     writeFile(badKeybag + "/Manifest.plist", plistBytes(manifest, true));
+    manifest = readPlist(endlessKeybag + "/Manifest.plist");
+    {
+        char *data = nullptr;
+        uint64_t length = 0;
+        plist_get_data_val(plist_dict_get_item(manifest, "BackupKeyBag"), &data, &length);
+        std::string keybag(data, length);
+        free(data);
+        const size_t iter = keybag.find(std::string("ITER\0\0\0\x04", 8));
+        ASSERT_NE(iter, std::string::npos);
+        keybag.replace(iter + 8, 4, "\x7f\xff\xff\xff");
+        plist_dict_set_item(manifest, "BackupKeyBag", plist_new_data(keybag.data(), keybag.size()));
+    }
+    writeFile(endlessKeybag + "/Manifest.plist", plistBytes(manifest, true));
     writeFile(badManifest + "/Manifest.db", readFile(badManifest + "/Manifest.db").substr(0, 4096));
+    writeFile(emptyInfo + "/Info.plist", "");
+    const std::string fromEmptyInfo = freshFolder("cli-empty-info-out") + "/result";
+    EXPECT_EQ(runCommand(decryptCommand(emptyInfo, fromEmptyInfo, kPassword), &exitCode),
+              "7 files decrypted, 3 skipped\n");
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(readFile(fromEmptyInfo + "/Info.plist"), "");
 
     struct Case
     {
@@ -266,6 +294,7 @@ TEST(VolsarkDecrypt, ReportsResultsAndCauses)
     };
     const Case cases[] = {
         {"bad-keybag", badKeybag, kPassword, "volsark-decrypt: bad keybag\n"},
+        {"endless-keybag", endlessKeybag, kPassword, "volsark-decrypt: bad keybag\n"},
         {"bad-manifest", badManifest, kPassword, "volsark-decrypt: Manifest.db cannot be decrypted\n"},
         {"wrong", fixture.encrypted, "not it", "volsark-decrypt: wrong password\n"},
         {"plain", fixture.plain, kPassword, "volsark-decrypt: not encrypted\n"},

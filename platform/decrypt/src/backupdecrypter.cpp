@@ -12,6 +12,7 @@
 #include <deque>
 #include <cstdio>
 #include <cstring>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -33,6 +34,9 @@ namespace volsark
     {
         constexpr size_t kBufferSize = 1 << 20;
         constexpr int kKeyLength = 32;
+        // Devices use 10,000,000 rounds at most; a keybag asking for far more
+        // would keep the key derivation, which cannot be stopped, busy for hours.
+        constexpr uint32_t kMaxRounds = 50000000;
         const char kSqliteMagic[] = "SQLite format 3";
 
         struct PlistDeleter
@@ -306,10 +310,27 @@ namespace volsark
                 readFailed = true;
                 return false;
             }
-            std::ofstream out(to, std::ios::binary | std::ios::trunc);
-            out << in.rdbuf();
-            out.flush();
-            return bool(out);
+            in.close();
+            // A stream copy of an empty file would count as a failed write.
+            fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
+            return !error;
+        }
+
+        // A path as SQLite reads it inside a file: URI ("#", "?" and "%" would end or change it).
+        std::string uriEscaped(const std::string &path)
+        {
+            static const char hex[] = "0123456789ABCDEF";
+            std::string out;
+            for (unsigned char c : path) {
+                if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+                    out += char(c);
+                } else {
+                    out += '%';
+                    out += hex[c >> 4];
+                    out += hex[c & 0xF];
+                }
+            }
+            return out;
         }
 
         // Calls the callback with (1, total) first, (total, total) last, and
@@ -665,10 +686,14 @@ namespace volsark
         if (!keybag)
             return fail(DecryptError::BadKeybag);
         const std::string salt = keybag->attributes["SALT"];
-        const int iterations = static_cast<int>(bigEndian32(keybag->attributes["ITER"]));
+        const uint32_t rounds = bigEndian32(keybag->attributes["ITER"]);
+        const uint32_t dpRounds = bigEndian32(keybag->attributes["DPIC"]);
+        if (rounds > kMaxRounds || dpRounds > kMaxRounds)
+            return fail(DecryptError::BadKeybag);
+        const int iterations = static_cast<int>(rounds);
         std::string passwordKey;
         if (keybag->attributes.count("DPSL")) {
-            const int dpic = static_cast<int>(bigEndian32(keybag->attributes["DPIC"]));
+            const int dpic = static_cast<int>(dpRounds);
             const std::string first = pbkdf2Sha256(m_password, keybag->attributes["DPSL"], dpic, kKeyLength);
             if (first.empty())
                 return fail(DecryptError::BadKeybag);
@@ -738,7 +763,7 @@ namespace volsark
             return fail(DecryptError::BadManifest);
 
         sqlite3 *rawDb = nullptr;
-        const std::string uri = "file:" + plainDb + "?immutable=1";
+        const std::string uri = "file:" + uriEscaped(plainDb) + "?immutable=1";
         const int opened = sqlite3_open_v2(uri.c_str(), &rawDb, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
         std::unique_ptr<sqlite3, SqliteCloser> db(rawDb);
         if (opened != SQLITE_OK)
