@@ -8,8 +8,6 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (VxkLocalSocketSrv::relayAnswers())
-        return 1;
     VxkLocalSocketSrv server;
     if (!server.startServer())
         return VxkLocalSocketSrv::relayAnswers() ? 1 : 2;

@@ -171,16 +171,21 @@ namespace testsupport
             return writeAll(fd, &size, sizeof size) && writeAll(fd, xml.data(), xml.size());
         }
 
-        std::string stringItem(plist_t dict, const char *key)
+        // A string node's text, "" for anything else.
+        std::string stringOf(plist_t node)
         {
-            plist_t item = dict ? plist_dict_get_item(dict, key) : nullptr;
-            if (!item || plist_get_node_type(item) != PLIST_STRING)
+            if (!node || plist_get_node_type(node) != PLIST_STRING)
                 return {};
             char *value = nullptr;
-            plist_get_string_val(item, &value);
+            plist_get_string_val(node, &value);
             std::string text(value ? value : "");
             free(value);
             return text;
+        }
+
+        std::string stringItem(plist_t dict, const char *key)
+        {
+            return stringOf(dict ? plist_dict_get_item(dict, key) : nullptr);
         }
 
         uint64_t uintItem(plist_t dict, const char *key)
@@ -257,14 +262,7 @@ namespace testsupport
 
         std::string messageName(plist_t array)
         {
-            plist_t first = array && plist_get_node_type(array) == PLIST_ARRAY ? plist_array_get_item(array, 0) : nullptr;
-            if (!first || plist_get_node_type(first) != PLIST_STRING)
-                return {};
-            char *value = nullptr;
-            plist_get_string_val(first, &value);
-            std::string text(value ? value : "");
-            free(value);
-            return text;
+            return stringOf(array && plist_get_node_type(array) == PLIST_ARRAY ? plist_array_get_item(array, 0) : nullptr);
         }
 
         // The host's answer to a message: false when the stream ended or the
