@@ -286,15 +286,19 @@ namespace
 
     void Session::receiveFiles()
     {
-        std::vector<char> buffer;
+        // Lengths are the device's word: names are bounded and blocks read in
+        // pieces, so a bad length cannot make this program allocate gigabytes.
+        constexpr uint32_t kPiece = 64 * 1024;
+        std::vector<char> buffer(kPiece);
         for (;;) {
             const uint32_t nameLength = readLength();
             if (nameLength == 0)
                 break;
-            buffer.resize(nameLength);
+            if (nameLength > kPiece)
+                fail(DeviceLost, "device sent a bad file name");
             readExactly(buffer.data(), nameLength); // the device's own name for the file
             const uint32_t pathLength = readLength();
-            if (pathLength == 0 || pathLength > 65536)
+            if (pathLength == 0 || pathLength > kPiece)
                 fail(DeviceLost, "device sent a bad file name");
             std::string devicePath(pathLength, '\0');
             readExactly(devicePath.data(), pathLength);
@@ -307,38 +311,46 @@ namespace
             }
             std::error_code ignored;
             fs::create_directories(fs::path(path).parent_path(), ignored);
-            const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
-            if (fd < 0)
+            struct Descriptor
+            {
+                int fd;
+                ~Descriptor()
+                {
+                    if (fd >= 0)
+                        ::close(fd);
+                }
+            } file {::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644)};
+            if (file.fd < 0)
                 fail(WriteFailed, errno == ENOSPC ? "not enough space on the computer" : std::strerror(errno));
             int writeError = 0;
             for (;;) {
                 const uint32_t blockLength = readLength();
-                if (blockLength == 0) {
-                    ::close(fd);
+                if (blockLength == 0)
                     fail(DeviceLost, "device sent a bad block");
-                }
                 char code = 0;
                 readExactly(&code, 1);
-                buffer.resize(blockLength - 1);
-                if (blockLength > 1)
-                    readExactly(buffer.data(), blockLength - 1);
-                if (code == 0x0C) {
+                for (uint32_t left = blockLength - 1; left > 0;) {
+                    const uint32_t piece = std::min(left, kPiece);
+                    readExactly(buffer.data(), piece);
+                    left -= piece;
                     const char *data = buffer.data();
-                    size_t left = buffer.size();
-                    while (left > 0 && writeError == 0) {
-                        const ssize_t written = ::write(fd, data, left);
+                    size_t unwritten = code == 0x0C ? piece : 0; // 0x06 carries the device's error text
+                    while (unwritten > 0 && writeError == 0) {
+                        const ssize_t written = ::write(file.fd, data, unwritten);
                         if (written < 0) {
                             if (errno != EINTR)
                                 writeError = errno;
                             continue;
                         }
                         data += written;
-                        left -= static_cast<size_t>(written);
+                        unwritten -= static_cast<size_t>(written);
                     }
-                } else {
-                    break; // 0x00 ends the file, 0x06 carries the device's error text
                 }
+                if (code != 0x0C)
+                    break; // 0x00 ends the file
             }
+            const int fd = file.fd;
+            file.fd = -1;
             if (::close(fd) != 0 && writeError == 0)
                 writeError = errno;
             if (writeError != 0) {
