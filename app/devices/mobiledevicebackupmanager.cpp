@@ -78,8 +78,7 @@ void MobileDeviceBackupManager::createProcess()
     connect(m_process.get(), &QProcess::readyReadStandardOutput, this, &MobileDeviceBackupManager::onBackupOutput);
     m_versionProvider = [] {
         MobileDeviceConnect *service = MobileDeviceConnect::instance();
-        MobileDeviceObject *device = service ? service->currentDevice() : nullptr;
-        return device ? device->productVersion : QString();
+        return service ? service->currentProductVersion() : QString();
     };
 }
 
@@ -229,7 +228,8 @@ void MobileDeviceBackupManager::handleBackupLine(const QString &line)
 {
     if (line.startsWith("Error:", Qt::CaseInsensitive)) {
         QRegExp number("^(-?[0-9])|(-?\\d+)");
-        const int comma = line.indexOf(',');
+        // The code follows the last comma: the reason is the device's words and may hold commas.
+        const int comma = line.lastIndexOf(',');
         const int from = comma >= 0 ? comma : line.size() - 1;
         int code = 0;
         if (number.indexIn(line, from) >= 0)

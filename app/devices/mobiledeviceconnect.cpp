@@ -280,6 +280,20 @@ MobileDeviceObject *MobileDeviceConnect::currentDevice() const
     return state.current;
 }
 
+QString MobileDeviceConnect::currentProductVersion() const
+{
+    DeviceState &state = deviceState();
+    QMutexLocker locker(&state.mutex);
+    return state.current ? state.current->productVersion : QString();
+}
+
+QString MobileDeviceConnect::currentUniqueDeviceID() const
+{
+    DeviceState &state = deviceState();
+    QMutexLocker locker(&state.mutex);
+    return state.current ? state.current->uniqueDeviceID : QString();
+}
+
 bool MobileDeviceConnect::isCurrentDeviceDFU() const
 {
     return isCurrentRestorableIn(DEVICE_CONNECT_DFU);

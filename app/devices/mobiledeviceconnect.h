@@ -32,6 +32,9 @@ public:
     bool startIOSListen();
 
     MobileDeviceObject *currentDevice() const;
+    // Copies taken under the lock the listeners write under; "" without a device.
+    QString currentProductVersion() const;
+    QString currentUniqueDeviceID() const;
     bool isCurrentDeviceDFU() const;
     bool isCurrentDeviceRecovery() const;
     QString backupPassword() const;

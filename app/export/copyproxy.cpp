@@ -50,8 +50,7 @@ namespace
         }
         // The program copies from the device the connection service follows.
         MobileDeviceConnect *service = MobileDeviceConnect::instance();
-        const MobileDeviceObject *device = service ? service->currentDevice() : nullptr;
-        return device ? device->uniqueDeviceID : QString();
+        return service ? service->currentUniqueDeviceID() : QString();
     }
 
     // Device copies name their file through the user value: an id looked up

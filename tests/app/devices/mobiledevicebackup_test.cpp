@@ -168,6 +168,10 @@ private slots:
             << QList<QVariantList> {request(0, 105, "ERROR: not enough space on the device, 105\r\n"),
                                     progress(0, -1)}
             << false;
+        QTest::newRow("commas in the device's words")
+            << made + "printf 'Error: could not back up, 3 files, 105\\r\\n'; exit 1"
+            << QList<QVariantList> {request(0, 105, "Error: could not back up, 3 files, 105\r\n"), progress(0, -1)}
+            << false;
         QTest::newRow("last line without its line end")
             << made + "printf '1|50\\r\\nError: device lost, -4'"
             << QList<QVariantList> {progress(0, 2, 50.0), request(0, -4, "Error: device lost, -4"),
