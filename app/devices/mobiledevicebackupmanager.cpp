@@ -4,7 +4,6 @@
 #include "fileutils.h"
 #include "formatutils.h"
 #include "mobiledeviceconnect.h"
-#include "mobiledeviceobject.h"
 #include "scanvardex.h"
 #include "vlog.h"
 #include "volsark.h"

@@ -1,7 +1,6 @@
 #include "copyproxy.h"
 
 #include "mobiledeviceconnect.h"
-#include "mobiledeviceobject.h"
 
 #include "taskworker.h"
 #include "threadpool.h"
@@ -9,6 +8,7 @@
 
 #include "idbexecutor.h"
 
+#include <atomic>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
@@ -82,9 +82,15 @@ namespace
             emit proxy->sigCopyProcess(file, text);
     }
 
+    // The engine holds one device connection for the process: an executor
+    // freed after a newer one connected must not close the newer one's.
+    std::atomic<IDBExecutor *> s_connected {nullptr};
+
     void releaseExecutor(IDBExecutor *executor)
     {
-        executor->DisconnectDevice();
+        IDBExecutor *expected = executor;
+        if (s_connected.compare_exchange_strong(expected, nullptr))
+            executor->DisconnectDevice();
         delete executor;
     }
 
@@ -137,6 +143,7 @@ void CopyProxyImpl::initExecutor()
             if (fresh->ConnectDevice(currentDeviceId().toStdWString()) == 0)
                 break;
         }
+        s_connected = fresh.get();
     }
     // The previous executor goes once no running job uses it.
     std::unique_lock<std::mutex> locker(lock);

@@ -106,6 +106,18 @@ private slots:
         QCOMPARE(batch.progress.last(), QStringLiteral("[100%]"));
     }
 
+    // Each start connects anew; the run before it must not close the new connection.
+    void aSecondRunCopiesToo()
+    {
+        startDevice(-1);
+        for (const QString &name : {QStringLiteral("first.jpg"), QStringLiteral("second.jpg")}) {
+            const QString target = m_out.filePath(name);
+            const Batch batch = copy("/DCIM/100APPLE/IMG_0001.JPG", target);
+            QCOMPARE(batch.errors, QList<RecoverError::ErrorType>{RecoverError::NoError});
+            QCOMPARE(readAll(target), QByteArray::fromStdString(m_content));
+        }
+    }
+
     // Without a device of its own to ask, the program asks the connection
     // service, which follows no device here: nothing is copied.
     void withoutACurrentDeviceNothingIsCopied()
