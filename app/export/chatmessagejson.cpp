@@ -4,6 +4,7 @@
 #include "deviceparser.h"
 #include "exportpages.h"
 #include "exportsink.h"
+#include "jsondatafile.h"
 #include "formatutils.h"
 
 #include <QObject>
@@ -70,49 +71,7 @@ QString plainMessageText(const QString &stored)
 
 void appendJsonString(QByteArray &out, const QString &text)
 {
-    static const char hex[] = "0123456789abcdef";
-    out.append('"');
-    const QChar *p = text.constData();
-    const QChar *const end = p + text.size();
-    while (p < end) {
-        const QChar *run = p;
-        while (p < end && p->unicode() >= 0x20 && p->unicode() != '"' && p->unicode() != '\\' &&
-               !p->isSurrogate())
-            ++p;
-        if (p > run)
-            out.append(QStringView(run, p - run).toUtf8());
-        if (p == end)
-            break;
-        const ushort c = p->unicode();
-        if (p->isHighSurrogate() && p + 1 < end && p[1].isLowSurrogate()) {
-            out.append(QStringView(p, 2).toUtf8());
-            p += 2;
-            continue;
-        }
-        if (p->isSurrogate()) { // unpaired: escaped, as QJsonDocument does
-            out.append("\\u");
-            out.append(hex[c >> 12]).append(hex[(c >> 8) & 0xF]).append(hex[(c >> 4) & 0xF]).append(hex[c & 0xF]);
-            ++p;
-            continue;
-        }
-        out.append('\\');
-        switch (c) {
-        case '"': out.append('"'); break;
-        case '\\': out.append('\\'); break;
-        case '\b': out.append('b'); break;
-        case '\f': out.append('f'); break;
-        case '\n': out.append('n'); break;
-        case '\r': out.append('r'); break;
-        case '\t': out.append('t'); break;
-        default:
-            out.append("u00");
-            out.append(hex[c >> 4]);
-            out.append(hex[c & 0xF]);
-            break;
-        }
-        ++p;
-    }
-    out.append('"');
+    JsonDataFile::appendString(out, text);
 }
 
 namespace {

@@ -13,41 +13,55 @@ QByteArray qtScalarText(const QJsonValue &value)
     return compact.mid(1, compact.size() - 2);
 }
 
-// A string as Qt writes it: UTF-8, with \" \\ \b \f \n \r \t and \u00xx
-// for the other control characters.
 } // namespace
 
+// A string as Qt writes it: UTF-8, with \" \\ \b \f \n \r \t and \u00xx for the
+// other control characters, and a lone surrogate as Qt escapes it.
 void JsonDataFile::appendString(QByteArray &out, const QString &text)
 {
     static const char hex[] = "0123456789abcdef";
-    const QByteArray utf8 = text.toUtf8();
-    out += '"';
-    const char *const begin = utf8.constData();
-    const char *const end = begin + utf8.size();
-    const char *run = begin;
-    for (const char *p = begin; p != end; ++p) {
-        const auto u = static_cast<unsigned char>(*p);
-        if (u >= 0x20 && *p != '"' && *p != '\\')
+    out.append('"');
+    const QChar *p = text.constData();
+    const QChar *const end = p + text.size();
+    while (p < end) {
+        const QChar *run = p;
+        while (p < end && p->unicode() >= 0x20 && p->unicode() != '"' && p->unicode() != '\\' &&
+               !p->isSurrogate())
+            ++p;
+        if (p > run)
+            out.append(QStringView(run, p - run).toUtf8());
+        if (p == end)
+            break;
+        const ushort c = p->unicode();
+        if (p->isHighSurrogate() && p + 1 < end && p[1].isLowSurrogate()) {
+            out.append(QStringView(p, 2).toUtf8());
+            p += 2;
             continue;
-        out.append(run, int(p - run));
-        run = p + 1;
-        out += '\\';
-        switch (*p) {
-        case '"': out += '"'; break;
-        case '\\': out += '\\'; break;
-        case '\b': out += 'b'; break;
-        case '\f': out += 'f'; break;
-        case '\n': out += 'n'; break;
-        case '\r': out += 'r'; break;
-        case '\t': out += 't'; break;
-        default:
-            out += "u00";
-            out += hex[u >> 4];
-            out += hex[u & 0xf];
         }
+        if (p->isSurrogate()) { // unpaired: escaped, as QJsonDocument does
+            out.append("\\u");
+            out.append(hex[c >> 12]).append(hex[(c >> 8) & 0xF]).append(hex[(c >> 4) & 0xF]).append(hex[c & 0xF]);
+            ++p;
+            continue;
+        }
+        out.append('\\');
+        switch (c) {
+        case '"': out.append('"'); break;
+        case '\\': out.append('\\'); break;
+        case '\b': out.append('b'); break;
+        case '\f': out.append('f'); break;
+        case '\n': out.append('n'); break;
+        case '\r': out.append('r'); break;
+        case '\t': out.append('t'); break;
+        default:
+            out.append("u00");
+            out.append(hex[c >> 4]);
+            out.append(hex[c & 0xF]);
+            break;
+        }
+        ++p;
     }
-    out.append(run, int(end - run));
-    out += '"';
+    out.append('"');
 }
 
 namespace {

@@ -22,6 +22,7 @@ private slots:
         QTest::newRow("nested arrays") << QByteArray("[[1,[2,[3]]],{\"x\":[{\"y\":null}]}]");
         QTest::newRow("escapes") << QByteArray("{\"t\":\"q\\\" b\\\\ t\\t n\\n r\\r f\\f b\\b u\\u0001 / <\\/script>\"}");
         QTest::newRow("non-ascii") << QByteArray("{\"t\":\"\xe6\x9d\xb1\xe4\xba\xac \\u2028 \xf0\x9f\x98\x80\"}");
+        QTest::newRow("lone surrogate") << QByteArray("{\"t\":\"a\\ud800b \\udc00\"}");
         QTest::newRow("numbers and bools") << QByteArray("{\"a\":1,\"b\":-2.5,\"c\":true,\"d\":false,\"e\":1e20}");
         QTest::newRow("key order") << QByteArray("{\"title\":1,\"Type\":2,\"_x\":3,\"id\":4,\"Account\":5}");
         QTest::newRow("empty array document") << QByteArray("[]");
