@@ -90,6 +90,12 @@ void sanitizeFileName(QString &name)
     static const QStringList unsafe {"\\", "/", ":", "*", "?", "\"", "<", ">", "|"};
     for (const QString &character : unsafe)
         name.replace(character, QStringLiteral("_"));
+    // A NUL would end the name where the file is opened: two names differing
+    // after it would land on one file.
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char('_');
+    }
     if (name.isEmpty() || name == "." || name == "..")
         name = QStringLiteral("_");
 }

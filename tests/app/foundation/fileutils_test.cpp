@@ -86,6 +86,8 @@ private slots:
         QTest::newRow("dot dot") << ".." << "_";
         QTest::newRow("parent through separators") << "../x" << ".._x";
         QTest::newRow("three dots stay") << "..." << "...";
+        QTest::newRow("nul") << QString("a.jpg") + QChar(0) + "x" << "a.jpg_x";
+        QTest::newRow("line break and delete") << QString("a\nb\x7f.txt") << "a_b_.txt";
     }
 
     void sanitizeFileName()
