@@ -95,10 +95,8 @@ QString RecoverNatManagerPrivate::exportRootFolder()
     else if (provider)
         name = provider();
     // Only the characters a file name cannot hold; an empty name stays empty.
-    for (QChar &c : name) {
-        if (QStringLiteral("/|\":\\*?<>").contains(c))
-            c = '_';
-    }
+    if (!name.isEmpty())
+        sanitizeFileName(name);
     std::unique_lock<std::mutex> locker(rootMutex);
     sourceName = name;
     return QStringLiteral("%1/%2_%3").arg(folder, name, stamp);
@@ -258,6 +256,8 @@ void RecoverNatManagerPrivate::run(const QVector<int> &categoryIds)
         fail(RecoverError::DiskNotFound);
 
     for (int id : categoryIds) {
+        if (!running)
+            break; // stopped: no more folders, copies or pages
         const ExportJobs::Entry *entry = ExportJobs::findJob(id);
         if (!entry)
             continue;
