@@ -337,9 +337,12 @@ void CopyProxy::start()
             const QString key = job.second.toLower();
             auto it = counts.find(key);
             if (it == counts.end()) {
-                counts.insert(key, 1);
-                used.insert(key);
-                continue;
+                it = counts.insert(key, 1);
+                // A name an earlier rename already took counts as a repeat.
+                if (!used.contains(key)) {
+                    used.insert(key);
+                    continue;
+                }
             }
             const int cut = job.second.lastIndexOf('/');
             const QString folder = job.second.left(cut);

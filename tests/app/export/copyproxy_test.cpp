@@ -185,12 +185,19 @@ private slots:
         QCOMPARE(readAll(path("out/photo(1).jpg")), QByteArray("fifth"));
     }
 
+    void generatedNamesStayUniqueIgnoringCase_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("a name before the rename it meets") << QStringList {"x.jpg", "X(1).JPG", "x.jpg"};
+        QTest::newRow("a rename before the name it meets") << QStringList {"x.jpg", "x.jpg", "X(1).JPG"};
+    }
+
     void generatedNamesStayUniqueIgnoringCase()
     {
+        QFETCH(QStringList, names);
         const QString a = makeFile("src/a", "a");
-        m_proxy->addTask(a, path("out/x.jpg"));
-        m_proxy->addTask(a, path("out/X(1).JPG"));
-        m_proxy->addTask(a, path("out/x.jpg"));
+        for (const QString &name : names)
+            m_proxy->addTask(a, path("out/" + name));
         const Batch batch = runBatch();
         QCOMPARE(batch.succeeded, 3);
         QStringList lower;
