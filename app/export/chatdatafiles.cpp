@@ -1,5 +1,7 @@
 #include "chatdatafiles.h"
 
+#include "exporttextfile.h"
+
 #include "chatmessagejson.h"
 #include "chatpages.h"
 #include "chatsummarytexts.h"
@@ -36,6 +38,19 @@ bool openList(QFile &file)
         return false;
     file.write(kListStart);
     return true;
+}
+
+// Ends the list; a write that failed anywhere in the file counts, so a full
+// disk is not taken for a finished page.
+RecoverError::ErrorType closeList(QFile &file)
+{
+    file.write("]");
+    const bool whole = file.flush() && file.error() == QFileDevice::NoError;
+    file.close();
+    if (whole)
+        return RecoverError::NoError;
+    vlogError(QStringLiteral("chat export: cannot write %1: %2").arg(file.fileName(), file.errorString()));
+    return file.exists() ? RecoverError::NotEnoughSpace : RecoverError::DiskNotFound;
 }
 
 QString avatarFor(int block)
@@ -117,7 +132,7 @@ const ChatApp<WaSessionInfo> kWhatsApp = {
 };
 
 template <typename Session>
-void writeChatBlocks(const ChatApp<Session> &app, const QString &folder, const QString &owner,
+RecoverError::ErrorType writeChatBlocks(const ChatApp<Session> &app, const QString &folder, const QString &owner,
                      const QList<QVariant> &conversations, const std::atomic<bool> &running, bool stopWhileSorting)
 {
     initChatPageResources();
@@ -142,7 +157,7 @@ void writeChatBlocks(const ChatApp<Session> &app, const QString &folder, const Q
         QFile file(QStringLiteral("%1/contacts.js").arg(blockFolder));
         if (!openList(file)) {
             vlogError(QStringLiteral("chat export: cannot write %1: %2").arg(file.fileName(), file.errorString()));
-            return;
+            return ExportTextFile::openFailureCode(file.fileName());
         }
         int id = 0;
         for (const Session &session : qAsConst(blocks[b])) {
@@ -163,8 +178,8 @@ void writeChatBlocks(const ChatApp<Session> &app, const QString &folder, const Q
             if (!running)
                 break;
         }
-        file.write("]");
-        file.close();
+        if (const RecoverError::ErrorType error = closeList(file))
+            return error;
 
         ExportPages::writeHeaderFile(blockFolder,
                                         QStringLiteral("%1%2").arg(owner, QObject::tr(block.titleSuffix)),
@@ -174,6 +189,7 @@ void writeChatBlocks(const ChatApp<Session> &app, const QString &folder, const Q
         ExportPages::writeHtmlPage(folder, QObject::tr(block.pageName), app.category,
                                       QLatin1String(block.subFolder));
     }
+    return RecoverError::NoError;
 }
 
 template <typename Message, typename Build>
@@ -215,14 +231,15 @@ void smsChatToJson(const QString &folder, const QList<SMSInfo> &messages, QIODev
     file.write(chunk);
 }
 
-void writeSmsDataFile(const QString &folder, const QList<QVariant> &conversations, const std::atomic<bool> &running)
+RecoverError::ErrorType writeSmsDataFile(const QString &folder, const QList<QVariant> &conversations,
+                                         const std::atomic<bool> &running)
 {
     const QString jsonFolder = QStringLiteral("%1/json").arg(folder);
     QDir().mkpath(jsonFolder);
     QFile file(QStringLiteral("%1/message.js").arg(jsonFolder));
     if (!openList(file)) {
         vlogError(QStringLiteral("chat export: cannot write %1: %2").arg(file.fileName(), file.errorString()));
-        return;
+        return ExportTextFile::openFailureCode(file.fileName());
     }
     DeviceParser *store = DeviceParser::instance();
     int written = 0;
@@ -263,8 +280,7 @@ void writeSmsDataFile(const QString &folder, const QList<QVariant> &conversation
         file.write(openHead(head));
         smsChatToJson(folder, messages, file);
     }
-    file.write("]");
-    file.close();
+    return closeList(file);
 }
 
 void writeLineMessageList(const QString &folder, const int *sessionId, QIODevice &file)
@@ -287,14 +303,15 @@ bool isWrittenLineChat(quint16 kind)
     return lineBlockOf(kind) >= 0;
 }
 
-void writeLineDataFiles(const QString &folder, const QString &owner, const QList<QVariant> &conversations,
-                        const std::atomic<bool> &running)
+RecoverError::ErrorType writeLineDataFiles(const QString &folder, const QString &owner,
+                                           const QList<QVariant> &conversations, const std::atomic<bool> &running)
 {
-    writeChatBlocks(kLine, folder, owner, conversations, running, true);
+    return writeChatBlocks(kLine, folder, owner, conversations, running, true);
 }
 
-void writeWhatsAppDataFiles(const QString &folder, const QString &owner, const QList<QVariant> &conversations,
-                            const std::atomic<bool> &running)
+RecoverError::ErrorType writeWhatsAppDataFiles(const QString &folder, const QString &owner,
+                                               const QList<QVariant> &conversations,
+                                               const std::atomic<bool> &running)
 {
-    writeChatBlocks(kWhatsApp, folder, owner, conversations, running, false);
+    return writeChatBlocks(kWhatsApp, folder, owner, conversations, running, false);
 }

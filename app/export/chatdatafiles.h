@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devicedata.h"
+#include "recovererror.h"
 
 #include <QIODevice>
 #include <QList>
@@ -13,11 +14,12 @@
 // "window.dict=[" ... "]", of chat elements: the chat's head object (its
 // closing brace turned into a comma), then "\"messages\":[\n", the messages
 // joined by ",", and "\n],\n}". Only checked chats are written; running
-// false stops between chats and still closes the list.
+// false stops between chats and still closes the list. The writers give
+// the first file they could not write whole as an error, else NoError.
 
 // folder/json/message.js of the checked Messages chats that have messages.
-void writeSmsDataFile(const QString &folder, const QList<QVariant> &conversations,
-                      const std::atomic<bool> &running);
+RecoverError::ErrorType writeSmsDataFile(const QString &folder, const QList<QVariant> &conversations,
+                                         const std::atomic<bool> &running);
 // One Messages chat's messages part, from "\"messages\":[\n" to "\n],\n}".
 void smsChatToJson(const QString &folder, const QList<DeviceData::SMSInfo> &messages, QIODevice &file);
 
@@ -30,7 +32,8 @@ void writeWaMessageList(const QString &folder, const int *sessionId, QIODevice &
 // the source name (LINE) or the owner's phone number (WhatsApp).
 // Whether a LINE chat of this kind is written (one-to-one, group, Keep).
 bool isWrittenLineChat(quint16 kind);
-void writeLineDataFiles(const QString &folder, const QString &owner, const QList<QVariant> &conversations,
-                        const std::atomic<bool> &running);
-void writeWhatsAppDataFiles(const QString &folder, const QString &owner, const QList<QVariant> &conversations,
-                            const std::atomic<bool> &running);
+RecoverError::ErrorType writeLineDataFiles(const QString &folder, const QString &owner,
+                                           const QList<QVariant> &conversations, const std::atomic<bool> &running);
+RecoverError::ErrorType writeWhatsAppDataFiles(const QString &folder, const QString &owner,
+                                               const QList<QVariant> &conversations,
+                                               const std::atomic<bool> &running);

@@ -31,6 +31,13 @@ bool prepareChatFolder(RecoverNatManagerPrivate *d, const QString &folder, const
     return true;
 }
 
+// The manager lives in the GUI thread: a data file's error reaches it queued.
+void reportError(RecoverNatManagerPrivate *d, RecoverError::ErrorType error)
+{
+    if (error != RecoverError::NoError)
+        QMetaObject::invokeMethod(d->q, "slotError", Qt::QueuedConnection, Q_ARG(RecoverError::ErrorType, error));
+}
+
 } // namespace
 
 namespace ChatExportJobs {
@@ -45,7 +52,7 @@ void exportMessages(RecoverNatManagerPrivate *d, const QString &folder, const QS
     const QList<QVariant> list = DeviceParser::instance()->records(DeviceData::DeviceGroup, id);
     if (!prepareChatFolder(d, folder, list))
         return;
-    writeSmsDataFile(folder, list, d->running);
+    reportError(d, writeSmsDataFile(folder, list, d->running));
     ExportPages::writeHeaderFile(QStringLiteral("%1/json").arg(folder),
                                  QStringLiteral("%1's Messages").arg(d->sourceName), name, id,
                                  QStringLiteral("common.js"), QStringLiteral("window.common = "), QString(),
@@ -58,7 +65,7 @@ void exportLine(RecoverNatManagerPrivate *d, const QString &folder, const QStrin
     const QList<QVariant> list = DeviceParser::instance()->records(DeviceData::DeviceGroup, id);
     if (!prepareChatFolder(d, folder, list))
         return;
-    writeLineDataFiles(folder, d->sourceName, list, d->running);
+    reportError(d, writeLineDataFiles(folder, d->sourceName, list, d->running));
 }
 
 void exportWhatsApp(RecoverNatManagerPrivate *d, const QString &folder, const QString &, int id)
@@ -66,7 +73,7 @@ void exportWhatsApp(RecoverNatManagerPrivate *d, const QString &folder, const QS
     const QList<QVariant> list = DeviceParser::instance()->records(DeviceData::DeviceGroup, id);
     if (!prepareChatFolder(d, folder, list))
         return;
-    writeWhatsAppDataFiles(folder, s_ownerNumber ? s_ownerNumber() : QString(), list, d->running);
+    reportError(d, writeWhatsAppDataFiles(folder, s_ownerNumber ? s_ownerNumber() : QString(), list, d->running));
 }
 
 } // namespace ChatExportJobs

@@ -92,6 +92,7 @@ private slots:
     void smsFileBytes();
     void smsStopsBetweenChats();
     void smsReplacesLongerFile();
+    void unwritableDataFilesAreErrors();
     void lineBlocks();
     void lineStopAfterChat();
     void whatsAppBlocks();
@@ -208,8 +209,22 @@ void ChatDataFilesTest::smsReplacesLongerFile()
 {
     writeSourceFile(folder() + "/json/message.js", QByteArray(4096, 'x'));
     const std::atomic<bool> running{true};
-    writeSmsDataFile(folder(), {}, running);
+    QCOMPARE(writeSmsDataFile(folder(), {}, running), RecoverError::NoError);
     QCOMPARE(readAll(folder() + "/json/message.js"), QByteArray("window.dict=[]"));
+}
+
+// A data file that cannot be written whole is an error, never a finished page.
+void ChatDataFilesTest::unwritableDataFilesAreErrors()
+{
+    const std::atomic<bool> running{true};
+    QDir().mkpath(folder() + "/json/message.js"); // a folder where the file goes
+    QCOMPARE(writeSmsDataFile(folder(), {}, running), RecoverError::DiskNotFound);
+
+    // Every write fails as on a full disk.
+    QDir().mkpath(folder() + "/full/json/single");
+    QVERIFY(QFile::link("/dev/full", folder() + "/full/json/single/contacts.js"));
+    QCOMPARE(writeWhatsAppDataFiles(folder() + "/full", "1", {waChat(1, 0, QVariant())}, running),
+             RecoverError::NotEnoughSpace);
 }
 
 void ChatDataFilesTest::lineBlocks()
@@ -331,7 +346,8 @@ void ChatDataFilesTest::unopenableBlockEndsWriter()
 {
     QVERIFY(QDir().mkpath(folder() + "/json/single/contacts.js")); // a folder where the file belongs
     const std::atomic<bool> running{true};
-    writeWhatsAppDataFiles(folder(), "1", {waChat(1, 0, QVariant()), waChat(2, 2, QVariant())}, running);
+    QCOMPARE(writeWhatsAppDataFiles(folder(), "1", {waChat(1, 0, QVariant()), waChat(2, 2, QVariant())}, running),
+             RecoverError::DiskNotFound);
     QVERIFY(!QFileInfo::exists(folder() + "/json/group"));
 }
 
