@@ -237,11 +237,9 @@ void CDBScanLINE::FindSharedFile(STLineMessage &record)
     if (record.attachmentName.empty() || record.id.empty())
         return;
     const DBMediaManager &media = DBMediaManager::Instance();
-    // With its leading "/", "1.pdf" matches only a whole file name, never
-    // another chat's "report_1.pdf".
-    const std::wstring name =
-        record.attachmentName.front() == L'/' ? record.attachmentName : L"/" + record.attachmentName;
-    std::wstring fileID = media.FindFileIdLike(name);
+    // A whole file name: "1.pdf" is never another chat's "report_1.pdf" or "1.pdf.preview.png".
+    const std::wstring &name = record.attachmentName;
+    std::wstring fileID = media.FindFileIdByFileName(name.front() == L'/' ? name.substr(1) : name);
     if (fileID.empty())
         fileID = media.FindFileIdByDomainAndPath(L"Line", record.id);
     record.attachmentFile = DBMediaManager::FileIdPath(media.GetBackupDir(), fileID);

@@ -195,11 +195,12 @@ TEST_F(LineScanTest, ScanReportsEveryRecordInQueryOrder)
     const std::string thumbOnly = LineBackup::thumbnailPath(FriendChat, "15000000000008.thumb");
     // Names a plain "contains" search would take for the wrong file, listed first.
     const std::string otherReport = LineBackup::attachmentPath("u7", "report_1.pdf");
+    const std::string preview = LineBackup::attachmentPath("u7", "1.pdf.preview.png");
     const std::string pdf = LineBackup::attachmentPath(FriendChat, "1.pdf");
     const std::string lookalike = LineBackup::attachmentPath(GroupChat, "reportX2.pdf");
     const std::string report = LineBackup::attachmentPath(GroupChat, "report_2.pdf");
     const std::string byId = LineBackup::attachmentPath(FriendChat, "15000000000016");
-    for (const auto &path : {image, imageThumb, video, sticker, thumbOnly, otherReport, pdf, lookalike})
+    for (const auto &path : {image, imageThumb, video, sticker, thumbOnly, otherReport, preview, pdf, lookalike})
         backup.addFile(Domain, path, Jpeg);
     backup.addFile(Domain, LineBackup::thumbnailPath(FriendChat, "15000000000005.thumb"), Jpeg);
     backup.addFile(Domain, report, "report");
