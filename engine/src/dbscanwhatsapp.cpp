@@ -210,6 +210,8 @@ sqlite3 *CDBScanWhatsApp::ChatDatabase()
     const std::wstring path = ChatDatabasePath();
     if (path.empty() || OpenBackupDatabase(path, &m_db) != SQLITE_OK)
         return m_db = nullptr;
+    m_busyWait = BusyWait {StopFlag(), StopFlag() ? -1 : 30000};
+    WaitWhileBusy(m_db, &m_busyWait);
     m_media = std::make_unique<Statement>(m_db, MediaSql);
     m_metadata = std::make_unique<Statement>(m_db, MetadataSql);
     m_previousSubject = std::make_unique<Statement>(m_db, PreviousSubjectSql);

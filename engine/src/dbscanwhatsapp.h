@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dbconnector.h"
 #include "idbprocessor.h"
 
 #include <memory>
@@ -50,6 +51,7 @@ private:
     std::wstring ChatDatabasePath() const;
 
     sqlite3 *m_db = nullptr;
+    BusyWait m_busyWait; // as long as m_db: a locked chat database is waited for like the scan's reads
     bool m_openTried = false;
     bool m_mediaOpenLogged = false;
     bool m_eventOpenLogged = false;
