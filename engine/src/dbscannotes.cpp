@@ -128,14 +128,13 @@ void CDBScanNotes::ProcessAttachment(sqlite3_stmt *row, void *user, DBExecutorCa
 
 std::wstring CDBScanNotes::DecodeBody(sqlite3_stmt *row, int32_t pk)
 {
-    const int64_t declared = Int64Column(row, 12);
-    if (declared <= 0)
-        return {};
+    // The column's own size, never the query's LENGTH(): that counts
+    // characters, not bytes, for a value stored as text.
     const auto *bytes = static_cast<const char *>(sqlite3_column_blob(row, 9));
     const int available = sqlite3_column_bytes(row, 9);
     if (!bytes || available <= 0)
         return {};
-    const std::string_view data(bytes, size_t(std::min<int64_t>(declared, available)));
+    const std::string_view data(bytes, size_t(available));
 
     std::string inflated;
     bool tooLarge = false;
