@@ -47,7 +47,8 @@ private:
             list.prepend(value);
         else
             list.append(value);
-        emit q->dataReceived(DeviceGroup, type, list.last(), list.size());
+        // The record itself: a flagged one sits at the front, not at the end.
+        emit q->dataReceived(DeviceGroup, type, value, list.size());
     }
 
     template <typename T>

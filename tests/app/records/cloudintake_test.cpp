@@ -61,6 +61,7 @@ private:
     QTemporaryDir m_files;
     QList<int> m_finished;
     QList<int> m_received;
+    QStringList m_receivedPhotos; // names of the announced photos and videos
     QString file(const QString &name);
 };
 
@@ -71,7 +72,11 @@ void CloudIntakeTest::initTestCase()
     qputenv("QUENROW_FFMPEG", STANDIN_CONVERTER);
     connect(parser(), &DeviceParser::dataFinished, this, [this](GroupType, int type) { m_finished << type; });
     connect(parser(), &DeviceParser::dataReceived, this,
-            [this](GroupType, int type, const QVariant &, int) { m_received << type; });
+            [this](GroupType, int type, const QVariant &value, int) {
+                m_received << type;
+                if (value.userType() == qMetaTypeId<MediaInfo>())
+                    m_receivedPhotos << value.value<MediaInfo>().name;
+            });
 }
 
 void CloudIntakeTest::init()
@@ -82,6 +87,7 @@ void CloudIntakeTest::init()
     parser()->setScanCategories(0, {Contacts, Photos, AlbumVideos, Notes, NotesAttachment});
     m_finished.clear();
     m_received.clear();
+    m_receivedPhotos.clear();
 }
 
 QString CloudIntakeTest::file(const QString &name)
@@ -147,6 +153,8 @@ void CloudIntakeTest::photosAndVideos()
         QCOMPARE(m.mediaKind, quint16(2));
     }
     QCOMPARE(names, QStringList({"gone.png", "new.jpg", "old.HEIC"}));
+    // Each announced as it came, also the one that went to the front.
+    QTRY_COMPARE(m_receivedPhotos.mid(0, 3), QStringList({"old.HEIC", "new.jpg", "gone.png"}));
     const MediaInfo heic = recordsOf<MediaInfo>(Photos).last();
     QCOMPARE(heic.suffix, QStringLiteral("HEIC"));
     QCOMPARE(heic.path, QStringLiteral("/cloud/old.HEIC"));
