@@ -24,16 +24,23 @@ AnalyticsTracker *AnalyticsTracker::instance()
 AnalyticsTracker::AnalyticsTracker()
     : m_analytics(std::make_unique<GAnalytics>(QString::fromLatin1(MeasurementId)))
 {
-    SettingsEntry *settings = SettingsEntry::instance();
-    if (!settings->value(SettingsKey::AppFirstCycle, SettingsEntry::UserScope).toBool()) {
-        settings->setValue(SettingsKey::AppFirstCycle, false, SettingsEntry::UserScope);
+    if (takeFirstStart())
         reportSystem();
-    }
     trackEvent(QStringLiteral("Product"), QStringLiteral("ProductVersion"), QStringLiteral("8.1.0"));
     trackEvent(QStringLiteral("Product"), QStringLiteral("Source"), QStringLiteral("SEO"));
 }
 
 AnalyticsTracker::~AnalyticsTracker() = default;
+
+bool AnalyticsTracker::takeFirstStart()
+{
+    // Unset until the first start has passed: the system report goes once per installation.
+    SettingsEntry *settings = SettingsEntry::instance();
+    if (!settings->value(SettingsKey::AppFirstCycle, SettingsEntry::UserScope, true).toBool())
+        return false;
+    settings->setValue(SettingsKey::AppFirstCycle, false, SettingsEntry::UserScope);
+    return true;
+}
 
 void AnalyticsTracker::reportSystem()
 {

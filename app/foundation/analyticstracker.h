@@ -26,6 +26,9 @@ public:
 
     GAnalytics *client() const { return m_analytics.get(); }
 
+    // True on the first start of an installation only; marks it as past.
+    static bool takeFirstStart();
+
 private:
     AnalyticsTracker();
     void reportSystem();

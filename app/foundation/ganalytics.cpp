@@ -85,8 +85,13 @@ QString GAnalytics::GAnalyticsImpl::buildUrl(const QString &eventName, const QSt
 {
     // Labels and system texts hold '&', '=', '#', '+' and blanks: each part
     // is percent-encoded, or it would split, cut or change the query.
+    QString id;
+    {
+        QMutexLocker lock(&mutex);
+        id = measurementId;
+    }
     QString url = QStringLiteral("%1&tid=%2&cid=%3&sid=%4&en=%5")
-                      .arg(baseUrl, encoded(measurementId), encoded(clientId), encoded(sessionId), encoded(eventName));
+                      .arg(baseUrl, encoded(id), encoded(clientId), encoded(sessionId), encoded(eventName));
     for (int i = 0; i < parameters.size(); ++i) {
         url += (i % 2 == 0) ? QStringLiteral("&ep.") : QStringLiteral("=");
         url += encoded(parameters.at(i));

@@ -31,10 +31,10 @@ public:
 
     QString baseUrl;
     GAnalytics *owner;
-    QString measurementId;
+    QString measurementId; // under mutex: events are built on any thread
     QString clientId;
     QString sessionId;
-    bool debug = false;
+    std::atomic<bool> debug{false};
     QStringList queue;
     mutable QMutex mutex;
     std::atomic<bool> busy{false};

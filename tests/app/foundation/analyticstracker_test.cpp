@@ -75,6 +75,15 @@ private slots:
         QCOMPARE(SettingsEntry::instance()->value(SettingsKey::AppFirstCycle, SettingsEntry::UserScope).toBool(), false);
     }
 
+    // After the first start, later starts send no system report.
+    void systemReportGoesOncePerInstallation()
+    {
+        QVERIFY(!AnalyticsTracker::takeFirstStart()); // the tracker's own start came first
+        QSettings().remove(SettingsKey::AppFirstCycle);
+        QVERIFY(AnalyticsTracker::takeFirstStart());
+        QVERIFY(!AnalyticsTracker::takeFirstStart());
+    }
+
     void eventsKeepTheirValuesAndOrder()
     {
         trackEvent(QStringLiteral("Function"), QStringLiteral("a&b=c #1+2%"), QString::fromUtf8("läbel ü/?"), true,
