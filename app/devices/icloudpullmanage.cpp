@@ -197,7 +197,11 @@ void iCloudPullManage::run()
             continue;
         }
         if (m_stopRequested) {
+            // Stopped before this request's first category: it still ends.
             m_pending.clear();
+            lock.unlock();
+            emit sigPullBackupsStop();
+            lock.relock();
             continue;
         }
         const int kind = cloudKindOf(m_pending.takeFirst());
@@ -219,6 +223,7 @@ void iCloudPullManage::run()
         }
         // Also after a flag it cannot pull: a queue ending in one still ends.
         if (m_pending.isEmpty() || m_stopRequested) {
+            m_pending.clear(); // a stop ends the request once
             lock.unlock();
             emit sigPullBackupsStop();
             lock.relock();

@@ -158,6 +158,19 @@ private slots:
         QVERIFY(!events.contains("end 4") && !events.contains("end 6"));
     }
 
+    void aStopBeforeThePullStartsStillEnds()
+    {
+        useScript({{"records", QJsonArray{photo("p.jpg")}}, {"recordDelayMs", 200}});
+        Recorder recorder;
+        iCloudPullManage pull(recorder.intake());
+        QSignalSpy stopped(&pull, &iCloudPullManage::sigPullBackupsStop);
+        pull.pullBackups({16, 1, 512}, "/tmp/unused");
+        pull.stopPull();
+        QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 5000);
+        QTest::qWait(500);
+        QCOMPARE(stopped.count(), 1);
+    }
+
     void aNewRequestReplacesTheQueue()
     {
         QJsonArray records;
