@@ -387,13 +387,13 @@ namespace testsupport
         ::close(m_listenFd);
         m_listenFd = -1;
         closeStreams();
-        std::vector<std::thread> threads;
+        std::vector<Worker> threads;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             threads.swap(m_threads);
         }
-        for (auto &thread : threads)
-            thread.join();
+        for (Worker &worker : threads)
+            worker.thread.join();
         ::unlink(m_socketPath.c_str());
     }
 
@@ -412,7 +412,21 @@ namespace testsupport
                                                [](const std::weak_ptr<Connection> &c) { return c.expired(); }),
                                 m_connections.end());
             m_connections.push_back(connection);
-            m_threads.emplace_back(&SimulatedDevice::serveMuxer, this, connection);
+            // Threads of ended connections go now: a long session must not keep one per connection.
+            for (auto it = m_threads.begin(); it != m_threads.end();) {
+                if (*it->done) {
+                    it->thread.join();
+                    it = m_threads.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+            auto done = std::make_shared<std::atomic<bool>>(false);
+            m_threads.push_back({std::thread([this, connection, done] {
+                                     serveMuxer(connection);
+                                     *done = true;
+                                 }),
+                                 done});
         }
     }
 
@@ -637,7 +651,11 @@ namespace testsupport
                     result(header.tag, RESULT_BADDEV);
                     continue;
                 }
-                connection->device = device;
+                {
+                    // Under the lock: an unplug reads it to end the device's streams.
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    connection->device = device;
+                }
                 const auto service = m_servicePorts.find(port);
                 const bool lockdown = port == LockdownPort && device->state.refuse != RefuseStage::Lockdown;
                 const bool known = service != m_servicePorts.end() &&

@@ -121,8 +121,13 @@ namespace testsupport
         int m_listenFd = -1;
         std::atomic<bool> m_running {false};
         std::thread m_acceptThread;
-        std::mutex m_mutex; // guards the lists below
-        std::vector<std::thread> m_threads;
+        struct Worker
+        {
+            std::thread thread;
+            std::shared_ptr<std::atomic<bool>> done; // joinable at once
+        };
+        std::mutex m_mutex; // guards the lists below and each connection's device
+        std::vector<Worker> m_threads;
         std::vector<std::weak_ptr<Connection>> m_connections;
     };
 }
