@@ -11,7 +11,7 @@ PACKAGES := cmake make g++ pkg-config git \
 	libsqlite3-dev sqlite3 libspdlog-dev libplist-dev libplist-utils \
 	libimobiledevice-dev libimobiledevice-utils libusbmuxd-dev libcurl4-openssl-dev libssl-dev \
 	zlib1g-dev libprotobuf-dev protobuf-compiler libcjson-dev \
-	libgtest-dev python3 time openssl ffmpeg dbus chromium \
+	libgtest-dev python3 time openssl ffmpeg dbus \
 	libirecovery-1.0-dev usbmuxd
 
 # The chat export's tests: QJSEngine runs the data files, Chromium the pages.
