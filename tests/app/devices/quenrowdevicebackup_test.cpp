@@ -130,8 +130,9 @@ private slots:
     void interruptStopsTheBackup()
     {
         QFETCH(int, signalNumber);
-        const QString script = helper("mkdir -p \"$target/.$udid.partial\";"
-                                      " trap 'rm -rf \"$target/.$udid.partial\"; exit 1' TERM;"
+        // The trap first: the test stops the backup once the folder is there.
+        const QString script = helper("trap 'rm -rf \"$target/.$udid.partial\"; exit 1' TERM;"
+                                      " mkdir -p \"$target/.$udid.partial\";"
                                       " printf '1|5\\r\\n'; for i in $(seq 200); do sleep 0.1; done");
         const QString target = m_work.path() + "/stop-" + QTest::currentDataTag();
         QDir().mkpath(target + "/OTHER");
