@@ -75,8 +75,13 @@ namespace
             auto it = s_deviceNames.find(id);
             if (it == s_deviceNames.end() || it->second == text)
                 return;
+            // Strings of their own, shared with no signal: a queued signal's
+            // copies are released inside Qt, where the thread checker cannot
+            // see the count that orders the hash's free after them.
             it->second = text;
+            it->second.detach();
             file = it->first;
+            file.detach();
         }
         if (CopyProxy *proxy = CopyProxy::instance())
             emit proxy->sigCopyProcess(file, text);
