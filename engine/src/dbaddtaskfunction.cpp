@@ -67,6 +67,9 @@ namespace
         L"SELECT c.ROWID AS groupID, (m.cache_roomnames IS NOT NULL) AS is_group, h.id, h.uncanonicalized_id, m.subject, m.text, m.service, m.date, h.country, m.is_from_me, m.is_forward, m.error, (0) AS 'is_deleted' FROM message AS m LEFT JOIN handle AS h ON m.handle_id = h.ROWID LEFT JOIN chat AS c ON m.cache_roomnames = c.room_name AND c.is_filtered = 0 WHERE text is not null;;";
     const wchar_t *const SmsAttachmentB =
         L"SELECT c.ROWID AS groupID, (m.cache_roomnames IS NOT NULL) AS is_group, h.id, h.uncanonicalized_id, m.subject, m.text, m.service, att.created_date, h.country, att.filename,  m.is_from_me, m.is_forward, m.error, (0) AS 'is_deleted' FROM message AS m LEFT JOIN handle AS h ON m.handle_id = h.ROWID LEFT JOIN (SELECT * FROM (SELECT * FROM message_attachment_join AS maj LEFT JOIN attachment AS a ON (maj.attachment_id = a.ROWID AND a.hide_attachment = 0)) WHERE ROWID is not null) AS att ON m.ROWID = att.message_id LEFT JOIN chat AS c ON m.cache_roomnames = c.room_name AND c.is_filtered = 0  WHERE att.filename is not null;";
+    // Newer iOS keeps many texts only in this archive; older tables lack it.
+    const wchar_t *const SmsBodyColumn =
+        L"SELECT attributedBody FROM message";
     const wchar_t *const SmsMembers =
         L"SELECT ch.chat_id,h.id,h.uncanonicalized_id,h.country,h.service FROM chat_handle_join AS ch LEFT JOIN handle AS h ON ch.handle_id = h.ROWID WHERE chat_id IN (SELECT c.ROWID FROM message AS m LEFT JOIN chat AS c ON m.cache_roomnames=c.room_name WHERE m.cache_roomnames IS NOT NULL AND (c.is_filtered = 0 OR c.successful_query = 1));";
     const wchar_t *const ContactPersons =
@@ -198,6 +201,40 @@ namespace
         return result == SQLITE_ROW;
     }
 
+    // Whether the statement prepares on the database: its tables and
+    // columns exist. False for a missing file; nothing when it stays locked.
+    std::optional<bool> prepares(const std::wstring &dbPath, const wchar_t *statementText)
+    {
+        sqlite3 *db = nullptr;
+        if (OpenBackupDatabase(dbPath, &db) != SQLITE_OK)
+            return false;
+        BusyWait wait {nullptr, BuildWaitMs};
+        WaitWhileBusy(db, &wait);
+        sqlite3_stmt *statement = nullptr;
+        const int result = sqlite3_prepare_v2(db, utf8(statementText).c_str(), -1, &statement, nullptr);
+        sqlite3_finalize(statement);
+        sqlite3_close_v2(db);
+        if (isLocked(result))
+            return std::nullopt;
+        return result == SQLITE_OK;
+    }
+
+    void replaceOnce(std::wstring &text, const std::wstring &pattern, const std::wstring &replacement)
+    {
+        const size_t at = text.find(pattern);
+        if (at != std::wstring::npos)
+            text.replace(at, pattern.size(), replacement);
+    }
+
+    // A message statement with the archived text as its last column; the
+    // text messages then include those whose text is only there.
+    std::wstring withAttributedBody(std::wstring statement)
+    {
+        replaceOnce(statement, L" FROM message AS m", L", m.attributedBody FROM message AS m");
+        replaceOnce(statement, L"WHERE text is not null", L"WHERE (m.text IS NOT NULL OR m.attributedBody IS NOT NULL)");
+        return statement;
+    }
+
     using ManifestRows = std::vector<std::pair<std::wstring, std::wstring>>;
 
     // Rows of a statement on Manifest.db, as (first column, second column)
@@ -320,10 +357,16 @@ void AddSmsTask(const std::wstring &backupPath, DBTaskList &tasks)
     const std::optional<bool> withDeleted = probe(db, SmsProbe);
     if (!withDeleted)
         return;
-    appendTask(tasks, DBAPP_SMS,
-               {{0, db, *withDeleted ? SmsTextA : SmsTextB},
-                {1, db, *withDeleted ? SmsAttachmentA : SmsAttachmentB},
-                {2, db, SmsMembers}},
+    const std::optional<bool> withBody = prepares(db, SmsBodyColumn);
+    if (!withBody)
+        return;
+    std::wstring text = *withDeleted ? SmsTextA : SmsTextB;
+    std::wstring attachments = *withDeleted ? SmsAttachmentA : SmsAttachmentB;
+    if (*withBody) {
+        text = withAttributedBody(std::move(text));
+        attachments = withAttributedBody(std::move(attachments));
+    }
+    appendTask(tasks, DBAPP_SMS, {{0, db, std::move(text)}, {1, db, std::move(attachments)}, {2, db, SmsMembers}},
                std::make_unique<CDBScanSMS>());
     VARDEX_LOG("Add scan task:SMS");
 }

@@ -2,8 +2,12 @@
 
 #include "dbmediamanager.h"
 #include "dbrecords.h"
+#include "streamtyped.h"
+
+#include <sqlite3.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace
@@ -12,6 +16,9 @@ namespace
     constexpr int TextQuery = 0;
     constexpr int AttachmentQuery = 1;
     constexpr int MemberQuery = SMS_MEMBER_SUBTYPE;
+    // Where the statements carry the archived text, it follows their other columns.
+    constexpr int TextBodyColumn = 13;
+    constexpr int AttachmentBodyColumn = 14;
 
     bool startsWith(const std::wstring &text, std::wstring_view prefix)
     {
@@ -33,7 +40,7 @@ void CDBScanSMS::ProcessMessage(sqlite3_stmt *row, void *user, DBExecutorCallbac
 {
     // U+FFFC stands where an attachment sat in the text; a text of nothing
     // else is an attachment-only message, which query 1 delivers.
-    std::wstring text = TextColumn(row, 5);
+    std::wstring text = MessageText(row, TextBodyColumn);
     text.erase(std::remove(text.begin(), text.end(), ObjectReplacement), text.end());
     if (text.empty())
         return;
@@ -53,7 +60,7 @@ void CDBScanSMS::ProcessAttachmentMessage(sqlite3_stmt *row, void *user, DBExecu
 
     STSMS record;
     ReadMessageColumns(row, 10, record);
-    record.text = TextColumn(row, 5);
+    record.text = MessageText(row, AttachmentBodyColumn);
     record.attachmentFile = CopyAttachment(storedPath);
     // Delivered also when the backup does not hold the file.
     Deliver(callback, DBAPP_SMS, queryIndex, &record, user);
@@ -87,6 +94,21 @@ void CDBScanSMS::ReadMessageColumns(sqlite3_stmt *row, int flagsColumn, STSMS &r
     record.isForward = IntColumn(row, flagsColumn + 1);
     record.error = IntColumn(row, flagsColumn + 2);
     record.isDeleted = IntColumn(row, flagsColumn + 3) != 0;
+}
+
+// Newer phones leave the text column empty and keep the text only in the
+// archived attributedBody, which the statements add where the table has it.
+std::wstring CDBScanSMS::MessageText(sqlite3_stmt *row, int bodyColumn)
+{
+    std::wstring text = TextColumn(row, 5);
+    if (!text.empty() || bodyColumn >= sqlite3_column_count(row))
+        return text;
+    const char *name = sqlite3_column_name(row, bodyColumn);
+    if (!name || std::strcmp(name, "attributedBody") != 0)
+        return text;
+    const void *body = sqlite3_column_blob(row, bodyColumn);
+    const int size = sqlite3_column_bytes(row, bodyColumn);
+    return body ? StreamTypedText(static_cast<const uint8_t *>(body), size_t(size)) : text;
 }
 
 std::wstring CDBScanSMS::AttachmentRelativePath(const std::wstring &storedPath)

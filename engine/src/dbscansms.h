@@ -26,5 +26,7 @@ protected:
 
 private:
     static void ReadMessageColumns(sqlite3_stmt *row, int flagsColumn, STSMS &record);
+    // The message's text: its text column, else its archived attributedBody.
+    static std::wstring MessageText(sqlite3_stmt *row, int bodyColumn);
     static std::wstring CopyAttachment(const std::wstring &storedPath);
 };

@@ -1,7 +1,9 @@
+#include "attributedbody.h"
 #include "backupbuilder.h"
 #include "dbrecords.h"
 #include "dbscansms.h"
 #include "iosschemas.h"
+#include "notestore.h"
 #include "recordjson.h"
 #include "scanrecorder.h"
 
@@ -64,12 +66,21 @@ namespace
     const std::string Pdf = "%PDF-1.4\n%menu\n";
     const std::string Png = std::string("\x89PNG\r\n\x1a\n\0\0", 10) + "party";
 
+    // The messages table of older iOS, before attributedBody.
+    std::string schemaWithoutBody()
+    {
+        std::string schema = SmsSchema;
+        const std::string column = "attributedBody BLOB, ";
+        const size_t at = schema.find(column);
+        return at == std::string::npos ? schema : schema.erase(at, column.size());
+    }
+
     // A backup holding the messages database and the attachment files it
     // names; the menu lies in another folder than the database says.
-    std::string messagesBackup(const std::string &name, bool recoverable)
+    std::string messagesBackup(const std::string &name, bool recoverable, bool bodyColumn = true)
     {
         BackupBuilder backup(freshFolder(name));
-        std::string sql = std::string(SmsSchema) + People + Messages;
+        std::string sql = (bodyColumn ? std::string(SmsSchema) : schemaWithoutBody()) + People + Messages;
         if (recoverable)
             sql += std::string(SmsRecoverableSchema) + Deleted;
         backup.addDatabase("HomeDomain", "Library/SMS/sms.db", sql);
@@ -174,6 +185,60 @@ TEST(SmsScan, TextMessagesOfBothDatabaseVariants)
         EXPECT_EQ(subType(lines, 0), sorted({line(0, hello), line(0, later), line(0, group), line(0, look),
                                              line(0, filtered), line(0, orphan)}));
     }
+}
+
+// Newer phones leave the text column empty and keep the text in the
+// archived attributedBody.
+TEST(SmsScan, TextsKeptOnlyInTheArchivedBody)
+{
+    auto body = [](const std::string &text, AttributedBodyOptions options = {}) {
+        return notes::blobLiteral(attributedBody(text, options));
+    };
+    BackupBuilder backup(freshFolder("sms-body"));
+    backup.addDatabase(
+        "HomeDomain", "Library/SMS/sms.db",
+        std::string(SmsSchema) + "INSERT INTO handle (ROWID, id, service) VALUES (1, '+15550100', 'iMessage');"
+                                 "INSERT INTO message (ROWID, guid, text, attributedBody, handle_id, service, date) VALUES"
+                                 " (1, 'b1', NULL, " + body("Only in the body \xF0\x9F\x98\x80") + ", 1, 'iMessage', 1),"
+                                 " (2, 'b2', '', " + body("Empty text column") + ", 1, 'iMessage', 2),"
+                                 " (3, 'b3', 'The text column', " + body("An older body") + ", 1, 'iMessage', 3),"
+                                 " (4, 'b4', NULL, " + body("\xEF\xBF\xBC") + ", 1, 'iMessage', 4),"
+                                 " (5, 'b5', NULL, " + body("\xEF\xBF\xBC" "Caption") + ", 1, 'iMessage', 5),"
+                                 " (6, 'b6', NULL, " + body("Damaged", {9}) + ", 1, 'iMessage', 6),"
+                                 " (7, 'b7', NULL, " + body("Edited", {{}, true}) + ", 1, 'iMessage', 7),"
+                                 " (8, 'b8', NULL, NULL, 1, 'iMessage', 8);"
+                                 "INSERT INTO attachment (ROWID, guid, created_date, filename, hide_attachment) VALUES"
+                                 " (1, 'a1', 40, '~/Library/SMS/Attachments/aa/01/IMG_1.JPG', 0),"
+                                 " (2, 'a2', 50, '~/Library/SMS/Attachments/bb/02/IMG_2.JPG', 0),"
+                                 " (3, 'a3', 60, '~/Library/SMS/Attachments/cc/03/IMG_3.JPG', 0);"
+                                 "INSERT INTO message_attachment_join VALUES (4, 1), (5, 2), (8, 3);");
+    backup.write();
+    const auto lines = scanEvents({backup.folder(), freshFolder("sms-body-out"), DBAPP_SMS, DBMODE_BACKUP});
+
+    auto from = [](const std::wstring &text, int64_t date) {
+        return message(0, false, L"+15550100", L"", L"", L"iMessage", text, date);
+    };
+    // The text column wins where it has a text; an archive that does not
+    // parse leaves none, and a text of only the attachment's place is no
+    // text message.
+    EXPECT_EQ(subType(lines, 0), sorted({line(0, from(L"Only in the body \U0001F600", 1)),
+                                         line(0, from(L"Empty text column", 2)), line(0, from(L"The text column", 3)),
+                                         line(0, from(L"Caption", 5)), line(0, from(L"Edited", 7))}));
+    EXPECT_EQ(subType(lines, 1), sorted({line(1, from(L"\uFFFC", 40)), line(1, from(L"\uFFFCCaption", 50)),
+                                         line(1, from(L"", 60))}));
+}
+
+// Older databases, without the column, scan as before. Both scans copy
+// into the same output folder, so that their records are equal to the byte.
+TEST(SmsScan, WithoutTheBodyColumnTheScanIsUnchanged)
+{
+    const auto newer = scanEvents({messagesBackup("sms-newer", true), freshFolder("sms-cols-out"), DBAPP_SMS,
+                                   DBMODE_BACKUP});
+    const auto older = scanEvents({messagesBackup("sms-older", true, false), freshFolder("sms-cols-out"), DBAPP_SMS,
+                                   DBMODE_BACKUP});
+    EXPECT_EQ(subType(older, 0).size(), 6u);
+    EXPECT_EQ(subType(older, 1).size(), 6u);
+    EXPECT_EQ(older, newer);
 }
 
 TEST(SmsScan, MembersOfUnfilteredGroupChats)
