@@ -80,6 +80,11 @@ namespace
         L"SELECT ve.parent_id,vek.value AS value2,ve.value AS value3 FROM ABMultiValueEntry AS ve LEFT JOIN (SELECT ROWID AS RowNum,value FROM ABMultiValueEntryKey) AS vek ON ve.key=vek.RowNum;";
     const wchar_t *const ContactImages =
         L"SELECT im.record_id,im.crop_width,im.data,LENGTH(im.data) FROM ABFullSizeImage AS im;";
+    // The index holds every person, the living too: only a row whose id is no
+    // person's is a deleted contact. Without that id, the processor tells
+    // the living by their names and numbers.
+    const wchar_t *const ContactFullTextDeleted =
+        L"SELECT DISTINCT c0First, c1Last, c2Middle, c6Organization, c8Department, c9Note, c16Phone, c17Email, c18Address, c20URL, c10Birthday, c23Date, c21RelatedNames, c19SocialProfile, c22IM FROM ABPersonFullTextSearch_content WHERE docid NOT IN (SELECT ROWID FROM ABPerson);";
     const wchar_t *const ContactFullText =
         L"SELECT DISTINCT c0First, c1Last, c2Middle, c6Organization, c8Department, c9Note, c16Phone, c17Email, c18Address, c20URL, c10Birthday, c23Date, c21RelatedNames, c19SocialProfile, c22IM FROM ABPersonFullTextSearch_content;";
     const wchar_t *const Bookmarks =
@@ -374,13 +379,17 @@ void AddSmsTask(const std::wstring &backupPath, DBTaskList &tasks)
 void AddAddressBookTask(const std::wstring &backupPath, DBTaskList &tasks)
 {
     const std::wstring db = backupPath + ContactsDb;
+    const std::optional<bool> byRowId = prepares(db, ContactFullTextDeleted);
+    if (!byRowId)
+        return;
     appendTask(tasks, DBAPP_ADDRESSBOOK,
                {{0, db, ContactPersons},
                 {1, db, ContactMultiValues},
                 {2, db, ContactEntries},
                 {3, backupPath + ContactImagesDb, ContactImages},
-                {4, db, ContactFullText}},
-               std::make_unique<CDBScanAddressBook>());
+                {4, db, *byRowId ? ContactFullTextDeleted : ContactFullText}},
+               std::make_unique<CDBScanAddressBook>(*byRowId ? CDBScanAddressBook::LiveByRowId
+                                                             : CDBScanAddressBook::LiveByContent));
     VARDEX_LOG("Add scan task:AddressBook");
 }
 

@@ -1,11 +1,13 @@
 #include "dbscanaddressbook.h"
 
+#include "contactnumbers.h"
 #include "dbmediamanager.h"
 #include "dbrecords.h"
 #include "engineutil.h"
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace
@@ -18,6 +20,29 @@ namespace
         Image = 3,
         FullTextRow = 4
     };
+
+    // The database's property code of a phone number.
+    constexpr int32_t PhoneProperty = 3;
+
+    std::wstring joinedWithSpaces(const std::vector<std::wstring> &parts)
+    {
+        std::wstring text;
+        for (const std::wstring &part : parts)
+            text += (text.empty() ? L"" : L" ") + part;
+        return text;
+    }
+
+    // Every number of one list names one of the other, both ways.
+    bool sameNumbers(const std::vector<std::wstring> &a, const std::vector<std::wstring> &b)
+    {
+        auto covered = [](const std::vector<std::wstring> &these, const std::vector<std::wstring> &by) {
+            return std::all_of(these.begin(), these.end(), [&by](const std::wstring &number) {
+                return std::any_of(by.begin(), by.end(),
+                                   [&number](const std::wstring &other) { return SamePhoneNumber(number, other); });
+            });
+        };
+        return covered(a, b) && covered(b, a);
+    }
 }
 
 void CDBScanAddressBook::ProcessRow(sqlite3_stmt *row, void *user, DBExecutorCallback callback, int32_t queryIndex)
@@ -54,6 +79,8 @@ void CDBScanAddressBook::DeliverPerson(sqlite3_stmt *row, void *user, DBExecutor
     record.suffix = TextColumn(row, 14);
     record.compositeNameFallback = TextColumn(row, 17);
     record.alternateBirthday = TextColumn(row, 18);
+    if (m_liveMatch == LiveByContent && m_liveNumbers.emplace(record.rowId, std::vector<std::wstring>()).second)
+        m_liveByName.emplace(NameKey(record.first, record.middle, record.last), record.rowId);
     Deliver(callback, DBAPP_ADDRESSBOOK, Person, &record, user);
 }
 
@@ -65,6 +92,11 @@ void CDBScanAddressBook::DeliverMultiValue(sqlite3_stmt *row, void *user, DBExec
     record.property = IntColumn(row, 2);
     record.label = TextColumn(row, 3);
     record.value = TextColumn(row, 4);
+    if (m_liveMatch == LiveByContent && record.property == PhoneProperty && !record.value.empty()) {
+        const auto person = m_liveNumbers.find(record.recordId);
+        if (person != m_liveNumbers.end())
+            person->second.push_back(record.value);
+    }
     Deliver(callback, DBAPP_ADDRESSBOOK, MultiValue, &record, user);
 }
 
@@ -118,10 +150,28 @@ void CDBScanAddressBook::DeliverFullTextRow(sqlite3_stmt *row, void *user, DBExe
     record.date = TextColumn(row, 11);
     record.address = TextColumn(row, 8);
     record.im = TextColumn(row, 14);
-    record.phone = TextColumn(row, 6);
+    // Each number once and whole: the receiver takes each space-separated
+    // part as one number.
+    const std::vector<std::wstring> numbers = IndexPhoneNumbers(TextColumn(row, 6));
+    if (m_liveMatch == LiveByContent && IsLivePerson(NameKey(record.first, record.middle, record.last), numbers))
+        return;
+    record.phone = joinedWithSpaces(numbers);
     record.email = TextColumn(row, 7);
     record.url = TextColumn(row, 9);
     record.relatedNames = TextColumn(row, 12);
     record.socialProfile = TextColumn(row, 13);
     Deliver(callback, DBAPP_ADDRESSBOOK, FullTextRow, &record, user);
+}
+
+std::wstring CDBScanAddressBook::NameKey(const std::wstring &first, const std::wstring &middle,
+                                         const std::wstring &last)
+{
+    return first + L'\0' + middle + L'\0' + last;
+}
+
+bool CDBScanAddressBook::IsLivePerson(const std::wstring &nameKey, const std::vector<std::wstring> &numbers) const
+{
+    const auto range = m_liveByName.equal_range(nameKey);
+    return std::any_of(range.first, range.second,
+                       [&](const auto &entry) { return sameNumbers(m_liveNumbers.at(entry.second), numbers); });
 }

@@ -98,6 +98,16 @@ namespace
         std::thread m_release;
     };
 
+    // The messages table as older iOS made it, before attributedBody.
+    std::string withoutBodyColumn(std::string schema)
+    {
+        const std::string column = "attributedBody BLOB, ";
+        const size_t at = schema.find(column);
+        if (at == std::string::npos)
+            throw std::runtime_error("no attributedBody column in the schema");
+        return schema.erase(at, column.size());
+    }
+
     DBTaskList build(DBTaskBuilder builder, const std::string &backup)
     {
         DBTaskList tasks;
@@ -212,13 +222,17 @@ TEST(TaskBuilders, MessagesProbePicksTheVariant)
         const char *name;
         std::string sql; // empty: no database at all
         bool deletedMarks;
+        bool bodyColumn;
     } cases[] = {
         {"recently deleted listed", std::string(SmsSchema) + SmsRecoverableSchema +
                                         "INSERT INTO chat_recoverable_message_join VALUES (1, 1, 5, 0);",
-         true},
-        {"recently deleted empty", std::string(SmsSchema) + SmsRecoverableSchema, false},
-        {"older iOS", SmsSchema, false},
-        {"no database", "", false},
+         true, true},
+        {"recently deleted empty", std::string(SmsSchema) + SmsRecoverableSchema, false, true},
+        {"older iOS", SmsSchema, false, true},
+        {"before the archived body", withoutBodyColumn(std::string(SmsSchema) + SmsRecoverableSchema +
+                                                       "INSERT INTO chat_recoverable_message_join VALUES (1, 1, 5, 0);"),
+         true, false},
+        {"no database", "", false, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -232,7 +246,9 @@ TEST(TaskBuilders, MessagesProbePicksTheVariant)
         for (int i : {0, 1}) {
             EXPECT_EQ(contains(queries[i].sql, "chat_recoverable_message_join"), c.deletedMarks) << i;
             EXPECT_EQ(contains(queries[i].sql, "(0) AS 'is_deleted'"), !c.deletedMarks) << i;
+            EXPECT_EQ(contains(queries[i].sql, "m.attributedBody FROM"), c.bodyColumn) << i;
         }
+        EXPECT_EQ(contains(queries[0].sql, "OR m.attributedBody IS NOT NULL"), c.bodyColumn);
         if (!c.sql.empty()) {
             // Every statement of the chosen variant runs on its database.
             for (const auto &query : queries) {
@@ -305,6 +321,39 @@ TEST(TaskBuilders, ContactLabelsAndKeysJoinByRowid)
               (std::vector<std::string> {"10|1|3|_$!<Home>!$_|+15550001", "11|1|3|_$!<Mobile>!$_|+15550002",
                                          "12|1|5||addr"}));
     EXPECT_EQ(rowsOf(queries[2]), (std::vector<std::string> {"12|City|Springfield", "12|ZIP|12345"}));
+}
+
+// The index's rows of living persons stay out where the index has row
+// ids; without them every row is read and the processor tells them apart.
+TEST(TaskBuilders, ContactIndexLeavesOutLivingPersonsByRowId)
+{
+    const std::string people = "INSERT INTO ABPerson (ROWID, First) VALUES (1, 'Anna'), (2, 'Ben');";
+    const struct
+    {
+        const char *name;
+        std::string sql;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"row ids", std::string(schema::ContactsSchema) + schema::ContactsFullTextSchema + people +
+                        "INSERT INTO ABPersonFullTextSearch_content (docid, c0First) VALUES (1, 'Anna'), (2, 'Ben'),"
+                        " (3, 'Carla');",
+         {"Carla||||||||||||||"}},
+        {"no row ids", std::string(schema::ContactsSchema) + people +
+                           "CREATE TABLE ABPersonFullTextSearch_content (c0First, c1Last, c2Middle, c6Organization,"
+                           " c8Department, c9Note, c10Birthday, c16Phone, c17Email, c18Address, c19SocialProfile,"
+                           " c20URL, c21RelatedNames, c22IM, c23Date);"
+                           "INSERT INTO ABPersonFullTextSearch_content (c0First) VALUES ('Anna'), ('Carla');",
+         {"Anna||||||||||||||", "Carla||||||||||||||"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        BackupBuilder backup(freshFolder("contactindex"));
+        backup.addDatabase(Contacts.domain, Contacts.path, c.sql);
+        backup.write();
+        const DBTaskList tasks = build(AddAddressBookTask, backup.folder());
+        ASSERT_EQ(tasks.size(), 1u);
+        EXPECT_EQ(rowsOf(tasks.front()->queries[4]), c.rows);
+    }
 }
 
 TEST(TaskBuilders, OlderVoiceMemoDatabaseKeepsItsFixedPath)

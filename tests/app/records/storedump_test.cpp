@@ -56,7 +56,7 @@ const std::string Contacts =
       "INSERT INTO ABMultiValue (UID, record_id, property, label, value) VALUES"
       " (30, 3, 3, 1, '+1 555 0003'), (31, 65539, 3, 1, '+15550009'), (32, 7, 3, 1, '555 0007');"
       "INSERT INTO ABPersonFullTextSearch_content (docid, c0First, c1Last, c16Phone) VALUES"
-      " (9, 'Gone', 'Person', '555 0101 555 0102');";
+      " (9, 'Gone', 'Person', '555-0101 5550101 555-0102 5550102');";
 
 struct Dump
 {
@@ -273,7 +273,8 @@ void StoreDumpTest::conversationsAndContacts()
     QCOMPARE(big.value("rowId").toInt(), 3);
     const QJsonObject gone = dump.records(1).first().value("record").toObject();
     QVERIFY(gone.value("deleted").toBool());
-    QCOMPARE(gone.value("phones").toArray().size(), 4);
+    QCOMPARE(gone.value("phones").toArray(),
+             QJsonArray({QJsonArray({"", "5550101"}), QJsonArray({"", "5550102"})}));
 }
 
 void StoreDumpTest::countsOnly()
