@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -216,6 +217,55 @@ TEST(BackupDecrypter, ScansLikeThePlainBackup)
     const std::string plainCounts = count(fixture.plain);
     EXPECT_NE(plainCounts.find("\"records\":2"), std::string::npos) << plainCounts;
     EXPECT_EQ(count(out), plainCounts);
+}
+
+// A file id that leads out of the backup, with a real file that decrypts
+// where it leads: the id is refused, and nothing is written outside the
+// output folder.
+TEST(BackupDecrypter, RefusesAnIdLeadingOutOfTheBackupEvenWhenItsFileDecrypts)
+{
+    // Folders at different depths, so that the id's "../../" leads each of
+    // them somewhere else.
+    const std::string root = freshFolder("escape");
+    const std::string plain = root + "/p/plain";
+    const std::string encrypted = root + "/e/x/encrypted";
+    const std::string out = root + "/o/y/z/out";
+    fs::create_directories(fs::path(out).parent_path());
+    BackupBuilder backup(plain);
+    backup.addFile("HomeDomain", "Library/kept", "a file of the backup");
+    // Read at <folder>/../../escaped: an id is used as "<first two>/<id>".
+    backup.addManifestRow("../escaped", "HomeDomain", "Library/escaped", 1);
+    backup.write();
+    ASSERT_TRUE(writeFile(root + "/escaped", "a file beside the backup"));
+    EncryptionOptions options;
+    options.password = kPassword;
+    encryptBackup(plain, encrypted, options);
+    ASSERT_TRUE(fs::is_regular_file(encrypted + "/../../escaped"));
+
+    auto outside = [&] {
+        auto files = snapshot(root);
+        files.erase(std::remove_if(files.begin(), files.end(),
+                                   [&](const auto &file) { return file.first.rfind(out, 0) == 0; }),
+                    files.end());
+        return files;
+    };
+    auto namesOf = [](const std::vector<std::pair<std::string, std::string>> &files) {
+        std::vector<std::string> names;
+        for (const auto &file : files)
+            names.push_back(file.first);
+        return names;
+    };
+    const auto before = outside();
+    const volsark::DecryptResult result = volsark::BackupDecrypter(encrypted, out, kPassword).run();
+    ASSERT_TRUE(result.ok()) << result.message();
+    EXPECT_EQ(result.decrypted, 1);
+    EXPECT_EQ(result.skipped, 1);
+    const auto after = outside();
+    EXPECT_EQ(namesOf(after), namesOf(before));
+    EXPECT_TRUE(after == before) << "a file outside the output folder changed";
+    EXPECT_FALSE(exists(out + "/../../escaped"));
+    const std::string kept = fileIdOf("HomeDomain", "Library/kept");
+    EXPECT_EQ(readFile(out + "/" + kept.substr(0, 2) + "/" + kept), "a file of the backup");
 }
 
 TEST(BackupDecrypter, LogsWithoutThePassword)

@@ -56,6 +56,7 @@ private slots:
     void mediaOrder();
     void contactOrder();
     void flaggedThenLargerKey();
+    void eventsByStartRemindersByDue();
 };
 
 void RecordBuildersTest::mediaKinds_data()
@@ -149,6 +150,24 @@ void RecordBuildersTest::flaggedThenLargerKey()
     QVERIFY(!RecordOrder::documentBefore(QVariant::fromValue(small), QVariant::fromValue(small)));
     // A value of another type reads as a default record.
     QVERIFY(RecordOrder::documentBefore(QVariant::fromValue(small), QVariant(QStringLiteral("x"))));
+}
+
+void RecordBuildersTest::eventsByStartRemindersByDue()
+{
+    // One item starts first and ends last, the other the other way round:
+    // only the key tells which comes first.
+    CalenderReminderInfo early, late;
+    early.start = 100;
+    early.end = 900;
+    late.start = 200;
+    late.end = 300;
+    const QVariant a = QVariant::fromValue(early), b = QVariant::fromValue(late);
+    // Events: the later start first.
+    QVERIFY(RecordOrder::eventBefore(b, a));
+    QVERIFY(!RecordOrder::eventBefore(a, b));
+    // Reminders: the later due date (their end) first.
+    QVERIFY(RecordOrder::reminderBefore(a, b));
+    QVERIFY(!RecordOrder::reminderBefore(b, a));
 }
 
 QTEST_GUILESS_MAIN(RecordBuildersTest)
