@@ -32,14 +32,14 @@ void CVardex::Run()
         for (const DBQuery &query : task->queries) {
             if (stopRequested())
                 return;
-            if (!PathExists(query.dbPath))
-                continue; // a missing database leaves its category empty
-            bool &prepared = readable[query.dbPath];
             if (!registry.AddConnector(*task, query.queryIndex, query.dbPath)) {
-                if (!error)
+                // A missing database leaves its category empty; one that is
+                // there but cannot be opened is an error.
+                if (!error && PathExists(query.dbPath))
                     error = DBERROR_UNREADABLE;
                 continue;
             }
+            bool &prepared = readable[query.dbPath];
             CMySqliteReader reader;
             reader.SetStopFlag(m_stopFlag);
             reader.Read(registry.GetConnection(task->category, query.queryIndex), WideToUtf8(query.sql),

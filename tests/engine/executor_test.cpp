@@ -109,6 +109,20 @@ TEST(Executor, MissingManifestIsAnErrorAndLogsWhy)
         << log;
 }
 
+// A database that is not in the backup leaves its category empty; the log
+// says it could not be opened.
+TEST(Executor, MissingDatabaseGivesAnEmptyCategoryAndLogsWhy)
+{
+    const std::string backup = fiveRowBackup("nocalls");
+    EXPECT_EQ(scan(backup, DBAPP_CALL_HISTORY),
+              (std::vector<std::string> {ScanBegin, progressLine(3, DBAPP_CALL_HISTORY),
+                                         progressLine(4, DBAPP_CALL_HISTORY), ScanEnd}));
+    const std::string log = logText("Vardex.log");
+    EXPECT_NE(log.find("open db is failed, dbpath: " + backup + "/5a/5a4935c78a5255723f707230a451d79c540d2741"),
+              std::string::npos)
+        << log;
+}
+
 // An empty file list is read as a database without its table: the
 // category still begins and ends, and the log says why.
 TEST(Executor, EmptyManifestIsAnErrorOfItsCategoryAndLogsWhy)
