@@ -42,6 +42,13 @@ memory_growth() {
       n, sl, s, ll, l, l / s, (l / s <= 1.5 ? "ok" : "GROWS") }'
 }
 
+# add_manifest FOLDER FILE_ID DOMAIN RELATIVE_PATH: a Manifest.db naming the
+# file, as every backup has one; a folder without it is no backup to scan.
+add_manifest() {
+  sqlite3 "$1/Manifest.db" "CREATE TABLE IF NOT EXISTS Files (fileID TEXT PRIMARY KEY, domain TEXT,
+    relativePath TEXT, flags INTEGER, file BLOB); INSERT INTO Files VALUES ('$2', '$3', '$4', 1, NULL);"
+}
+
 # make_sms_backup FOLDER MESSAGES: a backup folder holding only a messages
 # database, with 2,000 handles with a chat each, 100 group chats of five, one
 # message in ten in a group, one in a hundred deleted. Prints the database.
@@ -49,6 +56,7 @@ make_sms_backup() {
   local sms_id=3d0d7e5fb2ce288813306e4d4636395e047a3d28
   local db="$1/${sms_id:0:2}/$sms_id"
   mkdir -p "$(dirname "$db")"
+  add_manifest "$1" "$sms_id" HomeDomain Library/SMS/sms.db
   sqlite3 "$db" <<SQL
 .read $bench_dir/../tests/support/sql/sms.sql
 .read $bench_dir/../tests/support/sql/sms-recoverable.sql
@@ -84,6 +92,7 @@ make_whatsapp_backup() {
   local chat_id=7c7fba66680ef796b916b067077cc246adacf01d
   local db="$1/${chat_id:0:2}/$chat_id" chats=$3
   mkdir -p "$(dirname "$db")"
+  add_manifest "$1" "$chat_id" AppDomainGroup-group.net.whatsapp.WhatsApp.shared ChatStorage.sqlite
   local schema
   schema=$(mktemp)
   sqlite3 "file:$bench_dir/../tests/data/real/whatsapp/ChatStorage-ios15.sqlite?immutable=1" .schema > "$schema"

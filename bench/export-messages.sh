@@ -14,7 +14,7 @@ db=$(make_sms_backup "$work/backup" "$messages")
 
 export_seconds() {
   rm -rf "$work/out" && mkdir -p "$work/out"
-  "$build/bin/quenrow-export" --backup "$work/backup" --mask 0x4 --out "$work/out" |
+  "$build/bin/quenrow-export" --backup "$work/backup" --categories 2 --out "$work/out" |
     python3 -c 'import json, sys; print(json.loads(sys.stdin.readlines()[-1])["seconds"])'
 }
 
@@ -34,8 +34,8 @@ awk -v a="$ours" -v b="$reference" 'BEGIN { r = a / b;
     a, b, r, (r <= 2 ? "ok" : "SLOW") }'
 
 rm -rf "$work/out" && mkdir -p "$work/out"
-exported=$(peak_kib "$build/bin/quenrow-export" --backup "$work/backup" --mask 0x4 --out "$work/out")
-stored=$(peak_kib "$build/bin/quenrow-store-dump" --count --backup "$work/backup" --mask 0x4 --out "$work/out")
+exported=$(peak_kib "$build/bin/quenrow-export" --backup "$work/backup" --categories 2 --out "$work/out")
+stored=$(peak_kib "$build/bin/quenrow-store-dump" --count --backup "$work/backup" --categories 2 --out "$work/out")
 awk -v e="$exported" -v s="$stored" -v n="$messages" 'BEGIN { b = (e - s) * 1024 / n;
   printf "export messages peak memory: %d KiB, store %d KiB, %.0f bytes per message above the store (target <= 128) %s\n",
     e, s, b, (b <= 128 ? "ok" : "LARGE") }'

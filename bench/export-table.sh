@@ -15,6 +15,7 @@ make_call_backup() {
   id=$(printf '%s' "HomeDomain-Library/CallHistoryDB/CallHistory.storedata" | sha1sum | cut -c1-40)
   mkdir -p "$1/${id:0:2}"
   local db="$1/${id:0:2}/$id"
+  add_manifest "$1" "$id" HomeDomain Library/CallHistoryDB/CallHistory.storedata
   python3 - "$db" "$2" "$bench_dir/../tests/support/systemschemas.h" <<'PY'
 import re, sqlite3, sys
 db, calls, header = sys.argv[1], int(sys.argv[2]), open(sys.argv[3]).read()
@@ -38,7 +39,7 @@ db=$(make_call_backup "$work/large" 1000000)
 
 export_seconds() {
   rm -rf "$work/out" && mkdir -p "$work/out"
-  "$build/bin/quenrow-export" --backup "$work/large" --mask 0x40 --out "$work/out" |
+  "$build/bin/quenrow-export" --backup "$work/large" --categories 1024 --out "$work/out" |
     python3 -c 'import json, sys; print(json.loads(sys.stdin.readlines()[-1])["seconds"])'
 }
 sqlite_csv() {
@@ -56,9 +57,9 @@ awk -v a="$ours" -v b="$reference" 'BEGIN { r = a / b;
     a, b, r, (r <= 2.5 ? "ok" : "SLOW") }'
 
 rm -rf "$work/out" && mkdir -p "$work/out"
-store_kib=$(peak_kib "$build/bin/quenrow-store-dump" --count --mask 0x40 --backup "$work/large" --out "$work/out")
+store_kib=$(peak_kib "$build/bin/quenrow-store-dump" --count --categories 1024 --backup "$work/large" --out "$work/out")
 rm -rf "$work/out" && mkdir -p "$work/out"
-export_kib=$(peak_kib "$build/bin/quenrow-export" --backup "$work/large" --mask 0x40 --out "$work/out")
+export_kib=$(peak_kib "$build/bin/quenrow-export" --backup "$work/large" --categories 1024 --out "$work/out")
 awk -v s="$store_kib" -v e="$export_kib" 'BEGIN { per = (e - s) * 1024 / 1000000;
   printf "export peak memory: store %d KiB, export %d KiB, %.0f bytes per call above the store (target <= 256) %s\n",
     s, e, per, (per <= 256 ? "ok" : "LARGE") }'

@@ -36,7 +36,7 @@ PY
 # export_seconds BACKUP: the "seconds" of one export into a fresh folder.
 export_seconds() {
   rm -rf "$work/out" && mkdir -p "$work/out"
-  "$build/bin/quenrow-export" --backup "$1" --mask 0x3C000 --out "$work/out" |
+  "$build/bin/quenrow-export" --backup "$1" --categories 8192,16384,32768,65536 --out "$work/out" |
     python3 -c 'import json, sys; print(json.loads(sys.stdin.readlines()[-1])["seconds"])'
 }
 
@@ -62,9 +62,9 @@ awk -v a="$ours" -v b="$reference" 'BEGIN { r = a / b;
     a, b, r, (r <= 1.3 ? "ok" : "SLOW") }'
 
 rm -rf "$work/out" "$work/copy" && mkdir -p "$work/out"
-small_kib=$(peak_kib "$build/bin/quenrow-export" --backup "$work/small" --mask 0x3C000 --out "$work/out")
+small_kib=$(peak_kib "$build/bin/quenrow-export" --backup "$work/small" --categories 8192,16384,32768,65536 --out "$work/out")
 rm -rf "$work/out" && mkdir -p "$work/out"
-large_kib=$(peak_kib "$build/bin/quenrow-export" --backup "$work/large" --mask 0x3C000 --out "$work/out")
+large_kib=$(peak_kib "$build/bin/quenrow-export" --backup "$work/large" --categories 8192,16384,32768,65536 --out "$work/out")
 awk -v s="$small_kib" -v l="$large_kib" 'BEGIN { per = (l - s) / 18000;
   printf "export peak memory: 2,000 files %d KiB, 20,000 files %d KiB, %.2f KiB per added file (target <= 4) %s\n",
     s, l, per, (per <= 4 ? "ok" : "GROWS") }'

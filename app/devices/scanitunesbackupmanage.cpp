@@ -287,15 +287,15 @@ QString ScaniTunesBackupManage::productTypeToModelName(const QString &productTyp
 }
 
 void ScaniTunesBackupManage::scanBackupsDb(const QList<int> &categories, const QString &backupPath,
-                                           const QString &deviceUdid, bool fromDevice)
+                                           const QString &deviceUdid, bool fromDevice, const QString &outputDir)
 {
-    QDir().mkpath(SettingsEntry::instance()->cacheMediaPath());
+    QDir().mkpath(outputDir.isEmpty() ? SettingsEntry::instance()->cacheMediaPath() : outputDir);
     vlogInfo(QString("[scanBackupsDb]=>%1").arg(backupPath));
     {
         QMutexLocker locker(&m_foldersMutex);
         m_currentBackupPath = backupPath;
     }
-    m_scanner->queueScan(categories, backupPath, deviceUdid, fromDevice);
+    m_scanner->queueScan(categories, backupPath, deviceUdid, fromDevice, outputDir);
 }
 
 QString ScaniTunesBackupManage::currentBackupPath() const

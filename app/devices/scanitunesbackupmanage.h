@@ -42,8 +42,9 @@ public:
     QString readProductTypefunc(const QString &folder);
     static QString productTypeToModelName(const QString &productType);
 
+    // The engine's copies go to outputDir, by default the media cache.
     void scanBackupsDb(const QList<int> &categories, const QString &backupPath, const QString &deviceUdid,
-                       bool fromDevice);
+                       bool fromDevice, const QString &outputDir = QString());
     void stopScanBackupsDb();
     void quitScan();
     QString getRegisterPhoneNum(const QString &backupPath);

@@ -68,14 +68,17 @@ int ScanVardex::engineCode(int category)
 }
 
 void ScanVardex::queueScan(const QList<int> &categories, const QString &backupPath, const QString &deviceUdid,
-                           bool fromDevice)
+                           bool fromDevice, const QString &outputDir)
 {
-    DeviceParser::instance()->setScanFinished(kStoreGroup, false);
     // Announced before the worker can take the request, so that receivers
     // see the start before any of its records.
     emit sigScanBackupsDbStart();
     std::lock_guard<std::mutex> locker(m_mutex);
-    m_request = Request {backupPath, deviceUdid, fromDevice};
+    // Under the queue's lock: the end of an earlier request, which marks the
+    // scan finished under the same lock, cannot overtake this start.
+    DeviceParser::instance()->setScanFinished(kStoreGroup, false);
+    m_request = Request {backupPath, deviceUdid, fromDevice,
+                         outputDir.isEmpty() ? SettingsEntry::instance()->cacheMediaPath() : outputDir};
     m_queue = categories;
     if (needsContacts(m_queue) && !m_queue.contains(1))
         m_queue.prepend(1);
@@ -121,6 +124,8 @@ void ScanVardex::run()
             // its last flag was.
             const bool signal = m_pendingStop;
             m_pendingStop = false;
+            if (signal)
+                DeviceParser::instance()->setScanFinished(kStoreGroup, true);
             locker.unlock();
             if (signal)
                 emit sigScanBackupsDbStop();
@@ -148,7 +153,7 @@ void ScanVardex::scanCategory(int code, const Request &request)
     param.backupPath = request.backupPath.toStdWString();
     param.mode = request.fromDevice ? DBMODE_DEVICE : DBMODE_BACKUP;
     param.categoryMask = code;
-    param.outputDir = SettingsEntry::instance()->cacheMediaPath().toStdWString();
+    param.outputDir = request.outputDir.toStdWString();
     executor->SetParam(param);
     bool started;
     {

@@ -32,9 +32,12 @@ public:
     // The engine code of a category flag; 0 for a flag without one.
     static int engineCode(int category);
 
-    // Replaces what is queued; a running category finishes first.
+    // Replaces what is queued; a running category finishes first. The
+    // engine writes its copies into outputDir, by default the media cache.
+    // The store's scan is marked finished once the request's queue ran
+    // empty or was stopped, before sigScanBackupsDbStop.
     void queueScan(const QList<int> &categories, const QString &backupPath, const QString &deviceUdid,
-                   bool fromDevice);
+                   bool fromDevice, const QString &outputDir = QString());
     // Ends the running category early and drops what is queued.
     void stopScan();
     // stopScan, and the thread ends.
@@ -55,6 +58,7 @@ private:
         QString backupPath;
         QString deviceUdid;
         bool fromDevice = false;
+        QString outputDir;
     };
 
     static void onEngineRecord(const int *status, int kind, int value, const void *record, void *user);

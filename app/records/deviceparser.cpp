@@ -193,6 +193,12 @@ QVector<int> DeviceParser::scanCategories(int group) const
     return d->scanCategories.value(group);
 }
 
+QMap<int, int> DeviceParser::scanErrors(int group) const
+{
+    ReadLock lock(d->lock);
+    return d->scanErrors.value(group);
+}
+
 void DeviceParser::setScanCategories(int group, const QVector<int> &categories)
 {
     WriteLock lock(d->lock);
@@ -233,6 +239,7 @@ void DeviceParser::resetRecords(int group)
 {
     WriteLock lock(d->lock);
     d->store[group] = RecordLists();
+    d->scanErrors.remove(group);
     for (int scanType : DeviceParserPrivate::chatScanTypes())
         d->sessionStore[scanType] = RecordLists();
 }
@@ -245,6 +252,7 @@ void DeviceParser::clearAll()
     WriteLock lock(d->lock);
     d->sessionStore.clear();
     d->store.clear();
+    d->scanErrors.clear();
     d->lineMessages.clear();
     d->handleNames.clear();
     d->smsMessages.clear();

@@ -45,6 +45,10 @@ public:
     bool findCachedName(const QString &key, QString &jid, QString &number, QString &pushName) const;
     bool isScanFinished(int group) const;
     QVector<int> scanCategories(int group) const;
+    // The categories of the group's scan that could not be read: engine
+    // category (engineCategoryOf) -> the engine's reason (DBExecutorError).
+    // Kept until resetRecords or clearAll.
+    QMap<int, int> scanErrors(int group) const;
 
     // Writers.
     void setScanCategories(int group, const QVector<int> &categories);
@@ -87,6 +91,9 @@ signals:
     void dataReceivedV1(int scanType, int type, QVariant data, int totalCount);
     void dataUpDate(DeviceData::GroupType group, int type, QString sessionName, QVariant data);
     void dataFinished(DeviceData::GroupType group, int type);
+    // A category could not be read (what it read before stays); emitted
+    // after the lock is released.
+    void scanError(DeviceData::GroupType group, int engineCategory, int error);
 
 private:
     DeviceParser();

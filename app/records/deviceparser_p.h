@@ -71,6 +71,7 @@ public:
 
     QMap<int, bool> scanFinished;
     QMap<int, QVector<int>> scanCategories;
+    QMap<int, QMap<int, int>> scanErrors; // group -> engine category -> DBExecutorError
     QMap<int, RecordLists> store;
     QMap<QString, QList<DeviceData::SMSInfo>> smsMessages;
     QMap<int, QList<DeviceData::SMSInfo>> smsMessagesById;

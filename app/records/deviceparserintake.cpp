@@ -564,11 +564,19 @@ QPair<QString, QString> serviceAndUser(const QList<QPair<QString, QString>> &pai
 
 void DeviceParser::onEngineCallback(int group, int status, int kind, int value, const void *record)
 {
-    Q_UNUSED(group);
     switch (status) {
-    case 2:
+    case DBSTATUS_ERROR: {
         vlogError(QStringLiteral("Scan Backup Error:%1").arg(kind));
+        {
+            // The first reason a category gives is the one kept.
+            WriteLock lock(d->lock);
+            QMap<int, int> &errors = d->scanErrors[group];
+            if (!errors.contains(kind))
+                errors.insert(kind, value);
+        }
+        emit scanError(GroupType(group), kind, value);
         break;
+    }
     case DBSTATUS_PROGRESS:
         if (kind == DBPROGRESS_CATEGORY_END)
             finishCategory(value);

@@ -1,7 +1,7 @@
-// quenrow-store-dump: drives one engine scan into the record store, as the
-// scan worker does, and prints the store as JSON Lines.
+// quenrow-store-dump: scans a backup into the record store by the program's
+// own scan road and prints the store as JSON Lines.
 //
-//   quenrow-store-dump --backup DIR --mask HEX --out DIR [--count]
+//   quenrow-store-dump --backup DIR --categories N[,N...] --out DIR [--count]
 //   quenrow-store-dump --cloud SCRIPT [--count]
 //
 // With --cloud it replays an iCloud download as the iCloud worker does: each
@@ -13,24 +13,15 @@
 
 #include <cloudrecordline.h>
 #include <deviceparser.h>
-#include <deviceparser_p.h>
-#include <idbexecutor.h>
 #include <thumbnailsessionmanager.h>
-#include <utf8codec.h>
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QEventLoop>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QThread>
 
 #include <malloc.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
-#include <mutex>
 #include <string>
 #include <variant>
 #include <vector>
@@ -44,14 +35,13 @@ struct Options
     std::string backup;
     std::string out;
     std::string cloud;
-    long long mask = 0;
-    bool maskGiven = false;
+    QList<int> categories;
     bool count = false;
 };
 
 int usage()
 {
-    std::fputs("usage: quenrow-store-dump --backup DIR --mask HEX --out DIR [--count]\n"
+    std::fputs("usage: quenrow-store-dump --backup DIR --categories N[,N...] --out DIR [--count]\n"
                "       quenrow-store-dump --cloud SCRIPT [--count]\n",
                stderr);
     return 2;
@@ -72,19 +62,16 @@ bool parse(int argc, char **argv, Options &options)
             options.cloud = argv[++i];
         } else if (arg == "--out") {
             options.out = argv[++i];
-        } else if (arg == "--mask") {
-            char *end = nullptr;
-            options.mask = std::strtoll(argv[++i], &end, 16);
-            if (!end || *end)
+        } else if (arg == "--categories") {
+            if (!parseCategoryIds(QString::fromStdString(argv[++i]), &options.categories))
                 return false;
-            options.maskGiven = true;
         } else {
             return false;
         }
     }
     if (!options.cloud.empty())
-        return !options.maskGiven && options.backup.empty() && options.out.empty();
-    return options.maskGiven && !options.backup.empty() && !options.out.empty();
+        return options.categories.isEmpty() && options.backup.empty() && options.out.empty();
+    return !options.categories.isEmpty() && !options.backup.empty() && !options.out.empty();
 }
 
 // One step of a download: a record, or the end of a kind.
@@ -155,58 +142,6 @@ void writeLine(const QByteArray &line)
     std::fputc('\n', stdout);
 }
 
-// One list: each record on a line of its own, or one line with the count.
-// head is the line's opening, up to the list's own keys.
-template <typename List, typename Wrap>
-void printList(const QByteArray &head, const List &list, bool count, Wrap wrap)
-{
-    if (count) {
-        writeLine(head + ",\"records\":" + QByteArray::number(list.size()) + "}");
-        return;
-    }
-    for (int row = 0; row < list.size(); ++row) {
-        QString typeName;
-        const QJsonValue record = StoreJson::recordJson(wrap(list.at(row)), &typeName);
-        const QByteArray body = record.isObject() ? QJsonDocument(record.toObject()).toJson(QJsonDocument::Compact)
-                                                  : QByteArray("null");
-        writeLine(head + ",\"row\":" + QByteArray::number(row) + ",\"recordType\":" + StoreJson::quoted(typeName)
-                  + ",\"record\":" + body + "}");
-    }
-}
-
-void printStore(bool count)
-{
-    DeviceParser *parser = DeviceParser::instance();
-    const auto asIs = [](const QVariant &v) { return v; };
-    const QMap<int, QList<QVariant>> lists = parser->recordMap(DeviceGroup);
-    for (auto it = lists.constBegin(); it != lists.constEnd(); ++it)
-        printList("{\"list\":\"records\",\"type\":" + QByteArray::number(it.key()), it.value(), count, asIs);
-
-    QList<QString> smsKeys;
-    QList<int> scanTypes;
-    QList<int> lineChats;
-    {
-        DeviceParserPrivate *d = parser->storage();
-        std::shared_lock<std::shared_mutex> lock(d->lock);
-        smsKeys = d->smsMessages.keys();
-        scanTypes = d->sessionStore.keys();
-        lineChats = d->lineMessages.keys();
-    }
-    for (const QString &key : smsKeys)
-        printList("{\"list\":\"messages\",\"key\":" + StoreJson::quoted(key), parser->smsMessages(key), count,
-                  [](const SMSInfo &m) { return QVariant::fromValue(m); });
-    for (int scanType : scanTypes) {
-        const QMap<int, QList<QVariant>> sessions = parser->sessionMap(scanType);
-        for (auto it = sessions.constBegin(); it != sessions.constEnd(); ++it)
-            printList("{\"list\":\"sessions\",\"scanType\":" + QByteArray::number(scanType)
-                          + ",\"key\":" + QByteArray::number(it.key()),
-                      it.value(), count, asIs);
-    }
-    for (int chatId : lineChats)
-        printList("{\"list\":\"lineMessages\",\"chatId\":" + QByteArray::number(chatId), parser->lineSessions(chatId),
-                  count, [](const LineInfo &m) { return QVariant::fromValue(m); });
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -234,16 +169,17 @@ int main(int argc, char **argv)
             return 1;
         parser->setScanCategories(DeviceGroup, categories);
         runOnStoreWorker([&steps] { replayCloud(steps); });
-    } else if (!scanBackupIntoStore(QString::fromStdString(options.backup), options.mask,
-                                    QString::fromStdString(options.out))) {
-        std::fputs("quenrow-store-dump: the engine could not be started\n", stderr);
-        return 1;
+    } else {
+        scanBackupIntoStore(QString::fromStdString(options.backup), options.categories,
+                            QString::fromStdString(options.out));
     }
 
-    printStore(options.count);
+    StoreJson::writeStore(options.count, writeLine);
     std::fflush(stdout);
+    // Told after the store, which holds everything that could be read.
+    const int status = reportScanErrors("quenrow-store-dump");
     // As the program does at quit: video stills not yet made are given up.
     ThumbnailSessionManager::instance()->stopAll();
     // Freeing a store of millions of records one by one only delays the exit.
-    std::_Exit(0);
+    std::_Exit(status);
 }

@@ -1,6 +1,8 @@
 #include "storejson.h"
 
 #include <devicedata.h>
+#include <deviceparser.h>
+#include <deviceparser_p.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -204,6 +206,64 @@ QByteArray quoted(const QString &text)
 {
     const QByteArray array = QJsonDocument(QJsonArray {text}).toJson(QJsonDocument::Compact);
     return array.mid(1, array.size() - 2);
+}
+
+namespace {
+
+// One list: each record on a line of its own, or one line with the count.
+// head is the line's opening, up to the list's own keys.
+template <typename List, typename Wrap>
+void writeList(const QByteArray &head, const List &list, bool count, Wrap wrap, const LineWriter &writeLine)
+{
+    if (count) {
+        writeLine(head + ",\"records\":" + QByteArray::number(list.size()) + "}");
+        return;
+    }
+    for (int row = 0; row < list.size(); ++row) {
+        QString typeName;
+        const QJsonValue record = recordJson(wrap(list.at(row)), &typeName);
+        const QByteArray body = record.isObject() ? QJsonDocument(record.toObject()).toJson(QJsonDocument::Compact)
+                                                  : QByteArray("null");
+        writeLine(head + ",\"row\":" + QByteArray::number(row) + ",\"recordType\":" + quoted(typeName)
+                  + ",\"record\":" + body + "}");
+    }
+}
+
+} // namespace
+
+void writeStore(bool count, const LineWriter &writeLine)
+{
+    DeviceParser *parser = DeviceParser::instance();
+    const auto asIs = [](const QVariant &v) { return v; };
+    const QMap<int, QList<QVariant>> lists = parser->recordMap(DeviceGroup);
+    for (auto it = lists.constBegin(); it != lists.constEnd(); ++it)
+        writeList("{\"list\":\"records\",\"type\":" + QByteArray::number(it.key()), it.value(), count, asIs,
+                  writeLine);
+
+    QList<QString> smsKeys;
+    QList<int> scanTypes;
+    QList<int> lineChats;
+    {
+        DeviceParserPrivate *d = parser->storage();
+        std::shared_lock<std::shared_mutex> lock(d->lock);
+        smsKeys = d->smsMessages.keys();
+        scanTypes = d->sessionStore.keys();
+        lineChats = d->lineMessages.keys();
+    }
+    for (const QString &key : smsKeys)
+        writeList("{\"list\":\"messages\",\"key\":" + quoted(key), parser->smsMessages(key), count,
+                  [](const SMSInfo &m) { return QVariant::fromValue(m); }, writeLine);
+    for (int scanType : scanTypes) {
+        const QMap<int, QList<QVariant>> sessions = parser->sessionMap(scanType);
+        for (auto it = sessions.constBegin(); it != sessions.constEnd(); ++it)
+            writeList("{\"list\":\"sessions\",\"scanType\":" + QByteArray::number(scanType)
+                          + ",\"key\":" + QByteArray::number(it.key()),
+                      it.value(), count, asIs, writeLine);
+    }
+    for (int chatId : lineChats)
+        writeList("{\"list\":\"lineMessages\",\"chatId\":" + QByteArray::number(chatId),
+                  parser->lineSessions(chatId), count, [](const LineInfo &m) { return QVariant::fromValue(m); },
+                  writeLine);
 }
 
 } // namespace StoreJson

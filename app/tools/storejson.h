@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 namespace StoreJson {
 
 // The record inside the value and its type's name without the namespace
@@ -16,5 +18,11 @@ namespace StoreJson {
 QJsonValue recordJson(const QVariant &value, QString *typeName = nullptr);
 // A JSON string literal of the text, quotes included.
 QByteArray quoted(const QString &text);
+
+using LineWriter = std::function<void(const QByteArray &line)>;
+// The store of group 0 as quenrow-store-dump prints it: every record of each
+// category list, types ascending, then the messages of each conversation, the
+// chat session lists and the LINE messages; with count, one line per list.
+void writeStore(bool count, const LineWriter &writeLine);
 
 } // namespace StoreJson

@@ -2,55 +2,90 @@
 
 #include <devicedata.h>
 #include <deviceparser.h>
-#include <idbexecutor.h>
+#include <scanerror.h>
+#include <scanitunesbackupmanage.h>
+#include <scanvardex.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
 
+#include <cstdio>
 #include <memory>
 
 using namespace DeviceData;
 
-namespace
+bool parseCategoryIds(const QString &text, QList<int> *ids)
 {
-    // The scan worker's engine callback: everything goes to the store, group 0.
-    void scanCallback(const int *status, int kind, int value, const void *record, void *)
-    {
-        DeviceParser::instance()->onEngineCallback(DeviceGroup, *status, kind, value, record);
+    ids->clear();
+    for (const QString &part : text.split(',')) {
+        bool ok = false;
+        const int id = part.trimmed().toInt(&ok, 10);
+        if (!ok || ScanVardex::engineCode(id) == 0)
+            return false;
+        if (!ids->contains(id))
+            ids->append(id);
     }
+    return !ids->isEmpty();
 }
 
-QVector<int> categoriesOfMask(long long mask)
+QVector<int> withAttachments(const QList<int> &ids)
 {
-    static const int ids[] = {Contacts, Messages, MessagesAttachment, Voicemails, VoiceMemos, Photos, AlbumVideos,
-                              FaceTime, SafariBookmarks, SafariHistory, Notes, NotesAttachment, CallHistory,
-                              Calendars, CalendarsAttachment, Reminders, RemindersAttachment, AppPhotos, AppVideos,
-                              AppAudios, AppDocuments, WhatsApp, WhatsAppAttachment, Line, LineAttachment};
-    QVector<int> chosen;
-    for (int id : ids)
-        if (engineCategoryOf(id) & mask)
-            chosen.append(id);
-    return chosen;
+    QVector<int> out;
+    for (int id : ids) {
+        out.append(id);
+        // An attachment category is its parent's id plus 1, filled by the same engine category.
+        if (engineCategoryOf(id + 1) == engineCategoryOf(id))
+            out.append(id + 1);
+    }
+    return out;
 }
 
-bool scanBackupIntoStore(const QString &backup, long long mask, const QString &outputDir)
+void scanBackupIntoStore(const QString &backup, const QList<int> &categories, const QString &outputDir)
 {
-    IDBExecutor *raw = nullptr;
-    if (!InitDBExecutor(&raw))
-        return false;
-    std::unique_ptr<IDBExecutor> executor(raw);
-    DBExecutorParam param;
-    param.backupPath = backup.toStdWString();
-    param.outputDir = outputDir.toStdWString();
-    param.mode = DBMODE_BACKUP;
-    param.categoryMask = int32_t(mask);
-    executor->SetParam(param);
-    executor->SetCallback(scanCallback, nullptr);
+    // As the pages do before they start the scan.
+    DeviceParser::instance()->setScanCategories(DeviceGroup, categories.toVector());
+    ScaniTunesBackupManage *manager = ScaniTunesBackupManage::instance();
+    QEventLoop loop;
+    QObject::connect(manager, &ScaniTunesBackupManage::sigScanBackupsDbStop, &loop, &QEventLoop::quit,
+                     Qt::QueuedConnection);
+    manager->scanBackupsDb(categories, backup, QString(), false, outputDir);
+    loop.exec();
+    // The store's queued signals of the last category.
+    QCoreApplication::processEvents();
+}
 
-    DeviceParser::instance()->setScanCategories(DeviceGroup, categoriesOfMask(mask));
-    runOnStoreWorker([&executor] { executor->Start(); });
-    return true;
+int reportScanErrors(const char *program)
+{
+    DeviceParser *parser = DeviceParser::instance();
+    QMap<int, int> errors = parser->scanErrors(DeviceGroup);
+    if (errors.isEmpty())
+        return 0;
+    // Named by the ids the worker scanned, Contacts first as it runs them.
+    QList<int> order = parser->scanCategories(DeviceGroup).toList();
+    order.prepend(Contacts);
+    bool backupError = false;
+    const auto tell = [&](const QString &category, int error) {
+        backupError = backupError || ScanError::IsBackupError(error);
+        std::fprintf(stderr, "%s: category %s could not be read: %s\n", program, qPrintable(category),
+                     ScanError::Reason(error).c_str());
+    };
+    for (int id : order) {
+        const int code = ScanVardex::engineCode(id);
+        if (errors.contains(code))
+            tell(QString::number(id), errors.take(code));
+    }
+    for (auto it = errors.cbegin(); it != errors.cend(); ++it)
+        tell("0x" + QString::number(it.key(), 16).toUpper(), it.value());
+    return ScanError::ExitCode(true, backupError);
+}
+
+bool backupWasUnreadable()
+{
+    for (int error : DeviceParser::instance()->scanErrors(DeviceGroup))
+        if (ScanError::IsBackupError(error))
+            return true;
+    return false;
 }
 
 void runOnStoreWorker(const std::function<void()> &intake)

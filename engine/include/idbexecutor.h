@@ -37,7 +37,7 @@ enum DBExecutorStatus : int
     // record points to the double percentage, kind is it truncated, user is
     // the value given to ExportFromDevice
     DBSTATUS_COPY_PROGRESS = 1,
-    DBSTATUS_ERROR = 2,         // kind is a category bit that could not be scanned (a database stayed locked)
+    DBSTATUS_ERROR = 2,         // kind is a category bit that could not be scanned, value a DBExecutorError
     DBSTATUS_PROGRESS = 3,      // kind is one of DBExecutorProgress
     DBSTATUS_RECORD = 4         // kind is the category bit, value the record sub-type
 };
@@ -48,6 +48,19 @@ enum DBExecutorProgress : int
     DBPROGRESS_SCAN_END = 2, // only when the scan was not stopped
     DBPROGRESS_CATEGORY_BEGIN = 3,
     DBPROGRESS_CATEGORY_END = 4
+};
+
+// Why a category could not be scanned: the value of a DBSTATUS_ERROR event.
+// A database that is simply missing is no error: its category is empty.
+enum DBExecutorError : int
+{
+    DBERROR_LOCKED = 1,         // a database it needs stayed locked by another program
+    DBERROR_UNREADABLE = 2,     // a database exists but cannot be opened or read
+    DBERROR_NOT_A_DATABASE = 3, // a file it needs is not an SQLite database (scrambled or encrypted)
+    DBERROR_MALFORMED = 4,      // a database is damaged (truncated, malformed)
+    DBERROR_NO_TABLES = 5,      // a database lacks the tables the category reads
+    DBERROR_NO_BACKUP = 6,      // the backup folder does not exist or cannot be read
+    DBERROR_NO_MANIFEST = 7     // the backup's Manifest.db is missing or cannot be read
 };
 
 enum DBExecutorMode : int32_t

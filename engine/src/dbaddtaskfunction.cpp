@@ -243,20 +243,24 @@ namespace
     using ManifestRows = std::vector<std::pair<std::wstring, std::wstring>>;
 
     // Rows of a statement on Manifest.db, as (first column, second column)
-    // texts; none for a missing or unreadable file list, nothing when it
-    // stays locked.
-    std::optional<ManifestRows> manifestRows(const std::wstring &backupPath, const wchar_t *statementText,
-                                             bool firstOnly)
+    // texts. 0 also for a missing file list (no rows); else the
+    // DBExecutorError of a file list that stays locked or cannot be read.
+    int manifestRows(const std::wstring &backupPath, const wchar_t *statementText, bool firstOnly, ManifestRows &rows)
     {
-        ManifestRows rows;
+        rows.clear();
+        const std::wstring path = backupPath + ManifestDb;
+        if (!PathExists(path))
+            return 0;
         sqlite3 *db = nullptr;
-        if (OpenBackupDatabase(backupPath + ManifestDb, &db) != SQLITE_OK)
-            return rows;
+        int result = OpenBackupDatabase(path, &db);
+        if (result != SQLITE_OK)
+            return DBERROR_UNREADABLE;
         BusyWait wait {nullptr, BuildWaitMs};
         WaitWhileBusy(db, &wait);
         sqlite3_stmt *statement = nullptr;
-        int result = sqlite3_prepare_v2(db, utf8(statementText).c_str(), -1, &statement, nullptr);
-        if (result == SQLITE_OK) {
+        result = sqlite3_prepare_v2(db, utf8(statementText).c_str(), -1, &statement, nullptr);
+        const bool prepared = result == SQLITE_OK;
+        if (prepared) {
             while ((result = sqlite3_step(statement)) == SQLITE_ROW) {
                 auto text = [&](int column) {
                     const auto *value = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
@@ -273,9 +277,17 @@ namespace
         sqlite3_close_v2(db);
         if (isLocked(result)) {
             VARDEX_LOGW(L"Manifest.db stays locked: %ls", backupPath.c_str());
-            return std::nullopt;
+            return DBERROR_LOCKED;
         }
-        return rows;
+        if (const int error = CategoryErrorOf(result))
+            return error;
+        return prepared ? 0 : DBERROR_NO_TABLES;
+    }
+
+    // A task that stands for a category that could not be built.
+    void appendFailedTask(DBTaskList &tasks, int32_t category, int error)
+    {
+        appendTask(tasks, category, {}, nullptr).error = error;
     }
 
     bool endsWith(const std::wstring &text, const std::wstring &suffix)
@@ -285,20 +297,20 @@ namespace
 
     // The recordings database to read. Its newer copy and write-ahead log,
     // when the file list names them, are copied into scratch so that the log
-    // is applied to our copy: nothing is ever created in the backup. Nothing
-    // when the file list stays locked.
-    std::optional<std::wstring> prepareVoiceMemoDatabase(const std::wstring &backupPath, const ScratchFolder &scratch)
+    // is applied to our copy: nothing is ever created in the backup. Returns
+    // the file list's DBExecutorError, 0 when it could be read.
+    int prepareVoiceMemoDatabase(const std::wstring &backupPath, const ScratchFolder &scratch, std::wstring &database)
     {
-        std::wstring database = backupPath + VoiceMemoDb;
-        const auto rows = manifestRows(backupPath, VoiceMemoFiles, false);
-        if (!rows)
-            return std::nullopt;
+        database = backupPath + VoiceMemoDb;
+        ManifestRows rows;
+        if (const int error = manifestRows(backupPath, VoiceMemoFiles, false, rows))
+            return error;
         if (scratch.Path().empty())
-            return database;
+            return 0;
         const std::wstring copy = scratch.Path() + L"/CloudRecordings.db";
 
         int copied = 0;
-        for (const auto &[fileID, relativePath] : *rows) {
+        for (const auto &[fileID, relativePath] : rows) {
             if (relativePath.find(L"CloudRecordings.db") == std::wstring::npos)
                 continue;
             const std::wstring source = DBMediaManager::FileIdPath(backupPath, fileID);
@@ -322,21 +334,24 @@ namespace
                 sqlite3_exec(db, utf8(LeaveWal).c_str(), nullptr, nullptr, nullptr);
             sqlite3_close_v2(db);
         }
-        return database;
+        return 0;
     }
 
-    std::optional<std::wstring> manifestDatabase(const std::wstring &backupPath, const wchar_t *statementText,
-                                                 const wchar_t *defaultDb)
+    // The database the file list names for a statement, else defaultDb.
+    // Returns the file list's DBExecutorError, 0 when it could be read.
+    int manifestDatabase(const std::wstring &backupPath, const wchar_t *statementText, const wchar_t *defaultDb,
+                         std::wstring &database)
     {
-        const auto rows = manifestRows(backupPath, statementText, true);
-        if (!rows)
-            return std::nullopt;
-        if (!rows->empty()) {
-            const std::wstring path = DBMediaManager::FileIdPath(backupPath, rows->front().first);
+        database = backupPath + defaultDb;
+        ManifestRows rows;
+        if (const int error = manifestRows(backupPath, statementText, true, rows))
+            return error;
+        if (!rows.empty()) {
+            const std::wstring path = DBMediaManager::FileIdPath(backupPath, rows.front().first);
             if (!path.empty())
-                return path;
+                database = path;
         }
-        return backupPath + defaultDb;
+        return 0;
     }
 
     std::vector<DBQuery> cameraRollQueries(const std::wstring &db, bool videos)
@@ -430,14 +445,14 @@ void AddVoicemailTask(const std::wstring &backupPath, DBTaskList &tasks)
 void AddVoiceMemoTask(const std::wstring &backupPath, DBTaskList &tasks)
 {
     auto scratch = std::make_unique<ScratchFolder>();
-    const std::optional<std::wstring> db = prepareVoiceMemoDatabase(backupPath, *scratch);
-    if (!db)
-        return;
-    const std::optional<bool> sortingLabel = probe(*db, VoiceMemoProbe);
+    std::wstring db;
+    if (const int error = prepareVoiceMemoDatabase(backupPath, *scratch, db))
+        return appendFailedTask(tasks, DBAPP_VOICEMEMO, error);
+    const std::optional<bool> sortingLabel = probe(db, VoiceMemoProbe);
     if (!sortingLabel)
         return;
     CDBTask &task = appendTask(tasks, DBAPP_VOICEMEMO,
-                               {{*sortingLabel ? 0 : 1, *db, *sortingLabel ? VoiceMemoA : VoiceMemoB}},
+                               {{*sortingLabel ? 0 : 1, db, *sortingLabel ? VoiceMemoA : VoiceMemoB}},
                                std::make_unique<CDBScanVoicememo>());
     task.scratch = std::move(scratch);
     VARDEX_LOG("Add scan task:VoiceMemo");
@@ -524,17 +539,18 @@ void Add3rdDocumentTask(const std::wstring &backupPath, DBTaskList &tasks)
 
 void AddLineTask(const std::wstring &backupPath, DBTaskList &tasks)
 {
-    const std::optional<std::wstring> groupDb = manifestDatabase(backupPath, LineGroupDbFile, LineGroupDb);
-    const std::optional<std::wstring> chatDb =
-        groupDb ? manifestDatabase(backupPath, LineChatDbFile, LineChatDb) : std::nullopt;
-    if (!chatDb)
-        return;
+    std::wstring groupDb, chatDb;
+    int error = manifestDatabase(backupPath, LineGroupDbFile, LineGroupDb, groupDb);
+    if (!error)
+        error = manifestDatabase(backupPath, LineChatDbFile, LineChatDb, chatDb);
+    if (error)
+        return appendFailedTask(tasks, DBAPP_LINE, error);
     appendTask(tasks, DBAPP_LINE,
-               {{0, *groupDb, LineGroups},
-                {1, *groupDb, LineGroupMembers},
-                {2, *chatDb, LineUsers},
-                {3, *chatDb, LineChats},
-                {4, *chatDb, LineMessages}},
+               {{0, groupDb, LineGroups},
+                {1, groupDb, LineGroupMembers},
+                {2, chatDb, LineUsers},
+                {3, chatDb, LineChats},
+                {4, chatDb, LineMessages}},
                std::make_unique<CDBScanLINE>());
     VARDEX_LOG("Add scan task: Line");
 }

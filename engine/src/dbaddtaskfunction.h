@@ -4,8 +4,9 @@
 
 // A builder appends exactly one task for its category, also when the
 // category's database is missing; the task then yields no rows. It appends
-// none when a database it must look into stays locked past its wait: the
-// scan reports that category as failed.
+// none when a database it must look into stays locked past its wait, and a
+// task that carries the error (CDBTask::error) when the file list it looks
+// into cannot be read: the scan reports that category as failed.
 using DBTaskBuilder = void (*)(const std::wstring &backupPath, DBTaskList &tasks);
 
 // The builder of a category bit in a backup scan, or null when it has none.

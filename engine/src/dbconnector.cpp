@@ -159,6 +159,22 @@ void WaitWhileBusy(sqlite3 *db, BusyWait *wait)
         wait);
 }
 
+int CategoryErrorOf(int sqliteResult)
+{
+    switch (sqliteResult & 0xFF) {
+    case SQLITE_NOTADB: return DBERROR_NOT_A_DATABASE;
+    case SQLITE_CORRUPT: return DBERROR_MALFORMED;
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+    case SQLITE_NOMEM: return DBERROR_UNREADABLE;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return DBERROR_LOCKED;
+    default: return 0;
+    }
+}
+
 int OpenBackupDatabase(const std::wstring &path, sqlite3 **db)
 {
     *db = nullptr;
@@ -226,10 +242,14 @@ sqlite3 *CDBConnectorRegistry::GetConnection(int32_t category, int32_t queryInde
 bool CMySqliteReader::Read(sqlite3 *connection, const std::string &sql, IDBProcessor *processor,
                            DBExecutorCallback callback, int32_t queryIndex, void *user)
 {
+    m_prepared = false;
+    m_result = SQLITE_OK;
     if (!processor)
         DebugTraceA("Processor is empty.");
-    if (!connection)
+    if (!connection) {
+        m_result = SQLITE_CANTOPEN;
         return false;
+    }
 
     // A locked database refuses even the prepare: wait for it like for a step.
     sqlite3_stmt *statement = nullptr;
@@ -240,8 +260,11 @@ bool CMySqliteReader::Read(sqlite3 *connection, const std::string &sql, IDBProce
     }
     if (result != SQLITE_OK || !statement) {
         sqlite3_finalize(statement);
+        // Stopped while waiting for a lock is no failure of the database.
+        m_result = stopRequested() ? SQLITE_OK : result;
         return false;
     }
+    m_prepared = true;
 
     int step = SQLITE_DONE;
     while (true) {
@@ -260,5 +283,7 @@ bool CMySqliteReader::Read(sqlite3 *connection, const std::string &sql, IDBProce
             break;
     }
     sqlite3_finalize(statement);
+    if (step != SQLITE_DONE && step != SQLITE_ROW && !stopRequested())
+        m_result = step;
     return step == SQLITE_DONE && !stopRequested();
 }

@@ -27,6 +27,11 @@ struct BusyWait
 // Installs wait as db's busy handler.
 void WaitWhileBusy(sqlite3 *db, BusyWait *wait);
 
+// The DBExecutorError that an SQLite result means for a category, or 0 when
+// it says nothing about the database itself (done, a row, or a statement
+// that names a table or column the database lacks).
+int CategoryErrorOf(int sqliteResult);
+
 class DBConnectorBase
 {
 public:
@@ -79,8 +84,15 @@ public:
     bool Read(sqlite3 *connection, const std::string &sql, IDBProcessor *processor, DBExecutorCallback callback,
               int32_t queryIndex, void *user) override;
 
+    // After Read: whether the statement was prepared, and the SQLite result
+    // that ended it early (SQLITE_OK when it ran to its end or was stopped).
+    bool Prepared() const { return m_prepared; }
+    int Result() const { return m_result; }
+
 private:
     bool stopRequested() const { return m_stopFlag && m_stopFlag->load(); }
 
     const std::atomic<bool> *m_stopFlag = nullptr;
+    bool m_prepared = false;
+    int m_result = 0;
 };

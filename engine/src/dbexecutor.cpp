@@ -7,12 +7,37 @@
 #include "engineutil.h"
 #include "vardex.h"
 
+#include <dirent.h>
+
+#include <filesystem>
 #include <new>
 
 namespace
 {
     constexpr int CategoryBits = 32;
     constexpr int NotConnected = 1;
+
+    // A folder to scan must be one that can be listed, with a Manifest.db
+    // that can be read; without them every category would only look empty.
+    int BackupFolderError(const std::wstring &backupPath)
+    {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        const std::string folder = WideToUtf8(backupPath);
+        DIR *listing = fs::is_directory(folder, ec) ? opendir(folder.c_str()) : nullptr;
+        if (!listing)
+            return DBERROR_NO_BACKUP;
+        closedir(listing);
+        const std::wstring manifest = backupPath + L"/Manifest.db";
+        if (!fs::is_regular_file(WideToUtf8(manifest), ec))
+            return DBERROR_NO_MANIFEST;
+        FILE *file = OpenFileW(manifest, L"rb");
+        if (!file)
+            return DBERROR_NO_MANIFEST;
+        const bool readable = std::fgetc(file) != EOF || !std::ferror(file);
+        std::fclose(file);
+        return readable ? 0 : DBERROR_NO_MANIFEST;
+    }
 }
 
 bool InitDBExecutor(IDBExecutor **out)
@@ -105,11 +130,36 @@ bool DBExecutor::BuildTasks(bool deviceMode, DBTaskList &tasks)
             continue;
         const size_t before = tasks.size();
         builder(m_param.backupPath, tasks);
-        // A builder that appends nothing could not read what it needed.
+        // A builder appends nothing when a database stayed locked, and a task
+        // that carries its error when it could not read what it needed.
+        int error = 0;
         if (tasks.size() == before) {
-            VARDEX_LOG("Scan Backup Error: category %d could not be read", bit);
-            NotifyCallback(m_callback, DBSTATUS_ERROR, bit, 0, nullptr, m_user);
+            error = DBERROR_LOCKED;
+        } else if (tasks.back()->error) {
+            error = tasks.back()->error;
+            tasks.pop_back();
         }
+        if (error) {
+            VARDEX_LOG("Scan Backup Error: category %d could not be read, error %d", bit, error);
+            NotifyCallback(m_callback, DBSTATUS_ERROR, bit, error, nullptr, m_user);
+        }
+    }
+    return true;
+}
+
+bool DBExecutor::ReportUnusableBackup()
+{
+    bool wanted = false;
+    for (int position = 0; position < CategoryBits && !wanted; ++position)
+        wanted = (m_param.categoryMask & int32_t(1u << position)) && BackupTaskBuilder(int32_t(1u << position));
+    const int error = wanted ? BackupFolderError(m_param.backupPath) : 0;
+    if (!error)
+        return false;
+    VARDEX_LOGW(L"Scan Backup Error: %ls is no readable backup folder, error %d", m_param.backupPath.c_str(), error);
+    for (int position = 0; position < CategoryBits; ++position) {
+        const int32_t bit = int32_t(1u << position);
+        if ((m_param.categoryMask & bit) && BackupTaskBuilder(bit))
+            NotifyCallback(m_callback, DBSTATUS_ERROR, bit, error, nullptr, m_user);
     }
     return true;
 }
@@ -142,7 +192,9 @@ void DBExecutor::RunTasks(DBTaskList tasks, bool logSteps)
 void DBExecutor::ScanBackup()
 {
     DBTaskList tasks;
-    if (!BuildTasks(false, tasks))
+    // Nothing is scanned in a folder that is no backup: each category is
+    // reported as failed, then the scan begins and ends empty.
+    if (!ReportUnusableBackup() && !BuildTasks(false, tasks))
         return;
     DBMediaManager &media = DBMediaManager::Instance();
     media.SetPaths(m_param.backupPath, m_param.outputDir, &m_stop);

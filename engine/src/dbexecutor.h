@@ -22,6 +22,9 @@ private:
     void ScanDevice();
     // Builds a task per set bit, in ascending order; false when stopped.
     bool BuildTasks(bool deviceMode, DBTaskList &tasks);
+    // When the backup folder or its Manifest.db cannot be read, reports every
+    // requested category as failed and returns true.
+    bool ReportUnusableBackup();
     // Runs the built tasks with begin and end events (steps shared by both modes).
     void RunTasks(DBTaskList tasks, bool logSteps);
     bool StopSeen() const;

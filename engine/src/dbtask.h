@@ -40,6 +40,9 @@ public:
     std::unique_ptr<IDBProcessor> processor;
     // Private copies the queries read, removed with the task when the scan ends.
     std::unique_ptr<ScratchFolder> scratch;
+    // Set by a builder that could not read what the category needs (a
+    // DBExecutorError); such a task has no queries and is never run.
+    int32_t error = 0;
 };
 
 using DBTaskList = std::vector<std::unique_ptr<CDBTask>>;

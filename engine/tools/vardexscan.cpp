@@ -7,6 +7,7 @@
 #include "idbexecutor.h"
 #include "jsonline.h"
 #include "recordjson.h"
+#include "scanerror.h"
 #include "utf8codec.h"
 
 #include <atomic>
@@ -34,9 +35,12 @@ namespace
         bool backupGiven = false; // an empty --backup is a valid (ownerless) answer
     };
 
-    struct CountState
+    struct ScanState
     {
+        bool count = false;
         std::map<int, long long> records;
+        bool failed = false;
+        bool backupFailed = false;
     };
 
     void writeLine(const std::string &line)
@@ -59,15 +63,23 @@ namespace
         writeLine(EventToJson(*status, kind, value, record));
     }
 
-    void countEvent(const int *status, int kind, int value, const void *, void *user)
+    // Every event as its line, or with --count one line per category; a
+    // category that could not be scanned is also told on stderr.
+    void scanEvent(const int *status, int kind, int value, const void *record, void *user)
     {
-        auto *state = static_cast<CountState *>(user);
-        if (*status == DBSTATUS_RECORD) {
+        auto *state = static_cast<ScanState *>(user);
+        if (*status == DBSTATUS_ERROR) {
+            state->failed = true;
+            state->backupFailed = state->backupFailed || ScanError::IsBackupError(value);
+            std::fprintf(stderr, "vardex-scan: category 0x%X could not be read: %s\n", unsigned(kind),
+                         ScanError::Reason(value).c_str());
+        }
+        if (!state->count) {
+            writeLine(EventToJson(*status, kind, value, record));
+        } else if (*status == DBSTATUS_RECORD) {
             ++state->records[kind];
         } else if (*status == DBSTATUS_PROGRESS && kind == DBPROGRESS_CATEGORY_END) {
             writeLine(JsonLine().add("kind", value).add("records", int64_t(state->records[value])).str());
-        } else if (*status == DBSTATUS_ERROR) {
-            std::fprintf(stderr, "vardex-scan: category 0x%X could not be read\n", unsigned(kind));
         }
     }
 
@@ -169,11 +181,9 @@ int main(int argc, char **argv)
     param.categoryMask = int32_t(options.mask);
     executor->SetParam(param);
 
-    CountState counts;
-    if (options.count)
-        executor->SetCallback(countEvent, &counts);
-    else
-        executor->SetCallback(printEvent, nullptr);
+    ScanState state;
+    state.count = options.count;
+    executor->SetCallback(scanEvent, &state);
 
     if (!options.udid.empty()) {
         const int connected = executor->ConnectDevice(utf8codec::decode(options.udid));
@@ -186,5 +196,5 @@ int main(int argc, char **argv)
     if (!options.udid.empty())
         executor->DisconnectDevice();
     std::fflush(stdout);
-    return 0;
+    return ScanError::ExitCode(state.failed, state.backupFailed);
 }

@@ -98,15 +98,45 @@ TEST(Executor, MasksAndModesWithoutWork)
     EXPECT_TRUE(scan(backup, DBAPP_PHOTOS | DBAPP_VIDEO, DBMODE_DEVICE).empty());
 }
 
-TEST(Executor, MissingManifestGivesAnEmptyCategoryAndLogsWhy)
+// A folder without a file list is no backup: told, not scanned as empty.
+TEST(Executor, MissingManifestIsAnErrorAndLogsWhy)
 {
     const std::string empty = freshFolder("nomanifest");
-    EXPECT_EQ(scan(empty, DBAPP_MANIFEST), (std::vector<std::string> {ScanBegin, ManifestBegin, ManifestEnd, ScanEnd}));
+    EXPECT_EQ(scan(empty, DBAPP_MANIFEST),
+              (std::vector<std::string> {errorLine(DBAPP_MANIFEST, DBERROR_NO_MANIFEST), ScanBegin, ScanEnd}));
     const std::string log = logText("Vardex.log");
-    EXPECT_NE(log.find("open db is failed, dbpath: " + empty + "/Manifest.db"), std::string::npos) << log;
+    EXPECT_NE(log.find("Scan Backup Error: " + empty + " is no readable backup folder, error 7"), std::string::npos)
+        << log;
+}
+
+// A database that is not in the backup leaves its category empty; the log
+// says it could not be opened.
+TEST(Executor, MissingDatabaseGivesAnEmptyCategoryAndLogsWhy)
+{
+    const std::string backup = fiveRowBackup("nocalls");
+    EXPECT_EQ(scan(backup, DBAPP_CALL_HISTORY),
+              (std::vector<std::string> {ScanBegin, progressLine(3, DBAPP_CALL_HISTORY),
+                                         progressLine(4, DBAPP_CALL_HISTORY), ScanEnd}));
+    const std::string log = logText("Vardex.log");
+    EXPECT_NE(log.find("open db is failed, dbpath: " + backup + "/5a/5a4935c78a5255723f707230a451d79c540d2741"),
+              std::string::npos)
+        << log;
+}
+
+// An empty file list is read as a database without its table: the
+// category still begins and ends, and the log says why.
+TEST(Executor, EmptyManifestIsAnErrorOfItsCategoryAndLogsWhy)
+{
+    const std::string backup = fiveRowBackup("emptymanifest");
+    writeFile(backup + "/Manifest.db", "");
+    EXPECT_EQ(scan(backup, DBAPP_MANIFEST),
+              (std::vector<std::string> {ScanBegin, ManifestBegin, errorLine(DBAPP_MANIFEST, DBERROR_NO_TABLES),
+                                         ManifestEnd, ScanEnd}));
+    const std::string log = logText("Vardex.log");
     EXPECT_NE(log.find("Add scan task:manifest"), std::string::npos);
     EXPECT_NE(log.find("scan task add success, datatype: 1"), std::string::npos);
     EXPECT_NE(log.find("scan start, datatype: 1"), std::string::npos);
+    EXPECT_NE(log.find("Scan Backup Error: category 1 could not be read, error 5"), std::string::npos) << log;
 }
 
 TEST(Executor, StopFromAnotherThreadEndsALongScanPromptly)

@@ -172,7 +172,9 @@ TEST(MediaTasks, WhatsAppStatementsFitARealChatDatabase)
 
 TEST(MediaTasks, BuildersLogWhatTheyAdd)
 {
-    const std::string backup = freshFolder("media-log");
+    BackupBuilder empty(freshFolder("media-log"));
+    empty.write();
+    const std::string backup = empty.folder();
     scanEvents({backup, freshFolder("media-log-out"), DBAPP_PHOTOS | DBAPP_VIDEO | 0x3C000 | DBAPP_LINE | DBAPP_WHATSAPP});
     const std::string log = logText("Vardex.log");
     for (const char *line : {"Add scan task:Photos", "Add scan task:Video", "Add scan task:3rdImage",

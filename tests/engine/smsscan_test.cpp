@@ -336,15 +336,21 @@ TEST(SmsScan, AttachmentPathsFromEitherHomeNotation)
         EXPECT_EQ(CDBScanSMS::AttachmentRelativePath(c.stored), c.relative) << narrow(c.stored);
 }
 
-TEST(SmsScan, MissingOrForeignDatabaseGivesAnEmptyCategory)
+// No sms.db is no messages; an sms.db without its tables is an error.
+TEST(SmsScan, MissingDatabaseGivesAnEmptyCategoryAForeignOneAnError)
 {
-    BackupBuilder backup(freshFolder("sms-none"));
-    backup.addDatabase("HomeDomain", "Library/SMS/sms.db", "CREATE TABLE unrelated (x);");
-    backup.write();
+    BackupBuilder foreign(freshFolder("sms-foreign"));
+    foreign.addDatabase("HomeDomain", "Library/SMS/sms.db", "CREATE TABLE unrelated (x);");
+    foreign.write();
+    BackupBuilder none(freshFolder("sms-nothing"));
+    none.write();
     const std::vector<std::string> empty = {progressLine(1, 0), progressLine(3, DBAPP_SMS), progressLine(4, DBAPP_SMS),
                                             progressLine(2, 0)};
-    EXPECT_EQ(scanEvents({backup.folder(), freshFolder("o1"), DBAPP_SMS, DBMODE_BACKUP}), empty);
-    EXPECT_EQ(scanEvents({freshFolder("sms-nothing"), freshFolder("o2"), DBAPP_SMS, DBMODE_BACKUP}), empty);
+    EXPECT_EQ(scanEvents({foreign.folder(), freshFolder("o1"), DBAPP_SMS, DBMODE_BACKUP}),
+              (std::vector<std::string> {progressLine(1, 0), progressLine(3, DBAPP_SMS),
+                                         errorLine(DBAPP_SMS, DBERROR_NO_TABLES), progressLine(4, DBAPP_SMS),
+                                         progressLine(2, 0)}));
+    EXPECT_EQ(scanEvents({none.folder(), freshFolder("o2"), DBAPP_SMS, DBMODE_BACKUP}), empty);
 }
 
 // Rows handed straight to the processor: other query indexes and a missing

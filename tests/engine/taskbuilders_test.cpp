@@ -459,11 +459,14 @@ TEST(TaskBuilders, VoiceMemoRowWithoutFileIdDoesNotHideTheDatabase)
     EXPECT_EQ(narrow(tasks.front()->queries[0].dbPath), narrow(tasks.front()->scratch->Path()) + "/CloudRecordings.db");
 }
 
-// Every system category of an empty folder: begin and end in bit order, a
-// log line each, and nothing written into the folder.
-TEST(TaskBuilders, EmptyFolderScanOfEverySystemCategory)
+// Every system category of a backup that holds no databases: begin and end
+// in bit order, a log line each, and nothing written anywhere.
+TEST(TaskBuilders, EmptyBackupScanOfEverySystemCategory)
 {
-    const std::string backup = freshFolder("emptyall");
+    BackupBuilder empty(freshFolder("emptyall"));
+    empty.write();
+    const std::string backup = empty.folder();
+    const auto before = snapshot(backup);
     const std::string out = freshFolder("emptyall-out");
     const int32_t mask = 0x1FFD;
     const auto lines = scanEvents({backup, out, mask, DBMODE_BACKUP});
@@ -482,7 +485,7 @@ TEST(TaskBuilders, EmptyFolderScanOfEverySystemCategory)
                              "VoiceMail", "VoiceMemo", "Notes", "Calendar", "Reminders"})
         EXPECT_NE(log.find(std::string("Add scan task:") + name), std::string::npos) << name;
 
-    EXPECT_TRUE(snapshot(backup).empty());
+    EXPECT_TRUE(snapshot(backup) == before);
     EXPECT_TRUE(snapshot(out).empty());
 }
 
@@ -530,7 +533,7 @@ TEST(TaskBuilders, ADatabaseLockedPastTheWaitIsReportedAsAnError)
         ExclusiveLock lock(pathIn(backup.folder(), Manifest));
         lines = scanEvents({backup.folder(), freshFolder("locked-long-out"), DBAPP_LINE | DBAPP_BOOKMARKS});
     }
-    EXPECT_EQ(lines, (std::vector<std::string> {"{\"status\":2,\"kind\":" + std::to_string(DBAPP_LINE) + ",\"value\":0}",
+    EXPECT_EQ(lines, (std::vector<std::string> {errorLine(DBAPP_LINE, DBERROR_LOCKED),
                                                 progressLine(1, 0), progressLine(3, DBAPP_BOOKMARKS),
                                                 progressLine(4, DBAPP_BOOKMARKS), progressLine(2, 0)}));
 }

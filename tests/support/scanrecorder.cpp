@@ -119,6 +119,11 @@ namespace testsupport
         return "{\"status\":3,\"kind\":" + std::to_string(kind) + ",\"value\":" + std::to_string(value) + "}";
     }
 
+    std::string errorLine(int kind, int error)
+    {
+        return "{\"status\":2,\"kind\":" + std::to_string(kind) + ",\"value\":" + std::to_string(error) + "}";
+    }
+
     std::string recordLine(int kind, int value, const std::string &recordJson)
     {
         return "{\"status\":4,\"kind\":" + std::to_string(kind) + ",\"value\":" + std::to_string(value) +

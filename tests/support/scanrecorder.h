@@ -35,6 +35,8 @@ namespace testsupport
     // The lines that are records (status 4) of a category.
     std::vector<std::string> recordLines(const std::vector<std::string> &lines, int kind);
     std::string progressLine(int kind, int value);
+    // The line of a category that could not be scanned, with its DBExecutorError.
+    std::string errorLine(int kind, int error);
     // The line of one record, given the record's JSON object.
     std::string recordLine(int kind, int value, const std::string &recordJson);
     // The events of a scan of one category that finds no records.

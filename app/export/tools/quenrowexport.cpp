@@ -2,7 +2,7 @@
 // and exports the chosen categories as the Recover button does; prints one
 // JSON line with the run's counters.
 //
-//   quenrow-export --backup DIR --mask HEX --out DIR
+//   quenrow-export --backup DIR --categories N[,N...] --out DIR
 
 #include "chatexportjobs.h"
 #include "copyproxy.h"
@@ -11,11 +11,8 @@
 #include "storescan.h"
 
 #include <devicedata.h>
-#include <idbexecutor.h>
 #include <deviceparser.h>
 #include <thumbnailsessionmanager.h>
-
-#include <plist/plist.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -43,13 +40,12 @@ namespace
     {
         QString backup;
         QString out;
-        long long mask = 0;
-        bool maskGiven = false;
+        QList<int> categories;
     };
 
     int usage()
     {
-        std::fputs("usage: quenrow-export --backup DIR --mask HEX --out DIR\n", stderr);
+        std::fputs("usage: quenrow-export --backup DIR --categories N[,N...] --out DIR\n", stderr);
         return 2;
     }
 
@@ -63,20 +59,14 @@ namespace
                 options.backup = args.at(++i);
             } else if (arg == "--out") {
                 options.out = args.at(++i);
-            } else if (arg == "--mask") {
-                bool ok = false;
-                QString text = args.at(++i);
-                if (text.startsWith("0x", Qt::CaseInsensitive))
-                    text = text.mid(2);
-                options.mask = text.toLongLong(&ok, 16);
-                if (!ok || options.mask < 0)
+            } else if (arg == "--categories") {
+                if (!parseCategoryIds(args.at(++i), &options.categories))
                     return false;
-                options.maskGiven = true;
             } else {
                 return false;
             }
         }
-        if (!options.maskGiven || options.backup.isEmpty() || options.out.isEmpty())
+        if (options.categories.isEmpty() || options.backup.isEmpty() || options.out.isEmpty())
             return false;
         // Sources are told apart by their form: a local one is absolute.
         options.backup = QFileInfo(options.backup).absoluteFilePath();
@@ -150,44 +140,6 @@ namespace
         }
     }
 
-    // "ProductType" of the backup's Manifest.plist ("Lockdown"); empty
-    // without one. The root is named by its model, as the backup list shows it.
-    QString productType(const QString &backup)
-    {
-        QFile file(backup + "/Manifest.plist");
-        if (!file.open(QIODevice::ReadOnly) || file.size() > (16 << 20))
-            return QString();
-        const QByteArray bytes = file.readAll();
-        plist_t root = nullptr;
-        plist_from_memory(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
-        QString type;
-        if (root && plist_get_node_type(root) == PLIST_DICT) {
-            plist_t lockdown = plist_dict_get_item(root, "Lockdown");
-            plist_t node = lockdown && plist_get_node_type(lockdown) == PLIST_DICT
-                               ? plist_dict_get_item(lockdown, "ProductType")
-                               : nullptr;
-            if (node && plist_get_node_type(node) == PLIST_STRING) {
-                char *text = nullptr;
-                plist_get_string_val(node, &text);
-                type = QString::fromUtf8(text);
-                std::free(text);
-            }
-        }
-        if (root)
-            plist_free(root);
-        return type;
-    }
-
-    // The WhatsApp owner's phone number as the engine reads it.
-    QString whatsAppOwner(const QString &backup)
-    {
-        IDBExecutor *raw = nullptr;
-        if (!InitDBExecutor(&raw) || !raw)
-            return QString();
-        std::unique_ptr<IDBExecutor> executor(raw);
-        return QString::fromStdWString(executor->GetWhatsAppOwner(backup.toStdWString()));
-    }
-
     int s_signalPipe[2] = {-1, -1};
 
     void onSignal(int)
@@ -235,6 +187,8 @@ int main(int argc, char **argv)
             // The run still ends, once no copy is in flight.
             if (manager)
                 manager->stop();
+            else
+                ScaniTunesBackupManage::instance()->stopScanBackupsDb();
         });
     }
 
@@ -243,15 +197,20 @@ int main(int argc, char **argv)
         std::fputs("quenrow-export: no temporary folder\n", stderr);
         return 1;
     }
-    if (!scanBackupIntoStore(options.backup, options.mask, work.path())) {
-        std::fputs("quenrow-export: the engine could not be started\n", stderr);
-        return 1;
+    scanBackupIntoStore(options.backup, options.categories, work.path());
+    // What could not be read is told before the export of the rest.
+    const int scanStatus = reportScanErrors("quenrow-export");
+    if (backupWasUnreadable()) {
+        work.remove();
+        std::_Exit(scanStatus);
     }
     checkEverything();
 
-    const QString model = ScaniTunesBackupManage::productTypeToModelName(productType(options.backup));
+    // As the export pages ask: the backup's model name and WhatsApp owner.
+    ScaniTunesBackupManage *backups = ScaniTunesBackupManage::instance();
+    const QString model = backups->readProductTypefunc(options.backup);
     RecoverNatManager::setSourceNameProvider([model] { return model; });
-    const QString owner = whatsAppOwner(options.backup);
+    const QString owner = backups->getRegisterPhoneNum(options.backup);
     ChatExportJobs::setOwnerNumberProvider([owner] { return owner; });
     RecoverNatManager::setRecoverFolder(options.out);
     RecoverNatManager::setOverDelay(0);
@@ -261,7 +220,7 @@ int main(int argc, char **argv)
     QObject::connect(manager, &RecoverNatManager::sigRecoverOver, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     QElapsedTimer clock;
     clock.start();
-    manager->startRecover(categoriesOfMask(options.mask));
+    manager->startRecover(withAttachments(options.categories));
     if (stopRequested)
         manager->stop();
     loop.exec();
@@ -280,7 +239,7 @@ int main(int argc, char **argv)
     std::fputc('\n', stdout);
     std::fflush(stdout);
 
-    int status = 0;
+    int status = scanStatus;
     if (manager->errorType() != 0) {
         std::fprintf(stderr, "quenrow-export: %s\n", qPrintable(reasonOf(manager->errorType())));
         status = 1;

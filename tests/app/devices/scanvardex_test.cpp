@@ -182,6 +182,7 @@ private slots:
     void engineThatCannotBeCreatedIsSkipped();
     void ownerPhoneNumber();
     void stopHammeredWhileCategoriesSwitch();
+    void requestsRightAfterAnEndRunUnfinished();
 
 private:
     void makeWorker();
@@ -261,8 +262,9 @@ void ScanVardexTest::passesInQueueOrder()
     QFETCH(QList<int>, masks);
     m_worker->queueScan(categories, "/backups/one", QString(), false);
     QCOMPARE(m_starts, 1);
-    QVERIFY(!DeviceParser::instance()->isScanFinished(0));
     QVERIFY(waitStops(1));
+    // Ended normally, the store's scan is finished as after a stop.
+    QVERIFY(DeviceParser::instance()->isScanFinished(0));
     QCOMPARE(m_script->masks(), masks);
     QTest::qWait(50);
     QCOMPARE(m_stops, 1);
@@ -288,11 +290,13 @@ void ScanVardexTest::requestDuringCategoryTakesEffectAfterIt()
     m_script->blockStart = true;
     m_worker->queueScan({512, 2048}, "/backups/one", QString(), false);
     QVERIFY(m_script->waitRunning(1));
+    QVERIFY(!DeviceParser::instance()->isScanFinished(0));
     // Returns at once although a category runs.
     m_worker->queueScan({4096}, "/backups/two", QString(), false);
     QCOMPARE(m_starts, 2);
     m_script->release();
     QVERIFY(waitStops(1));
+    QVERIFY(DeviceParser::instance()->isScanFinished(0));
     QCOMPARE(m_script->masks(), (QList<int> {1024, 4096}));
     QCOMPARE(m_script->seenParams().back().backupPath, std::wstring(L"/backups/two"));
 }
@@ -343,14 +347,17 @@ void ScanVardexTest::stopWithNothingRunningSignalsNothing()
 void ScanVardexTest::deviceOrFolder_data()
 {
     QTest::addColumn<bool>("fromDevice");
-    QTest::newRow("folder") << false;
-    QTest::newRow("device") << true;
+    QTest::addColumn<QString>("outputDir");
+    QTest::newRow("folder") << false << QString();
+    QTest::newRow("device") << true << QString();
+    QTest::newRow("folder, copies elsewhere") << false << QStringLiteral("/tmp/copies");
 }
 
 void ScanVardexTest::deviceOrFolder()
 {
     QFETCH(bool, fromDevice);
-    m_worker->queueScan({512, 4096}, "/backups/one", "00008101-000A", fromDevice);
+    QFETCH(QString, outputDir);
+    m_worker->queueScan({512, 4096}, "/backups/one", "00008101-000A", fromDevice, outputDir);
     QVERIFY(waitStops(1));
     QCOMPARE(m_script->read(&Script::connects), fromDevice ? 2 : 0);
     QCOMPARE(m_script->read(&Script::disconnects), 2);
@@ -359,7 +366,8 @@ void ScanVardexTest::deviceOrFolder()
     for (const DBExecutorParam &param : m_script->seenParams()) {
         QCOMPARE(param.mode, fromDevice ? 2 : 1);
         QCOMPARE(param.backupPath, std::wstring(L"/backups/one"));
-        QCOMPARE(QString::fromStdWString(param.outputDir), SettingsEntry::instance()->cacheMediaPath());
+        QCOMPARE(QString::fromStdWString(param.outputDir),
+                 outputDir.isEmpty() ? SettingsEntry::instance()->cacheMediaPath() : outputDir);
     }
 }
 
@@ -396,6 +404,24 @@ void ScanVardexTest::stopHammeredWhileCategoriesSwitch()
     m_worker->queueScan({4096}, "/backups/last", QString(), false);
     QTRY_VERIFY_WITH_TIMEOUT(!m_script->masks().isEmpty() && m_script->masks().last() == 4096, 10000);
     QTRY_COMPARE(m_script->read(&Script::destroyed), m_script->read(&Script::created));
+}
+
+void ScanVardexTest::requestsRightAfterAnEndRunUnfinished()
+{
+    // Requests that end as fast as the next one comes: an end must never
+    // mark the store finished over the start of the request after it.
+    for (int round = 0; round < 200; ++round)
+        m_worker->queueScan({512}, "/backups/one", QString(), false);
+    {
+        std::lock_guard<std::mutex> guard(m_script->mutex);
+        m_script->blockStart = true;
+    }
+    m_worker->queueScan({2048}, "/backups/last", QString(), false);
+    QVERIFY(m_script->waitRunning(1));
+    QVERIFY(!DeviceParser::instance()->isScanFinished(0));
+    m_script->release();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_script->masks().isEmpty() && m_script->masks().last() == 2048, 10000);
+    QTRY_VERIFY(DeviceParser::instance()->isScanFinished(0));
 }
 
 QTEST_GUILESS_MAIN(ScanVardexTest)

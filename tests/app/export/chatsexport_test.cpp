@@ -46,10 +46,10 @@ const std::string Chats =
 
 
 // The summary line of one quenrow-export run.
-QJsonObject runExport(const QString &backup, const QString &mask, const QString &out)
+QJsonObject runExport(const QString &backup, const QString &categories, const QString &out)
 {
     QProcess process;
-    process.start(QUENROW_EXPORT_PATH, {"--backup", backup, "--mask", mask, "--out", out});
+    process.start(QUENROW_EXPORT_PATH, {"--backup", backup, "--categories", categories, "--out", out});
     if (!process.waitForFinished(120000) || process.exitCode() != 0)
         return QJsonObject();
     return QJsonDocument::fromJson(process.readAllStandardOutput().trimmed()).object();
@@ -78,7 +78,7 @@ void ChatsExportTest::messagesFolder()
     backup.write();
     QVERIFY(QDir().mkpath(dir.filePath("out")));
 
-    const QJsonObject summary = runExport(dir.filePath("backup"), "0x4", dir.filePath("out"));
+    const QJsonObject summary = runExport(dir.filePath("backup"), "2", dir.filePath("out"));
     QCOMPARE(summary.value("error").toInt(), 0);
     // The seven messages and the two files of "Messages Attachment".
     QCOMPARE(summary.value("total").toInt(), 9);
@@ -188,7 +188,7 @@ void ChatsExportTest::whatsAppFolders()
     const QString owner = QString::fromUtf8(ownerScan.readAllStandardOutput().trimmed());
     QVERIFY(!owner.isEmpty());
 
-    const QJsonObject summary = runExport(dir.filePath("backup"), "0x80000", dir.filePath("out"));
+    const QJsonObject summary = runExport(dir.filePath("backup"), "131072", dir.filePath("out"));
     QCOMPARE(summary.value("error").toInt(), 0);
     QVERIFY(summary.value("total").toInt() >= 3);
     QCOMPARE(summary.value("processed").toInt(), summary.value("total").toInt());

@@ -107,7 +107,8 @@ private:
 
     QStringList exportArgs(const QString &out) const
     {
-        return {"--backup", m_backup, "--mask", "0x3E002", "--out", out};
+        // Photos, videos and the four kinds of app files: engine bits 0x3E002.
+        return {"--backup", m_backup, "--categories", "16,32,8192,16384,32768,65536", "--out", out};
     }
 
     // The file records the engine reports, by category bit: (name, source).
@@ -224,7 +225,7 @@ private slots:
     {
         QProcess process;
         process.setWorkingDirectory(m_dir->path());
-        process.start(QUENROW_EXPORT_PATH, {"--backup", "backup", "--mask", "0x20000", "--out", "relative"});
+        process.start(QUENROW_EXPORT_PATH, {"--backup", "backup", "--categories", "65536", "--out", "relative"});
         const Outcome outcome = finish(process);
         QCOMPARE(outcome.exitCode, 0);
         QVERIFY(outcome.line.value("root").toString().startsWith(path("relative") + '/'));
@@ -299,13 +300,47 @@ private slots:
             QVERIFY2(it.value() == "<dir>" || sources.contains(it.value()), qPrintable(it.key()));
     }
 
+    // What cannot be read is told; the rest is still exported.
+    void aCategoryThatCannotBeReadIsToldAndTheRestExported()
+    {
+        BackupBuilder backup(path("damaged").toStdString());
+        backup.addFile("HomeDomain", "Library/SMS/sms.db", std::string(8192, '\x5A'));
+        backup.addFile("AppDomain-com.example.a", "Documents/kept.pdf", "kept");
+        backup.write();
+        QDir().mkpath(path("damaged-out"));
+        const Outcome outcome = run({"--backup", path("damaged"), "--categories", "2,65536", "--out", path("damaged-out")});
+        QCOMPARE(outcome.exitCode, 3);
+        QCOMPARE(outcome.errors, QByteArray("quenrow-export: category 2 could not be read: a file it needs is not a "
+                                            "database (scrambled or encrypted)\n"));
+        QCOMPARE(outcome.line.value("error").toInt(), 0);
+        QCOMPARE(outcome.line.value("succeeded").toInt(), 1);
+        const QString root = outcome.line.value("root").toString();
+        QCOMPARE(digestOf(root + "/App Documents/kept.pdf"), digestOf(QString::fromStdString(backup.pathOf(
+                                                                 fileIdOf("AppDomain-com.example.a", "Documents/kept.pdf")))));
+    }
+
+    // A folder that is no readable backup: told, and nothing is made.
+    void anUnreadableBackupExportsNothing()
+    {
+        QDir().mkpath(path("nothing-out"));
+        const Outcome outcome = run({"--backup", path("no-such-backup"), "--categories", "65536", "--out",
+                                     path("nothing-out")});
+        QCOMPARE(outcome.exitCode, 4);
+        QCOMPARE(outcome.errors, QByteArray("quenrow-export: category 65536 could not be read: the backup folder does "
+                                            "not exist or cannot be read\n"));
+        QVERIFY(outcome.line.isEmpty());
+        QVERIFY(QDir(path("nothing-out")).isEmpty());
+    }
+
     void badArgumentsShowUsage_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::newRow("nothing") << QStringList{};
-        QTest::newRow("no out") << QStringList{"--backup", "x", "--mask", "2"};
-        QTest::newRow("bad mask") << QStringList{"--backup", "x", "--mask", "zz", "--out", "y"};
-        QTest::newRow("unknown option") << QStringList{"--backup", "x", "--mask", "2", "--out", "y", "--fast", "1"};
+        QTest::newRow("no out") << QStringList{"--backup", "x", "--categories", "2"};
+        QTest::newRow("bad categories") << QStringList{"--backup", "x", "--categories", "zz", "--out", "y"};
+        QTest::newRow("attachment category") << QStringList{"--backup", "x", "--categories", "2,3", "--out", "y"};
+        QTest::newRow("old mask") << QStringList{"--backup", "x", "--mask", "4", "--out", "y"};
+        QTest::newRow("unknown option") << QStringList{"--backup", "x", "--categories", "2", "--out", "y", "--fast", "1"};
     }
 
     void badArgumentsShowUsage()

@@ -130,7 +130,7 @@ private slots:
 
         QDir().mkpath(m_dir.filePath("dump"));
         QProcess dump;
-        dump.start(STORE_DUMP_PATH, {"--backup", m_dir.filePath("backup"), "--mask", "0x28", "--out",
+        dump.start(STORE_DUMP_PATH, {"--backup", m_dir.filePath("backup"), "--categories", "1,256", "--out",
                                      m_dir.filePath("dump")});
         QVERIFY(dump.waitForFinished(120000));
         QCOMPARE(dump.exitCode(), 0);
@@ -147,7 +147,7 @@ private slots:
 
         QDir().mkpath(m_dir.filePath("out"));
         QProcess run;
-        run.start(QUENROW_EXPORT_PATH, {"--backup", m_dir.filePath("backup"), "--mask", "0x28", "--out",
+        run.start(QUENROW_EXPORT_PATH, {"--backup", m_dir.filePath("backup"), "--categories", "1,256", "--out",
                                         m_dir.filePath("out")});
         QVERIFY(run.waitForFinished(120000));
         QCOMPARE(run.exitCode(), 0);

@@ -18,6 +18,8 @@
 
 #include <sqlite3.h>
 
+#include <filesystem>
+
 using namespace testsupport;
 
 namespace {
@@ -62,6 +64,7 @@ struct Dump
 {
     int exitCode = -1;
     QList<QJsonObject> lines;
+    QByteArray errors; // what it said on stderr
 
     QList<QJsonObject> list(const QString &name, const QString &field, const QJsonValue &value) const
     {
@@ -91,6 +94,7 @@ Dump runDump(const QStringList &arguments)
     if (!process.waitForFinished(120000))
         return dump;
     dump.exitCode = process.exitCode();
+    dump.errors = process.readAllStandardError();
     for (const QByteArray &line : process.readAllStandardOutput().split('\n'))
         if (!line.isEmpty())
             dump.lines << QJsonDocument::fromJson(line).object();
@@ -208,6 +212,8 @@ class StoreDumpTest : public QObject
 private slots:
     void conversationsAndContacts();
     void countsOnly();
+    void damagedInput_data();
+    void damagedInput();
     void whatsAppChats();
     void lineChats();
     void cloudDownload();
@@ -222,9 +228,10 @@ void StoreDumpTest::conversationsAndContacts()
     const QString backup = backupWithChatsAndContacts();
     const auto before = snapshot(backup.toStdString());
     const QString out = QString::fromStdString(freshFolder("chats-and-contacts-out"));
-    const Dump dump = runDump({"--backup", backup, "--mask", "C", "--out", out});
+    const Dump dump = runDump({"--backup", backup, "--categories", "1,2", "--out", out});
     QCOMPARE(dump.exitCode, 0);
-    QCOMPARE(dump.finished(), QList<int>({2, 1}));
+    // Contacts first, as the program scans them before the messages that name them.
+    QCOMPARE(dump.finished(), QList<int>({1, 2}));
     QVERIFY(snapshot(backup.toStdString()) == before);
 
     // One conversation per chat, deleted first, then newest.
@@ -281,7 +288,7 @@ void StoreDumpTest::countsOnly()
 {
     const QString backup = backupWithChatsAndContacts();
     const QString out = QString::fromStdString(freshFolder("counts-out"));
-    const Dump dump = runDump({"--backup", backup, "--mask", "0x4", "--out", out, "--count"});
+    const Dump dump = runDump({"--backup", backup, "--categories", "2", "--out", out, "--count"});
     QCOMPARE(dump.exitCode, 0);
     QCOMPARE(dump.finished(), QList<int>({2}));
     const QList<QJsonObject> sessions = dump.records(2);
@@ -291,12 +298,101 @@ void StoreDumpTest::countsOnly()
     QCOMPARE(dump.messages("+15550004").first().value("records").toInt(), 2);
 }
 
+// What could not be read is told, one line per category, and the exit code
+// says so; what could be read is all there.
+void StoreDumpTest::damagedInput_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("categories");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("told");
+    const QString sms = "category 2 could not be read: ";
+    QTest::newRow("intact") << "" << "1,2" << 0 << QStringList();
+    QTest::newRow("truncated sms.db") << "truncate sms" << "1,2" << 3
+                                      << QStringList {sms + "a database it needs is damaged (truncated or malformed)"};
+    QTest::newRow("scrambled sms.db")
+        << "scramble sms" << "1,2" << 3
+        << QStringList {sms + "a file it needs is not a database (scrambled or encrypted)"};
+    QTest::newRow("sms.db without its tables") << "foreign sms" << "1,2" << 3
+                                               << QStringList {sms + "a database it needs lacks its tables"};
+    QTest::newRow("truncated Manifest.db, LINE looks into it")
+        << "truncate manifest" << "1,2,262144" << 3
+        << QStringList {"category 262144 could not be read: a database it needs is damaged (truncated or malformed)"};
+    QTest::newRow("missing folder") << "remove folder" << "1,2" << 4
+                                    << QStringList {"category 1 could not be read: the backup folder does not exist or "
+                                                    "cannot be read",
+                                                    sms + "the backup folder does not exist or cannot be read"};
+    QTest::newRow("no Manifest.db") << "remove manifest" << "2" << 4
+                                    << QStringList {"category 1 could not be read: the backup's Manifest.db is missing "
+                                                    "or cannot be read",
+                                                    sms + "the backup's Manifest.db is missing or cannot be read"};
+}
+
+void StoreDumpTest::damagedInput()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, categories);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, told);
+    const QString backup = backupWithChatsAndContacts();
+    const std::string smsPath = backup.toStdString() + "/3d/3d0d7e5fb2ce288813306e4d4636395e047a3d28";
+    const std::string manifest = backup.toStdString() + "/Manifest.db";
+    // One output folder for both runs: the contacts' pictures are named by it.
+    const QString out = QString::fromStdString(freshFolder("damaged-out"));
+    const Dump intact = runDump({"--backup", backup, "--categories", categories, "--out", out});
+    QCOMPARE(intact.exitCode, 0);
+    namespace fs = std::filesystem;
+    if (damage == "truncate sms") {
+        fs::resize_file(smsPath, fs::file_size(smsPath) / 2);
+    } else if (damage == "scramble sms") {
+        writeFile(smsPath, std::string(fs::file_size(smsPath), '\x5A'));
+    } else if (damage == "foreign sms") {
+        fs::remove(smsPath);
+        execSql(smsPath, "CREATE TABLE unrelated (x);");
+    } else if (damage == "truncate manifest") {
+        fs::resize_file(manifest, fs::file_size(manifest) / 2);
+    } else if (damage == "remove folder") {
+        fs::remove_all(backup.toStdString());
+    } else if (damage == "remove manifest") {
+        fs::remove(manifest);
+    }
+
+    const Dump dump = runDump({"--backup", backup, "--categories", categories, "--out", out});
+    QCOMPARE(dump.exitCode, exitCode);
+    QStringList lines;
+    for (const QByteArray &line : dump.errors.split('\n'))
+        if (!line.isEmpty())
+            lines << QString::fromUtf8(line);
+    QStringList expected;
+    for (const QString &line : told)
+        expected << "quenrow-store-dump: " + line;
+    QCOMPARE(lines, expected);
+    // The contacts were readable throughout: all of them, as from the intact
+    // backup (but for the time a contact without a date was read at).
+    const auto contacts = [](const Dump &run) {
+        QList<QJsonObject> records;
+        for (QJsonObject line : run.records(1)) {
+            QJsonObject record = line.value("record").toObject();
+            record.remove("time");
+            line.insert("record", record);
+            records << line;
+        }
+        return records;
+    };
+    if (exitCode != 4)
+        QCOMPARE(contacts(dump), contacts(intact));
+    else
+        QVERIFY(dump.records(1).isEmpty());
+    if (!damage.contains("sms") && exitCode != 4)
+        QCOMPARE(dump.records(2), intact.records(2));
+}
+
 void StoreDumpTest::whatsAppChats()
 {
     const QString backup = whatsAppBackup();
     QVERIFY(!backup.isEmpty());
     const QString out = QString::fromStdString(freshFolder("whatsapp-out"));
-    const Dump dump = runDump({"--backup", backup, "--mask", "80000", "--out", out});
+    const Dump dump = runDump({"--backup", backup, "--categories", "131072", "--out", out});
     QCOMPARE(dump.exitCode, 0);
     QCOMPARE(dump.finished(), QList<int>({0x20000}));
 
@@ -380,7 +476,7 @@ void StoreDumpTest::lineChats()
 {
     const QString backup = lineBackup();
     const QString out = QString::fromStdString(freshFolder("line-out"));
-    const Dump dump = runDump({"--backup", backup, "--mask", "40000", "--out", out});
+    const Dump dump = runDump({"--backup", backup, "--categories", "262144", "--out", out});
     QCOMPARE(dump.exitCode, 0);
     QCOMPARE(dump.finished(), QList<int>({0x40000}));
 
@@ -545,11 +641,14 @@ void StoreDumpTest::badArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("none") << QStringList();
-    QTest::newRow("no output folder") << QStringList({"--backup", "/tmp", "--mask", "4"});
-    QTest::newRow("no mask") << QStringList({"--backup", "/tmp", "--out", "/tmp"});
-    QTest::newRow("mask not hex") << QStringList({"--backup", "/tmp", "--mask", "4g", "--out", "/tmp"});
-    QTest::newRow("unknown option") << QStringList({"--backup", "/tmp", "--mask", "4", "--out", "/tmp", "--all"});
-    QTest::newRow("value missing") << QStringList({"--backup", "/tmp", "--out", "/tmp", "--mask"});
+    QTest::newRow("no output folder") << QStringList({"--backup", "/tmp", "--categories", "2"});
+    QTest::newRow("no categories") << QStringList({"--backup", "/tmp", "--out", "/tmp"});
+    QTest::newRow("categories not decimal") << QStringList({"--backup", "/tmp", "--categories", "4g", "--out", "/tmp"});
+    QTest::newRow("not a category") << QStringList({"--backup", "/tmp", "--categories", "2,5", "--out", "/tmp"});
+    QTest::newRow("an attachment category") << QStringList({"--backup", "/tmp", "--categories", "513", "--out", "/tmp"});
+    QTest::newRow("the old mask") << QStringList({"--backup", "/tmp", "--mask", "4", "--out", "/tmp"});
+    QTest::newRow("unknown option") << QStringList({"--backup", "/tmp", "--categories", "2", "--out", "/tmp", "--all"});
+    QTest::newRow("value missing") << QStringList({"--backup", "/tmp", "--out", "/tmp", "--categories"});
     QTest::newRow("cloud with a backup") << QStringList({"--cloud", "/tmp/x", "--backup", "/tmp"});
     QTest::newRow("cloud without script") << QStringList({"--cloud"});
 }
