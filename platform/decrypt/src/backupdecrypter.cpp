@@ -1,6 +1,7 @@
 #include "backupdecrypter.h"
 
 #include "spdlogcore.h"
+#include "sqliteuri.h"
 
 #include <openssl/evp.h>
 #include <plist/plist.h>
@@ -12,7 +13,6 @@
 #include <deque>
 #include <cstdio>
 #include <cstring>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -314,23 +314,6 @@ namespace volsark
             // A stream copy of an empty file would count as a failed write.
             fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
             return !error;
-        }
-
-        // A path as SQLite reads it inside a file: URI ("#", "?" and "%" would end or change it).
-        std::string uriEscaped(const std::string &path)
-        {
-            static const char hex[] = "0123456789ABCDEF";
-            std::string out;
-            for (unsigned char c : path) {
-                if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
-                    out += char(c);
-                } else {
-                    out += '%';
-                    out += hex[c >> 4];
-                    out += hex[c & 0xF];
-                }
-            }
-            return out;
         }
 
         // Calls the callback with (1, total) first, (total, total) last, and
