@@ -61,8 +61,13 @@ test-tsan: setup
 	cmake --build build-tsan -j $(JOBS) --target $$(cmake/threadtests.py build-tsan)
 	cd build-tsan && ctest --output-on-failure -j $(JOBS) --timeout 900 -L threads
 
+# The optimised build alone, no tests, in a folder of its own.
+release: setup
+	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-release -j $(JOBS)
+
 bench: build
 	bench/run.sh $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-tsan
+	rm -rf $(BUILD_DIR) build-asan build-tsan build-release

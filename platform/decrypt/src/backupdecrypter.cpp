@@ -90,14 +90,17 @@ namespace volsark
         {
             Keybag bag;
             bool seenBagUuid = false;
-            std::optional<uint32_t> currentClass;
+            // A flag beside a plain number: an optional here trips GCC's
+            // maybe-uninitialized analysis at -O2.
+            uint32_t currentClass = 0;
+            bool hasClass = false;
             ClassKey current;
             bool inClass = false;
             auto closeClass = [&] {
-                if (inClass && currentClass)
-                    bag.classes[*currentClass] = current;
+                if (inClass && hasClass)
+                    bag.classes[currentClass] = current;
                 inClass = false;
-                currentClass.reset();
+                hasClass = false;
                 current = ClassKey();
             };
             size_t pos = 0;
@@ -123,6 +126,7 @@ namespace volsark
                     bag.attributes[tag] = value;
                 } else if (tag == "CLAS") {
                     currentClass = bigEndian32(value);
+                    hasClass = true;
                 } else if (tag == "WRAP") {
                     current.wrap = bigEndian32(value);
                 } else if (tag == "KTYP") {
