@@ -16,10 +16,12 @@ PACKAGES := cmake make g++ pkg-config git \
 
 # The chat export's tests: QJSEngine runs the data files, Chromium the pages.
 PACKAGES += qtdeclarative5-dev chromium
+# The X11 window of a process, and the X server its test runs.
+PACKAGES += libxcb1-dev xvfb
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all setup configure build run test test-sanitize test-tsan bench clean
+.PHONY: all setup configure build run test test-sanitize test-tsan release bench clean
 
 all: build
 
