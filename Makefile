@@ -16,10 +16,12 @@ PACKAGES := cmake make g++ pkg-config git \
 
 # The chat export's tests: QJSEngine runs the data files, Chromium the pages.
 PACKAGES += qtdeclarative5-dev chromium
+# The X11 window of a process, and the X server its test runs.
+PACKAGES += libxcb1-dev xvfb
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all setup configure build run test test-sanitize test-tsan bench clean
+.PHONY: all setup configure build run test test-sanitize test-tsan release bench clean
 
 all: build
 
@@ -61,8 +63,13 @@ test-tsan: setup
 	cmake --build build-tsan -j $(JOBS) --target $$(cmake/threadtests.py build-tsan)
 	cd build-tsan && ctest --output-on-failure -j $(JOBS) --timeout 900 -L threads
 
+# The optimised build alone, no tests, in a folder of its own.
+release: setup
+	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-release -j $(JOBS)
+
 bench: build
 	bench/run.sh $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-tsan
+	rm -rf $(BUILD_DIR) build-asan build-tsan build-release

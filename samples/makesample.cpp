@@ -7,6 +7,7 @@
 #include "notestore.h"
 #include "photolibrary.h"
 #include "samplemedia.h"
+#include "sqlliteral.h"
 #include "systemschemas.h"
 
 #include <cstdio>
@@ -293,8 +294,8 @@ namespace
                 " (20, '6B1F0C2E-3D4A-4E5B-8C6D-7E8F9A0B1C2D', 'plants.jpeg');"
                 "INSERT INTO ZICCLOUDSYNCINGOBJECT (Z_PK, ZNOTE, ZMEDIA, ZFILESIZE) VALUES (21, 10, 20, 2048);"
                 "INSERT INTO ZICNOTEDATA (ZNOTE, ZCRYPTOTAG, ZDATA) VALUES (10, NULL, " +
-                notes::blobLiteral(plants) + "), (11, NULL, " + notes::blobLiteral(recipe) + "), (12, " +
-                notes::blobLiteral(locked) + ", X'5E0D17A3C2B4F6081929');");
+                testsupport::sqlBlob(plants) + "), (11, NULL, " + testsupport::sqlBlob(recipe) + "), (12, " +
+                testsupport::sqlBlob(locked) + ", X'5E0D17A3C2B4F6081929');");
     }
 }
 

@@ -5,6 +5,7 @@
 #include "formatutils.h"
 #include "mobiledeviceconnect.h"
 #include "scanvardex.h"
+#include "settingsentry.h"
 #include "vlog.h"
 #include "volsark.h"
 
@@ -299,7 +300,7 @@ void MobileDeviceBackupManager::removeFailedBackup()
     }
     for (const QString &path : paths) {
         if (QFileInfo::exists(path))
-            runRubbishCleaner(path);
+            runRubbishCleaner(SettingsEntry::instance()->rubbishProgram(), path);
     }
 }
 

@@ -1,7 +1,6 @@
 #include "fileutils.h"
 
 #include "folderdeleter.h"
-#include "settingsentry.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -59,19 +58,17 @@ QString driveWithMostFreeSpace()
     return byFreeBytes.isEmpty() ? QString() : byFreeBytes.last();
 }
 
-void runRubbishCleaner(const QString &path)
+void runRubbishCleaner(const QString &program, const QString &path)
 {
-    runRubbishCleaner(QStringList {path});
+    runRubbishCleaner(program, QStringList {path});
 }
 
-void runRubbishCleaner(const QStringList &paths)
+void runRubbishCleaner(const QString &program, const QStringList &paths)
 {
     QStringList arguments = paths;
     arguments.removeAll(QString());
-    if (arguments.isEmpty())
+    if (arguments.isEmpty() || program.isEmpty())
         return;
-    const QString beside = QCoreApplication::applicationDirPath() + '/' + linuxModuleName("rubbish.exe");
-    const QString program = SettingsEntry::instance()->endpoint("QUENROW_RUBBISH", SettingsKey::RubbishProgram, beside);
     QProcess::startDetached(program, arguments);
 }
 

@@ -18,11 +18,11 @@ quint64 diskFreeBytes(const QString &path);
 // later volume with the same count wins. Empty when there is none.
 QString driveWithMostFreeSpace();
 
-// Hands folders to the deletion program (QUENROW_RUBBISH, else "rubbish"
-// beside this program), detached, one argument per folder. Empty paths are
-// skipped; with none left nothing is started.
-void runRubbishCleaner(const QString &path);
-void runRubbishCleaner(const QStringList &paths);
+// Hands folders to the deletion program (SettingsEntry::rubbishProgram()
+// names it), detached, one argument per folder. Empty paths are skipped;
+// with none left nothing is started.
+void runRubbishCleaner(const QString &program, const QString &path);
+void runRubbishCleaner(const QString &program, const QStringList &paths);
 
 // Makes a name from a device safe as one file name: each of \ / : * ? " < > |
 // becomes "_", and "", "." and ".." become "_" so that no name stands for

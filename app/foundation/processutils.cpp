@@ -20,8 +20,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <new>
+#include <vector>
 
 #include <fcntl.h>
 #include <malloc.h>
@@ -30,7 +34,9 @@
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace
 {
@@ -113,6 +119,66 @@ namespace
     {
         static const int size = int(::sysconf(_SC_PAGESIZE));
         return size;
+    }
+
+    qintptr openOwnProcess(qint64 pid)
+    {
+        if (pid <= 0 || pid > INT_MAX)
+            return 0;
+        int fd = int(::syscall(SYS_pidfd_open, pid_t(pid), 0));
+        if (fd < 0)
+            return 0;
+        // The descriptor holds whoever has the id now; while that process
+        // still exists, the owner read from /proc is its owner.
+        if (!isOwnProcess(pid) || ::syscall(SYS_pidfd_send_signal, fd, 0, nullptr, 0) != 0) {
+            ::close(fd);
+            return 0;
+        }
+        // 0 stands for "none": never hand out the descriptors 0 to 2.
+        if (fd <= STDERR_FILENO) {
+            const int moved = ::fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+            ::close(fd);
+            fd = moved;
+        }
+        return fd < 0 ? 0 : qintptr(fd);
+    }
+
+    template <typename Reply>
+    using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
+
+    // XCB_ATOM_NONE when the server knows no such name: then no window has it.
+    xcb_atom_t existingAtom(xcb_connection_t *connection, const char *name)
+    {
+        const XcbReply<xcb_intern_atom_reply_t> reply(
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, uint16_t(qstrlen(name)), name), nullptr),
+            &std::free);
+        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+
+    // The window manager's clients (their frames are the root's children),
+    // then the root's children themselves, for a display without one.
+    std::vector<xcb_window_t> topLevelWindows(xcb_connection_t *connection, xcb_window_t root)
+    {
+        std::vector<xcb_window_t> windows;
+        const xcb_atom_t clientList = existingAtom(connection, "_NET_CLIENT_LIST");
+        if (clientList != XCB_ATOM_NONE) {
+            const XcbReply<xcb_get_property_reply_t> clients(
+                xcb_get_property_reply(connection,
+                                       xcb_get_property(connection, 0, root, clientList, XCB_ATOM_WINDOW, 0, 1 << 16),
+                                       nullptr),
+                &std::free);
+            if (clients && clients->format == 32) {
+                const auto *ids = static_cast<const xcb_window_t *>(xcb_get_property_value(clients.get()));
+                windows.assign(ids, ids + xcb_get_property_value_length(clients.get()) / 4);
+            }
+        }
+        const XcbReply<xcb_query_tree_reply_t> tree(
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr), &std::free);
+        if (tree) {
+            const xcb_window_t *children = xcb_query_tree_children(tree.get());
+            windows.insert(windows.end(), children, children + xcb_query_tree_children_length(tree.get()));
+        }
+        return windows;
     }
 }
 
@@ -258,6 +324,21 @@ qint64 processIdByNamePrefix(const QString &prefix)
     return 0;
 }
 
+qintptr openProcessAsDebugger(qint64 pid)
+{
+    return openOwnProcess(pid);
+}
+
+qintptr openProcessByNamePrefix(const QString &prefix)
+{
+    return openOwnProcess(processIdByNamePrefix(prefix));
+}
+
+qintptr openProcessByNamePrefixAsDebugger(const QString &prefix)
+{
+    return openProcessByNamePrefix(prefix);
+}
+
 qint64 processWorkingSetMegabytes(qint64 pid)
 {
     QFile status(procPath(pid, "status"));
@@ -390,9 +471,39 @@ bool setTokenPrivilege(quintptr, const QString &, bool)
     return false;
 }
 
-quintptr windowOfProcess(qint64)
+quintptr windowOfProcess(qint64 pid)
 {
-    return 0;
+    // Only an X display named in the environment; a Wayland-only or headless
+    // session has none to ask.
+    if (pid <= 0 || pid > qint64(UINT32_MAX) || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return 0;
+    int screenNumber = 0;
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(xcb_connect(nullptr, &screenNumber),
+                                                                                 &xcb_disconnect);
+    if (xcb_connection_has_error(connection.get()))
+        return 0;
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection.get()));
+    for (int i = 0; i < screenNumber && screens.rem; ++i)
+        xcb_screen_next(&screens);
+    const xcb_atom_t wmPid = existingAtom(connection.get(), "_NET_WM_PID");
+    if (!screens.rem || wmPid == XCB_ATOM_NONE)
+        return 0;
+
+    const std::vector<xcb_window_t> windows = topLevelWindows(connection.get(), screens.data->root);
+    // Every question first, then the answers: one round trip, not one per window.
+    std::vector<xcb_get_property_cookie_t> cookies;
+    cookies.reserve(windows.size());
+    for (xcb_window_t window : windows)
+        cookies.push_back(xcb_get_property(connection.get(), 0, window, wmPid, XCB_ATOM_CARDINAL, 0, 1));
+    quintptr found = 0;
+    for (std::size_t i = 0; i < cookies.size(); ++i) {
+        const XcbReply<xcb_get_property_reply_t> reply(
+            xcb_get_property_reply(connection.get(), cookies[i], nullptr), &std::free);
+        if (!found && reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) >= 4
+            && *static_cast<const uint32_t *>(xcb_get_property_value(reply.get())) == quint32(pid))
+            found = windows[i];
+    }
+    return found;
 }
 
 quintptr desktopListView()

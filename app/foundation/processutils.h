@@ -47,6 +47,15 @@ bool virtualRelease(void *pointer);
 
 // Queries over the current user's processes; an id of 0 or -1 is "none".
 qint64 processIdByNamePrefix(const QString &prefix);
+// A process of the current user as a process descriptor (pidfd: it stays
+// bound to that one process even when its id is reused; close it with
+// close()), 0 when there is none or it belongs to another user. A descriptor
+// is never inherited by programs started later. There is no debug privilege
+// here: the "AsDebugger" forms are the same.
+qintptr openProcessAsDebugger(qint64 pid);
+// The first process whose program name starts with the prefix.
+qintptr openProcessByNamePrefix(const QString &prefix);
+qintptr openProcessByNamePrefixAsDebugger(const QString &prefix);
 qint64 processWorkingSetMegabytes(qint64 pid);
 QString processImagePath(qint64 pid);
 QString processOwnerName(qint64 pid);
@@ -61,9 +70,13 @@ QStringList serialPortNames();
 quint64 availableVirtualMemory();
 quint64 totalVirtualMemory();
 
-// Windows, desktops and tokens do not exist here: neutral answers.
-bool setTokenPrivilege(quintptr token, const QString &privilege, bool enable);
+// The X11 top-level window whose _NET_WM_PID is the id (the window
+// manager's client list first, then the root's children); 0 without an X
+// display or without such a window.
 quintptr windowOfProcess(qint64 pid);
+
+// Desktop icon lists, thread desktops and tokens do not exist here: neutral answers.
+bool setTokenPrivilege(quintptr token, const QString &privilege, bool enable);
 quintptr desktopListView();
 QStringList desktopIconNames();
 quintptr openDesktopByName(const QString &name, quint32 flags, bool inherit, quint32 access);

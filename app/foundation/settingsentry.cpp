@@ -129,6 +129,12 @@ QString SettingsEntry::endpoint(const char *envName, const QString &key, const Q
     return fromSettings.isEmpty() ? fallback : fromSettings;
 }
 
+QString SettingsEntry::rubbishProgram() const
+{
+    const QString beside = QCoreApplication::applicationDirPath() + '/' + linuxModuleName("rubbish.exe");
+    return endpoint("QUENROW_RUBBISH", SettingsKey::RubbishProgram, beside);
+}
+
 void SettingsEntry::addCleanupPath(const QString &path)
 {
     if (path.isEmpty())
@@ -164,12 +170,12 @@ void SettingsEntry::cleanBackupFolders(bool allDrives, bool viaCleaner)
                 return;
             last = m_cleanupPaths.takeLast();
         }
-        viaCleaner ? runRubbishCleaner(last) : removeNow(last);
+        viaCleaner ? runRubbishCleaner(rubbishProgram(), last) : removeNow(last);
         return;
     }
     const QStringList kept = backupFolderCandidates();
     if (viaCleaner && !kept.isEmpty()) {
-        runRubbishCleaner(kept);
+        runRubbishCleaner(rubbishProgram(), kept);
         return;
     }
     for (const QString &folder : kept)

@@ -58,6 +58,9 @@ public:
     // An outside program or endpoint: the environment variable when set, else
     // the setting under key, else the built-in fallback.
     QString endpoint(const char *envName, const QString &key, const QString &fallback) const;
+    // The deletion program: QUENROW_RUBBISH, else the setting, else
+    // "rubbish" beside this program.
+    QString rubbishProgram() const;
 
     void addCleanupPath(const QString &path);
     QStringList cleanupPaths() const;

@@ -37,14 +37,52 @@ namespace
             return 128 + WTERMSIG(status);
         return -1;
     }
+
+    pid_t waitFor(pid_t pid, int &status)
+    {
+        pid_t done = 0;
+        do {
+            done = ::waitpid(pid, &status, 0);
+        } while (done < 0 && errno == EINTR);
+        return done;
+    }
+
+    // A short-lived middle process spawns the program and exits at once, so
+    // the program is handed to init (or the nearest subreaper), which reaps
+    // it; the middle one is reaped here. Its exit code carries the spawn's.
+    bool spawnDetached(char *const argv[])
+    {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+        const pid_t middle = ::fork();
+        if (middle == 0) {
+            pid_t pid = 0;
+            const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv, environ);
+            ::_exit(spawned == 0 ? 0 : 1);
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        int status = 0;
+        return middle > 0 && waitFor(middle, status) == middle && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
 }
 
-bool CProcessRunner::Run(const std::vector<std::string> &arguments)
+bool CProcessRunner::Run(const std::vector<std::string> &arguments, bool wait)
 {
     m_output.clear();
     m_exitCode = -1;
     if (arguments.empty() || arguments.front().empty())
         return false;
+
+    if (!wait) {
+        std::vector<char *> argv;
+        for (const std::string &argument : arguments)
+            argv.push_back(const_cast<char *>(argument.c_str()));
+        argv.push_back(nullptr);
+        return spawnDetached(argv.data());
+    }
 
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
@@ -90,14 +128,8 @@ bool CProcessRunner::Run(const std::vector<std::string> &arguments)
         }
     }
     ::close(fds[0]);
-    if (!reaped) {
-        pid_t done = 0;
-        do {
-            done = ::waitpid(pid, &status, 0);
-        } while (done < 0 && errno == EINTR);
-        if (done != pid)
-            return true; // the exit code stays unknown
-    }
+    if (!reaped && waitFor(pid, status) != pid)
+        return true; // the exit code stays unknown
     m_exitCode = exitCodeOf(status);
     return true;
 }

@@ -8,8 +8,10 @@
 class CProcessRunner
 {
 public:
-    // False when the program could not be started.
-    bool Run(const std::vector<std::string> &arguments);
+    // False when the program could not be started. Without wait the program
+    // runs on alone: its output goes to /dev/null, the exit code stays -1,
+    // and it is no child of ours, so no zombie is left when it ends.
+    bool Run(const std::vector<std::string> &arguments, bool wait = true);
 
     int ExitCode() const { return m_exitCode; }
     const std::string &Output() const { return m_output; }

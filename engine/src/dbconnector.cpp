@@ -2,12 +2,12 @@
 
 #include "enginelog.h"
 #include "engineutil.h"
+#include "sqliteuri.h"
 
 #include <sqlite3.h>
 
 #include <stdlib.h>
 
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -125,22 +125,6 @@ namespace
         std::string m_folder;
         std::map<std::string, std::string> m_copies;
     };
-
-    std::string uriEscaped(const std::string &path)
-    {
-        static const char hex[] = "0123456789ABCDEF";
-        std::string out;
-        for (unsigned char c : path) {
-            if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
-                out += char(c);
-            } else {
-                out += '%';
-                out += hex[c >> 4];
-                out += hex[c & 0xF];
-            }
-        }
-        return out;
-    }
 }
 
 void WaitWhileBusy(sqlite3 *db, BusyWait *wait)

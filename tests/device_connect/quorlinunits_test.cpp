@@ -4,12 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -194,13 +200,107 @@ TEST(ProcessRunner, ProgramsThatCannotStart)
     const std::string plain = scratch("plain.txt");
     std::ofstream(plain) << "not a program\n";
     chmod(plain.c_str(), 0644);
-    for (const std::string &program : {scratch("missing"), plain, std::string()}) {
+    for (bool wait : {true, false}) {
+        for (const std::string &program : {scratch("missing"), plain, std::string()}) {
+            CProcessRunner runner;
+            EXPECT_FALSE(runner.Run({program}, wait)) << program << " wait " << wait;
+            EXPECT_EQ(runner.ExitCode(), -1);
+        }
         CProcessRunner runner;
-        EXPECT_FALSE(runner.Run({program})) << program;
-        EXPECT_EQ(runner.ExitCode(), -1);
+        EXPECT_FALSE(runner.Run({}, wait));
     }
+}
+
+TEST(ProcessRunner, WithoutWaitTheProgramRunsOnAloneAndLeavesNoChild)
+{
+    const std::string ids = scratch("detached.ids");
+    std::remove(ids.c_str());
+    // Writes its id and its parent's, then outlives the call by far.
+    const std::string script = writeScript("detached.sh", "echo $$ $PPID > \"$1.tmp\"\nmv \"$1.tmp\" \"$1\"\n"
+                                                          "echo output nobody reads\nexec sleep 60\n");
     CProcessRunner runner;
-    EXPECT_FALSE(runner.Run({}));
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(runner.Run({script, ids}, false));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_EQ(runner.ExitCode(), -1);
+    EXPECT_EQ(runner.Output(), "");
+
+    long pid = 0;
+    long parent = 0;
+    for (int i = 0; i < 400 && !(std::ifstream(ids) >> pid >> parent); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_GT(pid, 0) << "the program never ran";
+    EXPECT_NE(parent, long(getpid()));
+    EXPECT_EQ(kill(pid_t(pid), 0), 0) << "the call waited for the program";
+    // Nothing is left for this process to reap: the program is not its child.
+    errno = 0;
+    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+    EXPECT_EQ(errno, ECHILD);
+    kill(pid_t(pid), SIGKILL);
+}
+
+TEST(QuorlinUtil, FormatString)
+{
+    EXPECT_EQ(QuorlinUtil::FormatString(nullptr), "");
+    EXPECT_EQ(QuorlinUtil::FormatString("%s", ""), "");
+    EXPECT_EQ(QuorlinUtil::FormatString("plain"), "plain");
+    EXPECT_EQ(QuorlinUtil::FormatString("%s -u %s changepw %d%%", "/usr/bin/idevicebackup2", "0000-1", 100),
+              "/usr/bin/idevicebackup2 -u 0000-1 changepw 100%");
+    const std::string long_(5000, 'y');
+    EXPECT_EQ(QuorlinUtil::FormatString("<%s>", long_.c_str()), "<" + long_ + ">");
+}
+
+TEST(QuorlinUtil, FormatWString)
+{
+    EXPECT_EQ(QuorlinUtil::FormatWString(nullptr), L"");
+    EXPECT_EQ(QuorlinUtil::FormatWString(L""), L"");
+    EXPECT_EQ(QuorlinUtil::FormatWString(L"%ls is %d%%", L"Jürgen’s iPhone 😀", 42), L"Jürgen’s iPhone 😀 is 42%");
+    const std::wstring long_(5000, L'ü');
+    EXPECT_EQ(QuorlinUtil::FormatWString(L"<%ls>", long_.c_str()), L"<" + long_ + L">");
+    // Narrow text that the C locale cannot read fails whole, never half.
+    EXPECT_EQ(QuorlinUtil::FormatWString(L"a%sb", "\xff"), L"");
+}
+
+TEST(QuorlinUtil, ReplaceAll)
+{
+    struct Case
+    {
+        std::string text, search, replacement, expected;
+    };
+    const Case cases[] = {
+        {"a.b.c", ".", "/", "a/b/c"},
+        {"aaa", "a", "aa", "aaaaaa"}, // the replacement is not searched again
+        {"aaaa", "aa", "a", "aa"},
+        {"abc", "x", "y", "abc"},
+        {"abc", "", "y", "abc"},
+        {"", "a", "y", ""},
+        {"abcabc", "abc", "", ""},
+    };
+    for (const Case &c : cases) {
+        std::string text = c.text;
+        QuorlinUtil::ReplaceAll(text, c.search, c.replacement);
+        EXPECT_EQ(text, c.expected) << c.text << " / " << c.search;
+        std::wstring wide = QuorlinUtil::Utf8ToWString(c.text);
+        QuorlinUtil::ReplaceAll(wide, QuorlinUtil::Utf8ToWString(c.search), QuorlinUtil::Utf8ToWString(c.replacement));
+        EXPECT_EQ(QuorlinUtil::WStringToAnsi(wide), c.expected) << c.text << " / " << c.search;
+    }
+}
+
+TEST(QuorlinUtil, NormalizeSeparators)
+{
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {L"", L""},
+        {L"C:\\Program Files\\iTunes\\", L"C:/Program Files/iTunes/"},
+        {L"/home/me//iTunes/x.dll", L"/home/me/iTunes/x.dll"},
+        {L"a\\/\\//b", L"a/b"},
+        {L"\\\\server\\share", L"/server/share"},
+        {L"plain", L"plain"},
+    };
+    for (const auto &[path, expected] : cases) {
+        std::wstring text = path;
+        QuorlinUtil::NormalizeSeparators(text);
+        EXPECT_EQ(text, expected) << QuorlinUtil::WStringToAnsi(path);
+    }
 }
 
 TEST(QuorlinUtil, WriteDataToFileReportsFailures)

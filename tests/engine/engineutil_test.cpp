@@ -1,4 +1,5 @@
 #include "engineutil.h"
+#include "sqliteuri.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,18 @@ TEST(EngineUtil, NormalizePathUsesSingleForwardSlashes)
     std::wstring path = L"C:\\backup\\\\3d//3d0d7e";
     NormalizePath(path);
     EXPECT_EQ(path, L"C:/backup/3d/3d0d7e");
+}
+
+TEST(EngineUtil, UriEscapedKeepsOnlyPlainAsciiAsItIs)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"/A-z_0.9~/b.db", "/A-z_0.9~/b.db"},
+        {"/a b/#1?x%.db", "/a%20b/%231%3Fx%25.db"},
+        {"/caf\xC3\xA9/\\&=+", "/caf%C3%A9/%5C%26%3D%2B"},
+        {"", ""},
+    };
+    for (const auto &[path, escaped] : cases)
+        EXPECT_EQ(uriEscaped(path), escaped) << path;
 }
 
 TEST(EngineUtil, FormatHandlesLongAndWideTexts)

@@ -5,6 +5,7 @@
 #include "realdata.h"
 #include "recordjson.h"
 #include "scanrecorder.h"
+#include "sqlliteral.h"
 
 #include <gtest/gtest.h>
 
@@ -86,20 +87,20 @@ TEST(Notes, BodiesDecodeOnlyFromWholeCompressedMessages)
         std::string dataSql;
         std::string body;
     } cases[] = {
-        {"gzip", notes::blobLiteral(gzipAbc), "abc"},
-        {"zlib", notes::blobLiteral(zlibAbc), "abc"},
-        {"empty text", notes::blobLiteral(notes::gzip(notes::bodyMessage(""))), ""},
-        {"no item", notes::blobLiteral(notes::gzip(notes::bodyMessage(std::nullopt))), ""},
+        {"gzip", sqlBlob(gzipAbc), "abc"},
+        {"zlib", sqlBlob(zlibAbc), "abc"},
+        {"empty text", sqlBlob(notes::gzip(notes::bodyMessage(""))), ""},
+        {"no item", sqlBlob(notes::gzip(notes::bodyMessage(std::nullopt))), ""},
         {"empty blob", "X''", ""},
         {"null", "NULL", ""},
-        {"uncompressed message", notes::blobLiteral(abc), ""},
-        {"gzip cut in half", notes::blobLiteral(gzipAbc.substr(0, gzipAbc.size() / 2)), ""},
-        {"zlib cut short", notes::blobLiteral(zlibAbc.substr(0, zlibAbc.size() - 3)), ""},
-        {"corrupt zlib", notes::blobLiteral("\x78\x9C\xFF\xFF\xFF\xFF"), ""},
-        {"gzip of no message", notes::blobLiteral(notes::gzip(std::string(8, '\xFF'))), ""},
-        {"html", notes::blobLiteral(notes::gzip(notes::bodyMessage(Html))), Html},
-        {"wide", notes::blobLiteral(notes::zlib(notes::bodyMessage(Wide))), Wide},
-        {"bad utf-8", notes::blobLiteral(notes::gzip(notes::bodyMessage("a\xFF" "b"))), "a\xEF\xBF\xBD" "b"},
+        {"uncompressed message", sqlBlob(abc), ""},
+        {"gzip cut in half", sqlBlob(gzipAbc.substr(0, gzipAbc.size() / 2)), ""},
+        {"zlib cut short", sqlBlob(zlibAbc.substr(0, zlibAbc.size() - 3)), ""},
+        {"corrupt zlib", sqlBlob("\x78\x9C\xFF\xFF\xFF\xFF"), ""},
+        {"gzip of no message", sqlBlob(notes::gzip(std::string(8, '\xFF'))), ""},
+        {"html", sqlBlob(notes::gzip(notes::bodyMessage(Html))), Html},
+        {"wide", sqlBlob(notes::zlib(notes::bodyMessage(Wide))), Wide},
+        {"bad utf-8", sqlBlob(notes::gzip(notes::bodyMessage("a\xFF" "b"))), "a\xEF\xBF\xBD" "b"},
     };
     std::string rows;
     std::vector<std::string> expected;
@@ -178,7 +179,7 @@ TEST(Notes, LockedNotesKeepHintAndTagAndAreNeverDecoded)
              "INSERT INTO ZICCLOUDSYNCINGOBJECT (Z_PK, ZTITLE1, ZISPASSWORDPROTECTED, ZPASSWORDHINT) VALUES"
              " (1, 'Secret', 1, 'Who''s asking?'), (2, 'Text tag', 1, NULL);"
              "INSERT INTO ZICNOTEDATA (ZNOTE, ZCRYPTOTAG, ZDATA) VALUES (1, " +
-                 notes::blobLiteral(tag) + ", " + notes::blobLiteral(notes::gzip(notes::bodyMessage("plain"))) +
+                 sqlBlob(tag) + ", " + sqlBlob(notes::gzip(notes::bodyMessage("plain"))) +
                  "), (2, 'tag-as-text', X'00112233');");
     backup.write();
 
@@ -228,10 +229,10 @@ TEST(Notes, OversizedAndCutShortBodiesLeaveOnlyTheirOwnBodyEmpty)
     const std::string good = notes::gzip(notes::bodyMessage("still here"));
     const std::string cut = notes::gzip(notes::bodyMessage(std::string(4000, 'x')));
     BackupBuilder backup(freshFolder("notes-bomb"));
-    addStore(backup, noteRow(1, "Before", notes::blobLiteral(good)) +
-                         noteRow(2, "Bomb", notes::blobLiteral(notes::gzipZeros(size_t(512) << 20))) +
-                         noteRow(3, "Cut", notes::blobLiteral(cut.substr(0, cut.size() / 2))) +
-                         noteRow(4, "After", notes::blobLiteral(notes::zlib(notes::bodyMessage("me too")))));
+    addStore(backup, noteRow(1, "Before", sqlBlob(good)) +
+                         noteRow(2, "Bomb", sqlBlob(notes::gzipZeros(size_t(512) << 20))) +
+                         noteRow(3, "Cut", sqlBlob(cut.substr(0, cut.size() / 2))) +
+                         noteRow(4, "After", sqlBlob(notes::zlib(notes::bodyMessage("me too")))));
     backup.write();
     const std::string out = freshFolder("out");
     const std::string timeFile = out + "-peak";

@@ -1,5 +1,7 @@
 #include "chatstoragebuilder.h"
 
+#include "sqlliteral.h"
+
 #include <plist/plist.h>
 
 #include <cstdio>
@@ -28,18 +30,10 @@ CREATE INDEX Z_WAMessage_byStanzaIDIndex ON ZWAMESSAGE (ZSTANZAID COLLATE BINARY
 CREATE TABLE ZWAMEDIAITEM ( Z_PK INTEGER PRIMARY KEY, Z_ENT INTEGER, Z_OPT INTEGER, ZFILESIZE INTEGER, ZMOVIEDURATION INTEGER, ZMESSAGE INTEGER, ZLATITUDE FLOAT, ZLONGITUDE FLOAT, ZAUTHORNAME VARCHAR, ZMEDIALOCALPATH VARCHAR, ZMEDIAURL VARCHAR, ZTHUMBNAILLOCALPATH VARCHAR, ZTITLE VARCHAR, ZVCARDNAME VARCHAR, ZVCARDSTRING VARCHAR, ZXMPPTHUMBPATH VARCHAR, ZMEDIAKEY BLOB, ZMETADATA BLOB );
 )SQL";
 
-        // A text literal, NULL when empty.
+        // WhatsApp leaves a text column it has no value for NULL.
         std::string text(const std::string &value)
         {
-            if (value.empty())
-                return "NULL";
-            std::string quoted = "'";
-            for (char c : value) {
-                quoted += c;
-                if (c == '\'')
-                    quoted += '\'';
-            }
-            return quoted + "'";
+            return value.empty() ? "NULL" : sqlText(value);
         }
 
         // A reference or count, NULL when zero.
@@ -53,19 +47,6 @@ CREATE TABLE ZWAMEDIAITEM ( Z_PK INTEGER PRIMARY KEY, Z_ENT INTEGER, Z_OPT INTEG
             char buffer[40];
             std::snprintf(buffer, sizeof buffer, "%.17g", value);
             return buffer;
-        }
-
-        std::string blob(const std::optional<std::string> &value)
-        {
-            if (!value)
-                return "NULL";
-            static const char digits[] = "0123456789ABCDEF";
-            std::string hex = "X'";
-            for (unsigned char c : *value) {
-                hex += digits[c >> 4];
-                hex += digits[c & 15];
-            }
-            return hex + "'";
         }
 
         int nextPk(const std::vector<std::string> &rows)
@@ -113,7 +94,7 @@ CREATE TABLE ZWAMEDIAITEM ( Z_PK INTEGER PRIMARY KEY, Z_ENT INTEGER, Z_OPT INTEG
             std::to_string(item.movieDuration) + ", " + real(item.latitude) + ", " + real(item.longitude) + ", " +
             text(item.authorName) + ", " + text(item.localPath) + ", " + text(item.title) + ", " +
             text(item.vcardName) + ", " + text(item.vcardString) + ", " + text(item.thumbPath) + ", " +
-            blob(item.metadata) + ");\n");
+            sqlBlob(item.metadata) + ");\n");
         return pk;
     }
 

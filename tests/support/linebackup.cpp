@@ -2,6 +2,7 @@
 
 #include "backupbuilder.h"
 #include "lineschemas.h"
+#include "sqlliteral.h"
 
 #include <plist/plist.h>
 
@@ -11,33 +12,6 @@ namespace testsupport
 {
     namespace
     {
-        std::string sqlText(const LineBackup::Text &text)
-        {
-            if (!text)
-                return "NULL";
-            std::string quoted = "'";
-            for (char c : *text) {
-                quoted += c;
-                if (c == '\'')
-                    quoted += '\'';
-            }
-            return quoted + "'";
-        }
-
-        // Bytes as a blob literal: metadata is binary.
-        std::string sqlBlob(const LineBackup::Text &bytes)
-        {
-            if (!bytes)
-                return "NULL";
-            static const char hex[] = "0123456789ABCDEF";
-            std::string literal = "X'";
-            for (unsigned char c : *bytes) {
-                literal += hex[c >> 4];
-                literal += hex[c & 0xF];
-            }
-            return literal + "'";
-        }
-
         std::string sqlNumber(const LineBackup::Number &number)
         {
             return number ? std::to_string(*number) : "NULL";

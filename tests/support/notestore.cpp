@@ -81,16 +81,4 @@ namespace testsupport::notes
         const size_t block = size_t(1) << 20;
         return deflateStream(15 + 16, count, [&](size_t left) { return std::string(std::min(left, block), '\0'); });
     }
-
-    std::string blobLiteral(const std::string &bytes)
-    {
-        static const char digits[] = "0123456789ABCDEF";
-        std::string literal = "X'";
-        literal.reserve(bytes.size() * 2 + 3);
-        for (const unsigned char byte : bytes) {
-            literal += digits[byte >> 4];
-            literal += digits[byte & 0xF];
-        }
-        return literal + "'";
-    }
 }

@@ -25,7 +25,4 @@ namespace testsupport::notes
     std::string zlib(const std::string &bytes);
     // gzip of count zero bytes, compressed a block at a time.
     std::string gzipZeros(size_t count);
-
-    // An SQL blob literal: X'..'.
-    std::string blobLiteral(const std::string &bytes);
 }

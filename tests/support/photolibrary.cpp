@@ -1,20 +1,12 @@
 #include "photolibrary.h"
 
-#include <sqlite3.h>
-
-#include <memory>
+#include "sqlliteral.h"
 
 namespace testsupport
 {
     namespace
     {
         const char *const Domain = "CameraRollDomain";
-
-        std::string quoted(const std::string &text)
-        {
-            std::unique_ptr<char, decltype(&sqlite3_free)> q(sqlite3_mprintf("%Q", text.c_str()), sqlite3_free);
-            return q.get();
-        }
     }
 
     std::string photoLibrarySql(PhotoSchema schema, const std::vector<CameraRollAsset> &assets)
@@ -27,7 +19,7 @@ namespace testsupport
         for (const CameraRollAsset &asset : assets) {
             sql += "INSERT INTO " + table +
                    " (ZDIRECTORY, ZFILENAME, ZSORTTOKEN, ZSAVEDASSETTYPE, ZKINDSUBTYPE, ZKIND, ZFAVORITE, ZDURATION)"
-                   " VALUES (" + quoted(asset.directory) + ", " + quoted(asset.name) + ", " +
+                   " VALUES (" + sqlText(asset.directory) + ", " + sqlText(asset.name) + ", " +
                    std::to_string(asset.sortToken) + ", 3, 0, " + std::to_string(asset.kind) + ", 0, " +
                    (asset.kind == 1 ? "2.5" : "0") + ");";
         }

@@ -1,6 +1,7 @@
 #include "backupdecrypter.h"
 
 #include "spdlogcore.h"
+#include "sqliteuri.h"
 
 #include <openssl/evp.h>
 #include <plist/plist.h>
@@ -12,7 +13,6 @@
 #include <deque>
 #include <cstdio>
 #include <cstring>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -90,14 +90,17 @@ namespace volsark
         {
             Keybag bag;
             bool seenBagUuid = false;
-            std::optional<uint32_t> currentClass;
+            // A flag beside a plain number: an optional here trips GCC's
+            // maybe-uninitialized analysis at -O2.
+            uint32_t currentClass = 0;
+            bool hasClass = false;
             ClassKey current;
             bool inClass = false;
             auto closeClass = [&] {
-                if (inClass && currentClass)
-                    bag.classes[*currentClass] = current;
+                if (inClass && hasClass)
+                    bag.classes[currentClass] = current;
                 inClass = false;
-                currentClass.reset();
+                hasClass = false;
                 current = ClassKey();
             };
             size_t pos = 0;
@@ -123,6 +126,7 @@ namespace volsark
                     bag.attributes[tag] = value;
                 } else if (tag == "CLAS") {
                     currentClass = bigEndian32(value);
+                    hasClass = true;
                 } else if (tag == "WRAP") {
                     current.wrap = bigEndian32(value);
                 } else if (tag == "KTYP") {
@@ -314,23 +318,6 @@ namespace volsark
             // A stream copy of an empty file would count as a failed write.
             fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
             return !error;
-        }
-
-        // A path as SQLite reads it inside a file: URI ("#", "?" and "%" would end or change it).
-        std::string uriEscaped(const std::string &path)
-        {
-            static const char hex[] = "0123456789ABCDEF";
-            std::string out;
-            for (unsigned char c : path) {
-                if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
-                    out += char(c);
-                } else {
-                    out += '%';
-                    out += hex[c >> 4];
-                    out += hex[c & 0xF];
-                }
-            }
-            return out;
         }
 
         // Calls the callback with (1, total) first, (total, total) last, and

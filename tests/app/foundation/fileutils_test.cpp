@@ -359,11 +359,11 @@ private slots:
         QTemporaryDir dir;
         const QString program = recordingProgram(dir.path());
         QVERIFY(!program.isEmpty());
-        qputenv("QUENROW_RUBBISH", program.toLocal8Bit());
 
-        runRubbishCleaner(QStringList());
-        runRubbishCleaner(QString());
-        runRubbishCleaner(QStringList {"/tmp/a b; rm -rf x", "", "/tmp/c"});
+        runRubbishCleaner(program, QStringList());
+        runRubbishCleaner(program, QString());
+        runRubbishCleaner(QString(), QStringList {"/tmp/never"});
+        runRubbishCleaner(program, QStringList {"/tmp/a b; rm -rf x", "", "/tmp/c"});
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(program + ".done"), 10000);
         QFile out(program + ".out");
         QVERIFY(out.open(QIODevice::ReadOnly));

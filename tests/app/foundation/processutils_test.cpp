@@ -3,20 +3,27 @@
 #include "vlog.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <memory>
 #include <pwd.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace
 {
@@ -40,6 +47,89 @@ class ProcessUtilsTest : public QObject
 {
     Q_OBJECT
 
+    // A program of a name nobody else runs, and one that has ended.
+    QTemporaryDir m_programs;
+    QString m_uniqueName;
+    QProcess m_unique;
+    qint64 m_endedPid = 0;
+
+    // An X server of the test's own, with windows claiming process ids.
+    QProcess m_xServer;
+    QString m_display;
+    xcb_connection_t *m_x = nullptr;
+    QHash<QString, quintptr> m_windows;
+
+    // The id of the process a process descriptor stands for; 0 for none.
+    static qint64 pidOfDescriptor(qintptr fd)
+    {
+        QFile info(QStringLiteral("/proc/self/fdinfo/%1").arg(fd));
+        if (fd <= 0 || !info.open(QIODevice::ReadOnly))
+            return 0;
+        for (const QByteArray &line : info.readAll().split('\n')) {
+            if (line.startsWith("Pid:"))
+                return line.mid(4).trimmed().toLongLong();
+        }
+        return 0;
+    }
+
+    static qint64 otherUsersProcess()
+    {
+        for (const QString &name : QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            struct stat info {};
+            if (name.toLongLong() > 0 && ::stat(("/proc/" + name).toLocal8Bit().constData(), &info) == 0
+                && info.st_uid != ::getuid())
+                return name.toLongLong();
+        }
+        return 0;
+    }
+
+    xcb_atom_t atom(const char *name)
+    {
+        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+            xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, uint16_t(std::strlen(name)), name), nullptr),
+            &std::free);
+        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+
+    xcb_window_t addWindow(xcb_window_t parent, quint32 pid)
+    {
+        const xcb_window_t window = xcb_generate_id(m_x);
+        xcb_create_window(m_x, XCB_COPY_FROM_PARENT, window, parent, 0, 0, 10, 10, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        if (pid)
+            xcb_change_property(m_x, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL, 32, 1,
+                                &pid);
+        return window;
+    }
+
+    // Starts the server once: a plain top-level window of 4001, a framed
+    // client of 4002 listed as the window manager would list it, and a
+    // window that claims no process.
+    bool startXServer()
+    {
+        if (m_x)
+            return true;
+        const QString server = QStandardPaths::findExecutable("Xvfb");
+        if (server.isEmpty())
+            return false;
+        m_xServer.start(server, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "64x64x24"});
+        if (!m_xServer.waitForStarted() || !m_xServer.waitForReadyRead(30000))
+            return false;
+        m_display = ':' + QString::fromLatin1(m_xServer.readLine().trimmed());
+        m_x = xcb_connect(m_display.toLatin1().constData(), nullptr);
+        if (xcb_connection_has_error(m_x))
+            return false;
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_x)).data->root;
+        addWindow(root, 0);
+        m_windows["plain"] = addWindow(root, 4001);
+        const xcb_window_t frame = addWindow(root, 0);
+        const xcb_window_t client = addWindow(frame, 4002);
+        m_windows["client"] = client;
+        xcb_change_property(m_x, XCB_PROP_MODE_REPLACE, root, atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 32, 1,
+                            &client);
+        return xcb_flush(m_x) > 0;
+    }
+
 private:
     // A shell that starts a child and prints its id, run from program.
     static bool startParentWithChild(QProcess &process, const QString &program, qint64 &child)
@@ -52,6 +142,113 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        m_uniqueName = QStringLiteral("quenrow-opentest-%1").arg(::getpid());
+        const QString program = m_programs.path() + '/' + m_uniqueName;
+        QVERIFY(QFile::copy("/bin/sleep", program));
+        QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+        m_unique.start(program, {"60"});
+        QVERIFY(m_unique.waitForStarted());
+
+        QProcess ended;
+        ended.start("/bin/sh", {"-c", "echo $$"});
+        QVERIFY(ended.waitForFinished());
+        m_endedPid = ended.readAll().trimmed().toLongLong();
+        QVERIFY(m_endedPid > 0);
+    }
+
+    void cleanupTestCase()
+    {
+        m_unique.kill();
+        m_unique.waitForFinished();
+        if (m_x)
+            xcb_disconnect(m_x);
+        m_xServer.terminate();
+        m_xServer.waitForFinished();
+    }
+
+    void openProcessIsLimitedToOwnProcesses_data()
+    {
+        QTest::addColumn<qint64>("pid");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("this program") << qint64(::getpid()) << true;
+        QTest::newRow("a child") << m_unique.processId() << true;
+        QTest::newRow("a process that has ended") << m_endedPid << false;
+        QTest::newRow("another user's") << otherUsersProcess() << false;
+        QTest::newRow("id 0") << qint64(0) << false;
+        QTest::newRow("id -1") << qint64(-1) << false;
+        QTest::newRow("beyond any id") << (qint64(1) << 40) << false;
+    }
+
+    void openProcessIsLimitedToOwnProcesses()
+    {
+        QFETCH(qint64, pid);
+        QFETCH(bool, opens);
+        if (QByteArray(QTest::currentDataTag()) == "another user's" && pid == 0)
+            QSKIP("every process here belongs to this user");
+        const qintptr fd = openProcessAsDebugger(pid);
+        QCOMPARE(fd != 0, opens);
+        if (!opens)
+            return;
+        QVERIFY(fd > STDERR_FILENO);
+        QCOMPARE(pidOfDescriptor(fd), pid);
+        QVERIFY(::fcntl(int(fd), F_GETFD) & FD_CLOEXEC);
+        ::close(int(fd));
+    }
+
+    void openProcessByNamePrefix_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("whole name") << m_uniqueName << true;
+        QTest::newRow("prefix") << m_uniqueName.left(m_uniqueName.size() - 1) << true;
+        QTest::newRow("with .exe") << m_uniqueName + ".exe" << true;
+        QTest::newRow("nothing matches") << m_uniqueName + "-none" << false;
+        QTest::newRow("different case") << m_uniqueName.toUpper() << false;
+    }
+
+    void openProcessByNamePrefix()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(bool, opens);
+        for (qintptr fd : {::openProcessByNamePrefix(prefix), openProcessByNamePrefixAsDebugger(prefix)}) {
+            QCOMPARE(pidOfDescriptor(fd), opens ? m_unique.processId() : qint64(0));
+            if (fd)
+                ::close(int(fd));
+        }
+    }
+
+    void windowOfProcess_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<qint64>("pid");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("top-level window") << "test server" << qint64(4001) << "plain";
+        QTest::newRow("client in a frame") << "test server" << qint64(4002) << "client";
+        QTest::newRow("no window of the process") << "test server" << qint64(4003) << "";
+        QTest::newRow("id 0") << "test server" << qint64(0) << "";
+        QTest::newRow("no display") << "" << qint64(4001) << "";
+        QTest::newRow("display nobody serves") << ":65000" << qint64(4001) << "";
+    }
+
+    void windowOfProcess()
+    {
+        QFETCH(QString, display);
+        QFETCH(qint64, pid);
+        QFETCH(QString, window);
+        const QByteArray saved = qgetenv("DISPLAY");
+        if (display == "test server") {
+            if (!startXServer())
+                QSKIP("no Xvfb to run an X server");
+            display = m_display;
+        }
+        display.isEmpty() ? qunsetenv("DISPLAY") : qputenv("DISPLAY", display.toLatin1());
+        const quintptr found = ::windowOfProcess(pid);
+        saved.isNull() ? qunsetenv("DISPLAY") : qputenv("DISPLAY", saved);
+        QCOMPARE(found, window.isEmpty() ? quintptr(0) : m_windows.value(window));
+    }
+
     void killProcessByNameEndsOnlyThatProgramsTree()
     {
         // A blank in the name is no problem: no command line is built.

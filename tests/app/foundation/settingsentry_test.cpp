@@ -131,6 +131,19 @@ private slots:
         QCOMPARE(entry.endpoint("QUENROW_TEST_ENDPOINT", "TestEndpoint", "built-in"), QString("from environment"));
     }
 
+    void rubbishProgramIsAnEndpoint()
+    {
+        SettingsEntry entry;
+        const QByteArray saved = qgetenv("QUENROW_RUBBISH");
+        qunsetenv("QUENROW_RUBBISH");
+        QCOMPARE(entry.rubbishProgram(), QCoreApplication::applicationDirPath() + "/rubbish");
+        entry.setValue("RubbishProgram", "/opt/cleaner", Scope::User);
+        QCOMPARE(entry.rubbishProgram(), QString("/opt/cleaner"));
+        qputenv("QUENROW_RUBBISH", "/usr/local/bin/cleaner");
+        QCOMPARE(entry.rubbishProgram(), QString("/usr/local/bin/cleaner"));
+        saved.isNull() ? qunsetenv("QUENROW_RUBBISH") : qputenv("QUENROW_RUBBISH", saved);
+    }
+
     void cleanupListKeepsAbsolutePaths()
     {
         SettingsEntry entry;

@@ -1,7 +1,7 @@
 #pragma once
 
-// UTF-8 <-> wide text for the engine, its caller and its tests. Never throws;
-// malformed input becomes U+FFFD.
+// UTF-8 <-> wide text for the engine, the stand-ins, their callers and their
+// tests. Never throws; malformed input becomes U+FFFD.
 
 #include <string>
 
