@@ -319,9 +319,12 @@ bool XFramelessWindow::handleMouse(QEvent *event)
     }
 
     if (type == QEvent::MouseMove) {
-        if (mouse->buttons() == Qt::NoButton)
-            updateEdgeCursor(edges, logical);
-        return false;
+        if (mouse->buttons() != Qt::NoButton)
+            return false;
+        updateEdgeCursor(edges, logical);
+        // A strip is the window's, not its children's: they neither hover
+        // nor set their cursors there.
+        return bool(edges);
     }
     if (type != QEvent::MouseButtonPress || mouse->button() != Qt::LeftButton)
         return false;
@@ -364,8 +367,10 @@ void XFramelessWindow::onScreenChanged(QScreen *screen)
         resize(now);
     } else if (d->normalSize.isValid()) {
         // Without a size taken on the primary screen there is nothing to go
-        // back to: resizing to an invalid size would shrink the window to nothing.
-        resize(d->normalSize.width() - 1, d->normalSize.height());
-        resize(d->normalSize);
+        // back to: resizing to an invalid size would shrink the window to
+        // nothing. A copy, since the first resize stores its own size.
+        const QSize normal = d->normalSize;
+        resize(normal.width() - 1, normal.height());
+        resize(normal);
     }
 }

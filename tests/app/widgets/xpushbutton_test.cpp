@@ -362,7 +362,8 @@ private slots:
     void shots()
     {
         QWidget row;
-        row.setStyleSheet(QStringLiteral("background: #F5F7FB;"));
+        row.setObjectName(QStringLiteral("row"));
+        row.setStyleSheet(QStringLiteral("QWidget#row { background: #F5F7FB; }"));
         auto *layout = new QHBoxLayout(&row);
         auto add = [layout](XPushButton *button) {
             button->setFixedSize(120, 38);
