@@ -1,5 +1,6 @@
 #include "xbusyindicator.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -20,7 +21,8 @@ XBusyIndicator::XBusyIndicator(QWidget *parent)
 {
     d->timer = new QTimer(this);
     connect(d->timer, &QTimer::timeout, this, &XBusyIndicator::advance);
-    setAccessibleName(tr("Loading"));
+    // The program's texts are translated in one context, "QObject".
+    setAccessibleName(QObject::tr("Loading"));
     hide();
 }
 
@@ -91,6 +93,13 @@ void XBusyIndicator::paintEvent(QPaintEvent *)
     painter.rotate(d->angle);
     painter.translate(-(width() / 2), -(height() / 2));
     painter.drawPixmap((width() - d->image.width()) / 2, (height() - d->image.height()) / 2, d->image);
+}
+
+void XBusyIndicator::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(QObject::tr("Loading"));
+    QWidget::changeEvent(event);
 }
 
 void XBusyIndicator::resizeEvent(QResizeEvent *event)

@@ -55,8 +55,7 @@ XDialog::XDialog(QWidget *parent)
     d->closeButton->setFixedSize(25, 25);
     d->closeButton->setImages(QStringLiteral(":/Images/maintitlebar_close_0.png"),
                               QStringLiteral(":/Images/maintitlebar_close_1.png"), false);
-    d->closeButton->setAccessibleName(tr("Close"));
-    d->closeButton->setToolTip(tr("Close"));
+    nameCloseButton();
     connect(d->closeButton, &XPushButton::clicked, this, &XDialog::close);
 
     d->contentWidget = new QWidget(d->shadowWidget);
@@ -193,9 +192,18 @@ void XDialog::mouseReleaseEvent(QMouseEvent *event)
     QWidget::mouseReleaseEvent(event);
 }
 
+void XDialog::nameCloseButton()
+{
+    // The program's texts are translated in one context, "QObject".
+    d->closeButton->setAccessibleName(QObject::tr("Close"));
+    d->closeButton->setToolTip(QObject::tr("Close"));
+}
+
 void XDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && d->trackActivation)
         applyShadow(isActiveWindow() ? d->activeShadow : d->inactiveShadow);
+    else if (event->type() == QEvent::LanguageChange)
+        nameCloseButton();
     QDialog::changeEvent(event);
 }

@@ -47,6 +47,7 @@ protected:
 
 private:
     void applyShadow(const QColor &color);
+    void nameCloseButton();
     void applyStyleSheet();
 
     QScopedPointer<XDialogPrivate> d;

@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 // A painted control of another library, registered as later windows will.
@@ -28,6 +29,23 @@ public:
 
 private:
     bool m_on = false;
+};
+
+// German for the two names the kit gives itself.
+class GermanNames : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "QObject") != 0)
+            return QString();
+        if (qstrcmp(source, "Close") == 0)
+            return QStringLiteral("Schlie\u00dfen");
+        if (qstrcmp(source, "Loading") == 0)
+            return QStringLiteral("Wird geladen");
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
 };
 
 // A card of a page, derived from the kit's card without a registration of its own.
@@ -217,6 +235,20 @@ private slots:
             names << button.second;
         QCOMPARE(names, (QStringList {QStringLiteral("Close"), QStringLiteral("Cancel"), QStringLiteral("OK")}));
         QCOMPARE(message, QStringLiteral("Exit now?")); // read as plain text
+    }
+
+    void namesFollowTheLanguage()
+    {
+        XDialog dialog;
+        XBusyIndicator busy;
+        auto *close = dialog.findChild<XPushButton *>(QStringLiteral("TitleCloseButton"));
+        GermanNames german;
+        QCoreApplication::installTranslator(&german);
+        QTRY_COMPARE(face(close)->text(QAccessible::Name), QStringLiteral("Schlie\u00dfen"));
+        QTRY_COMPARE(face(&busy)->text(QAccessible::Name), QStringLiteral("Wird geladen"));
+        QCoreApplication::removeTranslator(&german);
+        QTRY_COMPARE(face(close)->text(QAccessible::Name), QStringLiteral("Close"));
+        QTRY_COMPARE(face(&busy)->text(QAccessible::Name), QStringLiteral("Loading"));
     }
 
     void anotherLibrarysControlToggles()
