@@ -45,7 +45,17 @@ XFramelessWindow::XFramelessWindow(QWidget *parent)
     attachWindow();
 }
 
-XFramelessWindow::~XFramelessWindow() = default;
+XFramelessWindow::~XFramelessWindow()
+{
+    // QWidget's destructor still destroys the children and the native window:
+    // neither may reach this object once its own part is gone.
+    if (d->titleBar)
+        disconnect(d->titleBar, nullptr, this, nullptr);
+    if (d->window) {
+        d->window->removeEventFilter(this);
+        disconnect(d->window, nullptr, this, nullptr);
+    }
+}
 
 Qt::Edges XFramelessWindow::hitTest(const QRect &windowPx, const QPoint &pointPx, int border, bool resizeable,
                                     bool widthFree, bool heightFree)
@@ -91,6 +101,8 @@ Qt::Edges XFramelessWindow::hitTest(const QRect &windowPx, const QPoint &pointPx
 
 void XFramelessWindow::setTitleBar(QWidget *titleBar)
 {
+    if (d->titleBar && d->titleBar != titleBar)
+        disconnect(d->titleBar, &QObject::destroyed, this, &XFramelessWindow::onTitleBarDestroyed);
     d->titleBar = titleBar;
     if (titleBar)
         connect(titleBar, &QObject::destroyed, this, &XFramelessWindow::onTitleBarDestroyed, Qt::UniqueConnection);

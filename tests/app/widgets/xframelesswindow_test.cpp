@@ -303,6 +303,16 @@ private slots:
         delete bar;
         QCOMPARE(window.titleBar(), nullptr);
         window.addCaptionWidget(nullptr); // ignored
+
+        // A title bar given up for another, and the one in use, both die
+        // with the window: neither reaches it after its own part is gone.
+        auto *window2 = new XFramelessWindow;
+        auto *first = new QWidget(window2);
+        window2->setTitleBar(first);
+        window2->setTitleBar(new QWidget(window2));
+        window2->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window2));
+        delete window2;
     }
 
     void marginsAreKept()
