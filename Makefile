@@ -19,6 +19,13 @@ PACKAGES += qtdeclarative5-dev chromium
 # The X11 window of a process, and the X server its test runs.
 PACKAGES += libxcb1-dev xvfb
 
+# The windows: Qt's tools and QML modules, and for the end-to-end tests a
+# virtual display, the accessibility bus and its Python client, screenshots
+# and the fonts the windows are drawn with.
+PACKAGES += qttools5-dev python3-pyatspi at-spi2-core xdotool imagemagick dbus-x11 x11-utils \
+	libgl1-mesa-dri fonts-crosextra-carlito qml-module-qtquick2 qml-module-qtquick-controls2 \
+	qml-module-qtquick-layouts qml-module-qtquick-window2 qml-module-qtgraphicaleffects
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all setup configure build run test test-sanitize test-tsan release bench clean

@@ -1,5 +1,6 @@
 # Every test runs in an environment of its own: offscreen Qt, UTC, UTF-8, a
 # private HOME with its XDG folders, and every outside endpoint on loopback.
+# Widget tests save their screenshots under build/test-shots/<test>.
 function(quenrow_test_environment test)
   set(home ${CMAKE_BINARY_DIR}/testhome/${test})
   file(MAKE_DIRECTORY ${home}/log ${home}/config ${home}/data ${home}/cache ${home}/runtime ${home}/tmp)
@@ -27,6 +28,7 @@ function(quenrow_test_environment test)
     QUENROW_RUBBISH=${QUENROW_BIN_DIR}/rubbish
     QUENROW_BIN_DIR=${QUENROW_BIN_DIR}
     QUENROW_TEST_HOME=${home}
+    QUENROW_SHOTS_DIR=${CMAKE_BINARY_DIR}/test-shots/${test}
     QUENROW_REALDATA=${CMAKE_SOURCE_DIR}/tests/data/real
     USBMUXD_SOCKET_ADDRESS=UNIX:${home}/no-usbmuxd
     ${QUENROW_SANITIZER_ENVIRONMENT})

@@ -1,0 +1,18 @@
+#include "vxkwidget.h"
+
+VxkWidget::VxkWidget(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void VxkWidget::setInit()
+{
+}
+
+void VxkWidget::setDestroy()
+{
+}
+
+void VxkWidget::resetUI()
+{
+}

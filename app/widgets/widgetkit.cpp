@@ -1,0 +1,24 @@
+#include "widgetkit.h"
+
+#include "kitaccessible.h"
+
+#include <QAccessible>
+
+// At global scope, as Q_INIT_RESOURCE requires.
+static void registerKitResources()
+{
+    Q_INIT_RESOURCE(quenrow_kit);
+}
+
+void initWidgetKit()
+{
+    static const bool done = [] {
+        registerKitResources();
+        KitAccessible::registerClass("XDiyBtn", QAccessible::Button);
+        KitAccessible::registerClass("XBusyIndicator", QAccessible::Animation);
+        KitAccessible::registerClass("XImageBox", QAccessible::Graphic);
+        KitAccessible::install();
+        return true;
+    }();
+    Q_UNUSED(done);
+}
