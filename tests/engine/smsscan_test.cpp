@@ -3,9 +3,9 @@
 #include "dbrecords.h"
 #include "dbscansms.h"
 #include "iosschemas.h"
-#include "notestore.h"
 #include "recordjson.h"
 #include "scanrecorder.h"
+#include "sqlliteral.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -192,7 +192,7 @@ TEST(SmsScan, TextMessagesOfBothDatabaseVariants)
 TEST(SmsScan, TextsKeptOnlyInTheArchivedBody)
 {
     auto body = [](const std::string &text, AttributedBodyOptions options = {}) {
-        return notes::blobLiteral(attributedBody(text, options));
+        return sqlBlob(attributedBody(text, options));
     };
     BackupBuilder backup(freshFolder("sms-body"));
     backup.addDatabase(
