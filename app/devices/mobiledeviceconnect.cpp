@@ -17,8 +17,8 @@
 #include <QPointer>
 #include <QProcess>
 #include <QTcpSocket>
-#include <QVector>
 #include <QThreadPool>
+#include <QVector>
 #include <QtConcurrent>
 
 #include <thread>
