@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QTcpSocket>
 #include <QThreadPool>
+#include <QVector>
 #include <QtConcurrent>
 
 #include <thread>
@@ -25,13 +26,16 @@
 namespace
 {
     // Shared by the service and the listener callbacks. Never freed: the
-    // library's listeners may still call in while the process ends.
+    // library's listeners may still call in while the process ends. Taken
+    // before an object's own lock, never after it.
     struct DeviceState
     {
-        QMutex mutex;
+        std::mutex mutex;
         QMap<QString, MobileDeviceObject *> devices;
         MobileDeviceObject *current = nullptr;
     };
+
+    using Locker = std::unique_lock<std::mutex>;
 
     DeviceState &deviceState()
     {
@@ -48,20 +52,51 @@ namespace
         Changed
     };
 
-    // The analytics client lives on the application's thread; the listener
-    // threads have no event loop.
+    // Device analytics waiting for the application's thread, where the
+    // analytics client lives; the listener threads have no event loop. The
+    // texts pass under this lock rather than inside a queued call.
+    struct PendingTracks
+    {
+        std::mutex mutex;
+        QVector<QPair<QString, QString>> events; // model, version
+        bool posted = false;
+    };
+
+    PendingTracks &pendingTracks()
+    {
+        static PendingTracks *pending = new PendingTracks;
+        return *pending;
+    }
+
+    void sendPendingTracks()
+    {
+        PendingTracks &pending = pendingTracks();
+        QVector<QPair<QString, QString>> events;
+        {
+            std::lock_guard<std::mutex> lock(pending.mutex);
+            events.swap(pending.events);
+            pending.posted = false;
+        }
+        for (const auto &event : events) {
+            trackEvent("iOSDeviceInformation", "DeviceModel", event.first);
+            trackEvent("iOSDeviceInformation", "iOSsysVersion", event.second);
+        }
+    }
+
     void trackDevice(const QString &model, const QString &version)
     {
         QCoreApplication *app = QCoreApplication::instance();
         if (!app || QCoreApplication::closingDown())
             return;
-        QMetaObject::invokeMethod(
-            app,
-            [model, version] {
-                trackEvent("iOSDeviceInformation", "DeviceModel", model);
-                trackEvent("iOSDeviceInformation", "iOSsysVersion", version);
-            },
-            Qt::QueuedConnection);
+        PendingTracks &pending = pendingTracks();
+        {
+            std::lock_guard<std::mutex> lock(pending.mutex);
+            pending.events.append({model, version});
+            if (pending.posted)
+                return;
+            pending.posted = true;
+        }
+        QMetaObject::invokeMethod(app, &sendPendingTracks, Qt::QueuedConnection);
     }
 
     // Objects are made on a listener thread, which has no event loop: they
@@ -79,56 +114,24 @@ namespace
         return QString::fromStdWString(text);
     }
 
-    // What a listener event tells of a device.
-    struct DeviceFields
-    {
-        IBaseDevice *device;
-        int state;
-        int deviceType;
-        int deviceConnectStatus;
-        bool restorable;
-        QString uniqueDeviceID;
-        QString serialNumber;
-        QString deviceName;
-        QString modelName;
-        QString productType;
-        QString productVersion;
-    };
-
-    void fill(MobileDeviceObject *object, const DeviceFields &fields)
-    {
-        object->device = fields.device;
-        object->state = fields.state;
-        object->deviceType = fields.deviceType;
-        object->deviceConnectStatus = fields.deviceConnectStatus;
-        object->reservedStatus = -1;
-        object->restorable = fields.restorable;
-        object->uniqueDeviceID = fields.uniqueDeviceID;
-        object->serialNumber = fields.serialNumber;
-        object->deviceName = fields.deviceName;
-        object->modelName = fields.modelName;
-        object->productType = fields.productType;
-        object->productVersion = fields.productVersion;
-    }
-
     // Adds or refreshes the device's object. Called with the state locked.
-    Notice listDevice(DeviceState &state, const DeviceFields &fields, MobileDeviceObject **object)
+    Notice listDevice(DeviceState &state, const MobileDeviceInfo &fields, MobileDeviceObject **object)
     {
         const QString &key = fields.uniqueDeviceID;
         MobileDeviceObject *found = state.devices.value(key);
         if (!found) {
             found = newDeviceObject();
-            fill(found, fields);
+            found->setInfo(fields);
             state.devices.insert(key, found);
-            vlogInfo(QString("-==> New device: %1, UUID: %2").arg(found->displayName(), key));
+            vlogInfo(QString("-==> New device: %1, UUID: %2").arg(fields.displayName(), key));
             *object = found;
             if (state.current)
                 return Notice::None;
             state.current = found;
             return Notice::New;
         }
-        fill(found, fields);
-        vlogInfo(QString("-==> Device changed: %1, UUID: %2").arg(found->displayName(), key));
+        found->setInfo(fields);
+        vlogInfo(QString("-==> Device changed: %1, UUID: %2").arg(fields.displayName(), key));
         *object = found;
         return found == state.current ? Notice::Changed : Notice::None;
     }
@@ -147,14 +150,14 @@ namespace
     // Drops key from the list. The current device's object goes with the
     // signal to its receiver; another one is freed here, since no one else
     // ever saw it.
-    void removeDevice(QMutexLocker &locker, DeviceState &state, const QString &key)
+    void removeDevice(Locker &locker, DeviceState &state, const QString &key)
     {
         MobileDeviceObject *object = state.devices.take(key);
         if (!object)
             return;
         vlogInfo(QString("-==> Device removed: %1, UUID: %2").arg(object->displayName(), key));
         // The library frees the handle as soon as this callback returns.
-        object->device = nullptr;
+        object->clearDevice();
         if (object != state.current) {
             delete object;
             return;
@@ -167,7 +170,7 @@ namespace
 
     // Events up to lastListed add or refresh, removed drops the device; the
     // analytics label is the version, or the type of a Recovery/DFU device.
-    void handleEvent(QMutexLocker &locker, DeviceState &state, const DeviceFields &fields, int lastListed,
+    void handleEvent(Locker &locker, DeviceState &state, const MobileDeviceInfo &fields, int lastListed,
                      int removed, const QString &label)
     {
         if (fields.state < 0)
@@ -192,9 +195,9 @@ MobileDeviceConnect::~MobileDeviceConnect() = default;
 
 MobileDeviceConnect *MobileDeviceConnect::instance()
 {
-    static QMutex *mutex = new QMutex;
+    static std::mutex *mutex = new std::mutex;
     static QPointer<MobileDeviceConnect> *living = new QPointer<MobileDeviceConnect>;
-    QMutexLocker locker(mutex);
+    std::lock_guard<std::mutex> locker(*mutex);
     if (!QCoreApplication::instance() || QCoreApplication::closingDown())
         return nullptr;
     if (!*living)
@@ -236,11 +239,19 @@ void MobileDeviceConnect::listenDeviceCallback(int event, IBaseDevice *device, v
     if (!ios)
         return;
     const IOSDeviceInfo &info = ios->m_info;
-    DeviceFields fields {device, event, device->GetDeviceType(), device->GetConnectStatus(), false,
-                         wide(info.UniqueDeviceID), wide(info.SerialNumber), wide(info.DeviceName),
-                         wide(info.DisplayName), wide(info.ProductType), wide(info.ProductVersion)};
+    MobileDeviceInfo fields;
+    fields.device = device;
+    fields.state = event;
+    fields.deviceType = device->GetDeviceType();
+    fields.deviceConnectStatus = device->GetConnectStatus();
+    fields.uniqueDeviceID = wide(info.UniqueDeviceID);
+    fields.serialNumber = wide(info.SerialNumber);
+    fields.deviceName = wide(info.DeviceName);
+    fields.modelName = wide(info.DisplayName);
+    fields.productType = wide(info.ProductType);
+    fields.productVersion = wide(info.ProductVersion);
     DeviceState &state = deviceState();
-    QMutexLocker locker(&state.mutex);
+    Locker locker(state.mutex);
     vlogInfo(QString("listenDeviceCallback {state: %1, deviceName: %2, modelName: %3, serialNumber: %4, "
                      "uniqueDeviceID: %5, deviceConnectStatus: %6, DeviceType: %7, isWifiConnect: %8}")
                  .arg(event)
@@ -260,10 +271,18 @@ void MobileDeviceConnect::listenRestorableDeviceCallback(int event, IBaseDevice 
         return;
     const RestorableDeviceInfo &info = restorable->m_info;
     const QString ecid = QString::number(info.ECID);
-    DeviceFields fields {device, event, device->GetDeviceType(), device->GetConnectStatus(), true,
-                         ecid, ecid, QString(), wide(info.DisplayName), wide(info.ProductType), QString()};
+    MobileDeviceInfo fields;
+    fields.device = device;
+    fields.state = event;
+    fields.deviceType = device->GetDeviceType();
+    fields.deviceConnectStatus = device->GetConnectStatus();
+    fields.restorable = true;
+    fields.uniqueDeviceID = ecid;
+    fields.serialNumber = ecid;
+    fields.modelName = wide(info.DisplayName);
+    fields.productType = wide(info.ProductType);
     DeviceState &state = deviceState();
-    QMutexLocker locker(&state.mutex);
+    Locker locker(state.mutex);
     vlogInfo(QString("listenRestorableDeviceCallback {state: %1, modelName: %2, uniqueDeviceID: %3, "
                      "deviceConnectStatus: %4, DeviceType: %5}")
                  .arg(event)
@@ -276,22 +295,22 @@ void MobileDeviceConnect::listenRestorableDeviceCallback(int event, IBaseDevice 
 MobileDeviceObject *MobileDeviceConnect::currentDevice() const
 {
     DeviceState &state = deviceState();
-    QMutexLocker locker(&state.mutex);
+    Locker locker(state.mutex);
     return state.current;
 }
 
 QString MobileDeviceConnect::currentProductVersion() const
 {
     DeviceState &state = deviceState();
-    QMutexLocker locker(&state.mutex);
-    return state.current ? state.current->productVersion : QString();
+    Locker locker(state.mutex);
+    return state.current ? state.current->productVersion() : QString();
 }
 
 QString MobileDeviceConnect::currentUniqueDeviceID() const
 {
     DeviceState &state = deviceState();
-    QMutexLocker locker(&state.mutex);
-    return state.current ? state.current->uniqueDeviceID : QString();
+    Locker locker(state.mutex);
+    return state.current ? state.current->uniqueDeviceID() : QString();
 }
 
 bool MobileDeviceConnect::isCurrentDeviceDFU() const
@@ -307,27 +326,29 @@ bool MobileDeviceConnect::isCurrentDeviceRecovery() const
 bool MobileDeviceConnect::isCurrentRestorableIn(int connectStatus)
 {
     DeviceState &state = deviceState();
-    QMutexLocker locker(&state.mutex);
-    const MobileDeviceObject *current = state.current;
-    return current && current->deviceType != 1 && current->restorable
-           && current->deviceConnectStatus == connectStatus;
+    Locker locker(state.mutex);
+    if (!state.current)
+        return false;
+    const MobileDeviceInfo current = state.current->info();
+    return current.deviceType != 1 && current.restorable && current.deviceConnectStatus == connectStatus;
 }
 
 QString MobileDeviceConnect::backupPassword() const
 {
-    QMutexLocker locker(&m_passwordMutex);
+    std::lock_guard<std::mutex> locker(m_passwordMutex);
     return m_backupPassword;
 }
 
 IBaseDevice *MobileDeviceConnect::currentHandle()
 {
     DeviceState &state = deviceState();
-    QMutexLocker locker(&state.mutex);
-    if (!state.current || state.current->deviceType == 1)
+    Locker locker(state.mutex);
+    if (!state.current)
         return nullptr;
+    const MobileDeviceInfo current = state.current->info();
     // Only the library uses the handle: the device may leave once the lock
     // is released, and the library refuses a handle it no longer tracks.
-    return state.current->device;
+    return current.deviceType == 1 ? nullptr : current.device;
 }
 
 template <typename T> T MobileDeviceConnect::runBlocking(const std::function<T()> &body)
@@ -363,7 +384,7 @@ bool MobileDeviceConnect::setDeviceBackupPassword(const QString &password)
             return false;
         const int code = m_manager->SetDeviceBackupPasswd(device, std::wstring(), password.toStdWString());
         vlogInfo(QString("setDeviceBackupPassword:%1").arg(code));
-        QMutexLocker locker(&m_passwordMutex);
+        std::lock_guard<std::mutex> locker(m_passwordMutex);
         m_backupPassword = code == 0 ? password : QString();
         return code == 0;
     });
@@ -382,7 +403,7 @@ bool MobileDeviceConnect::verifyDeviceBackupPassword(const QString &password)
             return false;
         }
         vlogInfo("The backup password is verified successfully. Procedure");
-        QMutexLocker locker(&m_passwordMutex);
+        std::lock_guard<std::mutex> locker(m_passwordMutex);
         m_backupPassword = password;
         return true;
     });
@@ -398,7 +419,7 @@ bool MobileDeviceConnect::removeDeviceBackupPassword(const QString &password)
         vlogInfo(QString("removeDeviceBackupPassword:%1").arg(code));
         if (code != 0)
             return false;
-        QMutexLocker locker(&m_passwordMutex);
+        std::lock_guard<std::mutex> locker(m_passwordMutex);
         m_backupPassword.clear();
         return true;
     });

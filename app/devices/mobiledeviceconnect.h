@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QFuture>
-#include <QMutex>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <mutex>
 
 class IBaseDevice;
 class IQuorlinManager;
@@ -16,7 +16,9 @@ class MobileDeviceObject;
 // current one and answers the blocking device questions of the flow pages.
 //
 // The signals are emitted on the listener threads; connect to them queued.
-// The object handed with deviceDisconnected belongs to the receiver.
+// The object handed with deviceDisconnected belongs to the receiver. The
+// listeners refill the objects they hand out: read them through their
+// accessors, which take the object's lock.
 class MobileDeviceConnect : public QObject
 {
     Q_OBJECT
@@ -74,6 +76,6 @@ private:
 
     IQuorlinManager *m_manager = nullptr;
     bool m_bound = false;
-    mutable QMutex m_passwordMutex; // backupPassword is set on pool threads
+    mutable std::mutex m_passwordMutex; // backupPassword is set on pool threads
     QString m_backupPassword;
 };

@@ -4,6 +4,7 @@
 #include "copyproxy.h"
 #include "devicedata.h"
 #include "deviceparser.h"
+#include "exportfilename.h"
 #include "fileutils.h"
 #include "recovernatmanager_p.h"
 #include "taskworker.h"
@@ -76,9 +77,7 @@ bool writesFolder(int id)
 
 QString safeFileName(const QString &name)
 {
-    QString safe = name;
-    sanitizeFileName(safe);
-    return taskWorker::fitFileName(safe);
+    return ExportFileName::safe(name);
 }
 
 void exportNothing(RecoverNatManagerPrivate *, const QString &, const QString &, int) {}

@@ -1,6 +1,7 @@
 #include "exportpages.h"
 
 #include "devicedata.h"
+#include "exportfilename.h"
 #include "exportsink.h"
 #include "fileutils.h"
 #include "jsondatafile.h"
@@ -60,13 +61,6 @@ NameRegistry &registry()
 {
     static NameRegistry names;
     return names;
-}
-
-QString numbered(const QString &name, int n)
-{
-    const int dot = name.lastIndexOf('.');
-    return dot >= 0 ? QStringLiteral("%1(%2)%3").arg(name.left(dot)).arg(n).arg(name.mid(dot))
-                    : QStringLiteral("%1(%2)").arg(name).arg(n);
 }
 
 bool existsOnDisk(const QString &path)
@@ -171,15 +165,16 @@ bool ExportPages::writeJsonObjectFile(const QString &folder, const QJsonObject &
 
 QString ExportPages::reserveAttachmentName(const QString &folder, const QString &wanted)
 {
-    QString name = wanted;
-    sanitizeFileName(name);
+    // Named as the copy worker will write it: a longer name would be cut
+    // there and the page would link a file that is not there.
+    const QString name = ExportFileName::safe(wanted);
     const QString target = folder + '/' + AttachmentFolder;
     NameRegistry &names = registry();
     QMutexLocker locker(&names.mutex);
     QSet<QString> &taken = names.taken[target];
     QString candidate = name;
     for (int n = 1; taken.contains(candidate.toLower()) || existsOnDisk(target + '/' + candidate); ++n)
-        candidate = numbered(name, n);
+        candidate = ExportFileName::numbered(name, n);
     taken.insert(candidate.toLower());
     return candidate;
 }
@@ -204,7 +199,7 @@ QString queueAttachment(const QString &folder, const QString &source, const QStr
         name = ExportPages::reserveAttachmentName(folder, name);
         ExportSink::current()->queueCopy(source, folder + '/' + AttachmentFolder + '/' + name);
     } else {
-        sanitizeFileName(name);
+        name = ExportFileName::safe(name);
     }
     return AttachmentFolder + '/' + name;
 }

@@ -53,7 +53,11 @@ RecoverError::ErrorType ExportTextFile::close()
         return RecoverError::NoError;
     m_stream.flush();
     const RecoverError::ErrorType error = writeError();
+    const QString path = m_file->fileName();
     m_stream.setDevice(nullptr);
     m_file.reset();
+    // A table cut short (a full disk) must not pass for the whole one.
+    if (error != RecoverError::NoError)
+        QFile::remove(path);
     return error;
 }

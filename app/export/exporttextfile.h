@@ -18,7 +18,8 @@ public:
     // False, with the code (3 nearly full volume, else 4), when the file
     // cannot be created.
     bool open(const QString &path, RecoverError::ErrorType &error);
-    // Flushes and closes; the code of a failed write, else NoError.
+    // Flushes and closes; the code of a failed write, else NoError. A file
+    // whose writing failed is removed.
     RecoverError::ErrorType close();
     bool isOpen() const { return !m_file.isNull(); }
     QTextStream &stream() { return m_stream; }

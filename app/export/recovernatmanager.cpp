@@ -16,6 +16,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QPointer>
+#include <QThread>
 #include <QtConcurrent>
 
 #include <cerrno>
@@ -29,7 +30,9 @@ namespace
     QString s_recoverFolder;
     std::atomic<int> s_overDelay{500};
 
-    constexpr int ProgressIntervalMs = 100;
+    // Progress reaches the window at most this often (20 times a second);
+    // the run's end always reports the exact counters.
+    constexpr int ProgressIntervalMs = 50;
 
     template <typename T>
     bool checked(const QVariant &value, quint16 T::*state)
@@ -54,7 +57,11 @@ RecoverNatManagerPrivate::RecoverNatManagerPrivate(RecoverNatManager *owner)
     DeviceData::registerMetaTypes();
     progressTimer.setSingleShot(true);
     progressTimer.setInterval(ProgressIntervalMs);
-    QObject::connect(&progressTimer, &QTimer::timeout, q, [this] { emitProgress(); });
+    QObject::connect(&progressTimer, &QTimer::timeout, q, [this] {
+        // Cleared before the counters are read: a count after this read asks again.
+        progressPending = false;
+        emitProgress();
+    });
 
     CopyProxy *proxy = CopyProxy::instance();
     QObject::connect(proxy, &CopyProxy::sigCopyProcess, q,
@@ -63,7 +70,7 @@ RecoverNatManagerPrivate::RecoverNatManagerPrivate(RecoverNatManager *owner)
         if (success)
             ++succeeded;
         ++processed;
-        scheduleProgress();
+        requestProgress();
     });
     QObject::connect(proxy, &CopyProxy::sigCopyOver, q, [this] {
         ++oversReceived;
@@ -143,6 +150,7 @@ QString RecoverNatManagerPrivate::rootPath() const
 void RecoverNatManagerPrivate::resetRun(quint64 count)
 {
     progressTimer.stop();
+    progressPending = false;
     succeeded = 0;
     processed = 0;
     total = count;
@@ -334,10 +342,16 @@ void RecoverNatManagerPrivate::emitProgress()
     emit q->sigRecoverProgress(processed, total, succeeded);
 }
 
-void RecoverNatManagerPrivate::scheduleProgress()
+void RecoverNatManagerPrivate::requestProgress()
 {
-    if (!progressTimer.isActive())
+    // One report per interval, however many counts came in: a writer counts
+    // every message, and a queued signal for each would flood the window.
+    if (progressPending.exchange(true))
+        return;
+    if (QThread::currentThread() == q->thread())
         progressTimer.start();
+    else
+        QMetaObject::invokeMethod(q, [this] { progressTimer.start(); }, Qt::QueuedConnection);
 }
 
 RecoverNatManager::RecoverNatManager()
@@ -421,7 +435,7 @@ void RecoverNatManager::increaseTotal() { ++d->total; }
 void RecoverNatManager::increaseProcessed()
 {
     ++d->processed;
-    emit sigRecoverProgress(d->processed, d->total, d->succeeded);
+    d->requestProgress();
 }
 
 void RecoverNatManager::increaseSucceeded() { ++d->succeeded; }

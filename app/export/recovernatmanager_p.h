@@ -32,7 +32,8 @@ public:
     void endCheck();
     void fail(RecoverError::ErrorType err);
     void emitProgress();
-    void scheduleProgress();
+    // From any thread: a progress report within the interval.
+    void requestProgress();
 
     std::atomic<quint64> succeeded{0};
     std::atomic<quint64> processed{0};
@@ -43,6 +44,7 @@ public:
     std::atomic<bool> stopped{false};
     std::atomic<bool> producing{false};
     std::atomic<int> errorType{0};
+    std::atomic<bool> progressPending{false}; // a report is due within the interval
     bool overEmitted = true;
     quint64 oversReceived = 0; // sigCopyOver seen by the manager's thread
     quint64 runId = 0;

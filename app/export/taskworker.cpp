@@ -1,5 +1,6 @@
 #include "taskworker.h"
 
+#include "exportfilename.h"
 #include "vlog.h"
 
 #include <QDir>
@@ -21,8 +22,6 @@
 namespace
 {
     constexpr qint64 BlockBytes = 1 << 20;
-    constexpr int MaxNameBytes = 255;
-    constexpr int NumberRoom = 8; // "(12345)" and a spare byte
 
     std::mutex s_settingsMutex;
     taskWorker::FreeSpaceQuery s_freeSpace;
@@ -87,20 +86,7 @@ int taskWorker::downloadTimeout() { return s_downloadTimeout; }
 
 QString taskWorker::fitFileName(const QString &name)
 {
-    if (name.toUtf8().size() <= MaxNameBytes)
-        return name;
-    const int dot = name.lastIndexOf('.');
-    QString suffix = dot > 0 ? name.mid(dot) : QString();
-    if (suffix.toUtf8().size() > 32)
-        suffix.clear();
-    QString stem = suffix.isEmpty() ? name : name.left(dot);
-    const int room = MaxNameBytes - NumberRoom - suffix.toUtf8().size();
-    while (!stem.isEmpty() && stem.toUtf8().size() > room) {
-        stem.chop(1);
-        if (!stem.isEmpty() && QChar(stem.back()).isHighSurrogate())
-            stem.chop(1);
-    }
-    return stem + suffix;
+    return ExportFileName::fit(name);
 }
 
 QString taskWorker::numberedName(const QString &name, int n)
@@ -116,7 +102,7 @@ QString taskWorker::numberedName(const QString &name, int n)
         if (isNumber)
             stem.truncate(open);
     }
-    return fitFileName(QStringLiteral("%1(%2)%3").arg(stem).arg(n).arg(suffix));
+    return ExportFileName::numbered(stem + suffix, n);
 }
 
 void taskWorker::stop()

@@ -66,10 +66,10 @@ public:
     static void setDownloadTimeout(int milliseconds);
     static int downloadTimeout();
 
-    // Cuts a file name longer than 255 bytes at a character boundary,
-    // keeping its suffix and room for a "(n)".
+    // ExportFileName::fit, the name a destination is written under.
     static QString fitFileName(const QString &name);
-    // "stem(n).suffix" of a file name, n replacing a "(k)" already there.
+    // "stem(n).suffix" of a file name, n replacing a "(k)" already there;
+    // never longer than 255 bytes, the number kept.
     static QString numberedName(const QString &name, int n);
 
 private:

@@ -86,5 +86,6 @@ public:
     QMap<QString, QString> pendingNames;
     QMap<int, RecordLists> sessionStore;
     int nextSessionId = FirstStarredSessionId;
+    QMap<int, int> filesWithoutId; // engine category -> its app files without a backup file
     mutable std::shared_mutex lock;
 };

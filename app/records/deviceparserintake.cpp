@@ -42,11 +42,13 @@ LabelledValues splitValues(const std::wstring &text)
 }
 
 // The record's own date, else the picture's EXIF date, else the file's
-// last-modified time.
+// last-modified time; 0 without either.
 qint64 fileTime(int64_t engineDate, const QString &path)
 {
     if (engineDate != 0)
         return toUnixSeconds(engineDate);
+    if (path.isEmpty())
+        return 0;
     const QDateTime exif = ExifReader::toDateTime(ExifReader::readExifDateTime(path));
     if (exif.isValid())
         return exif.toSecsSinceEpoch();
@@ -100,6 +102,9 @@ private:
     void picture(int type, const STFiles &r);
     void video(int type, const STFiles &r);
     void document(int type, const STFiles &r);
+    // An app file whose Manifest row names no backup file (its file id is
+    // not 40 hex digits) is counted for one log line at the category's end.
+    void countFileWithoutId(int category, const STFiles &r);
 
     DeviceParser *q;
     DeviceParserPrivate *d;
@@ -179,19 +184,25 @@ void Intake::dispatch(int category, int subType, const void *record)
         break;
     case DBAPP_PHOTOS:
     case DBAPP_3RD_IMAGE:
-        if (auto r = recordOrLog<STFiles>(record, "[DBAPP_PHOTOS|DBAPP_3RD_IMAGE]reinterpret_cast<pSTFiles>(data) nullptr"))
+        if (auto r = recordOrLog<STFiles>(record, "[DBAPP_PHOTOS|DBAPP_3RD_IMAGE]reinterpret_cast<pSTFiles>(data) nullptr")) {
+            countFileWithoutId(category, *r);
             picture(category == DBAPP_PHOTOS ? Photos : AppPhotos, *r);
+        }
         break;
     case DBAPP_VIDEO:
     case DBAPP_3RD_VIDEO:
-        if (auto r = recordOrLog<STFiles>(record, "[DBAPP_3RD_VIDEO|DBAPP_VIDEO]reinterpret_cast<pSTFiles>(data) nullptr"))
+        if (auto r = recordOrLog<STFiles>(record, "[DBAPP_3RD_VIDEO|DBAPP_VIDEO]reinterpret_cast<pSTFiles>(data) nullptr")) {
+            countFileWithoutId(category, *r);
             video(category == DBAPP_VIDEO ? AlbumVideos : AppVideos, *r);
+        }
         break;
     case DBAPP_3RD_AUDIO:
     case DBAPP_3RD_DOCUMENT:
         if (auto r = recordOrLog<STFiles>(record,
-                                          "[DBAPP_3RD_AUDIO|DBAPP_3RD_DOCUMENT]reinterpret_cast<pSTFiles>(data) nullptr"))
+                                          "[DBAPP_3RD_AUDIO|DBAPP_3RD_DOCUMENT]reinterpret_cast<pSTFiles>(data) nullptr")) {
+            countFileWithoutId(category, *r);
             document(category == DBAPP_3RD_AUDIO ? AppAudios : AppDocuments, *r);
+        }
         break;
     case DBAPP_LINE:
         q->parseLineRecord(subType, record);
@@ -505,11 +516,21 @@ void Intake::video(int type, const STFiles &r)
         media.name = QFileInfo(media.path).completeBaseName() + ".mov";
     media.time = fileTime(r.date, media.path);
     media.suffix = QFileInfo(media.name).suffix();
-    if (media.preview.isEmpty() || !QFileInfo::exists(media.preview)) {
+    // No still without a video to take it from.
+    if (!media.path.isEmpty() && (media.preview.isEmpty() || !QFileInfo::exists(media.preview))) {
         media.preview = videoThumbnailPath(media.path);
         queueThumbnail(media.path, media.preview);
     }
     store(type, QVariant::fromValue(media), false);
+}
+
+void Intake::countFileWithoutId(int category, const STFiles &r)
+{
+    // Camera-roll files are looked up by a hash, never by a Manifest id.
+    const bool manifestRow = category == DBAPP_3RD_IMAGE || category == DBAPP_3RD_VIDEO
+                             || category == DBAPP_3RD_AUDIO || category == DBAPP_3RD_DOCUMENT;
+    if (manifestRow && r.filePath.empty())
+        ++d->filesWithoutId[category];
 }
 
 void Intake::document(int type, const STFiles &r)
@@ -578,6 +599,18 @@ void DeviceParser::onEngineCallback(int group, int status, int kind, int value, 
         break;
     }
     case DBSTATUS_PROGRESS:
+        if (kind == DBPROGRESS_CATEGORY_BEGIN || kind == DBPROGRESS_CATEGORY_END) {
+            int withoutId = 0;
+            {
+                WriteLock lock(d->lock);
+                withoutId = d->filesWithoutId.take(value);
+            }
+            if (kind == DBPROGRESS_CATEGORY_END && withoutId > 0)
+                vlogInfo(QStringLiteral("Manifest: %1 files of category %2 have a file id that is not 40 hex "
+                                        "digits; they were listed without their file")
+                             .arg(withoutId)
+                             .arg(value));
+        }
         if (kind == DBPROGRESS_CATEGORY_END)
             finishCategory(value);
         break;

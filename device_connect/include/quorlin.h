@@ -49,7 +49,7 @@ protected:
 struct IOSDeviceInfo
 {
     void *DeviceHandle = nullptr; // the mobile-device library's device
-    bool trusted = false;         // the device reported the computer as paired
+    bool trusted = false;         // paired, and a session with the device started
     uint32_t ProductCode = 0;     // chip id + (board id << 24)
     uint64_t ECID = 0;
     std::wstring UniqueDeviceID;

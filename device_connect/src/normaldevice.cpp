@@ -260,8 +260,10 @@ void NormalDevice::fill(IOSDeviceInfo &record)
 {
     const auto handle = static_cast<AMDeviceRef>(record.DeviceHandle);
     CStartSession session(handle);
-    session.Start();
-    record.trusted = session.paired();
+    // A pair record alone is no trust: the phone may have revoked it or be
+    // locked, and then nothing can be asked of it.
+    const bool sessionStarted = session.Start();
+    record.trusted = session.paired() && sessionStarted;
     record.isWifi = md().AMDeviceGetInterfaceType(handle) == kAMDeviceInterfaceNetwork;
 
     const std::string udid = copyText(handle, "UniqueDeviceID");

@@ -303,6 +303,13 @@ namespace fakemd
             d->spec.paired = paired;
     }
 
+    void setStartSessionResult(AMDeviceRef ref, int result)
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        if (FakeDevice *d = device(ref, "setStartSessionResult"))
+            d->spec.startSessionResult = result;
+    }
+
     void setValue(AMDeviceRef ref, const std::string &key, const Value &value)
     {
         std::lock_guard<std::mutex> lock(g_mutex);

@@ -62,6 +62,9 @@ namespace fakemd
 
     FAKEMD_API AMDeviceRef addDevice(const DeviceSpec &spec);
     FAKEMD_API void setPaired(AMDeviceRef device, bool paired);
+    // What AMDeviceStartSession answers from now on (a locked phone, or one
+    // that no longer accepts the host's pair record).
+    FAKEMD_API void setStartSessionResult(AMDeviceRef device, int result);
     FAKEMD_API void setValue(AMDeviceRef device, const std::string &key, const Value &value);
     FAKEMD_API SessionCounts sessionCounts(AMDeviceRef device);
 

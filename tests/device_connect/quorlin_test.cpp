@@ -347,6 +347,42 @@ TEST_F(QuorlinTest, NormalDevicesArriveGetTrustedAndLeave)
     EXPECT_NE(log.find("NormalDevice::StartListener Success!"), std::string::npos);
 }
 
+// A pair record the phone refuses (trust revoked, or the phone locked) is
+// no trust: the flows would read every failed question as an answer.
+TEST_F(QuorlinTest, PairedPhoneWithoutSessionIsNotTrusted)
+{
+    Listening listening(m_recorder);
+    fakemd::DeviceSpec spec = phone("00008030-0001A2B3C4D5E6F4");
+    spec.startSessionResult = -402653158;
+    const AMDeviceRef handle = fakemd::addDevice(spec);
+
+    fakemd::post(handle, kAMDeviceMessageConnected);
+    std::vector<Seen> seen = m_recorder.take();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].event, DEVICE_CONNECTED);
+    EXPECT_FALSE(seen[0].info.trusted);
+    EXPECT_EQ(seen[0].info.UniqueDeviceID, L"00008030-0001A2B3C4D5E6F4");
+    IBaseDevice *device = seen[0].device;
+
+    // Still refused at the next trust message: nothing to announce.
+    fakemd::post(handle, kAMDeviceMessageTrusted);
+    EXPECT_TRUE(m_recorder.take().empty());
+
+    // The phone accepts the computer again.
+    fakemd::setStartSessionResult(handle, 0);
+    fakemd::post(handle, kAMDeviceMessageTrusted);
+    seen = m_recorder.take();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].event, DEVICE_TRUSTED);
+    EXPECT_EQ(seen[0].device, device);
+    EXPECT_TRUE(seen[0].info.trusted);
+
+    detach(handle);
+    EXPECT_TRUE(listening.stop());
+    expectClosed(handle, 0);
+    EXPECT_NE(logText().find("DEVICE Not Trust"), std::string::npos);
+}
+
 TEST_F(QuorlinTest, RecordsLayOutAsTheCallerReadsThem)
 {
     Listening listening(m_recorder);

@@ -147,6 +147,7 @@ namespace
     const char *const B = "00008030-00BB00000000000B";
     const char *const C = "00008030-00CC00000000000C";
     const char *const D = "00008030-00DD00000000000D";
+    const char *const E = "00008030-00EE00000000000E"; // refuses the host's pair record
 
     std::string devicesFile()
     {
@@ -176,6 +177,10 @@ namespace
 <dict><key>Lockdown</key><dict><key>UniqueDeviceID</key><string>)" << D << R"(</string>
   <key>DeviceName</key><string>Phone D</string></dict>
  <key>Paired</key><true/><key>Connection</key><string>Network</string></dict>
+<dict><key>Lockdown</key><dict><key>UniqueDeviceID</key><string>)" << E << R"(</string>
+  <key>DeviceName</key><string>Phone E</string></dict>
+ <key>Domains</key><dict><key>com.apple.mobile.backup</key><dict><key>WillEncrypt</key><true/></dict></dict>
+ <key>Paired</key><true/><key>AcceptedHostId</key><string>5A1B2C3D-0000-4000-8000-5141AB0000FF</string></dict>
 </array></plist>
 )";
         return path;
@@ -273,6 +278,11 @@ TEST_F(WatchTest, ReportsDevicesAsTheyComeAreTrustedAndGo)
     EXPECT_EQ(untrusted->field("trusted"), "false");
     EXPECT_EQ(untrusted->field("name"), "Phone B");
 
+    // A pair record the phone refuses is no trust: nothing is asked of it.
+    const Line *refusing = await(watch, "connected", E);
+    ASSERT_NE(refusing, nullptr);
+    EXPECT_EQ(refusing->field("trusted"), "false");
+
     sim->send(std::string("trust ") + B);
     EXPECT_EQ(sim->readLine(), "ok");
     ASSERT_NE(await(watch, "trusted", B), nullptr);
@@ -330,6 +340,10 @@ TEST_F(WatchTest, ReportsDevicesAsTheyComeAreTrustedAndGo)
     for (const Line &line : m_lines) {
         EXPECT_NE(line.field("udid"), D) << line.text;
         EXPECT_NE(line.field("query"), D) << line.text;
+        EXPECT_NE(line.field("query"), E) << line.text;
+        if (line.field("udid") == E) {
+            EXPECT_NE(line.field("event"), "trusted") << line.text;
+        }
         if (line.field("event") == "trusted" && line.field("udid") == B)
             ++trustedB;
     }

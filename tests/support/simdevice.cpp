@@ -9,7 +9,9 @@
 //
 // FILE is an XML property list: an array of dictionaries with "Lockdown"
 // (values without domain, "UniqueDeviceID" among them), "Domains" (domain ->
-// values), "Apps" (bundle ids), "Paired", "Plugged" (default true),
+// values), "Apps" (bundle ids), "Paired", "AcceptedHostId" (the host id
+// the device starts sessions for; another than the pair record's refuses
+// them, as a phone that revoked trust), "Plugged" (default true),
 // "Connection" ("USB" or "Network"), "Root" (its file system; a backup is
 // made of Root/Backup) and the backup knobs "BackupFileDelayMs",
 // "BackupErrorAfterFiles", "BackupErrorCode", "BackupDropAfterFiles",
@@ -140,6 +142,7 @@ namespace
                     state.apps.push_back(text(plist_array_get_item(apps, a)));
             }
             state.paired = flag(entry, "Paired", false);
+            state.acceptedHostId = text(plist_dict_get_item(entry, "AcceptedHostId"));
             state.plugged = flag(entry, "Plugged", true);
             state.network = text(plist_dict_get_item(entry, "Connection")) == "Network";
             state.root = text(plist_dict_get_item(entry, "Root"));

@@ -46,15 +46,15 @@ public:
     explicit Recorder(MobileDeviceConnect *service)
     {
         connect(service, &MobileDeviceConnect::newDevice, this,
-                [this](MobileDeviceObject *o) { events << "new:" + o->uniqueDeviceID; }, Qt::QueuedConnection);
+                [this](MobileDeviceObject *o) { events << "new:" + o->uniqueDeviceID(); }, Qt::QueuedConnection);
         connect(service, &MobileDeviceConnect::deviceStatusChanged, this,
-                [this](MobileDeviceObject *o) { events << "changed:" + o->uniqueDeviceID; }, Qt::QueuedConnection);
+                [this](MobileDeviceObject *o) { events << "changed:" + o->uniqueDeviceID(); }, Qt::QueuedConnection);
         connect(
             service, &MobileDeviceConnect::deviceDisconnected, this,
             [this](MobileDeviceObject *o, bool current) {
-                events << QString("removed:%1:%2").arg(o->uniqueDeviceID).arg(current);
+                events << QString("removed:%1:%2").arg(o->uniqueDeviceID()).arg(current);
                 // The receiver owns the object; its handle is gone already.
-                QVERIFY(!o->device);
+                QVERIFY(!o->device());
                 delete o;
             },
             Qt::QueuedConnection);
@@ -131,7 +131,7 @@ void MobileDeviceConnectTest::firstDeviceIsCurrentUntilRemoved()
     IBaseDevice *second = fakequorlin::attach(normalInfo("UDID-B", "Ben"), false);
     settle();
     QTRY_COMPARE(recorder.events, QStringList({"new:UDID-A", "changed:UDID-A"}));
-    QCOMPARE(m_service->currentDevice()->deviceName, QString("Anna"));
+    QCOMPARE(m_service->currentDevice()->deviceName(), QString("Anna"));
 
     // A trust event of a device that is not current refreshes it silently.
     fakequorlin::trust(second);
@@ -140,15 +140,15 @@ void MobileDeviceConnectTest::firstDeviceIsCurrentUntilRemoved()
     QTRY_COMPARE(recorder.events, QStringList({"new:UDID-A", "changed:UDID-A", "removed:UDID-A:0"}));
     MobileDeviceObject *current = m_service->currentDevice();
     QVERIFY(current);
-    QCOMPARE(current->uniqueDeviceID, QString("UDID-B"));
-    QCOMPARE(current->state, int(DEVICE_TRUSTED));
-    QCOMPARE(current->serialNumber, QString("SN-UDID-B"));
-    QCOMPARE(current->modelName, QString("iPhone 13 Pro"));
-    QCOMPARE(current->productType, QString("iPhone14,2"));
-    QCOMPARE(current->productVersion, QString("16.1"));
-    QCOMPARE(current->reservedStatus, -1);
-    QVERIFY(!current->restorable);
-    QCOMPARE(current->device, second);
+    QCOMPARE(current->uniqueDeviceID(), QString("UDID-B"));
+    QCOMPARE(current->state(), int(DEVICE_TRUSTED));
+    QCOMPARE(current->serialNumber(), QString("SN-UDID-B"));
+    QCOMPARE(current->modelName(), QString("iPhone 13 Pro"));
+    QCOMPARE(current->productType(), QString("iPhone14,2"));
+    QCOMPARE(current->productVersion(), QString("16.1"));
+    QCOMPARE(current->reservedStatus(), -1);
+    QVERIFY(!current->restorable());
+    QCOMPARE(current->device(), second);
     m_attached << second;
 }
 
@@ -184,11 +184,11 @@ void MobileDeviceConnectTest::restorableAndNormalRecordsOfOnePhone()
     settle();
     QTRY_COMPARE(recorder.events, QStringList({"new:1311768467294899695"}));
     MobileDeviceObject *current = m_service->currentDevice();
-    QCOMPARE(current->serialNumber, QString("1311768467294899695"));
-    QVERIFY(current->deviceName.isEmpty());
-    QVERIFY(current->productVersion.isEmpty());
-    QCOMPARE(current->productType, QString("iPhone14,2"));
-    QVERIFY(current->restorable);
+    QCOMPARE(current->serialNumber(), QString("1311768467294899695"));
+    QVERIFY(current->deviceName().isEmpty());
+    QVERIFY(current->productVersion().isEmpty());
+    QCOMPARE(current->productType(), QString("iPhone14,2"));
+    QVERIFY(current->restorable());
     QCOMPARE(m_service->isCurrentDeviceDFU(), dfu);
     QCOMPARE(m_service->isCurrentDeviceRecovery(), recovery);
 
@@ -196,7 +196,7 @@ void MobileDeviceConnectTest::restorableAndNormalRecordsOfOnePhone()
     settle();
     QTRY_COMPARE(recorder.events.size(), 2);
     QCOMPARE(recorder.events.last(), QString("removed:1311768467294899695:0"));
-    QCOMPARE(m_service->currentDevice()->uniqueDeviceID, QString("UDID-R"));
+    QCOMPARE(m_service->currentDevice()->uniqueDeviceID(), QString("UDID-R"));
     QVERIFY(!m_service->isCurrentDeviceDFU());
     QVERIFY(!m_service->isCurrentDeviceRecovery());
     m_attached << normal;

@@ -18,7 +18,22 @@ using namespace DeviceData;
 
 namespace {
 
-
+// Every "local_path" in a data file's value, depth first.
+void collectLocalPaths(const QJsonValue &value, QStringList &paths)
+{
+    if (value.isArray()) {
+        for (const QJsonValue &item : value.toArray())
+            collectLocalPaths(item, paths);
+    } else if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            if (it.key() == QLatin1String("local_path"))
+                paths << it.value().toString();
+            else
+                collectLocalPaths(it.value(), paths);
+        }
+    }
+}
 
 } // namespace
 
@@ -32,6 +47,8 @@ private slots:
 
     void lineRunCountsToItsTotal();
     void whatsAppRunCopiesEveryAttachment();
+    void longAttachmentNamesAreLinkedAsCopied_data();
+    void longAttachmentNamesAreLinkedAsCopied();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -166,6 +183,90 @@ void ChatExportJobsTest::whatsAppRunCopiesEveryAttachment()
     QCOMPARE(readAll(folder + '/' + secondPath), QByteArray("second photo"));
     QCOMPARE(messages.at(1).toObject().value("message").toString(),
              QStringLiteral("Before restoring data, please download the file first!"));
+}
+
+void ChatExportJobsTest::longAttachmentNamesAreLinkedAsCopied_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<QString>("stem");
+    // 300 bytes of UTF-8 each: more than a file name may hold.
+    const QString ascii(300, QChar('a'));
+    const QString cjk = QString::fromUtf8("\xe9\x8c\xb2\xe9\x9f\xb3").repeated(50);
+    QTest::newRow("voice memo, ASCII") << int(VoiceMemos) << ascii;
+    QTest::newRow("voice memo, CJK") << int(VoiceMemos) << cjk;
+    QTest::newRow("LINE, ASCII") << int(Line) << ascii;
+    QTest::newRow("LINE, CJK") << int(Line) << cjk;
+}
+
+// The page links each attachment under the name its copy got, also when
+// the name had to be cut and a second file of the same name was numbered.
+void ChatExportJobsTest::longAttachmentNamesAreLinkedAsCopied()
+{
+    QFETCH(int, category);
+    QFETCH(QString, stem);
+    QCOMPARE(stem.toUtf8().size(), 300);
+    const QString first = writeSourceFile(path("src/first.m4a"), "first recording");
+    const QString second = writeSourceFile(path("src/second.m4a"), "second recording");
+    QString folder;
+    if (category == VoiceMemos) {
+        QList<QVariant> memos;
+        for (const QString &source : {first, second}) {
+            VMMInfo memo;
+            memo.title = stem;
+            memo.path = source;
+            memo.reserved = 2;
+            memos.append(QVariant::fromValue(memo));
+        }
+        DeviceParser::instance()->setRecords(0, VoiceMemos, memos);
+        const QString root = run({VoiceMemos});
+        QVERIFY(!root.isEmpty());
+        folder = root + "/Voice Memos";
+    } else {
+        QList<LineInfo> messages;
+        for (const QString &source : {first, second}) {
+            LineInfo voice;
+            voice.contentType = 3;
+            voice.contentText = stem + ".m4a";
+            voice.filePath = source;
+            messages.append(voice);
+        }
+        {
+            DeviceParserPrivate *store = DeviceParser::instance()->storage();
+            std::unique_lock<std::shared_mutex> lock(store->lock);
+            store->lineMessages.insert(1, messages);
+        }
+        LineSessionInfo chat;
+        chat.id = 1;
+        chat.spare2 = 2;
+        DeviceParser::instance()->setRecords(0, Line, {QVariant::fromValue(chat)});
+        const QString root = run({Line});
+        QVERIFY(!root.isEmpty());
+        folder = root + "/LINE";
+    }
+    QCOMPARE(m_manager->errorType(), 0);
+
+    QStringList links;
+    if (category == VoiceMemos) {
+        const QByteArray script = readAll(folder + "/json/links.js");
+        QVERIFY(script.startsWith("window.links_dict="));
+        collectLocalPaths(QJsonDocument::fromJson(script.mid(int(qstrlen("window.links_dict=")))).object(), links);
+    } else {
+        collectLocalPaths(evaluateDict(readAll(folder + "/json/single/contacts.js")), links);
+    }
+    QCOMPARE(links.size(), 2);
+    QVERIFY(links.at(0) != links.at(1));
+    QStringList contents;
+    for (const QString &link : links) {
+        QVERIFY2(link.startsWith("resource/Attachment/"), qPrintable(link));
+        const QString name = link.mid(int(qstrlen("resource/Attachment/")));
+        QVERIFY(name.endsWith(".m4a"));
+        QVERIFY(name.toUtf8().size() <= 255);
+        QVERIFY(name.startsWith(stem.left(40)));
+        contents << QString::fromUtf8(readAll(folder + '/' + link));
+    }
+    contents.sort();
+    QCOMPARE(contents, (QStringList{"first recording", "second recording"}));
+    QCOMPARE(QDir(folder + "/resource/Attachment").entryList(QDir::Files).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(ChatExportJobsTest)

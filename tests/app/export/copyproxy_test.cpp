@@ -455,6 +455,13 @@ private slots:
         QVERIFY(taskWorker::numberedName(fitted, 12345).toUtf8().size() <= 255);
         QCOMPARE(taskWorker::numberedName("a(3).jpg", 4), QStringLiteral("a(4).jpg"));
         QCOMPARE(taskWorker::numberedName("name", 1), QStringLiteral("name(1)"));
+        // A name just short of the limit gives way to its number, which stays.
+        const QString edge = QString(251, QChar('b')) + ".jpg";
+        const QString one = taskWorker::numberedName(edge, 1);
+        const QString two = taskWorker::numberedName(edge, 2);
+        QVERIFY(one.toUtf8().size() <= 255 && two.toUtf8().size() <= 255);
+        QVERIFY(one.endsWith("(1).jpg") && two.endsWith("(2).jpg"));
+        QCOMPARE(taskWorker::fitFileName(one), one);
         // A cut never splits a character.
         const QString emoji = taskWorker::fitFileName(QString::fromUtf8("\xf0\x9f\x98\x80").repeated(80) + ".png");
         QVERIFY(QString::fromUtf8(emoji.toUtf8()) == emoji);

@@ -131,6 +131,34 @@ private slots:
         QCOMPARE(readBytes(path), QByteArray("\"a\"\r\n"));
     }
 
+    void fullDiskLeavesNoTable_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("fails at close") << 1;
+        QTest::newRow("fails while writing") << 2000;
+    }
+
+    // A table cut short by a full disk is removed, not left as if whole.
+    void fullDiskLeavesNoTable()
+    {
+        QFETCH(int, rows);
+        const QString path = m_dir.filePath(QStringLiteral("full-%1.csv").arg(rows));
+        QVERIFY(QFile::link("/dev/full", path));
+        RecoverAsCsv csv;
+        QSignalSpy errors(&csv, &RecoverAsCsv::sigError);
+        QVERIFY(csv.open(path));
+        int written = 0;
+        for (int i = 0; i < rows; ++i)
+            written += csv.writeRow({QString(100, QChar('x')), QString::number(i)}) ? 1 : 0;
+        if (rows > 1)
+            QVERIFY(written < rows);
+        csv.close();
+        QVERIFY(!errors.isEmpty());
+        QCOMPARE(errors.last().at(0).value<RecoverError::ErrorType>(), RecoverError::NotEnoughSpace);
+        QVERIFY(!QFileInfo(path).exists());
+        QVERIFY(!QFileInfo(path).isSymLink());
+    }
+
     void openFailureIsReported()
     {
         // The parent is a file: nothing can be created there although the

@@ -2,6 +2,7 @@
 #include "exporttestsupport.h"
 #include "recoverasvcf.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -113,6 +114,38 @@ private slots:
         }
         const QByteArray bytes = readBytes(path);
         QVERIFY(bytes.contains("PHOTO;ENCODING=b;TYPE=JPEG:" + picture.toBase64() + "\r\nEND:VCARD\r\n"));
+    }
+
+    void fullDiskLeavesNoAddressBook_data()
+    {
+        QTest::addColumn<int>("cards");
+        QTest::newRow("fails at close") << 1;
+        QTest::newRow("fails while writing") << 300;
+    }
+
+    // Cards cut short by a full disk are removed, not left as if whole.
+    void fullDiskLeavesNoAddressBook()
+    {
+        QFETCH(int, cards);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Contacts.vcf");
+        QVERIFY(QFile::link("/dev/full", path));
+        RecoverAsVcf vcf;
+        QSignalSpy errors(&vcf, &RecoverAsVcf::sigError);
+        QVERIFY(vcf.open(path));
+        ContactInfo c;
+        c.firstName = "Ann";
+        c.note = QString(200, QChar('n'));
+        int written = 0;
+        for (int i = 0; i < cards; ++i)
+            written += vcf.vcardFromContact(c) ? 1 : 0;
+        if (cards > 1)
+            QVERIFY(written < cards);
+        vcf.close();
+        QVERIFY(!errors.isEmpty());
+        QCOMPARE(errors.last().at(0).value<RecoverError::ErrorType>(), RecoverError::NotEnoughSpace);
+        QVERIFY(!QFileInfo(path).exists());
+        QVERIFY(!QFileInfo(path).isSymLink());
     }
 
     void missingPhotoGivesEmptyValue()

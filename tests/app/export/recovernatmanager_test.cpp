@@ -201,6 +201,39 @@ private slots:
         }
     }
 
+    // A writer counts every record; the window hears of it at most about 20
+    // times a second, and last of all the exact counters.
+    void progressIsCoalescedAtTheSource()
+    {
+        constexpr int Calls = 30000;
+        QList<QVariant> calls;
+        for (int i = 0; i < Calls; ++i) {
+            CHFTInfo call;
+            call.value = QStringLiteral("+4131%1").arg(i);
+            call.date = 1600000000 + i;
+            call.reserved = 2;
+            calls.append(QVariant::fromValue(call));
+        }
+        DeviceParser::instance()->setRecords(DeviceGroup, CallHistory, calls);
+        QElapsedTimer clock;
+        QList<qint64> times;
+        auto timing = connect(m_manager, &RecoverNatManager::sigRecoverProgress, this,
+                              [&] { times.append(clock.elapsed()); });
+        clock.start();
+        const Run run = runUntilOver([&] { m_manager->startRecover({CallHistory}); });
+        disconnect(timing);
+        QCOMPARE(run.overs, 1);
+        QCOMPARE(run.progress.first(), (Progress{0, Calls, 0}));
+        QCOMPARE(run.progress.last(), (Progress{Calls, Calls, Calls}));
+        QCOMPARE(run.order.mid(run.order.size() - 2), (QStringList{"progress", "over"}));
+        // The first report and the last one aside, one per interval at most
+        // (a coarse timer may fire a little early).
+        for (int i = 2; i < times.size() - 1; ++i)
+            QVERIFY2(times.at(i) - times.at(i - 1) >= 45,
+                     qPrintable(QStringLiteral("reports %1 ms apart").arg(times.at(i) - times.at(i - 1))));
+        QVERIFY2(run.progress.size() <= 3 + times.last() / 45, qPrintable(QString::number(run.progress.size())));
+    }
+
     void sameCategoryTwiceWritesTwice()
     {
         const QString a = makeFile("backup/1", "one");

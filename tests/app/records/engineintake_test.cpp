@@ -109,6 +109,7 @@ private slots:
     void messageAttachments();
     void mediaListsAndTheirOrders();
     void documentsMissingOnDiskAreFirst();
+    void appFilesWithoutABackupFileAreCountedOnce();
     void calendarsRemindersAndTheirAttachments();
     void voiceSafariAndTheirOrders();
     void endWithoutRecordsOrWithAnUnknownBit();
@@ -691,6 +692,81 @@ void EngineIntakeTest::documentsMissingOnDiskAreFirst()
     QCOMPARE(documents.at(1).suffix, QStringLiteral("pdf"));
     QCOMPARE(documents.at(2).size, qint64(2));
     QVERIFY(documents.at(2).finished);
+}
+
+namespace {
+QStringList s_warnings;
+void keepWarning(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtWarningMsg)
+        s_warnings << text;
+}
+} // namespace
+
+// Manifest rows whose file id is not 40 hex digits reach the intake without a
+// path: no file is opened for them, and each category logs them once.
+void EngineIntakeTest::appFilesWithoutABackupFileAreCountedOnce()
+{
+    STFiles picture;
+    picture.name = L"beach.jpg";
+    STFiles video;
+    video.name = L"clip.mov";
+    STFiles document;
+    document.name = L"todo.txt";
+    STFiles dated;
+    dated.name = L"dated.pdf";
+    dated.date = 1600000000;
+    STFiles present;
+    present.name = L"kept.txt";
+    present.filePath = file("kept.txt", "kept").toStdWString();
+    const int before = logLines().size();
+    s_warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+    onWorker([&] {
+        for (int bit : {DBAPP_3RD_IMAGE, DBAPP_3RD_VIDEO, DBAPP_3RD_DOCUMENT})
+            parser()->onEngineCallback(0, DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_BEGIN, bit, nullptr);
+        record(DBAPP_3RD_IMAGE, 0, &picture);
+        record(DBAPP_3RD_IMAGE, 0, &picture);
+        record(DBAPP_3RD_IMAGE, 0, &picture);
+        record(DBAPP_3RD_VIDEO, 0, &video);
+        for (const STFiles *f : {&document, &present, &dated})
+            record(DBAPP_3RD_DOCUMENT, 0, f);
+        categoryEnd(DBAPP_3RD_IMAGE);
+        categoryEnd(DBAPP_3RD_VIDEO);
+        categoryEnd(DBAPP_3RD_DOCUMENT);
+    });
+    qInstallMessageHandler(previous);
+    QCOMPARE(s_warnings, QStringList());
+
+    const QStringList lines = logLines().mid(before);
+    const QStringList counted = lines.filter("file id that is not 40 hex digits");
+    QCOMPARE(counted.size(), 3);
+    QVERIFY2(counted.at(0).endsWith("Manifest: 3 files of category 16384 have a file id that is not 40 hex digits; "
+                                    "they were listed without their file"),
+             qPrintable(counted.at(0)));
+    QVERIFY(counted.at(1).contains("Manifest: 1 files of category 32768 "));
+    QVERIFY(counted.at(2).contains("Manifest: 2 files of category 131072 "));
+
+    // Still listed, without a file: nothing to copy, nothing pretended.
+    const QList<MediaInfo> pictures = recordsOf<MediaInfo>(AppPhotos);
+    QCOMPARE(pictures.size(), 3);
+    QVERIFY(pictures.at(0).path.isEmpty());
+    QCOMPARE(pictures.at(0).time, qint64(0));
+    const QList<MediaInfo> videos = recordsOf<MediaInfo>(AppVideos);
+    QCOMPARE(videos.size(), 1);
+    QVERIFY(videos.at(0).preview.isEmpty());
+    const QList<DocumentInfo> documents = recordsOf<DocumentInfo>(AppDocuments);
+    QCOMPARE(documents.size(), 3);
+    for (const DocumentInfo &info : documents)
+        QCOMPARE(info.deleted, info.name != "kept.txt");
+
+    // A new category starts its count afresh.
+    onWorker([&] {
+        parser()->onEngineCallback(0, DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_BEGIN, DBAPP_3RD_DOCUMENT, nullptr);
+        record(DBAPP_3RD_DOCUMENT, 0, &present);
+        categoryEnd(DBAPP_3RD_DOCUMENT);
+    });
+    QCOMPARE(logLines().mid(before).filter("file id that is not 40 hex digits").size(), 3);
 }
 
 void EngineIntakeTest::calendarsRemindersAndTheirAttachments()
