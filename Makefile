@@ -25,6 +25,9 @@ PACKAGES += libxcb1-dev xvfb
 PACKAGES += qttools5-dev python3-pyatspi at-spi2-core xdotool imagemagick dbus-x11 x11-utils \
 	libgl1-mesa-dri fonts-crosextra-carlito qml-module-qtquick2 qml-module-qtquick-controls2 \
 	qml-module-qtquick-layouts qml-module-qtquick-window2 qml-module-qtgraphicaleffects
+# The shell: a CJK face for "Microsoft Yahei" (Japanese and Chinese texts and
+# the language menu's own names).
+PACKAGES += fonts-wqy-microhei
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -48,8 +51,20 @@ configure: setup
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The program with the sample backup as this computer's iTunes backups: in a
+# window when there is a display, else on a virtual one under the end-to-end
+# harness, which saves a screenshot per step and prints where.
+RUN_DIR := $(BUILD_DIR)/run-output
+
 run: build
-	$(BUILD_DIR)/bin/vardex-scan --count --backup $(SAMPLE) --mask 0xFFFFF --out $(BUILD_DIR)/run-output
+	@mkdir -p $(RUN_DIR)/backups
+	@ln -sfn $(abspath $(SAMPLE)) $(RUN_DIR)/backups/sample
+	@if [ -n "$$DISPLAY" ]; then \
+		QUENROW_ITUNES_BACKUP_ROOT=$(abspath $(RUN_DIR)/backups) $(BUILD_DIR)/bin/quenrow; \
+	else \
+		QUENROW_ITUNES_BACKUP_ROOT=$(abspath $(RUN_DIR)/backups) /usr/bin/python3 tests/e2e/run_headless.py \
+			--bin $(BUILD_DIR)/bin --out $(RUN_DIR); \
+	fi
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 600

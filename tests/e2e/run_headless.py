@@ -1,0 +1,82 @@
+#!/usr/bin/python3
+"""`make run` without a display: quenrow starts on a virtual one under the
+end-to-end harness, with the sample backup as the iTunes backups, and walks
+the steps below. Each step leaves build/run-output/quenrow-<step>.png, whose
+path it prints; a step whose page is not built yet says it was skipped.
+
+A later page adds its step to STEPS: a function of (session, app, window)
+that acts as a person would and returns None when done, or the reason it
+was skipped."""
+import os
+import sys
+
+from harness import SOURCE_DIR, Failure, Session, has_state, wait_until
+from home import CARDS, HEADING
+
+ITUNES_CARD = CARDS[1][0]
+
+
+def step_home(session, app, window):
+    app.find(window, "label", HEADING)
+    return None
+
+
+def step_open_itunes(session, app, window):
+    card = app.find(window, "push button", ITUNES_CARD)
+    if not has_state(card, "enabled"):
+        return "the iTunes page is not built yet"
+    app.press(card)
+    app.find(window, "label", "Quenrow (iOS) > " + ITUNES_CARD)
+    return None
+
+
+def step_select_sample(session, app, window):
+    if not app.find_all(window, "table") and not app.find_all(window, "list"):
+        return "the iTunes page lists no backups yet"
+    return "choosing a backup is not built yet"
+
+
+def step_scan(session, app, window):
+    return "the scan page is not built yet"
+
+
+STEPS = [
+    ("home", step_home),
+    ("itunes", step_open_itunes),
+    ("select-sample", step_select_sample),
+    ("scan", step_scan),
+]
+
+
+def main():
+    build = os.path.join(SOURCE_DIR, "build")
+    import argparse
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--bin", default=os.path.join(build, "bin"))
+    parser.add_argument("--out", default=os.path.join(build, "run-output"))
+    options = parser.parse_args()
+    out = os.path.abspath(options.out)
+    os.makedirs(os.path.join(out, "log"), exist_ok=True)
+    if not os.environ.get("QUENROW_ITUNES_BACKUP_ROOT"):
+        print("QUENROW_ITUNES_BACKUP_ROOT is not set: the iTunes list shows this computer's backups")
+    try:
+        with Session("quenrow", options.bin, out) as session:
+            app = session.start_quenrow(env={"QUENROW_LOG_DIR": os.path.join(out, "log")})
+            window = app.window()
+            for name, step in STEPS:
+                skipped = step(session, app, window)
+                if skipped:
+                    print("%s: skipped, %s" % (name, skipped))
+                    continue
+                print("%s: %s" % (name, session.shot(name, folder=out, prefix="quenrow")))
+            app.press(app.find(window, "push button", "Close"))
+            wait_until(lambda: not app.running(), 10, "quenrow to end")
+    except Failure as failure:
+        print("make run failed: %s" % failure, file=sys.stderr)
+        return 1
+    print("The program's log: " + os.path.join(out, "log", "app.txt"))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
