@@ -8,16 +8,18 @@ from harness import check, run_case
 from home import CARDS, CARDS_GERMAN, HEADING, HEADING_GERMAN, menu_keys
 
 
-def choose_language(session, app, window, language):
+def choose_language(session, app, window, language, shot=None):
     app.press(app.find(window, "push button", "Menu"))
     app.wait_for_popup()
+    if shot:
+        session.shot(shot)
     session.keys(*menu_keys("Languages", language))
 
 
 def body(session):
     app = session.start_quenrow()
     window = app.window()
-    choose_language(session, app, window, "Deutsch")
+    choose_language(session, app, window, "Deutsch", shot="menu")
     app.find(window, "label", HEADING_GERMAN)
     for title in CARDS_GERMAN:
         app.find(window, "push button", title)
