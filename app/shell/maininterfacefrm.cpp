@@ -534,7 +534,13 @@ bool MainInterfaceFrm::openBackupFromCommandLine(const QStringList &arguments)
 
 void MainInterfaceFrm::slotButtonMenu()
 {
-    d->menu->exec(QCursor::pos() + QPoint(-20, 20));
+    QPoint at = QCursor::pos() + QPoint(-20, 20);
+    // Opened from the keyboard or a screen reader, the pointer may be
+    // anywhere: then the menu opens below its button.
+    const auto *button = d->title->findChild<QWidget *>(QStringLiteral("ButtonMenu"));
+    if (button && !button->rect().contains(button->mapFromGlobal(QCursor::pos())))
+        at = button->mapToGlobal(QPoint(button->width() - d->menu->sizeHint().width(), button->height()));
+    d->menu->exec(at);
 }
 
 void MainInterfaceFrm::slotMenuActionTriggered()
