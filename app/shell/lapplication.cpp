@@ -42,8 +42,8 @@ LApplication::LApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     d.reset(new LApplicationPrivate(this));
-    // Neither has anything to do here: no debug privilege, and the system
-    // is kept awake by the tasks that need it.
+    // There is no debug privilege here (the call does nothing), and the
+    // program does not keep the system awake merely by running.
     enableDebugPrivilege();
 }
 

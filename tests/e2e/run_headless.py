@@ -60,7 +60,8 @@ def main():
     if not os.environ.get("QUENROW_ITUNES_BACKUP_ROOT"):
         print("QUENROW_ITUNES_BACKUP_ROOT is not set: the iTunes list shows this computer's backups")
     try:
-        with Session("quenrow", options.bin, out) as session:
+        # The program's own quit, deletion of its media cache included.
+        with Session("quenrow", options.bin, out, record_rubbish=False) as session:
             app = session.start_quenrow(env={"QUENROW_LOG_DIR": os.path.join(out, "log")})
             window = app.window()
             for name, step in STEPS:
