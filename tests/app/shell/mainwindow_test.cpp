@@ -1,4 +1,5 @@
 #include "appevent.h"
+#include "fileutils.h"
 #include "homepagefrm.h"
 #include "maininterfacefrm.h"
 #include "maininterfacetitlefrm.h"
@@ -516,6 +517,12 @@ private slots:
         QCOMPARE(later->toolTip(), QStringLiteral("Settings"));
         QCOMPARE(laterButton->text(), QStringLiteral("Help"));
         QVERIFY(g_calls["itunes"].reset > resets);
+        // As onReady() dresses it.
+        qApp->setStyleSheet(QStringLiteral("file:///:/CSS/global.css"));
+        window->setStyleSheet(readFileText(QStringLiteral(":/CSS/AppStyle.css")));
+        window->setFixedSize(1240, 740);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.data()));
         saveShot(window.data(), QStringLiteral("german"));
 
         // A page title follows the language too.

@@ -1,0 +1,32 @@
+#!/usr/bin/python3
+"""Menu: About opens the about dialog, which shows the version "8.1.0";
+its close button closes it."""
+import sys
+
+from harness import check, is_showing, run_case, wait_until
+from home import menu_keys
+
+
+def showing_dialogs(app):
+    return [frame for frame in app.frames() if frame.getRoleName() == "dialog" and is_showing(frame)]
+
+
+def body(session):
+    app = session.start_quenrow()
+    window = app.window()
+    app.press(app.find(window, "push button", "Menu"))
+    app.wait_for_popup()
+    session.shot("menu")
+    session.keys(*menu_keys("About"))
+    dialog = wait_until(lambda: (showing_dialogs(app) or [None])[0], 10, "the about dialog")
+    app.find(dialog, "label", contains="8.1.0")
+    session.shot("about")
+    app.press(app.find(dialog, "push button", "Close"))
+    wait_until(lambda: not showing_dialogs(app), 10, "the about dialog to close")
+    check(app.running(), "quenrow ended with the dialog")
+    app.find(window, "push button", "Menu")
+    session.shot("closed")
+
+
+if __name__ == "__main__":
+    sys.exit(run_case("menu-about", body))
