@@ -61,6 +61,18 @@ bool DeviceParserPrivate::findContactByNumber(const QString &number, ContactInfo
     return false;
 }
 
+void DeviceParserPrivate::storeRecord(int type, const QVariant &value, bool atFront, bool announce)
+{
+    QList<QVariant> &list = store[DeviceGroup][type];
+    if (atFront)
+        list.prepend(value);
+    else
+        list.append(value);
+    // The record itself: one stored at the front is not the list's last.
+    if (announce)
+        emit q->dataReceived(DeviceGroup, type, value, list.size());
+}
+
 int DeviceParserPrivate::appendRecord(int group, int type, const QVariant &value)
 {
     QList<QVariant> &list = store[group][type];
@@ -85,7 +97,7 @@ DeviceParser *DeviceParser::instance()
 }
 
 DeviceParser::DeviceParser()
-    : d(new DeviceParserPrivate)
+    : d(new DeviceParserPrivate(this))
 {
     registerMetaTypes();
 }
@@ -193,6 +205,24 @@ QVector<int> DeviceParser::scanCategories(int group) const
     return d->scanCategories.value(group);
 }
 
+QList<QString> DeviceParser::smsMessageKeys() const
+{
+    ReadLock lock(d->lock);
+    return d->smsMessages.keys();
+}
+
+QList<int> DeviceParser::lineSessionIds() const
+{
+    ReadLock lock(d->lock);
+    return d->lineMessages.keys();
+}
+
+QList<int> DeviceParser::sessionScanTypes() const
+{
+    ReadLock lock(d->lock);
+    return d->sessionStore.keys();
+}
+
 void DeviceParser::setScanCategories(int group, const QVector<int> &categories)
 {
     WriteLock lock(d->lock);
@@ -223,6 +253,53 @@ void DeviceParser::setSessionRecord(int scanType, int key, int row, const QVaria
     replaceRow(d->sessionStore, scanType, key, row, value);
 }
 
+int DeviceParser::appendRecord(int group, int type, const QVariant &value)
+{
+    WriteLock lock(d->lock);
+    const int size = d->appendRecord(group, type, value);
+    emit dataReceived(DeviceData::GroupType(group), type, value, size);
+    return size;
+}
+
+int DeviceParser::appendSessionRecord(int scanType, int key, const QVariant &value)
+{
+    WriteLock lock(d->lock);
+    return d->appendSessionRecord(scanType, key, value);
+}
+
+void DeviceParser::setSmsMessages(const QString &key, const QList<SMSInfo> &messages)
+{
+    WriteLock lock(d->lock);
+    d->smsMessages[key] = messages;
+}
+
+void DeviceParser::setLineSessions(int sessionId, const QList<LineInfo> &messages)
+{
+    WriteLock lock(d->lock);
+    d->lineMessages[sessionId] = messages;
+}
+
+void DeviceParser::setDisplayName(const QString &handle, const QString &name)
+{
+    WriteLock lock(d->lock);
+    LineUserEntry &user = d->handleNames[handle];
+    user.mid = handle;
+    user.name = name;
+}
+
+void DeviceParser::setCachedName(const QString &key, const QString &jid, const QString &number,
+                                 const QString &pushName)
+{
+    WriteLock lock(d->lock);
+    d->cachedNames[key] = WaPushName {jid, number, pushName};
+}
+
+int DeviceParser::takeSessionId()
+{
+    WriteLock lock(d->lock);
+    return d->takeSessionId();
+}
+
 void DeviceParser::setScanFinished(int group, bool finished)
 {
     WriteLock lock(d->lock);
@@ -235,6 +312,27 @@ void DeviceParser::resetRecords(int group)
     d->store[group] = RecordLists();
     for (int scanType : DeviceParserPrivate::chatScanTypes())
         d->sessionStore[scanType] = RecordLists();
+}
+
+void DeviceParser::reset()
+{
+    WriteLock lock(d->lock);
+    d->scanFinished.clear();
+    d->scanCategories.clear();
+    d->store.clear();
+    d->smsMessages.clear();
+    d->smsMessagesById.clear();
+    d->intTexts.clear();
+    d->recordPartsA.clear();
+    d->stringPairs.clear();
+    d->recordPartsB.clear();
+    d->memberInfo.clear();
+    d->handleNames.clear();
+    d->lineMessages.clear();
+    d->cachedNames.clear();
+    d->pendingNames.clear();
+    d->sessionStore.clear();
+    d->nextSessionId = DeviceParserPrivate::FirstStarredSessionId;
 }
 
 void DeviceParser::clearAll()

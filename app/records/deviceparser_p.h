@@ -1,9 +1,10 @@
 #pragma once
 
-// The store's members, for the intake code that fills them. Everything here
-// is guarded by `lock`: take it exclusive (std::unique_lock) to write,
-// shared (std::shared_lock) to read, and never call a public DeviceParser
-// operation while holding it.
+// The store's members, for the intake code of this library that fills them.
+// Everything here is guarded by `lock`: take it exclusive (std::unique_lock)
+// to write, shared (std::shared_lock) to read, and never call a public
+// DeviceParser operation while holding it. Code outside the library uses
+// DeviceParser's own operations, which take the lock themselves.
 
 #include "deviceparser.h"
 
@@ -63,8 +64,14 @@ public:
     // Chat scan types in the order the store resets and clears them.
     static const QVector<int> &chatScanTypes();
 
+    explicit DeviceParserPrivate(DeviceParser *parser) : q(parser) {}
+
     // The callers below hold the lock.
     bool findContactByNumber(const QString &number, DeviceData::ContactInfo *out) const;
+    // Stores a record of the device group in category `type`, at the front
+    // when atFront (a deleted record), and announces it with dataReceived
+    // (the record, the list's new size), still under the lock.
+    void storeRecord(int type, const QVariant &value, bool atFront, bool announce = true);
     int appendRecord(int group, int type, const QVariant &value);          // returns the list's size
     int appendSessionRecord(int scanType, int key, const QVariant &value); // returns the scan type's total
     int takeSessionId() { return nextSessionId++; }
@@ -86,4 +93,5 @@ public:
     QMap<int, RecordLists> sessionStore;
     int nextSessionId = FirstStarredSessionId;
     mutable std::shared_mutex lock;
+    DeviceParser *const q;
 };

@@ -72,14 +72,7 @@ public:
 private:
     void store(int type, const QVariant &value, bool deleted, bool announce = true)
     {
-        QList<QVariant> &list = d->store[DeviceGroup][type];
-        if (deleted)
-            list.prepend(value);
-        else
-            list.append(value);
-        // The record itself: a flagged one sits at the front, not at the end.
-        if (announce)
-            emit q->dataReceived(DeviceGroup, type, value, list.size());
+        d->storeRecord(type, value, deleted, announce);
     }
 
     template <typename T>

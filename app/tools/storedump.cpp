@@ -13,7 +13,6 @@
 
 #include <cloudrecordline.h>
 #include <deviceparser.h>
-#include <deviceparser_p.h>
 #include <idbexecutor.h>
 #include <thumbnailsessionmanager.h>
 #include <utf8codec.h>
@@ -30,7 +29,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <variant>
 #include <vector>
@@ -182,27 +180,17 @@ void printStore(bool count)
     for (auto it = lists.constBegin(); it != lists.constEnd(); ++it)
         printList("{\"list\":\"records\",\"type\":" + QByteArray::number(it.key()), it.value(), count, asIs);
 
-    QList<QString> smsKeys;
-    QList<int> scanTypes;
-    QList<int> lineChats;
-    {
-        DeviceParserPrivate *d = parser->storage();
-        std::shared_lock<std::shared_mutex> lock(d->lock);
-        smsKeys = d->smsMessages.keys();
-        scanTypes = d->sessionStore.keys();
-        lineChats = d->lineMessages.keys();
-    }
-    for (const QString &key : smsKeys)
+    for (const QString &key : parser->smsMessageKeys())
         printList("{\"list\":\"messages\",\"key\":" + StoreJson::quoted(key), parser->smsMessages(key), count,
                   [](const SMSInfo &m) { return QVariant::fromValue(m); });
-    for (int scanType : scanTypes) {
+    for (int scanType : parser->sessionScanTypes()) {
         const QMap<int, QList<QVariant>> sessions = parser->sessionMap(scanType);
         for (auto it = sessions.constBegin(); it != sessions.constEnd(); ++it)
             printList("{\"list\":\"sessions\",\"scanType\":" + QByteArray::number(scanType)
                           + ",\"key\":" + QByteArray::number(it.key()),
                       it.value(), count, asIs);
     }
-    for (int chatId : lineChats)
+    for (int chatId : parser->lineSessionIds())
         printList("{\"list\":\"lineMessages\",\"chatId\":" + QByteArray::number(chatId), parser->lineSessions(chatId),
                   count, [](const LineInfo &m) { return QVariant::fromValue(m); });
 }

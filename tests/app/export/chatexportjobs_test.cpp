@@ -3,7 +3,6 @@
 #include "chatexportrecorder.h"
 #include "copyproxy.h"
 #include "deviceparser.h"
-#include "deviceparser_p.h"
 #include "recovernatmanager.h"
 
 #include <QElapsedTimer>
@@ -12,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <mutex>
 
 using namespace DeviceData;
 
@@ -82,13 +80,9 @@ void ChatExportJobsTest::lineRunCountsToItsTotal()
     photo.contentType = 1;
     photo.contentText = QStringLiteral("photo.jpg");
     photo.filePath = writeSourceFile(path("src/photo.jpg"), "line photo");
-    {
-        DeviceParserPrivate *store = DeviceParser::instance()->storage();
-        std::unique_lock<std::shared_mutex> lock(store->lock);
-        store->lineMessages.insert(1, {text, photo});
-        store->lineMessages.insert(2, {text, text});
-        store->lineMessages.insert(3, {text});
-    }
+    DeviceParser::instance()->setLineSessions(1, {text, photo});
+    DeviceParser::instance()->setLineSessions(2, {text, text});
+    DeviceParser::instance()->setLineSessions(3, {text});
     QList<QVariant> chats;
     for (const auto &entry : {qMakePair(1, 0), qMakePair(2, 1), qMakePair(3, 100)}) {
         LineSessionInfo chat;

@@ -20,7 +20,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <mutex>
 
 using namespace DeviceData;
 using namespace intakedriver;
@@ -134,13 +133,9 @@ void EngineIntakeTest::init()
 {
     // Signals queued by the case before are not this case's.
     QCoreApplication::processEvents();
-    parser()->clearAll();
+    parser()->reset();
     parser()->setScanFinished(0, false);
     parser()->setScanCategories(0, {Contacts, Messages});
-    std::unique_lock<std::shared_mutex> lock(parser()->storage()->lock);
-    parser()->storage()->intTexts.clear();
-    parser()->storage()->recordPartsA.clear();
-    parser()->storage()->stringPairs.clear();
     m_received = Received();
 }
 
