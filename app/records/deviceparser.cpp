@@ -80,6 +80,28 @@ int DeviceParserPrivate::appendRecord(int group, int type, const QVariant &value
     return list.size();
 }
 
+QList<SMSInfo> *DeviceParserPrivate::conversation(const QString &key, QString &storedKey)
+{
+    const auto known = conversations.constFind(key);
+    if (known != conversations.constEnd()) {
+        storedKey = known.key();
+        return *known;
+    }
+    const auto it = smsMessages.find(key);
+    if (it == smsMessages.end())
+        return nullptr;
+    storedKey = it.key();
+    conversations.insert(it.key(), &it.value());
+    return &it.value();
+}
+
+QList<SMSInfo> &DeviceParserPrivate::addConversation(const QString &key)
+{
+    QList<SMSInfo> &messages = smsMessages[key];
+    conversations.insert(key, &messages);
+    return messages;
+}
+
 int DeviceParserPrivate::appendSessionRecord(int scanType, int key, const QVariant &value)
 {
     RecordLists &lists = sessionStore[scanType];
@@ -321,6 +343,7 @@ void DeviceParser::reset()
     d->scanCategories.clear();
     d->store.clear();
     d->smsMessages.clear();
+    d->conversations.clear();
     d->smsMessagesById.clear();
     d->intTexts.clear();
     d->recordPartsA.clear();
@@ -346,6 +369,7 @@ void DeviceParser::clearAll()
     d->lineMessages.clear();
     d->handleNames.clear();
     d->smsMessages.clear();
+    d->conversations.clear();
     d->smsMessagesById.clear();
     d->cachedNames.clear();
 }

@@ -8,6 +8,7 @@
 
 #include "deviceparser.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QPair>
@@ -74,12 +75,20 @@ public:
     void storeRecord(int type, const QVariant &value, bool atFront, bool announce = true);
     int appendRecord(int group, int type, const QVariant &value);          // returns the list's size
     int appendSessionRecord(int scanType, int key, const QVariant &value); // returns the scan type's total
+    // The conversation of a key in smsMessages, null when there is none;
+    // storedKey gets the key as the map holds it.
+    QList<DeviceData::SMSInfo> *conversation(const QString &key, QString &storedKey);
+    QList<DeviceData::SMSInfo> &addConversation(const QString &key);
     int takeSessionId() { return nextSessionId++; }
 
     QMap<int, bool> scanFinished;
     QMap<int, QVector<int>> scanCategories;
     QMap<int, RecordLists> store;
     QMap<QString, QList<DeviceData::SMSInfo>> smsMessages;
+    // smsMessages' lists by key: the message intake looks one up per message,
+    // where the ordered map compares a dozen texts. Emptied with smsMessages,
+    // whose nodes stay in place while it is not copied.
+    QHash<QString, QList<DeviceData::SMSInfo> *> conversations;
     QMap<int, QList<DeviceData::SMSInfo>> smsMessagesById;
     QMap<int, QString> intTexts;
     QMap<int, QList<ContactValuePart>> recordPartsA;

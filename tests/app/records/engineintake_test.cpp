@@ -96,6 +96,7 @@ private slots:
     void statusesOtherThanRecordsAndEnds();
     void recordsAfterTheScanEndedAreDropped();
     void oneToOneConversations();
+    void conversationsStartOverAfterTheResultsAreDiscarded();
     void groupConversationsGetUniqueKeys();
     void memberIdsAreMatchedWhole();
     void contactsMatchOnTheWholeRowId();
@@ -269,6 +270,28 @@ void EngineIntakeTest::oneToOneConversations()
     QTRY_COMPARE(m_received.finished, QList<int>({Messages}));
     QCOMPARE(m_received.data.size(), 3);
     QCOMPARE(m_received.data.at(2).second.value<SMSSessionInfo>().key, QStringLiteral("+15550003"));
+}
+
+// The intake finds a conversation by its handle quickly; results dropped
+// between two scans must not leave it a conversation that is gone.
+void EngineIntakeTest::conversationsStartOverAfterTheResultsAreDiscarded()
+{
+    const STSMS before = sms(L"+15550001", L"first scan", 1700000000);
+    const STSMS after = sms(L"+1 555 0001", L"second scan", 1700000100);
+    onWorker([&] {
+        record(DBAPP_SMS, 0, &before);
+        categoryEnd(DBAPP_SMS);
+    });
+    parser()->clearAll();
+    onWorker([&] {
+        record(DBAPP_SMS, 0, &after);
+        categoryEnd(DBAPP_SMS);
+    });
+    const QList<SMSInfo> messages = parser()->smsMessages("+15550001");
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().text, QStringLiteral("second scan"));
+    QCOMPARE(messages.first().participants, QStringLiteral("+15550001,"));
+    QCOMPARE(recordsOf<SMSSessionInfo>(Messages).size(), 1);
 }
 
 void EngineIntakeTest::groupConversationsGetUniqueKeys()
