@@ -309,7 +309,8 @@ TEST(MediaManagerIndex, AnswersAsTheStatementsOnTrickyNames)
         "'" + idOf(++n) + "', 'HomeDomain', CAST(X'4C6962726172792F78EFBFBD7A2E747874' AS TEXT), 1", // U+FFFD
         "'" + idOf(++n) + "', 'HomeDomain', CAST(X'4C6962726172792FC181782E747874' AS TEXT), 1", // overlong "A"
         "'" + idOf(++n) + "', 'HomeDomain', CAST(X'4C6962726172792FC380782E747874' AS TEXT), 1", // "À" then "x"
-        "'" + idOf(++n) + "', 'HomeDomain', CAST(X'4C6962726172792F6265666F726500616674657231363030303030303030303031302E6A7067' AS TEXT), 1",
+        "'" + idOf(++n) + "', 'HomeDomain', CAST(X'4C6962726172792F6265666F72650061667465723136303030303030"
+                          "3030303031302E6A7067' AS TEXT), 1", // NUL inside
         "'" + idOf(++n) + "', 'HomeDomain', CAST('Library/blob-photo.jpg' AS BLOB), 1",
         "'" + idOf(++n) + "', NULL, NULL, 1",
         "'" + idOf(++n, true) + "', NULL, 'Library/UPPER-id 16000000000010 photo.jpg', 1",
@@ -368,4 +369,27 @@ TEST(MediaManagerIndex, AnswersAsTheStatementsOnManySimilarNames)
         texts.push_back(widen(text));
     }
     expectIndexAnswersAsStatements(backup.folder(), texts, {L"line", L"domain"});
+}
+
+// Executors on several threads share the manager: lookups that build the
+// indexes and lookups that use them run at once.
+TEST_F(MediaManagerTest, LookupsFromSeveralThreadsAgree)
+{
+    std::vector<std::thread> threads;
+    std::atomic<int> wrong {0};
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < 50; ++i) {
+                std::wstring name = L"pic77";
+                if (narrow(media().FindFileWithExtension(name, (i + t) % 2 == 0)) != ((i + t) % 2 == 0 ? thumb : full))
+                    ++wrong;
+                if (narrow(media().FindFileIdLike(L"IMG_0001")) != img ||
+                    narrow(media().FindDocumentFileId(L"report")) != document)
+                    ++wrong;
+            }
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    EXPECT_EQ(wrong, 0);
 }
