@@ -1,5 +1,8 @@
 #include "shellinit.h"
 
+#include "copyproxy.h"
+#include "mobiledeviceconnect.h"
+
 #include <QtGlobal>
 
 // At global scope, as Q_INIT_RESOURCE requires.
@@ -12,6 +15,12 @@ void initShell()
 {
     static const bool done = [] {
         registerShellResources();
+        // The export copies from the device the connection service has
+        // current; the shell alone knows both.
+        CopyProxy::setDeviceIdProvider([] {
+            const MobileDeviceConnect *devices = MobileDeviceConnect::instance();
+            return devices ? devices->currentUniqueDeviceID() : QString();
+        });
         return true;
     }();
     Q_UNUSED(done);
