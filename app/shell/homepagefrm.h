@@ -5,6 +5,7 @@
 #include <QScopedPointer>
 
 class HomePageFrmPrivate;
+class QPushButton;
 
 // The first page: the heading and one card per way to recover (device,
 // iTunes backup, iCloud backup); a click on a card emits its signal.
@@ -15,6 +16,11 @@ class HomePageFrm : public ModuleBaseFrm
 public:
     explicit HomePageFrm(QWidget *parent = nullptr);
     ~HomePageFrm() override;
+
+    // Cards by position: 0 device, 1 iTunes, 2 iCloud. A card whose module
+    // is missing is disabled.
+    void setCardEnabled(int card, bool enabled);
+    QPushButton *card(int index) const;
 
 signals:
     void sigRecoverFromiOSDeviceClicked();

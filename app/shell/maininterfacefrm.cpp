@@ -148,6 +148,9 @@ void MainInterfaceFrm::setupLayout()
                                 d->icloudModule, d->dataView})
         d->stack->addWidget(page);
     d->stack->setCurrentWidget(d->home);
+    d->home->setCardEnabled(0, registry->isRegistered(ModuleRegistry::Device));
+    d->home->setCardEnabled(1, registry->isRegistered(ModuleRegistry::ITunes));
+    d->home->setCardEnabled(2, registry->isRegistered(ModuleRegistry::ICloud));
 }
 
 void MainInterfaceFrm::buildMenu()

@@ -8,8 +8,8 @@ from harness import check, run_case
 from home import CARDS, CARDS_GERMAN, HEADING, HEADING_GERMAN, menu_keys
 
 
-def choose_language(session, app, window, language, shot=None):
-    app.press(app.find(window, "push button", "Menu"))
+def choose_language(session, app, window, language, shot=None, menu="Menu"):
+    app.press(app.find(window, "push button", menu))
     app.wait_for_popup()
     if shot:
         session.shot(shot)
@@ -34,7 +34,7 @@ def body(session):
     app.find(window, "label", HEADING_GERMAN)
     session.shot("german-after-restart")
 
-    choose_language(session, app, window, "English")
+    choose_language(session, app, window, "English", menu="Menü")
     app.find(window, "label", HEADING)
     for title, _ in CARDS:
         app.find(window, "push button", title)
