@@ -19,6 +19,7 @@
 #include "settingsentry.h"
 #include "shellconstants.h"
 #include "taskbarprogress.h"
+#include "xdialog.h"
 #include "xmessagebox.h"
 
 #include <QAbstractButton>
@@ -426,6 +427,9 @@ void MainInterfaceFrm::customEvent(QEvent *event)
         return XFramelessWindow::customEvent(event);
     const QVariant data = appEvent->data();
     switch (int(event->type())) {
+    case AboutEvent:
+        showAbout();
+        break;
     case RestoreEvent:
         if (isMinimized()) {
             raise();
@@ -456,6 +460,25 @@ void MainInterfaceFrm::customEvent(QEvent *event)
     default:
         break;
     }
+}
+
+void MainInterfaceFrm::showAbout()
+{
+    XDialog about(this);
+    about.setTitle(QObject::tr("About"));
+    about.setObjectName(QStringLiteral("AboutDialog"));
+    auto *column = new QVBoxLayout(about.contentWidget());
+    column->setContentsMargins(40, 20, 40, 30);
+    column->setSpacing(12);
+    auto *product = new QLabel(ShellConstants::ProductTitle, about.contentWidget());
+    product->setStyleSheet(QStringLiteral("font-size:20px;font-weight:bold;color:#333333;"));
+    auto *version = new QLabel(QObject::tr("Version: %1").arg(ShellConstants::Version), about.contentWidget());
+    for (QLabel *label : {product, version}) {
+        label->setAlignment(Qt::AlignCenter);
+        column->addWidget(label);
+    }
+    about.setFixedSize(about.sizeHint().expandedTo(QSize(360, 180)));
+    about.exec();
 }
 
 void MainInterfaceFrm::warnITunesRunning()

@@ -106,6 +106,7 @@ private:
     void openModule(ModuleBaseFrm *module, ModuleManager::ModuleType type, const char *action, const char *title);
     void showScanDataView(const QString &id);
     void handleCopyMessage(const QVariant &data);
+    void showAbout();
     void warnITunesRunning();
     void openWelcomePageOnce();
 
