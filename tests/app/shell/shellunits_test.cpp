@@ -1,4 +1,5 @@
 #include "dpiscale.h"
+#include "homepagefrm.h"
 #include "languagetable.h"
 #include "modulebasefrm.h"
 #include "modulemanager.h"
@@ -7,7 +8,9 @@
 
 #include "mobiledeviceobject.h"
 
+#include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -22,6 +25,43 @@ class ShellUnitsTest : public QObject
     Q_OBJECT
 
 private slots:
+    void eachHomeCardEmitsItsOwnSignalOncePerClick_data()
+    {
+        QTest::addColumn<int>("card");
+        QTest::newRow("device") << 0;
+        QTest::newRow("iTunes") << 1;
+        QTest::newRow("iCloud") << 2;
+    }
+
+    void eachHomeCardEmitsItsOwnSignalOncePerClick()
+    {
+        QFETCH(int, card);
+        HomePageFrm home;
+        QSignalSpy device(&home, &HomePageFrm::sigRecoverFromiOSDeviceClicked);
+        QSignalSpy itunes(&home, &HomePageFrm::sigRecoverFromiTunesClicked);
+        QSignalSpy icloud(&home, &HomePageFrm::sigRecoverFromiCloudClicked);
+        QPushButton *button = home.card(card);
+        QVERIFY(button);
+        // A click on the card's text reaches the card.
+        QWidget *inside = button->childAt(button->rect().center()) ? button->childAt(button->rect().center())
+                                                                   : button;
+        QTest::mouseClick(inside, Qt::LeftButton, {}, inside->rect().center());
+        const QList<int> counts {device.count(), itunes.count(), icloud.count()};
+        QList<int> expected {0, 0, 0};
+        expected[card] = 1;
+        QCOMPARE(counts, expected);
+        // Screen readers hear the card's own title and description.
+        const auto *title = button->findChild<QLabel *>(QStringLiteral("HomeCardTitle"));
+        const auto *description = button->findChild<QLabel *>(QStringLiteral("HomeCardDescription"));
+        QVERIFY(title && description && !title->text().isEmpty());
+        QCOMPARE(button->accessibleName(), title->text());
+        QCOMPARE(button->accessibleDescription(), description->text());
+
+        home.setCardEnabled(card, false);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(device.count() + itunes.count() + icloud.count(), 1);
+    }
+
     void dpiToScale_data()
     {
         QTest::addColumn<float>("dpi");
