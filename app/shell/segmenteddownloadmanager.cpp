@@ -44,7 +44,7 @@ QString SegmentedDownloadManager::randomFileName(int length)
     QString name;
     name.reserve(length + 11);
     for (int i = 0; i < length; ++i)
-        name += alphabet.at(int(QRandomGenerator64::global()->bounded(quint64(alphabet.size()))));
+        name += alphabet.at(int(QRandomGenerator64::global()->bounded(alphabet.size())));
     return name + QStringLiteral(".crdownload");
 }
 

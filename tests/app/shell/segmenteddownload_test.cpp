@@ -151,8 +151,7 @@ private slots:
             << QList<Reply> {Reply::withStatus(500), Reply::withStatus(404)} << Reply::ok(data) << true;
         QTest::newRow("a part closed early four times, then arrives")
             << QList<Reply> {shortPart, shortPart, shortPart, shortPart} << Reply::ok(data) << true;
-        QTest::newRow("a part closed early five times")
-            << QList<Reply> {shortPart, shortPart, shortPart, shortPart, shortPart} << Reply::ok(data) << false;
+        QTest::newRow("parts closed early every time") << QList<Reply> {} << shortPart << false;
         QTest::newRow("200 with the whole file to a Range") << QList<Reply> {} << ignoresRanges << false;
     }
 
@@ -184,10 +183,6 @@ private slots:
         shortBody.bodyBytes = 10;
         m_server.setReply(kPath, shortBody);
         const int before = m_server.requests().size();
-        QFile stale(m_dir.filePath("apk.crdownload"));
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.write("stale");
-        stale.close();
         SegmentedDownloadManager manager;
         QCOMPARE(download(manager, "apk.crdownload"), QVariant(false));
         QVERIFY(!QFile::exists(m_dir.filePath("apk.crdownload")));

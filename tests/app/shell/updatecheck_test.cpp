@@ -95,25 +95,25 @@ private slots:
         QTest::addColumn<int>("verdict");
         QTest::addColumn<bool>("onlyVerdict"); // the map holds nothing but "CheckResult"
         auto json = [](const QByteArray &body) { return LoopbackHttpServer::Reply::ok(body, "application/json"); };
-        QTest::newRow("8.1.1") << json(R"({"Version":"8.1.1"})") << 1 << false;
-        QTest::newRow("8.2") << json(R"({"Version":"8.2"})") << 1 << false;
-        QTest::newRow("8.1.0") << json(R"({"Version":"8.1.0"})") << 0 << false;
-        QTest::newRow("8.1 padded") << json(R"({"Version":"8.1"})") << 0 << false;
-        QTest::newRow("8.0.9") << json(R"({"Version":"8.0.9"})") << 0 << false;
-        QTest::newRow("blanks trimmed") << json(R"({"Version":" 8.2 "})") << 1 << false;
-        QTest::newRow("8.10 compared as numbers") << json(R"({"Version":"8.10"})") << 1 << false;
-        QTest::newRow("no Version") << json(R"({"Size":"98MB"})") << 0 << false;
+        QTest::newRow("8.1.1") << json("{\"Version\":\"8.1.1\"}") << 1 << false;
+        QTest::newRow("8.2") << json("{\"Version\":\"8.2\"}") << 1 << false;
+        QTest::newRow("8.1.0") << json("{\"Version\":\"8.1.0\"}") << 0 << false;
+        QTest::newRow("8.1 padded") << json("{\"Version\":\"8.1\"}") << 0 << false;
+        QTest::newRow("8.0.9") << json("{\"Version\":\"8.0.9\"}") << 0 << false;
+        QTest::newRow("blanks trimmed") << json("{\"Version\":\" 8.2 \"}") << 1 << false;
+        QTest::newRow("8.10 compared as numbers") << json("{\"Version\":\"8.10\"}") << 1 << false;
+        QTest::newRow("no Version") << json("{\"Size\":\"98MB\"}") << 0 << false;
         QTest::newRow("not JSON") << json("<html>maintenance</html>") << -1 << true;
-        QTest::newRow("JSON array") << json(R"(["8.2"])") << -1 << true;
+        QTest::newRow("JSON array") << json("[\"8.2\"]") << -1 << true;
         QTest::newRow("empty object") << json("{}") << -1 << true;
         QTest::newRow("empty body") << json("") << -1 << true;
         QTest::newRow("404") << LoopbackHttpServer::Reply::withStatus(404) << -1 << true;
         QTest::newRow("500 with JSON") << [] {
-            auto reply = LoopbackHttpServer::Reply::ok(R"({"Version":"9.0"})", "application/json");
+            auto reply = LoopbackHttpServer::Reply::ok("{\"Version\":\"9.0\"}", "application/json");
             reply.status = 500;
             return reply;
         }() << -1 << true;
-        QTest::newRow("closed early") << LoopbackHttpServer::Reply::closeAfter(5, R"({"Version":"9.0"})") << -1
+        QTest::newRow("closed early") << LoopbackHttpServer::Reply::closeAfter(5, "{\"Version\":\"9.0\"}") << -1
                                       << true;
     }
 
@@ -134,9 +134,9 @@ private slots:
     void otherKeysArePassedOnUntouched()
     {
         m_server.setReply(kPath, LoopbackHttpServer::Reply::ok(
-                                     R"({"Version":"8.2","Size":"98.6MB","Release Date":"2024-03-15",)"
-                                     R"("What's New":"<b>Faster</b>","Download URL":"https://example.org/q.deb",)"
-                                     R"("CheckResult":"stale","Extra":{"a":1}})",
+                                     "{\"Version\":\"8.2\",\"Size\":\"98.6MB\",\"Release Date\":\"2024-03-15\","
+                                     "\"What's New\":\"<b>Faster</b>\",\"Download URL\":\"https://example.org/q.deb\","
+                                     "\"CheckResult\":\"stale\",\"Extra\":{\"a\":1}}",
                                      "application/json"));
         checkOnLineToolsVersion check;
         const QVariantMap result = checkOnce(check);
@@ -151,7 +151,7 @@ private slots:
 
     void requestAsTheServerExpectsIt()
     {
-        m_server.setReply(kPath, LoopbackHttpServer::Reply::ok(R"({"Version":"8.1.0"})"));
+        m_server.setReply(kPath, LoopbackHttpServer::Reply::ok("{\"Version\":\"8.1.0\"}"));
         const int before = m_server.requests().size();
         checkOnLineToolsVersion check;
         checkOnce(check);
@@ -183,7 +183,7 @@ private slots:
 
     void twoChecksPostTwoEvents()
     {
-        m_server.setReply(kPath, LoopbackHttpServer::Reply::slow(R"({"Version":"8.2"})", 4, 20));
+        m_server.setReply(kPath, LoopbackHttpServer::Reply::slow("{\"Version\":\"8.2\"}", 4, 20));
         m_sink.results.clear();
         checkOnLineToolsVersion check;
         check.checkUpdate();
@@ -236,7 +236,7 @@ private slots:
         trusting.setCaCertificates({QSslCertificate(read("trusted.pem"))});
         QSslConfiguration::setDefaultConfiguration(trusting);
 
-        const QByteArray body = R"({"Version":"8.2"})";
+        const QByteArray body = "{\"Version\":\"8.2\"}";
         LoopbackHttpServer trusted;
         trusted.setTls(read("trusted.pem"), read("trusted.key"));
         trusted.setReply(kPath, LoopbackHttpServer::Reply::ok(body));
