@@ -149,7 +149,7 @@ namespace testsupport
                 request.body = m_buffer.mid(headerEnd + 4, length);
                 m_answered = true;
                 m_owner.record(request);
-                answer(m_owner.replyFor(request.target), request);
+                answer(m_owner.takeReplyFor(request.target, request.header("Range")), request);
             }
 
             void answer(const LoopbackHttpServer::Reply &reply, const LoopbackHttpServer::Request &request)
@@ -160,7 +160,7 @@ namespace testsupport
                 QByteArray body = reply.body;
                 QByteArray extra;
                 const QByteArray rangeHeader = request.header("Range");
-                if (status == 200 && !rangeHeader.isEmpty() && !rangeHeader.contains(',')) {
+                if (status == 200 && reply.ranges && !rangeHeader.isEmpty() && !rangeHeader.contains(',')) {
                     const Range range = parseRange(rangeHeader, body.size());
                     const QByteArray total = QByteArray::number(body.size());
                     if (range.satisfiable) {
@@ -174,16 +174,21 @@ namespace testsupport
                         body.clear();
                     }
                 }
+                const QByteArray length =
+                    reply.contentLength ? "\r\nContent-Length: " + QByteArray::number(body.size()) : QByteArray();
                 const QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + " " + reasonOf(status) +
-                                        "\r\nContent-Type: " + reply.contentType +
-                                        "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                                        "\r\nContent-Type: " + reply.contentType + length +
                                         "\r\nAccept-Ranges: bytes\r\n" + extra + "Connection: close\r\n\r\n";
-                if (reply.closeAfterBytes >= 0) {
+                if (reply.bodyBytes >= 0) {
+                    m_socket->write(head + body.left(reply.bodyBytes));
+                    m_socket->disconnectFromHost();
+                } else if (reply.closeAfterBytes >= 0) {
                     m_socket->write((head + body).left(reply.closeAfterBytes));
                     m_socket->disconnectFromHost();
                 } else if (reply.chunkBytes > 0) {
                     m_socket->write(head);
                     m_pending = body;
+                    m_sent = 0;
                     m_chunkBytes = reply.chunkBytes;
                     m_timer.start(qMax(1, reply.chunkIntervalMs));
                 } else {
@@ -194,9 +199,11 @@ namespace testsupport
 
             void sendChunk()
             {
-                m_socket->write(m_pending.left(m_chunkBytes));
-                m_pending.remove(0, m_chunkBytes);
-                if (m_pending.isEmpty()) {
+                // By offset: a large body is neither copied nor moved per chunk.
+                const int count = qMin(m_chunkBytes, m_pending.size() - m_sent);
+                m_socket->write(m_pending.constData() + m_sent, count);
+                m_sent += count;
+                if (m_sent >= m_pending.size()) {
                     m_timer.stop();
                     m_socket->disconnectFromHost();
                 }
@@ -207,6 +214,7 @@ namespace testsupport
             QByteArray m_buffer;
             bool m_answered = false;
             QByteArray m_pending;
+            int m_sent = 0;
             int m_chunkBytes = 0;
             QTimer m_timer;
         };
@@ -382,6 +390,25 @@ namespace testsupport
         const QByteArray path = target.left(target.indexOf('?') < 0 ? target.size() : target.indexOf('?'));
         std::unique_lock<std::mutex> lock(m_mutex);
         return m_replies.value(path, m_defaultReply);
+    }
+
+    void LoopbackHttpServer::queueReply(const QByteArray &path, const Reply &reply, const QByteArray &range)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_queued.append({path, range, reply});
+    }
+
+    LoopbackHttpServer::Reply LoopbackHttpServer::takeReplyFor(const QByteArray &target, const QByteArray &range)
+    {
+        const QByteArray path = target.left(target.indexOf('?') < 0 ? target.size() : target.indexOf('?'));
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            for (int i = 0; i < m_queued.size(); ++i) {
+                if (m_queued[i].path == path && (m_queued[i].range.isEmpty() || m_queued[i].range == range))
+                    return m_queued.takeAt(i).reply;
+            }
+        }
+        return replyFor(target);
     }
 
     QList<LoopbackHttpServer::Request> LoopbackHttpServer::requests() const

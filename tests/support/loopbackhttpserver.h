@@ -35,6 +35,9 @@ namespace testsupport
             int closeAfterBytes = -1; // >= 0: send that many bytes of the reply, then close
             int chunkBytes = 0;       // > 0: send the body in chunks of this size ...
             int chunkIntervalMs = 0;  // ... one chunk per interval
+            int bodyBytes = -1;       // >= 0: send the head and that many bytes of the body, then close
+            bool ranges = true;       // false: answer a Range with the whole body and 200
+            bool contentLength = true; // false: no Content-Length; the body ends with the connection
 
             static Reply ok(const QByteArray &body, const QByteArray &contentType = "application/octet-stream");
             static Reply withStatus(int status); // a short text body
@@ -71,7 +74,13 @@ namespace testsupport
         // Replies by path (without the query); any other path gets the default, 404 at first.
         void setReply(const QByteArray &path, const Reply &reply);
         void setDefaultReply(const Reply &reply);
+        // Answers the next request to path (whose Range header equals range,
+        // when one is given) once, before the path's own reply; queued
+        // replies are used in order.
+        void queueReply(const QByteArray &path, const Reply &reply, const QByteArray &range = QByteArray());
         Reply replyFor(const QByteArray &target) const;
+        // Takes a queued reply first.
+        Reply takeReplyFor(const QByteArray &target, const QByteArray &range);
 
         QList<Request> requests() const;
         // Waits until at least count requests came in; false on time-out.
@@ -91,6 +100,13 @@ namespace testsupport
         mutable std::mutex m_mutex;
         mutable std::condition_variable m_changed;
         QMap<QByteArray, Reply> m_replies;
+        struct Queued
+        {
+            QByteArray path;
+            QByteArray range;
+            Reply reply;
+        };
+        QList<Queued> m_queued;
         Reply m_defaultReply = Reply::withStatus(404);
         QList<Request> m_requests;
         int m_closed = 0;
