@@ -489,93 +489,120 @@ MOBILEDEVICE_API CFIndex CFErrorGetCode(void) { return -1; }
 MOBILEDEVICE_API CFTypeRef CFErrorGetDomain(void) { return nullptr; }
 MOBILEDEVICE_API CFTypeRef CFCopyTypeIDDescription(void) { return nullptr; }
 
+namespace
+{
+    // Whether a key or string of the tree holds a NUL. libplist aborts when
+    // such a key is read (plist_dict_next_item does) and has no reader that
+    // does not; its XML form is the one view of every text whole.
+    bool holdsNul(plist_t node)
+    {
+        char *xml = nullptr;
+        uint32_t length = 0;
+        plist_to_xml(node, &xml, &length);
+        const bool nul = xml && std::memchr(xml, '\0', length) != nullptr;
+        free(xml);
+        return nul;
+    }
+
+    CFTypeRef createFromPlist(plist_t node);
+}
+
+// A value with a NUL in its texts is a damaged one: none.
 CFTypeRef QuenrowCFCreateFromPlist(plist_t node)
 {
-    if (!node)
-        return nullptr;
-    switch (plist_get_node_type(node)) {
-    case PLIST_BOOLEAN: {
-        uint8_t value = 0;
-        plist_get_bool_val(node, &value);
-        return value ? static_cast<CFTypeRef>(kCFBooleanTrue) : static_cast<CFTypeRef>(kCFBooleanFalse);
-    }
-    case PLIST_UINT: {
-        uint64_t value = 0;
-        plist_get_uint_val(node, &value);
-        auto *number = new Number;
-        number->integer = int64_t(value);
-        return static_cast<Object *>(number);
-    }
-    case PLIST_UID: {
-        uint64_t value = 0;
-        plist_get_uid_val(node, &value);
-        auto *number = new Number;
-        number->integer = int64_t(value);
-        return static_cast<Object *>(number);
-    }
-    case PLIST_REAL: {
-        double value = 0;
-        plist_get_real_val(node, &value);
-        auto *number = new Number;
-        number->real = true;
-        number->floating = value;
-        return static_cast<Object *>(number);
-    }
-    case PLIST_DATE: {
-        int32_t seconds = 0;
-        int32_t micro = 0;
-        plist_get_date_val(node, &seconds, &micro);
-        auto *number = new Number;
-        number->real = true;
-        number->floating = double(seconds) + double(micro) / 1e6;
-        return static_cast<Object *>(number);
-    }
-    case PLIST_STRING:
-    case PLIST_KEY: {
-        char *text = nullptr;
-        if (plist_get_node_type(node) == PLIST_KEY)
+    return node && !holdsNul(node) ? createFromPlist(node) : nullptr;
+}
+
+namespace
+{
+    CFTypeRef createFromPlist(plist_t node)
+    {
+        switch (plist_get_node_type(node)) {
+        case PLIST_BOOLEAN: {
+            uint8_t value = 0;
+            plist_get_bool_val(node, &value);
+            return value ? static_cast<CFTypeRef>(kCFBooleanTrue) : static_cast<CFTypeRef>(kCFBooleanFalse);
+        }
+        case PLIST_UINT: {
+            uint64_t value = 0;
+            plist_get_uint_val(node, &value);
+            auto *number = new Number;
+            number->integer = int64_t(value);
+            return static_cast<Object *>(number);
+        }
+        case PLIST_UID: {
+            uint64_t value = 0;
+            plist_get_uid_val(node, &value);
+            auto *number = new Number;
+            number->integer = int64_t(value);
+            return static_cast<Object *>(number);
+        }
+        case PLIST_REAL: {
+            double value = 0;
+            plist_get_real_val(node, &value);
+            auto *number = new Number;
+            number->real = true;
+            number->floating = value;
+            return static_cast<Object *>(number);
+        }
+        case PLIST_DATE: {
+            int32_t seconds = 0;
+            int32_t micro = 0;
+            plist_get_date_val(node, &seconds, &micro);
+            auto *number = new Number;
+            number->real = true;
+            number->floating = double(seconds) + double(micro) / 1e6;
+            return static_cast<Object *>(number);
+        }
+        case PLIST_STRING: {
+            // Not plist_get_string_val: libplist aborts on a NUL inside the text.
+            uint64_t length = 0;
+            const char *text = plist_get_string_ptr(node, &length);
+            return static_cast<Object *>(new String(text ? std::string(text, strnlen(text, size_t(length))) : ""));
+        }
+        case PLIST_KEY: {
+            char *text = nullptr;
             plist_get_key_val(node, &text);
-        else
-            plist_get_string_val(node, &text);
-        auto *value = new String(text ? text : "");
-        free(text);
-        return static_cast<Object *>(value);
-    }
-    case PLIST_DATA: {
-        char *bytes = nullptr;
-        uint64_t length = 0;
-        plist_get_data_val(node, &bytes, &length);
-        auto *value = new Data(std::string(bytes ? bytes : "", size_t(length)));
-        free(bytes);
-        return static_cast<Object *>(value);
-    }
-    case PLIST_ARRAY: {
-        auto *array = new Array;
-        const uint32_t count = plist_array_get_size(node);
-        for (uint32_t i = 0; i < count; ++i) {
-            if (CFTypeRef item = QuenrowCFCreateFromPlist(plist_array_get_item(node, i)))
-                array->items.push_back(item);
+            auto *value = new String(text ? text : "");
+            free(text);
+            return static_cast<Object *>(value);
         }
-        return static_cast<Object *>(array);
-    }
-    case PLIST_DICT: {
-        auto *dictionary = new Dictionary(true);
-        plist_dict_iter iter = nullptr;
-        plist_dict_new_iter(node, &iter);
-        char *key = nullptr;
-        plist_t item = nullptr;
-        for (plist_dict_next_item(node, iter, &key, &item); key; plist_dict_next_item(node, iter, &key, &item)) {
-            CFTypeRef value = QuenrowCFCreateFromPlist(item);
-            if (value)
-                dictionary->entries.emplace_back(static_cast<Object *>(new String(key)), value);
-            free(key);
-            key = nullptr;
+        case PLIST_DATA: {
+            char *bytes = nullptr;
+            uint64_t length = 0;
+            plist_get_data_val(node, &bytes, &length);
+            auto *value = new Data(std::string(bytes ? bytes : "", size_t(length)));
+            free(bytes);
+            return static_cast<Object *>(value);
         }
-        free(iter);
-        return static_cast<Object *>(dictionary);
-    }
-    default:
-        return nullptr;
+        case PLIST_ARRAY: {
+            auto *array = new Array;
+            const uint32_t count = plist_array_get_size(node);
+            for (uint32_t i = 0; i < count; ++i) {
+                if (CFTypeRef item = createFromPlist(plist_array_get_item(node, i)))
+                    array->items.push_back(item);
+            }
+            return static_cast<Object *>(array);
+        }
+        case PLIST_DICT: {
+            auto *dictionary = new Dictionary(true);
+            plist_dict_iter iter = nullptr;
+            plist_dict_new_iter(node, &iter);
+            char *key = nullptr;
+            plist_t item = nullptr;
+            for (plist_dict_next_item(node, iter, &key, &item); key; plist_dict_next_item(node, iter, &key, &item)) {
+                CFTypeRef value = createFromPlist(item);
+                if (value)
+                    dictionary->entries.emplace_back(static_cast<Object *>(new String(key)), value);
+                free(key);
+                key = nullptr;
+            }
+            free(iter);
+            return static_cast<Object *>(dictionary);
+        }
+        default:
+            return nullptr;
+        }
     }
 }
 
