@@ -64,6 +64,10 @@ void ScaniTunesBackupManageTest::initTestCase()
     ManifestSpec noLockdown;
     noLockdown.lockdown = false;
     devicestest::writeManifestPlist(m_dir.filePath("bare"), noLockdown);
+    // libplist aborts the program when such a text is read with plist_get_string_val.
+    const char nul[] = "<plist><dict><key>Lockdown</key><dict><key>ProductType</key><string>iPhone15,3\0tail</string>"
+                       "</dict></dict></plist>";
+    devicestest::writeBytes(m_dir.filePath("nul/Manifest.plist"), QByteArray(nul, sizeof nul - 1));
 }
 
 void ScaniTunesBackupManageTest::init()
@@ -130,6 +134,7 @@ void ScaniTunesBackupManageTest::productTypeOfFolder_data()
     QTest::newRow("backup") << "one" << "iPhone 14 Pro Max";
     QTest::newRow("without lockdown") << "bare" << "";
     QTest::newRow("no backup") << "nothing-here" << "";
+    QTest::newRow("a NUL inside the type: read up to it") << "nul" << "iPhone 14 Pro Max";
 }
 
 void ScaniTunesBackupManageTest::productTypeOfFolder()
