@@ -1,6 +1,7 @@
 #include "backupdecrypter.h"
 
 #include "keybag.h"
+#include "plistguard.h"
 #include "spdlogcore.h"
 #include "sqliteuri.h"
 
@@ -91,7 +92,7 @@ namespace volsark
             if (!in)
                 return nullptr;
             const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            if (bytes.size() > UINT32_MAX)
+            if (bytes.size() > UINT32_MAX || !PlistGuard::acceptable(bytes.data(), bytes.size()))
                 return nullptr;
             plist_t root = nullptr;
             plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
@@ -135,7 +136,7 @@ namespace volsark
 
         std::optional<FileInfo> parseFileBlob(const void *blob, int length)
         {
-            if (!blob || length <= 0)
+            if (!blob || length <= 0 || !PlistGuard::acceptable(static_cast<const char *>(blob), size_t(length)))
                 return std::nullopt;
             plist_t rootNode = nullptr;
             plist_from_memory(static_cast<const char *>(blob), static_cast<uint32_t>(length), &rootNode);
