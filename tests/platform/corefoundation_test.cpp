@@ -1,6 +1,7 @@
 // The CoreFoundation values and the Recovery/DFU mapping of the mobile-device layer.
 
 #include "cfvalues.h"
+#include "hostileplists.h"
 #include "restorablemode.h"
 
 #include <gtest/gtest.h>
@@ -203,6 +204,20 @@ TEST(CoreFoundationValues, TextsWithANulInsideAreDamagedNotFatal)
     }
     const Owned whole(fromXml("<plist><dict><key>Value</key><string>17.1</string></dict></plist>"));
     EXPECT_EQ(CFDictionaryGetCount(static_cast<CFDictionaryRef>(whole.value)), 1);
+}
+
+// An answer nested deeper than any device's would overflow the stack when
+// converted, written or freed: it converts to nothing.
+TEST(CoreFoundationValues, AnswersNestedPastTheBoundAreDamaged)
+{
+    plist_t deep = nullptr;
+    const std::string xml = testsupport::nestedArraysPlist(50000, false);
+    plist_from_xml(xml.data(), uint32_t(xml.size()), &deep);
+    ASSERT_NE(deep, nullptr);
+    EXPECT_EQ(QuenrowCFCreateFromPlist(deep), nullptr);
+    plist_free(deep);
+    const Owned shallow(fromXml("<plist><array><array><string>17.1</string></array></array></plist>"));
+    EXPECT_NE(shallow.value, nullptr);
 }
 
 TEST(CoreFoundationRunLoop, ReturnsAtOnceWithoutSubscriptions)

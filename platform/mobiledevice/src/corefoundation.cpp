@@ -1,5 +1,7 @@
 #include "cfvalues.h"
 
+#include "plistguard.h"
+
 #include <atomic>
 #include <cmath>
 #include <condition_variable>
@@ -507,10 +509,11 @@ namespace
     CFTypeRef createFromPlist(plist_t node);
 }
 
-// A value with a NUL in its texts is a damaged one: none.
+// A value nested too deep, too large, or with a NUL in its texts is a
+// damaged one: none. The depth first: the XML of a deep tree is too large.
 CFTypeRef QuenrowCFCreateFromPlist(plist_t node)
 {
-    return node && !holdsNul(node) ? createFromPlist(node) : nullptr;
+    return node && PlistGuard::acceptable(node) && !holdsNul(node) ? createFromPlist(node) : nullptr;
 }
 
 namespace
