@@ -15,6 +15,7 @@
 #include <QtConcurrent>
 
 #include <plist/plist.h>
+#include <plistguard.h>
 
 #include <algorithm>
 #include <cstring>
@@ -43,7 +44,7 @@ namespace
             return nullptr;
         // The file's own size: a buffer of the whole cap for every backup listed costs 64 MiB each.
         const QByteArray data = file.read(file.size());
-        if (data.size() < 4)
+        if (data.size() < 4 || !PlistGuard::acceptable(data.constData(), size_t(data.size())))
             return nullptr;
         plist_t root = nullptr;
         plist_from_bin(data.constData(), uint32_t(data.size()), &root);
