@@ -6,6 +6,7 @@
 #include <libimobiledevice/notification_proxy.h>
 #include <libimobiledevice/property_list_service.h>
 #include <plist/plist.h>
+#include <plistguard.h>
 #include <usbmuxd.h>
 
 #include <algorithm>
@@ -544,7 +545,7 @@ namespace
         std::ifstream file(path, std::ios::binary);
         const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         plist_t root = nullptr;
-        if (!data.empty())
+        if (!data.empty() && PlistGuard::acceptable(data.data(), data.size()))
             plist_from_memory(data.data(), static_cast<uint32_t>(data.size()), &root);
         const std::string state = root ? stringOf(plist_dict_get_item(root, "SnapshotState")) : std::string();
         if (root)
