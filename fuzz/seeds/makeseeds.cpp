@@ -6,6 +6,7 @@
 #include "backupencrypter.h"
 #include "chatstoragebuilder.h"
 #include "decryptfixture.h"
+#include "hostileplists.h"
 #include "jpegbuilder.h"
 #include "linebackup.h"
 #include "notestore.h"
@@ -291,6 +292,16 @@ namespace
         plist_free(values);
     }
 
+    // Close to what the readers refuse: shared references and nesting.
+    void hostilePlists()
+    {
+        for (const char *target : {"plist", "decrypt", "line", "lockdown"}) {
+            seed(target, "shared-references", sharedArraysPlist(12));
+            seed(target, "nested", nestedArraysPlist(60, true));
+            seed(target, "nested.xml", nestedArraysPlist(60, false));
+        }
+    }
+
     void exportTexts()
     {
         const std::initializer_list<std::string> cells = {
@@ -342,6 +353,7 @@ int main(int argc, char **argv)
         relayReads();
         lockdownAnswers();
         exportTexts();
+        hostilePlists();
         fs::remove_all(work);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "makeseeds: %s\n", error.what());
