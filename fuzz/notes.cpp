@@ -4,6 +4,7 @@
 #include "fuzzsupport.h"
 #include "idbexecutor.h"
 #include "notestore.h"
+#include "sqlliteral.h"
 
 #include <google/protobuf/stubs/logging.h>
 #include <zlib.h>
@@ -54,7 +55,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
         notes::storeSchema(true) +
             "INSERT INTO ZICCLOUDSYNCINGOBJECT (Z_PK, ZTITLE1, ZSNIPPET, ZCREATIONDATE1) VALUES (1, 'Note', 'a', 1);"
             "INSERT INTO ZICNOTEDATA (Z_PK, ZNOTE, ZDATA) VALUES (1, 1, " +
-            notes::blobLiteral(body) + ");");
+            sqlBlob(body) + ");");
     backup.write();
     g_backup = backup.folder();
     g_body = std::make_unique<fuzzsupport::Column>(backup.pathOf(store), "UPDATE ZICNOTEDATA SET ZDATA = ?1");
