@@ -292,10 +292,28 @@ namespace
         plist_free(values);
     }
 
+    void countryTables()
+    {
+        plist_t countries = plist_new_array();
+        const char *rows[][5] = {{"CN", "86", "China", "\xe4\xb8\xad\xe5\x9b\xbd", "\xe4\xb8\xad\xe5\x9b\xbd"},
+                                 {"JP", "81", "Japan", "\xe6\x97\xa5\xe6\x9c\xac", "\xe6\x97\xa5\xe6\x9c\xac"},
+                                 {"GB", "44", "United Kingdom", "United Kingdom", "\xe8\x8b\xb1\xe5\x9b\xbd"}};
+        for (const auto &row : rows) {
+            plist_t country = plist_new_dict();
+            const char *keys[] = {"CountryCode", "CountryNumberPre", "EN_Name", "LOCAL_Name", "ZN_Name"};
+            for (int i = 0; i < 5; ++i)
+                plist_dict_set_item(country, keys[i], plist_new_string(row[i]));
+            plist_array_append_item(countries, country);
+        }
+        seed("countries", "table.xml", plistOf(plist_copy(countries), false));
+        seed("countries", "table-bom.xml", "\xEF\xBB\xBF" + plistOf(plist_copy(countries), false));
+        seed("countries", "table.bin", plistOf(countries, true));
+    }
+
     // Close to what the readers refuse: shared references and nesting.
     void hostilePlists()
     {
-        for (const char *target : {"plist", "decrypt", "line", "lockdown"}) {
+        for (const char *target : {"plist", "decrypt", "line", "lockdown", "countries"}) {
             seed(target, "shared-references", sharedArraysPlist(12));
             seed(target, "nested", nestedArraysPlist(60, true));
             seed(target, "nested.xml", nestedArraysPlist(60, false));
@@ -353,6 +371,7 @@ int main(int argc, char **argv)
         relayReads();
         lockdownAnswers();
         exportTexts();
+        countryTables();
         hostilePlists();
         fs::remove_all(work);
     } catch (const std::exception &error) {
