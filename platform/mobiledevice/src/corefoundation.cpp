@@ -505,8 +505,98 @@ namespace
         free(xml);
         return nul;
     }
+}
 
-    CFTypeRef createFromPlist(plist_t node);
+static CFTypeRef createFromPlist(plist_t node)
+{
+    if (!node)
+        return nullptr;
+    switch (plist_get_node_type(node)) {
+    case PLIST_BOOLEAN: {
+        uint8_t value = 0;
+        plist_get_bool_val(node, &value);
+        return value ? static_cast<CFTypeRef>(kCFBooleanTrue) : static_cast<CFTypeRef>(kCFBooleanFalse);
+    }
+    case PLIST_UINT: {
+        uint64_t value = 0;
+        plist_get_uint_val(node, &value);
+        auto *number = new Number;
+        number->integer = int64_t(value);
+        return static_cast<Object *>(number);
+    }
+    case PLIST_UID: {
+        uint64_t value = 0;
+        plist_get_uid_val(node, &value);
+        auto *number = new Number;
+        number->integer = int64_t(value);
+        return static_cast<Object *>(number);
+    }
+    case PLIST_REAL: {
+        double value = 0;
+        plist_get_real_val(node, &value);
+        auto *number = new Number;
+        number->real = true;
+        number->floating = value;
+        return static_cast<Object *>(number);
+    }
+    case PLIST_DATE: {
+        int32_t seconds = 0;
+        int32_t micro = 0;
+        plist_get_date_val(node, &seconds, &micro);
+        auto *number = new Number;
+        number->real = true;
+        number->floating = double(seconds) + double(micro) / 1e6;
+        return static_cast<Object *>(number);
+    }
+    case PLIST_STRING: {
+        // Not plist_get_string_val: libplist aborts on a NUL inside the text.
+        uint64_t length = 0;
+        const char *text = plist_get_string_ptr(node, &length);
+        return static_cast<Object *>(new String(text ? std::string(text, strnlen(text, size_t(length))) : ""));
+    }
+    case PLIST_KEY: {
+        char *text = nullptr;
+        plist_get_key_val(node, &text);
+        auto *value = new String(text ? text : "");
+        free(text);
+        return static_cast<Object *>(value);
+    }
+    case PLIST_DATA: {
+        char *bytes = nullptr;
+        uint64_t length = 0;
+        plist_get_data_val(node, &bytes, &length);
+        auto *value = new Data(std::string(bytes ? bytes : "", size_t(length)));
+        free(bytes);
+        return static_cast<Object *>(value);
+    }
+    case PLIST_ARRAY: {
+        auto *array = new Array;
+        const uint32_t count = plist_array_get_size(node);
+        for (uint32_t i = 0; i < count; ++i) {
+            if (CFTypeRef item = createFromPlist(plist_array_get_item(node, i)))
+                array->items.push_back(item);
+        }
+        return static_cast<Object *>(array);
+    }
+    case PLIST_DICT: {
+        auto *dictionary = new Dictionary(true);
+        plist_dict_iter iter = nullptr;
+        plist_dict_new_iter(node, &iter);
+        char *key = nullptr;
+        plist_t item = nullptr;
+        for (plist_dict_next_item(node, iter, &key, &item); key; plist_dict_next_item(node, iter, &key, &item)) {
+            CFTypeRef value = createFromPlist(item);
+            if (value)
+                dictionary->entries.emplace_back(static_cast<Object *>(new String(key)), value);
+            free(key);
+            key = nullptr;
+        }
+        free(iter);
+        return static_cast<Object *>(dictionary);
+    }
+    default:
+        return nullptr;
+    }
 }
 
 // A value nested too deep, too large, or with a NUL in its texts is a
@@ -514,99 +604,6 @@ namespace
 CFTypeRef QuenrowCFCreateFromPlist(plist_t node)
 {
     return node && PlistGuard::acceptable(node) && !holdsNul(node) ? createFromPlist(node) : nullptr;
-}
-
-namespace
-{
-    CFTypeRef createFromPlist(plist_t node)
-    {
-        switch (plist_get_node_type(node)) {
-        case PLIST_BOOLEAN: {
-            uint8_t value = 0;
-            plist_get_bool_val(node, &value);
-            return value ? static_cast<CFTypeRef>(kCFBooleanTrue) : static_cast<CFTypeRef>(kCFBooleanFalse);
-        }
-        case PLIST_UINT: {
-            uint64_t value = 0;
-            plist_get_uint_val(node, &value);
-            auto *number = new Number;
-            number->integer = int64_t(value);
-            return static_cast<Object *>(number);
-        }
-        case PLIST_UID: {
-            uint64_t value = 0;
-            plist_get_uid_val(node, &value);
-            auto *number = new Number;
-            number->integer = int64_t(value);
-            return static_cast<Object *>(number);
-        }
-        case PLIST_REAL: {
-            double value = 0;
-            plist_get_real_val(node, &value);
-            auto *number = new Number;
-            number->real = true;
-            number->floating = value;
-            return static_cast<Object *>(number);
-        }
-        case PLIST_DATE: {
-            int32_t seconds = 0;
-            int32_t micro = 0;
-            plist_get_date_val(node, &seconds, &micro);
-            auto *number = new Number;
-            number->real = true;
-            number->floating = double(seconds) + double(micro) / 1e6;
-            return static_cast<Object *>(number);
-        }
-        case PLIST_STRING: {
-            // Not plist_get_string_val: libplist aborts on a NUL inside the text.
-            uint64_t length = 0;
-            const char *text = plist_get_string_ptr(node, &length);
-            return static_cast<Object *>(new String(text ? std::string(text, strnlen(text, size_t(length))) : ""));
-        }
-        case PLIST_KEY: {
-            char *text = nullptr;
-            plist_get_key_val(node, &text);
-            auto *value = new String(text ? text : "");
-            free(text);
-            return static_cast<Object *>(value);
-        }
-        case PLIST_DATA: {
-            char *bytes = nullptr;
-            uint64_t length = 0;
-            plist_get_data_val(node, &bytes, &length);
-            auto *value = new Data(std::string(bytes ? bytes : "", size_t(length)));
-            free(bytes);
-            return static_cast<Object *>(value);
-        }
-        case PLIST_ARRAY: {
-            auto *array = new Array;
-            const uint32_t count = plist_array_get_size(node);
-            for (uint32_t i = 0; i < count; ++i) {
-                if (CFTypeRef item = createFromPlist(plist_array_get_item(node, i)))
-                    array->items.push_back(item);
-            }
-            return static_cast<Object *>(array);
-        }
-        case PLIST_DICT: {
-            auto *dictionary = new Dictionary(true);
-            plist_dict_iter iter = nullptr;
-            plist_dict_new_iter(node, &iter);
-            char *key = nullptr;
-            plist_t item = nullptr;
-            for (plist_dict_next_item(node, iter, &key, &item); key; plist_dict_next_item(node, iter, &key, &item)) {
-                CFTypeRef value = createFromPlist(item);
-                if (value)
-                    dictionary->entries.emplace_back(static_cast<Object *>(new String(key)), value);
-                free(key);
-                key = nullptr;
-            }
-            free(iter);
-            return static_cast<Object *>(dictionary);
-        }
-        default:
-            return nullptr;
-        }
-    }
 }
 
 plist_t QuenrowCFCopyPlist(CFTypeRef value)
