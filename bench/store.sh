@@ -29,7 +29,7 @@ compare() {
 mkdir -p "$work/small" "$work/large" "$work/wa-small" "$work/wa-large" "$work/out"
 make_sms_backup "$work/small" 100000 > /dev/null
 make_sms_backup "$work/large" 1000000 > /dev/null
-compare sms 0x4 2 "$work/small" 100000 "$work/large" 1000000 2.5 512
+compare sms 0x4 2 "$work/small" 100000 "$work/large" 1000000 1.5 512
 
 # 100 chats.
 make_whatsapp_backup "$work/wa-small" 10000 100 > /dev/null

@@ -1,5 +1,6 @@
 #include "scanvardex.h"
 
+#include "categorytable.h"
 #include "deviceparser.h"
 #include "idbexecutor.h"
 #include "settingsentry.h"
@@ -43,28 +44,7 @@ ScanVardex::~ScanVardex()
 
 int ScanVardex::engineCode(int category)
 {
-    switch (category) {
-    case 1: return DBAPP_ADDRESSBOOK;
-    case 2: return DBAPP_SMS;
-    case 4: return DBAPP_VOICEMAIL;
-    case 8: return DBAPP_VOICEMEMO;
-    case 16: return DBAPP_PHOTOS;
-    case 32: return DBAPP_VIDEO;
-    case 64: return DBAPP_FACETIME;
-    case 128: return DBAPP_BOOKMARKS;
-    case 256: return DBAPP_SAFARI_HISTORY;
-    case 512: return DBAPP_NOTES;
-    case 1024: return DBAPP_CALL_HISTORY;
-    case 2048: return DBAPP_CALENDAR;
-    case 4096: return DBAPP_REMINDERS;
-    case 0x2000: return DBAPP_3RD_IMAGE;
-    case 0x4000: return DBAPP_3RD_VIDEO;
-    case 0x8000: return DBAPP_3RD_AUDIO;
-    case 0x10000: return DBAPP_3RD_DOCUMENT;
-    case 0x20000: return DBAPP_WHATSAPP;
-    case 0x40000: return DBAPP_LINE;
-    default: return 0;
-    }
+    return CategoryTable::scanBit(category);
 }
 
 void ScanVardex::queueScan(const QList<int> &categories, const QString &backupPath, const QString &deviceUdid,

@@ -1,7 +1,5 @@
 #include "copyproxy.h"
 
-#include "mobiledeviceconnect.h"
-
 #include "taskworker.h"
 #include "threadpool.h"
 #include "vlog.h"
@@ -43,14 +41,8 @@ namespace
 
     QString currentDeviceId()
     {
-        {
-            std::unique_lock<std::mutex> locker(s_seamMutex);
-            if (s_deviceIdProvider)
-                return s_deviceIdProvider();
-        }
-        // The program copies from the device the connection service follows.
-        MobileDeviceConnect *service = MobileDeviceConnect::instance();
-        return service ? service->currentUniqueDeviceID() : QString();
+        std::unique_lock<std::mutex> locker(s_seamMutex);
+        return s_deviceIdProvider ? s_deviceIdProvider() : QString();
     }
 
     // Device copies name their file through the user value: an id looked up

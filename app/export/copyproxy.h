@@ -48,6 +48,10 @@ public:
     int threadCount() const;
 
     // How device copies get their executor and the device's identifier.
+    // The identifier is read afresh at each connection attempt; whoever owns
+    // the device-connection service provides it (its current device's
+    // unique id). Without a provider no device is current and device copies
+    // fail.
     static void setExecutorFactory(ExecutorFactory factory);
     static void setDeviceIdProvider(DeviceIdProvider provider);
 

@@ -10,10 +10,10 @@ namespace ExportJobs
 {
     using Job = void (*)(RecoverNatManagerPrivate *d, const QString &folder, const QString &name, int id);
 
+    // The folder is the translation of the category's name (CategoryTable).
     struct Entry
     {
         int id;
-        const char *name; // English; the folder is its translation
         Job job;
     };
 

@@ -2,6 +2,7 @@
 
 #include "chatdatafiles.h"
 
+#include "categorytable.h"
 #include "copyproxy.h"
 #include "devicedata.h"
 #include "deviceparser.h"
@@ -267,9 +268,10 @@ void RecoverNatManagerPrivate::run(const QVector<int> &categoryIds)
         if (!running)
             break; // stopped: no more folders, copies or pages
         const ExportJobs::Entry *entry = ExportJobs::findJob(id);
-        if (!entry)
+        const CategoryTable::Row *category = CategoryTable::find(id);
+        if (!entry || !category)
             continue;
-        const QString name = QObject::tr(entry->name);
+        const QString name = QObject::tr(category->name);
         entry->job(this, rootPath() + '/' + name, name, id);
     }
     if (running)

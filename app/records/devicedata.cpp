@@ -1,41 +1,12 @@
 #include "devicedata.h"
 
-#include <idbexecutor.h>
-
-#include <QHash>
+#include "categorytable.h"
 
 namespace DeviceData {
 
 int engineCategoryOf(int dataCategory)
 {
-    static const QHash<int, int> map = {
-        {Contacts, DBAPP_ADDRESSBOOK},
-        {Messages, DBAPP_SMS},
-        {MessagesAttachment, DBAPP_SMS},
-        {Voicemails, DBAPP_VOICEMAIL},
-        {VoiceMemos, DBAPP_VOICEMEMO},
-        {Photos, DBAPP_PHOTOS},
-        {AlbumVideos, DBAPP_VIDEO},
-        {FaceTime, DBAPP_FACETIME},
-        {SafariBookmarks, DBAPP_BOOKMARKS},
-        {SafariHistory, DBAPP_SAFARI_HISTORY},
-        {Notes, DBAPP_NOTES},
-        {NotesAttachment, DBAPP_NOTES},
-        {CallHistory, DBAPP_CALL_HISTORY},
-        {Calendars, DBAPP_CALENDAR},
-        {CalendarsAttachment, DBAPP_CALENDAR},
-        {Reminders, DBAPP_REMINDERS},
-        {RemindersAttachment, DBAPP_REMINDERS},
-        {AppPhotos, DBAPP_3RD_IMAGE},
-        {AppVideos, DBAPP_3RD_VIDEO},
-        {AppAudios, DBAPP_3RD_AUDIO},
-        {AppDocuments, DBAPP_3RD_DOCUMENT},
-        {WhatsApp, DBAPP_WHATSAPP},
-        {WhatsAppAttachment, DBAPP_WHATSAPP},
-        {Line, DBAPP_LINE},
-        {LineAttachment, DBAPP_LINE},
-    };
-    return map.value(dataCategory, 0);
+    return CategoryTable::engineBit(dataCategory);
 }
 
 template <typename T>

@@ -61,11 +61,45 @@ bool DeviceParserPrivate::findContactByNumber(const QString &number, ContactInfo
     return false;
 }
 
+void DeviceParserPrivate::storeRecord(int type, const QVariant &value, bool atFront, bool announce)
+{
+    QList<QVariant> &list = store[DeviceGroup][type];
+    if (atFront)
+        list.prepend(value);
+    else
+        list.append(value);
+    // The record itself: one stored at the front is not the list's last.
+    if (announce)
+        emit q->dataReceived(DeviceGroup, type, value, list.size());
+}
+
 int DeviceParserPrivate::appendRecord(int group, int type, const QVariant &value)
 {
     QList<QVariant> &list = store[group][type];
     list.append(value);
     return list.size();
+}
+
+QList<SMSInfo> *DeviceParserPrivate::conversation(const QString &key, QString &storedKey)
+{
+    const auto known = conversations.constFind(key);
+    if (known != conversations.constEnd()) {
+        storedKey = known.key();
+        return *known;
+    }
+    const auto it = smsMessages.find(key);
+    if (it == smsMessages.end())
+        return nullptr;
+    storedKey = it.key();
+    conversations.insert(it.key(), &it.value());
+    return &it.value();
+}
+
+QList<SMSInfo> &DeviceParserPrivate::addConversation(const QString &key)
+{
+    QList<SMSInfo> &messages = smsMessages[key];
+    conversations.insert(key, &messages);
+    return messages;
 }
 
 int DeviceParserPrivate::appendSessionRecord(int scanType, int key, const QVariant &value)
@@ -85,7 +119,7 @@ DeviceParser *DeviceParser::instance()
 }
 
 DeviceParser::DeviceParser()
-    : d(new DeviceParserPrivate)
+    : d(new DeviceParserPrivate(this))
 {
     registerMetaTypes();
 }
@@ -199,6 +233,24 @@ QMap<int, int> DeviceParser::scanErrors(int group) const
     return d->scanErrors.value(group);
 }
 
+QList<QString> DeviceParser::smsMessageKeys() const
+{
+    ReadLock lock(d->lock);
+    return d->smsMessages.keys();
+}
+
+QList<int> DeviceParser::lineSessionIds() const
+{
+    ReadLock lock(d->lock);
+    return d->lineMessages.keys();
+}
+
+QList<int> DeviceParser::sessionScanTypes() const
+{
+    ReadLock lock(d->lock);
+    return d->sessionStore.keys();
+}
+
 void DeviceParser::setScanCategories(int group, const QVector<int> &categories)
 {
     WriteLock lock(d->lock);
@@ -229,6 +281,53 @@ void DeviceParser::setSessionRecord(int scanType, int key, int row, const QVaria
     replaceRow(d->sessionStore, scanType, key, row, value);
 }
 
+int DeviceParser::appendRecord(int group, int type, const QVariant &value)
+{
+    WriteLock lock(d->lock);
+    const int size = d->appendRecord(group, type, value);
+    emit dataReceived(DeviceData::GroupType(group), type, value, size);
+    return size;
+}
+
+int DeviceParser::appendSessionRecord(int scanType, int key, const QVariant &value)
+{
+    WriteLock lock(d->lock);
+    return d->appendSessionRecord(scanType, key, value);
+}
+
+void DeviceParser::setSmsMessages(const QString &key, const QList<SMSInfo> &messages)
+{
+    WriteLock lock(d->lock);
+    d->smsMessages[key] = messages;
+}
+
+void DeviceParser::setLineSessions(int sessionId, const QList<LineInfo> &messages)
+{
+    WriteLock lock(d->lock);
+    d->lineMessages[sessionId] = messages;
+}
+
+void DeviceParser::setDisplayName(const QString &handle, const QString &name)
+{
+    WriteLock lock(d->lock);
+    LineUserEntry &user = d->handleNames[handle];
+    user.mid = handle;
+    user.name = name;
+}
+
+void DeviceParser::setCachedName(const QString &key, const QString &jid, const QString &number,
+                                 const QString &pushName)
+{
+    WriteLock lock(d->lock);
+    d->cachedNames[key] = WaPushName {jid, number, pushName};
+}
+
+int DeviceParser::takeSessionId()
+{
+    WriteLock lock(d->lock);
+    return d->takeSessionId();
+}
+
 void DeviceParser::setScanFinished(int group, bool finished)
 {
     WriteLock lock(d->lock);
@@ -244,6 +343,28 @@ void DeviceParser::resetRecords(int group)
         d->sessionStore[scanType] = RecordLists();
 }
 
+void DeviceParser::reset()
+{
+    WriteLock lock(d->lock);
+    d->scanFinished.clear();
+    d->scanCategories.clear();
+    d->store.clear();
+    d->smsMessages.clear();
+    d->conversations.clear();
+    d->smsMessagesById.clear();
+    d->intTexts.clear();
+    d->recordPartsA.clear();
+    d->stringPairs.clear();
+    d->recordPartsB.clear();
+    d->memberInfo.clear();
+    d->handleNames.clear();
+    d->lineMessages.clear();
+    d->cachedNames.clear();
+    d->pendingNames.clear();
+    d->sessionStore.clear();
+    d->nextSessionId = DeviceParserPrivate::FirstStarredSessionId;
+}
+
 void DeviceParser::clearAll()
 {
     // The scan flags, chosen categories, contact assembly tables, pending
@@ -256,6 +377,7 @@ void DeviceParser::clearAll()
     d->lineMessages.clear();
     d->handleNames.clear();
     d->smsMessages.clear();
+    d->conversations.clear();
     d->smsMessagesById.clear();
     d->cachedNames.clear();
 }

@@ -49,6 +49,10 @@ public:
     // category (engineCategoryOf) -> the engine's reason (DBExecutorError).
     // Kept until resetRecords or clearAll.
     QMap<int, int> scanErrors(int group) const;
+    // The keys of the conversations, LINE chats and chat scan types held.
+    QList<QString> smsMessageKeys() const;
+    QList<int> lineSessionIds() const;
+    QList<int> sessionScanTypes() const;
 
     // Writers.
     void setScanCategories(int group, const QVector<int> &categories);
@@ -59,6 +63,18 @@ public:
     void setScanFinished(int group, bool finished);
     void resetRecords(int group); // empties the group and the chat session stores
     void clearAll();              // drops every record and the chat directories
+    void reset();                 // everything as at start-up, scan flags and assembly tables too
+
+    // What the intake stores, for callers that stand in for it (tools, tests).
+    // Appends a record and announces it with dataReceived; returns the list's size.
+    int appendRecord(int group, int type, const QVariant &value);
+    // Appends to a chat session list; returns the records of the scan type.
+    int appendSessionRecord(int scanType, int key, const QVariant &value);
+    void setSmsMessages(const QString &key, const QList<DeviceData::SMSInfo> &messages);
+    void setLineSessions(int sessionId, const QList<DeviceData::LineInfo> &messages);
+    void setDisplayName(const QString &handle, const QString &name); // a LINE user's name
+    void setCachedName(const QString &key, const QString &jid, const QString &number, const QString &pushName);
+    int takeSessionId(); // the next starred-message session id
 
     // Engine intake, on the scan worker thread; each takes the lock itself.
     // The callback's status is passed by value, the user pointer not at all.

@@ -1,12 +1,14 @@
 #pragma once
 
-// The store's members, for the intake code that fills them. Everything here
-// is guarded by `lock`: take it exclusive (std::unique_lock) to write,
-// shared (std::shared_lock) to read, and never call a public DeviceParser
-// operation while holding it.
+// The store's members, for the intake code of this library that fills them.
+// Everything here is guarded by `lock`: take it exclusive (std::unique_lock)
+// to write, shared (std::shared_lock) to read, and never call a public
+// DeviceParser operation while holding it. Code outside the library uses
+// DeviceParser's own operations, which take the lock themselves.
 
 #include "deviceparser.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QPair>
@@ -63,10 +65,20 @@ public:
     // Chat scan types in the order the store resets and clears them.
     static const QVector<int> &chatScanTypes();
 
+    explicit DeviceParserPrivate(DeviceParser *parser) : q(parser) {}
+
     // The callers below hold the lock.
     bool findContactByNumber(const QString &number, DeviceData::ContactInfo *out) const;
+    // Stores a record of the device group in category `type`, at the front
+    // when atFront (a deleted record), and announces it with dataReceived
+    // (the record, the list's new size), still under the lock.
+    void storeRecord(int type, const QVariant &value, bool atFront, bool announce = true);
     int appendRecord(int group, int type, const QVariant &value);          // returns the list's size
     int appendSessionRecord(int scanType, int key, const QVariant &value); // returns the scan type's total
+    // The conversation of a key in smsMessages, null when there is none;
+    // storedKey gets the key as the map holds it.
+    QList<DeviceData::SMSInfo> *conversation(const QString &key, QString &storedKey);
+    QList<DeviceData::SMSInfo> &addConversation(const QString &key);
     int takeSessionId() { return nextSessionId++; }
 
     QMap<int, bool> scanFinished;
@@ -74,6 +86,10 @@ public:
     QMap<int, QMap<int, int>> scanErrors; // group -> engine category -> DBExecutorError
     QMap<int, RecordLists> store;
     QMap<QString, QList<DeviceData::SMSInfo>> smsMessages;
+    // smsMessages' lists by key: the message intake looks one up per message,
+    // where the ordered map compares a dozen texts. Emptied with smsMessages,
+    // whose nodes stay in place while it is not copied.
+    QHash<QString, QList<DeviceData::SMSInfo> *> conversations;
     QMap<int, QList<DeviceData::SMSInfo>> smsMessagesById;
     QMap<int, QString> intTexts;
     QMap<int, QList<ContactValuePart>> recordPartsA;
@@ -88,4 +104,5 @@ public:
     int nextSessionId = FirstStarredSessionId;
     QMap<int, int> filesWithoutId; // engine category -> its app files without a backup file
     mutable std::shared_mutex lock;
+    DeviceParser *const q;
 };

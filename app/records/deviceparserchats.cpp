@@ -99,12 +99,7 @@ public:
     void whatsApp(int queryIndex, const void *record);
 
 private:
-    void appendSession(int type, const QVariant &session)
-    {
-        QList<QVariant> &list = d->store[DeviceGroup][type];
-        list.append(session);
-        emit q->dataReceived(DeviceGroup, type, list.last(), list.size());
-    }
+    void appendSession(int type, const QVariant &session) { d->storeRecord(type, session, false); }
     void appendAttachment(int scanType, int kind, const QVariant &record)
     {
         const int total = d->appendSessionRecord(scanType, kind, record);
@@ -405,9 +400,7 @@ void ChatIntake::storeWaMessage(const STWhatsAppMessage &message, WaMessageInfo 
             entry.title = QStringLiteral("%1 to %2").arg(peerName, tr("you"));
         entry.time = stored.date;
         entry.lastMessage = value;
-        QList<QVariant> &sessions = d->store[DeviceGroup][WhatsApp];
-        sessions.append(QVariant::fromValue(entry));
-        emit q->dataReceived(DeviceGroup, WhatsApp, sessions.last(), sessions.size());
+        appendSession(WhatsApp, QVariant::fromValue(entry));
         chats[entry.id].append(value);
     }
 

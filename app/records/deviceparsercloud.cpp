@@ -35,21 +35,12 @@ QString eventTimeText(qint64 value)
 class CloudIntake
 {
 public:
-    CloudIntake(DeviceParser *parser, DeviceParserPrivate *d) : q(parser), d(d) {}
+    explicit CloudIntake(DeviceParserPrivate *d) : d(d) {}
 
     void dispatch(int kind, const void *record, int subKind);
 
 private:
-    void store(int type, const QVariant &value, bool deleted)
-    {
-        QList<QVariant> &list = d->store[DeviceGroup][type];
-        if (deleted)
-            list.prepend(value);
-        else
-            list.append(value);
-        // The record itself: a flagged one sits at the front, not at the end.
-        emit q->dataReceived(DeviceGroup, type, value, list.size());
-    }
+    void store(int type, const QVariant &value, bool deleted) { d->storeRecord(type, value, deleted); }
 
     template <typename T>
     const T *recordOrLog(const void *record, const char *message)
@@ -80,7 +71,6 @@ private:
     void calendar(int subKind, const void *record);
     void reminders(int subKind, const void *record);
 
-    DeviceParser *q;
     DeviceParserPrivate *d;
 };
 
@@ -245,7 +235,7 @@ void DeviceParser::parseCloudRecord(int group, int kind, const void *record, int
         return;
     }
     WriteLock lock(d->lock);
-    CloudIntake(this, d.data()).dispatch(kind, record, subKind);
+    CloudIntake(d.data()).dispatch(kind, record, subKind);
 }
 
 void DeviceParser::finishCloudCategory(int kind)

@@ -27,10 +27,16 @@ using WriteLock = std::unique_lock<std::shared_mutex>;
 // A member id is listed when it is one of the comma-separated ids.
 bool listsId(const QString &handle, const QString &id)
 {
-    for (const QStringRef &part : handle.splitRef(QLatin1Char(',')))
-        if (part == id)
+    // Asked once per message of a group and member: no list of parts.
+    for (int from = 0;;) {
+        const int comma = handle.indexOf(QLatin1Char(','), from);
+        const int end = comma < 0 ? handle.size() : comma;
+        if (QStringView(handle).mid(from, end - from) == id)
             return true;
-    return false;
+        if (comma < 0)
+            return false;
+        from = comma + 1;
+    }
 }
 
 LabelledValues splitValues(const std::wstring &text)
@@ -56,6 +62,15 @@ qint64 fileTime(int64_t engineDate, const QString &path)
     return modified.isValid() ? modified.toSecsSinceEpoch() : 0;
 }
 
+// QList copies what it appends (nine texts' counts up, then down again):
+// append an empty record and move into it.
+template <typename T>
+void appendMoved(QList<T> &list, T &value)
+{
+    list.append(T());
+    list.last() = std::move(value);
+}
+
 // The audio file's size, 0 when it is missing.
 void setAudioSize(VMMInfo &info)
 {
@@ -74,14 +89,7 @@ public:
 private:
     void store(int type, const QVariant &value, bool deleted, bool announce = true)
     {
-        QList<QVariant> &list = d->store[DeviceGroup][type];
-        if (deleted)
-            list.prepend(value);
-        else
-            list.append(value);
-        // The record itself: a flagged one sits at the front, not at the end.
-        if (announce)
-            emit q->dataReceived(DeviceGroup, type, value, list.size());
+        d->storeRecord(type, value, deleted, announce);
     }
 
     template <typename T>
@@ -227,8 +235,8 @@ void Intake::sms(int subType, const void *record)
         return;
 
     SMSInfo message;
-    message.address = withoutWhitespace(fromWide(r->uncanonicalizedId));
-    message.handle = withoutWhitespace(fromWide(r->id));
+    message.address = addressOf(r->uncanonicalizedId);
+    message.handle = addressOf(r->id);
     if (message.handle.isEmpty())
         message.handle = message.address;
     message.isFromMe = r->isFromMe != 0;
@@ -262,24 +270,28 @@ void Intake::sms(int subType, const void *record)
             message.address = list.last().address;
         if (!list.isEmpty() && list.last().handle == message.handle)
             message.handle = list.last().handle;
-        list.append(message);
+        appendMoved(list, message);
         return;
     }
 
-    auto it = d->smsMessages.find(message.handle);
-    if (it != d->smsMessages.end()) {
+    QString key;
+    if (QList<SMSInfo> *messages = d->conversation(message.handle, key)) {
         // A conversation's messages share its texts instead of holding copies.
-        const SMSInfo &last = it->last();
-        message.handle = it.key();
-        message.participants = last.participants;
-        if (last.address == message.address)
-            message.address = last.address;
-        it->append(message);
+        message.handle = key;
+        if (messages->isEmpty()) {
+            message.participants = message.handle + QLatin1Char(',');
+        } else {
+            const SMSInfo &last = messages->last();
+            message.participants = last.participants;
+            if (last.address == message.address)
+                message.address = last.address;
+        }
+        appendMoved(*messages, message);
         return;
     }
     message.participants = message.handle + QLatin1Char(',');
     const SMSSessionInfo session = buildSmsSession(*d, message);
-    d->smsMessages[message.handle].append(message);
+    appendMoved(d->addConversation(message.handle), message);
     store(Messages, QVariant::fromValue(session), session.deleted);
 }
 

@@ -20,6 +20,7 @@
 #include <QTime>
 
 #include <ctime>
+#include <unordered_map>
 
 using namespace DeviceData;
 
@@ -29,10 +30,21 @@ QString fromWide(const std::wstring &text)
 {
     if (text.empty())
         return QString();
+    // Nearly every text lies in the first plane: one unit per character,
+    // copied in one pass that also tells whether that held.
+    QString out(int(text.size()), Qt::Uninitialized);
+    ushort *unit = reinterpret_cast<ushort *>(out.data());
+    quint32 all = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        all |= quint32(text[i]);
+        unit[i] = ushort(text[i]);
+    }
+    if (all < 0x10000)
+        return out;
     int extra = 0;
     for (wchar_t c : text)
         extra += (quint32(c) >= 0x10000 && quint32(c) <= 0x10FFFF) ? 1 : 0;
-    QString out(int(text.size()) + extra, Qt::Uninitialized);
+    out = QString(int(text.size()) + extra, Qt::Uninitialized);
     QChar *p = out.data();
     for (wchar_t wc : text) {
         const quint32 c = quint32(wc);
@@ -46,6 +58,21 @@ QString fromWide(const std::wstring &text)
         }
     }
     return out;
+}
+
+QString addressOf(const std::wstring &text)
+{
+    // A conversation's messages name the same few addresses over and over:
+    // each is converted once and shared. Bounded, for a scan of unique ones.
+    thread_local std::unordered_map<std::wstring, QString> addresses;
+    const auto it = addresses.find(text);
+    if (it != addresses.end())
+        return it->second;
+    if (addresses.size() >= 4096)
+        addresses.clear();
+    const QString address = withoutWhitespace(fromWide(text));
+    addresses.emplace(text, address);
+    return address;
 }
 
 QString withoutWhitespace(const QString &text)

@@ -26,6 +26,8 @@ QString fromWide(const std::wstring &text);
 // The text with every whitespace character removed; shares the text when
 // there is none.
 QString withoutWhitespace(const QString &text);
+// withoutWhitespace(fromWide(text)); equal texts share one copy.
+QString addressOf(const std::wstring &text);
 // The service name starts with "SMS" (case-sensitive).
 bool isSmsService(const std::wstring &service);
 // The local day of Unix seconds as "yyyy-MM-dd". Equal days share one text.

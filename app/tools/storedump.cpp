@@ -77,17 +77,17 @@ bool parse(int argc, char **argv, Options &options)
 // One step of a download: a record, or the end of a kind.
 using CloudStep = std::variant<CloudRecordLine, int>;
 
-// The lists an iCloud data kind fills.
-QVector<int> cloudCategoriesOf(int kind)
+// The category an iCloud data kind fills; 0 for none.
+int cloudCategoryOf(int kind)
 {
     switch (kind) {
-    case 1: return {Photos};
-    case 2: return {AlbumVideos};
-    case 4: return {Contacts};
-    case 5: return {Calendars, CalendarsAttachment};
-    case 6: return {Notes, NotesAttachment};
-    case 7: return {Reminders, RemindersAttachment};
-    default: return {};
+    case 1: return Photos;
+    case 2: return AlbumVideos;
+    case 4: return Contacts;
+    case 5: return Calendars;
+    case 6: return Notes;
+    case 7: return Reminders;
+    default: return 0;
     }
 }
 
@@ -118,9 +118,13 @@ bool readCloudScript(const std::string &path, std::vector<CloudStep> &steps, QVe
             std::fprintf(stderr, "quenrow-store-dump: line %d: %s\n", number, error.toUtf8().constData());
             return false;
         }
-        for (int category : cloudCategoriesOf(kind))
-            if (!categories.contains(category))
-                categories.append(category);
+        // The lists of a kind: its category's and its attachments'.
+        const int category = cloudCategoryOf(kind);
+        if (category != 0) {
+            for (int list : withAttachments({category}))
+                if (!categories.contains(list))
+                    categories.append(list);
+        }
     }
     return true;
 }

@@ -2,7 +2,6 @@
 
 #include <devicedata.h>
 #include <deviceparser.h>
-#include <deviceparser_p.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -240,16 +239,9 @@ void writeStore(bool count, const LineWriter &writeLine)
         writeList("{\"list\":\"records\",\"type\":" + QByteArray::number(it.key()), it.value(), count, asIs,
                   writeLine);
 
-    QList<QString> smsKeys;
-    QList<int> scanTypes;
-    QList<int> lineChats;
-    {
-        DeviceParserPrivate *d = parser->storage();
-        std::shared_lock<std::shared_mutex> lock(d->lock);
-        smsKeys = d->smsMessages.keys();
-        scanTypes = d->sessionStore.keys();
-        lineChats = d->lineMessages.keys();
-    }
+    const QList<QString> smsKeys = parser->smsMessageKeys();
+    const QList<int> scanTypes = parser->sessionScanTypes();
+    const QList<int> lineChats = parser->lineSessionIds();
     for (const QString &key : smsKeys)
         writeList("{\"list\":\"messages\",\"key\":" + quoted(key), parser->smsMessages(key), count,
                   [](const SMSInfo &m) { return QVariant::fromValue(m); }, writeLine);

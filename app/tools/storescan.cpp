@@ -1,10 +1,10 @@
 #include "storescan.h"
 
+#include <categorytable.h>
 #include <devicedata.h>
 #include <deviceparser.h>
 #include <scanerror.h>
 #include <scanitunesbackupmanage.h>
-#include <scanvardex.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -21,7 +21,7 @@ bool parseCategoryIds(const QString &text, QList<int> *ids)
     for (const QString &part : text.split(',')) {
         bool ok = false;
         const int id = part.trimmed().toInt(&ok, 10);
-        if (!ok || ScanVardex::engineCode(id) == 0)
+        if (!ok || CategoryTable::scanBit(id) == 0)
             return false;
         if (!ids->contains(id))
             ids->append(id);
@@ -34,9 +34,9 @@ QVector<int> withAttachments(const QList<int> &ids)
     QVector<int> out;
     for (int id : ids) {
         out.append(id);
-        // An attachment category is its parent's id plus 1, filled by the same engine category.
-        if (engineCategoryOf(id + 1) == engineCategoryOf(id))
-            out.append(id + 1);
+        const CategoryTable::Row *row = CategoryTable::find(id);
+        if (row && row->attachmentId != 0)
+            out.append(row->attachmentId);
     }
     return out;
 }
@@ -71,7 +71,7 @@ int reportScanErrors(const char *program)
                      ScanError::Reason(error).c_str());
     };
     for (int id : order) {
-        const int code = ScanVardex::engineCode(id);
+        const int code = CategoryTable::scanBit(id);
         if (errors.contains(code))
             tell(QString::number(id), errors.take(code));
     }

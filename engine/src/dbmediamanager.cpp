@@ -3,6 +3,7 @@
 #include "dbconnector.h"
 #include "enginelog.h"
 #include "engineutil.h"
+#include "manifestindex.h"
 #include "picturedownload.h"
 #include "sha1.h"
 
@@ -36,6 +37,17 @@ namespace
     const char *const FullSizeSql =
         "SELECT fileID, relativePath FROM Files WHERE relativePath LIKE ?1 ESCAPE '\\' "
         "AND relativePath NOT LIKE '%Thumbnails%' AND flags = 1";
+    // The statements' own patterns, for the index's tests of one row.
+    const std::string FileProviderPattern = "%File Provider Storage%";
+    const std::string DocumentsPattern = "%Documents%";
+    const std::string ThumbPattern = "%thumb%";
+    const std::string ThumbnailsPattern = "%Thumbnails%";
+
+    using Row = CManifestIndex::Row;
+    bool Like(const char *text, const std::string &pattern)
+    {
+        return CManifestIndex::Like(text, pattern);
+    }
 
     // WhatsApp's preferences property list, by its backup file id.
     const wchar_t *const WhatsAppPreferencesId = L"be7e71b773c6d7d4114a8acf0529f623f3884bfb";
@@ -56,12 +68,6 @@ namespace
     std::string containsPattern(const std::wstring &text)
     {
         return "%" + escapedPattern(text) + "%";
-    }
-
-    std::wstring columnText(sqlite3_stmt *statement, int column)
-    {
-        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-        return text ? Utf8ToWide(text, size_t(sqlite3_column_bytes(statement, column))) : std::wstring();
     }
 
     std::filesystem::path fsPath(const std::wstring &path)
@@ -121,19 +127,36 @@ DBMediaManager &DBMediaManager::Instance()
 void DBMediaManager::SetPaths(const std::wstring &backupDir, const std::wstring &outputDir,
                               const std::atomic<bool> *stopFlag)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_outputDir = outputDir;
     m_backupDir = backupDir;
     m_manifestPath = backupDir.empty() ? std::wstring() : backupDir + L"/Manifest.db";
     m_stopFlag = stopFlag;
+    lock.unlock();
+    DropFileList(); // a new scan reads the list afresh
 }
 
 void DBMediaManager::EndScan()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_outputDir.clear();
     m_whatsAppOwner.clear();
     m_stopFlag = nullptr;
+    lock.unlock();
+    DropFileList();
+}
+
+void DBMediaManager::DropFileList()
+{
+    std::lock_guard<std::mutex> lock(m_fileListMutex);
+    m_fileList.reset();
+    m_fileListPath.clear();
+}
+
+void DBMediaManager::UseFileListIndex(bool use)
+{
+    std::lock_guard<std::mutex> lock(m_fileListMutex);
+    m_useFileListIndex = use;
 }
 
 std::wstring DBMediaManager::GetBackupDir() const
@@ -204,36 +227,48 @@ const std::atomic<bool> *DBMediaManager::currentStopFlag() const
     return m_stopFlag;
 }
 
-std::wstring DBMediaManager::FirstFileId(const char *sql, const std::vector<std::string> &arguments,
-                                         std::wstring *relativePath) const
+std::shared_ptr<CManifestIndex> DBMediaManager::FileList() const
 {
     const std::wstring manifest = GetManifestPath();
+    std::lock_guard<std::mutex> lock(m_fileListMutex);
+    if (manifest.empty())
+        return nullptr;
+    if (m_fileList && m_fileListPath == manifest)
+        return m_fileList;
+    m_fileList.reset();
     sqlite3 *db = nullptr;
-    if (manifest.empty() || OpenBackupDatabase(manifest, &db) != SQLITE_OK)
-        return {};
+    if (OpenBackupDatabase(manifest, &db) != SQLITE_OK)
+        return nullptr; // tried again next time: the file may yet appear
     // A locked file list is waited for like the scan's own reads: until it is
     // released or the scan stops; without a scan, for half a minute at most.
     const std::atomic<bool> *stopFlag = currentStopFlag();
-    BusyWait wait {stopFlag, stopFlag ? -1 : 30000};
-    WaitWhileBusy(db, &wait);
-    std::wstring fileID;
-    sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK) {
-        for (size_t i = 0; i < arguments.size(); ++i)
-            sqlite3_bind_text(statement, int(i) + 1, arguments[i].data(), int(arguments[i].size()), SQLITE_TRANSIENT);
-        // A row whose id is not a file id is no match: it must never become a path.
-        while (fileID.empty() && sqlite3_step(statement) == SQLITE_ROW) {
-            const std::wstring candidate = columnText(statement, 0);
-            if (!IsFileId(candidate))
-                continue;
-            fileID = candidate;
-            if (relativePath)
-                *relativePath = columnText(statement, 1);
-        }
+    m_fileList = std::make_shared<CManifestIndex>(db, BusyWait {stopFlag, stopFlag ? -1 : 30000});
+    m_fileListPath = manifest;
+    return m_fileList;
+}
+
+std::wstring DBMediaManager::FirstFileId(const char *sql, const std::vector<std::string> &arguments,
+                                         const std::wstring *contained,
+                                         const std::function<bool(const CManifestIndex::Row &)> &test,
+                                         std::wstring *relativePath) const
+{
+    const std::shared_ptr<CManifestIndex> fileList = FileList();
+    if (!fileList)
+        return {};
+    bool useIndex;
+    {
+        std::lock_guard<std::mutex> lock(m_fileListMutex);
+        useIndex = m_useFileListIndex;
     }
-    sqlite3_finalize(statement);
-    sqlite3_close_v2(db);
-    return fileID;
+    const std::string text = contained && useIndex ? WideToUtf8(*contained) : std::string();
+    std::string fileID, path;
+    const bool indexed = !text.empty() && test;
+    if (!fileList->First(sql, arguments, indexed ? &text : nullptr, indexed ? &test : nullptr, fileID,
+                         relativePath ? &path : nullptr))
+        return {};
+    if (relativePath)
+        *relativePath = Utf8ToWide(path);
+    return Utf8ToWide(fileID);
 }
 
 std::wstring DBMediaManager::FindFileIdByPath(const std::wstring &relativePath) const
@@ -247,14 +282,21 @@ std::wstring DBMediaManager::FindFileIdLike(const std::wstring &text) const
 {
     if (text.empty())
         return {};
-    return FirstFileId(LikeSql, {containsPattern(text)});
+    const std::string pattern = containsPattern(text);
+    return FirstFileId(LikeSql, {pattern}, &text, [&](const Row &row) { return Like(row.path, pattern); });
 }
 
 std::wstring DBMediaManager::FindFileIdByFileName(const std::wstring &name) const
 {
     if (name.empty())
         return {};
-    return FirstFileId(FileNameSql, {escapedPattern(name), "%/" + escapedPattern(name)});
+    const std::string whole = escapedPattern(name);
+    const std::string inFolder = "%/" + whole;
+    // Either way the path ends in the name's last component.
+    const size_t slash = name.rfind(L'/');
+    const std::wstring last = slash == std::wstring::npos ? name : name.substr(slash + 1);
+    return FirstFileId(FileNameSql, {whole, inFolder}, &last,
+                       [&](const Row &row) { return Like(row.path, whole) || Like(row.path, inFolder); });
 }
 
 std::wstring DBMediaManager::FindFileIdByDomainAndPath(const std::wstring &domainPart,
@@ -262,22 +304,34 @@ std::wstring DBMediaManager::FindFileIdByDomainAndPath(const std::wstring &domai
 {
     if (domainPart.empty() || pathPart.empty())
         return {};
-    return FirstFileId(DomainAndPathSql, {containsPattern(domainPart), containsPattern(pathPart)});
+    const std::string domain = containsPattern(domainPart);
+    const std::string path = containsPattern(pathPart);
+    return FirstFileId(DomainAndPathSql, {domain, path}, &pathPart,
+                       [&](const Row &row) { return Like(row.domain, domain) && Like(row.path, path); });
 }
 
 std::wstring DBMediaManager::FindDocumentFileId(const std::wstring &name) const
 {
     if (name.empty())
         return {};
-    return FirstFileId(DocumentSql, {containsPattern(name)});
+    const std::string pattern = containsPattern(name);
+    return FirstFileId(DocumentSql, {pattern}, &name, [&](const Row &row) {
+        return (Like(row.path, FileProviderPattern) || Like(row.path, DocumentsPattern)) && Like(row.path, pattern);
+    });
 }
 
 std::wstring DBMediaManager::FindFileWithExtension(std::wstring &name, bool thumbnail) const
 {
     std::wstring relativePath;
-    const std::wstring fileID =
-        name.empty() ? std::wstring()
-                     : FirstFileId(thumbnail ? ThumbnailSql : FullSizeSql, {containsPattern(name)}, &relativePath);
+    std::wstring fileID;
+    if (!name.empty()) {
+        const std::string pattern = containsPattern(name);
+        const auto test = [&](const Row &row) {
+            return Like(row.path, pattern) &&
+                   (thumbnail ? Like(row.path, ThumbPattern) : !Like(row.path, ThumbnailsPattern));
+        };
+        fileID = FirstFileId(thumbnail ? ThumbnailSql : FullSizeSql, {pattern}, &name, test, &relativePath);
+    }
     if (fileID.empty())
         name.clear();
     else

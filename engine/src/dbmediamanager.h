@@ -2,13 +2,20 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "manifestindex.h"
+
+
 // The process-wide folders of the current scan, and the lookups, copies and
-// downloads that processors make against the backup. Every lookup opens its
-// own read-only connection to Manifest.db; one that finds nothing yields "".
+// downloads that processors make against the backup. The lookups read
+// Manifest.db once per scan into an index and answer from it exactly as
+// their statements would (or ask the file itself when the index cannot hold
+// it); one that finds nothing yields "".
 class DBMediaManager
 {
 public:
@@ -65,12 +72,23 @@ public:
     std::wstring GetWhatsAppOwner(const std::wstring &backupDir);
     std::wstring CachedWhatsAppOwner() const;
 
+    // For tests: with false every lookup runs its statement over the whole list.
+    void UseFileListIndex(bool use);
+
 private:
     const std::atomic<bool> *currentStopFlag() const;
     DBMediaManager() = default;
     // One lookup: the first row's first column that is a file id, or "".
+    // A LIKE lookup also gives a text every row holds in its relativePath
+    // and its condition on one row (flags = 1 aside), for the index.
     std::wstring FirstFileId(const char *sql, const std::vector<std::string> &arguments,
+                             const std::wstring *contained = nullptr,
+                             const std::function<bool(const CManifestIndex::Row &)> &test = nullptr,
                              std::wstring *relativePath = nullptr) const;
+    // The file list of the current backup, opened on first use for the
+    // whole scan; null when it cannot be opened.
+    std::shared_ptr<CManifestIndex> FileList() const;
+    void DropFileList();
 
     mutable std::mutex m_mutex;
     std::wstring m_backupDir;
@@ -81,4 +99,10 @@ private:
     const std::atomic<bool> *m_stopFlag = nullptr;
     std::chrono::milliseconds m_connectTimeout {15000};
     std::chrono::milliseconds m_totalTimeout {60000};
+
+    // Guards the file list; taken before m_mutex, never inside it.
+    mutable std::mutex m_fileListMutex;
+    mutable std::shared_ptr<CManifestIndex> m_fileList;
+    mutable std::wstring m_fileListPath; // the Manifest.db it reads
+    bool m_useFileListIndex = true;
 };

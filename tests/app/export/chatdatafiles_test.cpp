@@ -2,12 +2,10 @@
 #include "chatscript.h"
 #include "chatexportrecorder.h"
 #include "deviceparser.h"
-#include "deviceparser_p.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <mutex>
 
 using namespace DeviceData;
 
@@ -131,13 +129,9 @@ void ChatDataFilesTest::smsFileBytes()
     SMSInfo group = smsText("see you &lt;3", 200, "+111,+222");
     group.isGroup = true;
     group.deleted = true;
-    {
-        DeviceParserPrivate *store = DeviceParser::instance()->storage();
-        std::unique_lock<std::shared_mutex> lock(store->lock);
-        store->smsMessages.insert("a", {smsText("hi", 50), picture});
-        store->smsMessages.insert("b", {smsText("unchecked", 70)});
-        store->smsMessages.insert("d", {group});
-    }
+    DeviceParser::instance()->setSmsMessages("a", {smsText("hi", 50), picture});
+    DeviceParser::instance()->setSmsMessages("b", {smsText("unchecked", 70)});
+    DeviceParser::instance()->setSmsMessages("d", {group});
     const std::atomic<bool> running{true};
     writeSmsDataFile(folder(),
                      {smsChat("a", "Ann", 100, true), smsChat("b", "Bob", 150, false), smsChat("c", "Cy", 300, true),
@@ -185,12 +179,8 @@ void ChatDataFilesTest::smsFileBytes()
 
 void ChatDataFilesTest::smsStopsBetweenChats()
 {
-    {
-        DeviceParserPrivate *store = DeviceParser::instance()->storage();
-        std::unique_lock<std::shared_mutex> lock(store->lock);
-        store->smsMessages.insert("a", {smsText("one", 1), smsText("two", 2)});
-        store->smsMessages.insert("b", {smsText("three", 3)});
-    }
+    DeviceParser::instance()->setSmsMessages("a", {smsText("one", 1), smsText("two", 2)});
+    DeviceParser::instance()->setSmsMessages("b", {smsText("three", 3)});
     std::atomic<bool> running{true};
     m_recorder->onCount = [&running] { running = false; }; // stop while the first chat is written
     writeSmsDataFile(folder(), {smsChat("a", "A", 1, true), smsChat("b", "B", 2, true)}, running);
@@ -229,14 +219,10 @@ void ChatDataFilesTest::unwritableDataFilesAreErrors()
 
 void ChatDataFilesTest::lineBlocks()
 {
-    {
-        DeviceParserPrivate *store = DeviceParser::instance()->storage();
-        std::unique_lock<std::shared_mutex> lock(store->lock);
-        store->lineMessages.insert(1, {lineText("a", 1700000000001), lineText("b", 1700000000002)});
-        store->lineMessages.insert(3, {lineText("kept", 1700000000003)});
-        store->lineMessages.insert(4, {lineText("never", 5)});
-        store->lineMessages.insert(6, {lineText("group", 7)});
-    }
+    DeviceParser::instance()->setLineSessions(1, {lineText("a", 1700000000001), lineText("b", 1700000000002)});
+    DeviceParser::instance()->setLineSessions(3, {lineText("kept", 1700000000003)});
+    DeviceParser::instance()->setLineSessions(4, {lineText("never", 5)});
+    DeviceParser::instance()->setLineSessions(6, {lineText("group", 7)});
     LineInfo deletedLast = lineText("b", 1700000000002);
     deletedLast.spare = true;
     const std::atomic<bool> running{true};
@@ -280,12 +266,8 @@ void ChatDataFilesTest::lineBlocks()
 
 void ChatDataFilesTest::lineStopAfterChat()
 {
-    {
-        DeviceParserPrivate *store = DeviceParser::instance()->storage();
-        std::unique_lock<std::shared_mutex> lock(store->lock);
-        store->lineMessages.insert(1, {lineText("a", 1)});
-        store->lineMessages.insert(2, {lineText("b", 2)});
-    }
+    DeviceParser::instance()->setLineSessions(1, {lineText("a", 1)});
+    DeviceParser::instance()->setLineSessions(2, {lineText("b", 2)});
     std::atomic<bool> running{true};
     m_recorder->onCount = [&running] { running = false; };
     writeLineDataFiles(folder(), "iPhone", {lineChat(1, 0, true), lineChat(2, 0, true), lineChat(3, 2, true)},

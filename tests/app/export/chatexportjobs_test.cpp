@@ -3,7 +3,6 @@
 #include "chatexportrecorder.h"
 #include "copyproxy.h"
 #include "deviceparser.h"
-#include "deviceparser_p.h"
 #include "recovernatmanager.h"
 
 #include <QElapsedTimer>
@@ -12,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <mutex>
 
 using namespace DeviceData;
 
@@ -99,13 +97,9 @@ void ChatExportJobsTest::lineRunCountsToItsTotal()
     photo.contentType = 1;
     photo.contentText = QStringLiteral("photo.jpg");
     photo.filePath = writeSourceFile(path("src/photo.jpg"), "line photo");
-    {
-        DeviceParserPrivate *store = DeviceParser::instance()->storage();
-        std::unique_lock<std::shared_mutex> lock(store->lock);
-        store->lineMessages.insert(1, {text, photo});
-        store->lineMessages.insert(2, {text, text});
-        store->lineMessages.insert(3, {text});
-    }
+    DeviceParser::instance()->setLineSessions(1, {text, photo});
+    DeviceParser::instance()->setLineSessions(2, {text, text});
+    DeviceParser::instance()->setLineSessions(3, {text});
     QList<QVariant> chats;
     for (const auto &entry : {qMakePair(1, 0), qMakePair(2, 1), qMakePair(3, 100)}) {
         LineSessionInfo chat;
@@ -230,11 +224,7 @@ void ChatExportJobsTest::longAttachmentNamesAreLinkedAsCopied()
             voice.filePath = source;
             messages.append(voice);
         }
-        {
-            DeviceParserPrivate *store = DeviceParser::instance()->storage();
-            std::unique_lock<std::shared_mutex> lock(store->lock);
-            store->lineMessages.insert(1, messages);
-        }
+        DeviceParser::instance()->setLineSessions(1, messages);
         LineSessionInfo chat;
         chat.id = 1;
         chat.spare2 = 2;

@@ -1,7 +1,6 @@
 #include "chatexportrecorder.h"
 #include "chatmessagejson.h"
 #include "deviceparser.h"
-#include "deviceparser_p.h"
 #include "markingtranslator.h"
 #include "storeseeding.h"
 
@@ -12,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <mutex>
 
 using namespace DeviceData;
 

@@ -2,7 +2,6 @@
 #include "chatexportrecorder.h"
 #include "chatpages.h"
 #include "deviceparser.h"
-#include "deviceparser_p.h"
 #include "exportpages.h"
 #include "loopbackhttpserver.h"
 
@@ -11,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <mutex>
 
 using namespace DeviceData;
 
@@ -108,14 +106,10 @@ void ChatPagesTest::seedMessages()
     SMSInfo remote = text(QStringLiteral("picture"), 20, 1);
     remote.mediaKind = ImageKind;
     remote.attachmentPath = m_server.url(QStringLiteral("/remote.png"));
-    {
-        DeviceParserPrivate *store = DeviceParser::instance()->storage();
-        std::unique_lock<std::shared_mutex> lock(store->lock);
-        store->smsMessages.insert("old", {text("old chat", 1000, 1)});
-        store->smsMessages.insert(
-            "new", {text("&lt;img src=x onerror=\"document.title='pwned'\"&gt;", 2000, 1),
-                    text("never arrived", 2001, 1, 4), text("not sent", 2002, 2, 4), remote});
-    }
+    DeviceParser::instance()->setSmsMessages("old", {text("old chat", 1000, 1)});
+    DeviceParser::instance()->setSmsMessages(
+        "new", {text("&lt;img src=x onerror=\"document.title='pwned'\"&gt;", 2000, 1),
+                text("never arrived", 2001, 1, 4), text("not sent", 2002, 2, 4), remote});
     QList<QVariant> chats;
     for (const auto &entry : {qMakePair(QStringLiteral("old"), 1000), qMakePair(QStringLiteral("new"), 2000)}) {
         SMSSessionInfo chat;
@@ -225,11 +219,7 @@ void ChatPagesTest::linePage()
     LineInfo ended = text;
     ended.contentType = 18;
     ended.text = QStringLiteral("Group call ended");
-    {
-        DeviceParserPrivate *store = DeviceParser::instance()->storage();
-        std::unique_lock<std::shared_mutex> lock(store->lock);
-        store->lineMessages.insert(3, {text, ended});
-    }
+    DeviceParser::instance()->setLineSessions(3, {text, ended});
     LineSessionInfo chat;
     chat.id = 3;
     chat.mid = QStringLiteral("u3");

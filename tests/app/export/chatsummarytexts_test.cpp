@@ -1,13 +1,11 @@
 #include "chatsummarytexts.h"
 #include "deviceparser.h"
-#include "deviceparser_p.h"
 #include "markingtranslator.h"
 #include "storeseeding.h"
 
 #include <QCoreApplication>
 #include <QtTest>
 
-#include <mutex>
 
 using namespace DeviceData;
 
@@ -227,12 +225,8 @@ void ChatSummaryTextsTest::waRecipients()
     QFETCH(QString, markup);
     QFETCH(QString, owner);
     QFETCH(QString, expected);
-    {
-        DeviceParserPrivate *store = DeviceParser::instance()->storage();
-        std::unique_lock<std::shared_mutex> lock(store->lock);
-        for (const QString &jid : {QStringLiteral("4915100002@s.whatsapp.net"), QStringLiteral("4915100002@lid")})
-            store->cachedNames.insert(jid, WaPushName{jid, QStringLiteral("4915100002"), QStringLiteral("Bea")});
-    }
+    for (const QString &jid : {QStringLiteral("4915100002@s.whatsapp.net"), QStringLiteral("4915100002@lid")})
+        DeviceParser::instance()->setCachedName(jid, jid, QStringLiteral("4915100002"), QStringLiteral("Bea"));
     WaSessionInfo session;
     session.contactJid = key;
     session.members = markup;

@@ -118,8 +118,7 @@ private slots:
         }
     }
 
-    // Without a device of its own to ask, the program asks the connection
-    // service, which follows no device here: nothing is copied.
+    // Without a provider no device is current: nothing is copied.
     void withoutACurrentDeviceNothingIsCopied()
     {
         startDevice(-1);

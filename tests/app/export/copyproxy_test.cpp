@@ -79,8 +79,10 @@ private:
         QStringList progress;
     };
 
-    // Runs what was added and waits for the batch's end.
-    Batch runBatch(int timeoutMs = 10000)
+    // Runs what was added and waits for the batch's end. The limit only ends
+    // a failing wait: under the thread checker on a loaded machine a first
+    // batch has taken more than ten seconds.
+    Batch runBatch(int timeoutMs = 60000)
     {
         Batch batch;
         QList<QMetaObject::Connection> links;

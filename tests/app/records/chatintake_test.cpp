@@ -18,7 +18,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <mutex>
 
 using namespace DeviceData;
 using namespace intakedriver;
@@ -106,14 +105,8 @@ void ChatIntakeTest::initTestCase()
 void ChatIntakeTest::init()
 {
     QCoreApplication::processEvents();
-    parser()->clearAll();
+    parser()->reset();
     parser()->setScanFinished(0, false);
-    {
-        std::unique_lock<std::shared_mutex> lock(parser()->storage()->lock);
-        parser()->storage()->memberInfo.clear();
-        parser()->storage()->pendingNames.clear();
-        parser()->storage()->nextSessionId = DeviceParserPrivate::FirstStarredSessionId;
-    }
     m_finished.clear();
     m_data.clear();
     m_attachments.clear();

@@ -15,7 +15,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <mutex>
 
 using namespace DeviceData;
 using namespace intakedriver;

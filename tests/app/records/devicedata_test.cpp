@@ -7,7 +7,6 @@
 #include <QThread>
 #include <QtTest>
 
-#include <mutex>
 
 using namespace DeviceData;
 
@@ -85,11 +84,8 @@ protected:
     void run() override
     {
         DeviceParser *parser = DeviceParser::instance();
-        for (const QVariant &record : m_records) {
-            std::unique_lock<std::shared_mutex> lock(parser->storage()->lock);
-            const int total = parser->storage()->appendRecord(DeviceGroup, Contacts, record);
-            emit parser->dataReceived(DeviceGroup, Contacts, record, total);
-        }
+        for (const QVariant &record : m_records)
+            parser->appendRecord(DeviceGroup, Contacts, record);
         emit parser->dataFinished(DeviceGroup, Contacts);
     }
 

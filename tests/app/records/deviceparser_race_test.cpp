@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include <atomic>
-#include <mutex>
 #include <thread>
 
 using namespace DeviceData;
@@ -26,7 +25,6 @@ void DeviceParserRaceTest::writerAndReadersRunClean()
     std::atomic<bool> done{false};
 
     std::thread writer([&] {
-        DeviceParserPrivate *d = parser->storage();
         for (int i = 0; i < Rounds; ++i) {
             if (i % 150 == 0) {
                 parser->setScanFinished(0, false);
@@ -35,13 +33,10 @@ void DeviceParserRaceTest::writerAndReadersRunClean()
             ContactInfo contact;
             contact.sortName = QString::number(i);
             contact.phones = {{"mobile", QString::number(i)}};
-            {
-                std::unique_lock<std::shared_mutex> lock(d->lock);
-                d->appendRecord(0, Contacts, QVariant::fromValue(contact));
-                d->appendSessionRecord(WhatsApp, i % 7, QVariant::fromValue(WaMessageInfo()));
-                d->smsMessages[QString::number(i % 5)].append(SMSInfo());
-                d->cachedNames[QString::number(i % 3)] = WaPushName{"j", "n", QString::number(i)};
-            }
+            parser->appendRecord(0, Contacts, QVariant::fromValue(contact));
+            parser->appendSessionRecord(WhatsApp, i % 7, QVariant::fromValue(WaMessageInfo()));
+            parser->setSmsMessages(QString::number(i % 5), parser->smsMessages(QString::number(i % 5)) << SMSInfo());
+            parser->setCachedName(QString::number(i % 3), "j", "n", QString::number(i));
             parser->setRecord(0, Contacts, 0, QVariant::fromValue(contact));
             if (i % 50 == 0)
                 parser->clearAll();

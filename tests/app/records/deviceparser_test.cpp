@@ -3,7 +3,6 @@
 
 #include <QtTest>
 
-#include <mutex>
 
 using namespace DeviceData;
 
@@ -71,17 +70,7 @@ private slots:
 // The store is a process-wide singleton: start each case from nothing.
 void DeviceParserTest::init()
 {
-    DeviceParser::instance()->clearAll();
-    std::unique_lock<std::shared_mutex> lock(store()->lock);
-    store()->scanFinished.clear();
-    store()->scanCategories.clear();
-    store()->intTexts.clear();
-    store()->recordPartsA.clear();
-    store()->stringPairs.clear();
-    store()->recordPartsB.clear();
-    store()->memberInfo.clear();
-    store()->pendingNames.clear();
-    store()->nextSessionId = DeviceParserPrivate::FirstStarredSessionId;
+    DeviceParser::instance()->reset();
 }
 
 void DeviceParserTest::readersOfAbsentKeysInsertNothing()
@@ -150,10 +139,9 @@ void DeviceParserTest::sessionRecords()
     QCOMPARE(p->sessionMap(WhatsAppAttachment).keys(), QList<int>({0, 12}));
     QVERIFY(p->sessionRecords(WhatsAppAttachment, 1).isEmpty());
 
-    std::unique_lock<std::shared_mutex> lock(store()->lock);
-    QCOMPARE(store()->appendSessionRecord(WhatsAppAttachment, 1, media("pic")), 4);
-    QCOMPARE(store()->appendRecord(0, Photos, media("p")), 1);
-    QCOMPARE(store()->appendRecord(0, Photos, media("q")), 2);
+    QCOMPARE(p->appendSessionRecord(WhatsAppAttachment, 1, media("pic")), 4);
+    QCOMPARE(p->appendRecord(0, Photos, media("p")), 1);
+    QCOMPARE(p->appendRecord(0, Photos, media("q")), 2);
 }
 
 void DeviceParserTest::resetRecordsEmptiesGroupAndChats()
@@ -176,16 +164,14 @@ void DeviceParserTest::clearAllKeepsScanState()
     p->setScanCategories(0, {Contacts, FaceTime});
     p->setRecords(0, Contacts, {contact("A", {})});
     p->setSessionRecords(WhatsApp, 1, {media("m")});
-    {
-        std::unique_lock<std::shared_mutex> lock(store()->lock);
-        store()->smsMessages["k"] = {sms("hi")};
-        store()->lineMessages[1] = {LineInfo()};
-        store()->handleNames["mid"] = LineUserEntry();
-        store()->cachedNames["jid"] = WaPushName();
-        store()->intTexts[4] = "photo.jpg";
-        store()->pendingNames["group"] = "_$!<a>!$_";
-        store()->takeSessionId();
-    }
+    p->setSmsMessages("k", {sms("hi")});
+    p->setLineSessions(1, {LineInfo()});
+    p->setDisplayName("mid", "Mio");
+    p->setCachedName("jid", "jid", "1", "Jo");
+    p->takeSessionId();
+    // Tables only the intake fills; nothing else runs here.
+    store()->intTexts[4] = "photo.jpg";
+    store()->pendingNames["group"] = "_$!<a>!$_";
     p->clearAll();
     QVERIFY(p->isScanFinished(0));
     QCOMPARE(p->scanCategories(0), QVector<int>({Contacts, FaceTime}));
@@ -207,12 +193,9 @@ void DeviceParserTest::lastMessages()
     QCOMPARE(p->lastLineMessage(7).time, 0);
     LineInfo line;
     line.text = "last";
-    {
-        std::unique_lock<std::shared_mutex> lock(store()->lock);
-        store()->smsMessages["k"] = {sms("first"), sms("second")};
-        store()->smsMessages["empty"] = {};
-        store()->lineMessages[7] = {LineInfo(), line};
-    }
+    p->setSmsMessages("k", {sms("first"), sms("second")});
+    p->setSmsMessages("empty", {});
+    p->setLineSessions(7, {LineInfo(), line});
     QCOMPARE(p->lastSmsMessage("k").text, QStringLiteral("second"));
     QCOMPARE(p->smsMessages("k").size(), 2);
     QVERIFY(p->lastSmsMessage("empty").text.isEmpty());
@@ -262,12 +245,9 @@ void DeviceParserTest::contactNameForNumber()
 void DeviceParserTest::displayNameAndCachedNames()
 {
     DeviceParser *p = DeviceParser::instance();
-    {
-        std::unique_lock<std::shared_mutex> lock(store()->lock);
-        store()->handleNames["named"] = LineUserEntry{-1, "named", "Kim", "", "", 0};
-        store()->handleNames["blank"] = LineUserEntry{-1, "blank", "", "status", "", 0};
-        store()->cachedNames["a@s.net"] = WaPushName{"a@s.net", "a", "Ann"};
-    }
+    p->setDisplayName("named", "Kim");
+    p->setDisplayName("blank", "");
+    p->setCachedName("a@s.net", "a@s.net", "a", "Ann");
     QCOMPARE(p->displayName("named"), QStringLiteral("Kim"));
     QCOMPARE(p->displayName("blank"), QStringLiteral("blank"));
     QCOMPARE(p->displayName("absent"), QStringLiteral("absent"));
@@ -291,9 +271,8 @@ void DeviceParserTest::scanCategoriesAreCopies()
 
 void DeviceParserTest::starredSessionIds()
 {
-    std::unique_lock<std::shared_mutex> lock(store()->lock);
-    QCOMPARE(store()->takeSessionId(), 300000000);
-    QCOMPARE(store()->takeSessionId(), 300000001);
+    QCOMPARE(DeviceParser::instance()->takeSessionId(), 300000000);
+    QCOMPARE(DeviceParser::instance()->takeSessionId(), 300000001);
 }
 
 QTEST_GUILESS_MAIN(DeviceParserTest)

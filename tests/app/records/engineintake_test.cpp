@@ -20,7 +20,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <mutex>
 
 using namespace DeviceData;
 using namespace intakedriver;
@@ -97,6 +96,7 @@ private slots:
     void statusesOtherThanRecordsAndEnds();
     void recordsAfterTheScanEndedAreDropped();
     void oneToOneConversations();
+    void conversationsStartOverAfterTheResultsAreDiscarded();
     void groupConversationsGetUniqueKeys();
     void memberIdsAreMatchedWhole();
     void contactsMatchOnTheWholeRowId();
@@ -135,13 +135,9 @@ void EngineIntakeTest::init()
 {
     // Signals queued by the case before are not this case's.
     QCoreApplication::processEvents();
-    parser()->clearAll();
+    parser()->reset();
     parser()->setScanFinished(0, false);
     parser()->setScanCategories(0, {Contacts, Messages});
-    std::unique_lock<std::shared_mutex> lock(parser()->storage()->lock);
-    parser()->storage()->intTexts.clear();
-    parser()->storage()->recordPartsA.clear();
-    parser()->storage()->stringPairs.clear();
     m_received = Received();
 }
 
@@ -275,6 +271,28 @@ void EngineIntakeTest::oneToOneConversations()
     QTRY_COMPARE(m_received.finished, QList<int>({Messages}));
     QCOMPARE(m_received.data.size(), 3);
     QCOMPARE(m_received.data.at(2).second.value<SMSSessionInfo>().key, QStringLiteral("+15550003"));
+}
+
+// The intake finds a conversation by its handle quickly; results dropped
+// between two scans must not leave it a conversation that is gone.
+void EngineIntakeTest::conversationsStartOverAfterTheResultsAreDiscarded()
+{
+    const STSMS before = sms(L"+15550001", L"first scan", 1700000000);
+    const STSMS after = sms(L"+1 555 0001", L"second scan", 1700000100);
+    onWorker([&] {
+        record(DBAPP_SMS, 0, &before);
+        categoryEnd(DBAPP_SMS);
+    });
+    parser()->clearAll();
+    onWorker([&] {
+        record(DBAPP_SMS, 0, &after);
+        categoryEnd(DBAPP_SMS);
+    });
+    const QList<SMSInfo> messages = parser()->smsMessages("+15550001");
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().text, QStringLiteral("second scan"));
+    QCOMPARE(messages.first().participants, QStringLiteral("+15550001,"));
+    QCOMPARE(recordsOf<SMSSessionInfo>(Messages).size(), 1);
 }
 
 void EngineIntakeTest::groupConversationsGetUniqueKeys()
