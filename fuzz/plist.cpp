@@ -1,9 +1,10 @@
 // A property list from a backup folder as each of its readers reads it: the
 // backup list (Manifest.plist: date, device and model), the decrypter's
-// question whether the backup is encrypted, and the WhatsApp owner's
-// preferences.
+// question whether the backup is encrypted, the WhatsApp owner's
+// preferences, and Status.plist as the device backup reads it at its end.
 #include "backupbuilder.h"
 #include "backupdecrypter.h"
+#include "backupsession.h"
 #include "chatstoragebuilder.h"
 #include "fuzzsupport.h"
 #include "idbexecutor.h"
@@ -46,12 +47,14 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (!fuzzsupport::writeBytes(g_backup + "/Manifest.plist", data, size) ||
-        !fuzzsupport::writeBytes(g_preferences, data, size))
+        !fuzzsupport::writeBytes(g_preferences, data, size) ||
+        !fuzzsupport::writeBytes(g_backup + "/Status.plist", data, size))
         return 0;
     const QString folder = QString::fromStdString(g_backup);
     g_backups->readBackupInfo(folder);
     g_backups->readProductTypefunc(folder);
     volsark::isBackupEncrypted(g_backup);
     g_executor->GetWhatsAppOwner(widen(g_backup));
+    readSnapshotState(g_backup + "/Status.plist");
     return 0;
 }

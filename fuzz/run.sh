@@ -44,9 +44,10 @@ while read -r target; do
     dir=$runs/$target
     log=$dir/log
     status=$(cat "$dir/status" 2>/dev/null || echo 1)
-    execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
-    cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+    # A target that fails on its first input prints none of these.
+    execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" 2>/dev/null | tail -1 || true)
+    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" 2>/dev/null | tail -1 || true)
+    cov=$( (grep -o 'cov: [0-9]*' "$log" 2>/dev/null || true) | tail -1 | cut -d' ' -f2)
     result=ok
     if [ "$status" != 0 ]; then
         failed=1

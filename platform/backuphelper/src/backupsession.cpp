@@ -540,19 +540,6 @@ namespace
         }
     }
 
-    std::string readSnapshotState(const std::string &path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        plist_t root = nullptr;
-        if (!data.empty() && PlistGuard::acceptable(data.data(), data.size()))
-            plist_from_memory(data.data(), static_cast<uint32_t>(data.size()), &root);
-        const std::string state = root ? stringOf(plist_dict_get_item(root, "SnapshotState")) : std::string();
-        if (root)
-            plist_free(root);
-        return state;
-    }
-
     void Session::finish()
     {
         if (m_deviceError != 0)
@@ -639,4 +626,17 @@ int runBackup(const BackupRequest &request, const std::function<void(const std::
 {
     Session session(request, emit, stop);
     return session.run();
+}
+
+std::string readSnapshotState(const std::string &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    plist_t root = nullptr;
+    if (!data.empty() && PlistGuard::acceptable(data.data(), data.size()))
+        plist_from_memory(data.data(), static_cast<uint32_t>(data.size()), &root);
+    const std::string state = root ? stringOf(plist_dict_get_item(root, "SnapshotState")) : std::string();
+    if (root)
+        plist_free(root);
+    return state;
 }
