@@ -31,12 +31,13 @@ PACKAGES += fonts-wqy-microhei
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all setup configure build run test test-sanitize test-tsan release bench clean
+.PHONY: all setup configure build run test test-sanitize test-tsan release bench fuzz clean
 
 all: build
 
-setup:
-	@missing=$$(for p in $(PACKAGES); do \
+# Installs the Debian packages of $(1) that are missing.
+define install_missing
+	@missing=$$(for p in $(1); do \
 		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
 	done); \
 	if [ -n "$$missing" ]; then \
@@ -44,6 +45,10 @@ setup:
 		$(SUDO) apt-get update && \
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+setup:
+	$(call install_missing,$(PACKAGES))
 
 configure: setup
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -93,5 +98,20 @@ release: setup
 bench: build
 	bench/run.sh $(BUILD_DIR)
 
+# Every fuzz target (fuzz/) for FUZZ_SECONDS, FUZZ_JOBS at a time, built into
+# build-fuzz/ with clang-14, libFuzzer, AddressSanitizer and UBSan.
+FUZZ_SECONDS ?= 60
+FUZZ_JOBS ?= $(JOBS)
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+FUZZ_FLAGS := -DQUENROW_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	-DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+	-DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only"
+
+fuzz: setup
+	$(call install_missing,$(FUZZ_PACKAGES))
+	cmake -S . -B build-fuzz $(FUZZ_FLAGS)
+	cmake --build build-fuzz -j $(JOBS) --target fuzzers
+	fuzz/run.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-tsan build-release
+	rm -rf $(BUILD_DIR) build-asan build-tsan build-release build-fuzz

@@ -36,3 +36,18 @@ function(quenrow_test_uses_openssl_on_pool test)
       "LSAN_OPTIONS=suppressions=${CMAKE_BINARY_DIR}/lsan-openssl-pool.supp:print_suppressions=0")
   endif()
 endfunction()
+
+# QUENROW_FUZZ=ON builds the fuzz targets under fuzz/ (clang only): every
+# library with libFuzzer's coverage, AddressSanitizer and UBSan, each target
+# linked with libFuzzer's main.
+option(QUENROW_FUZZ "Build the libFuzzer targets of fuzz/ (clang)" OFF)
+if(QUENROW_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "QUENROW_FUZZ needs clang (make fuzz uses clang-14)")
+  endif()
+  if(QUENROW_SANITIZE)
+    message(FATAL_ERROR "QUENROW_FUZZ brings its own sanitizers: leave QUENROW_SANITIZE empty")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QByteArray>
+#include "relayframereader.h"
+
 #include <QLocalSocket>
 
-// One client connection. Frames are "_$!<" + Base64 of the URL + ">!$_",
-// any number in one write or one across several.
+// One client connection; its frames go to the analytics relay.
 class VxkLocalSocket : public QLocalSocket
 {
     Q_OBJECT
@@ -17,5 +17,5 @@ private slots:
     void onError(QLocalSocket::LocalSocketError error);
 
 private:
-    QByteArray m_buffer;
+    RelayFrameReader m_frames;
 };

@@ -15,8 +15,10 @@
 #include <QtConcurrent>
 
 #include <plist/plist.h>
+#include <plistguard.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 namespace
@@ -40,8 +42,9 @@ namespace
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPlistBytes)
             return nullptr;
-        const QByteArray data = file.read(kMaxPlistBytes);
-        if (data.size() < 4)
+        // The file's own size: a buffer of the whole cap for every backup listed costs 64 MiB each.
+        const QByteArray data = file.read(file.size());
+        if (data.size() < 4 || !PlistGuard::acceptable(data.constData(), size_t(data.size())))
             return nullptr;
         plist_t root = nullptr;
         plist_from_bin(data.constData(), uint32_t(data.size()), &root);
@@ -61,12 +64,12 @@ namespace
         plist_t node = plist_dict_get_item(dict, key);
         if (!node || plist_get_node_type(node) != PLIST_STRING)
             return false;
-        char *text = nullptr;
-        plist_get_string_val(node, &text);
+        // Not plist_get_string_val: libplist aborts on a NUL inside the text.
+        uint64_t length = 0;
+        const char *text = plist_get_string_ptr(node, &length);
         if (!text)
             return false;
-        *out = QString::fromUtf8(text);
-        free(text);
+        *out = QString::fromUtf8(text, int(strnlen(text, size_t(length))));
         return true;
     }
 

@@ -135,7 +135,7 @@ bool waMessageBefore(const WaMessageInfo &a, const WaMessageInfo &b)
 
 QCollator nameCollator()
 {
-    QCollator collator(QLocale(QLocale::English));
+    QCollator collator{QLocale(QLocale::English)};
     collator.setNumericMode(true);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;

@@ -2,7 +2,10 @@
 
 #include <QFile>
 
+#include <plistguard.h>
+
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace
@@ -18,11 +21,10 @@ namespace
         plist_t node = plist_dict_get_item(dict, key);
         if (!node || plist_get_node_type(node) != PLIST_STRING)
             return QString();
-        char *value = nullptr;
-        plist_get_string_val(node, &value);
-        const QString text = QString::fromUtf8(value);
-        std::free(value);
-        return text;
+        // Not plist_get_string_val: libplist aborts on a NUL inside the text.
+        uint64_t length = 0;
+        const char *value = plist_get_string_ptr(node, &length);
+        return value ? QString::fromUtf8(value, int(strnlen(value, size_t(length)))) : QString();
     }
 }
 
@@ -44,7 +46,7 @@ bool ToolsPlist::readPlist(plist_t *root) const
         return false;
     QByteArray data = file.readAll(); // QByteArray keeps a terminating zero
     file.close();
-    if (data.size() <= 3)
+    if (data.size() <= 3 || !PlistGuard::acceptable(data.constData(), size_t(data.size())))
         return false;
 
     plist_from_bin(data.constData(), uint32_t(data.size()), root);

@@ -8,6 +8,7 @@
 #include "sha1.h"
 
 #include <plist/plist.h>
+#include <plistguard.h>
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -100,7 +101,7 @@ namespace
         if (ec || size <= 7 || size > MaxPreferencesSize)
             return {};
         const std::string bytes = ReadWholeFile(path);
-        if (bytes.size() <= 7)
+        if (bytes.size() <= 7 || !PlistGuard::acceptable(bytes.data(), bytes.size()))
             return {};
         plist_t root = nullptr;
         plist_from_memory(bytes.data(), uint32_t(bytes.size()), &root);

@@ -6,6 +6,7 @@
 #include "engineutil.h"
 
 #include <plist/plist.h>
+#include <plistguard.h>
 #include <sqlite3.h>
 
 #include <charconv>
@@ -308,7 +309,7 @@ std::wstring CDBScanLINE::PictureUrl(const std::wstring &origin, const std::wstr
 std::vector<std::wstring> CDBScanLINE::MetadataStrings(const void *blob, int size)
 {
     std::vector<std::wstring> strings;
-    if (!blob || size <= 0)
+    if (!blob || size <= 0 || !PlistGuard::acceptable(static_cast<const char *>(blob), size_t(size)))
         return strings;
     plist_t root = nullptr;
     plist_from_bin(static_cast<const char *>(blob), uint32_t(size), &root);

@@ -2,6 +2,7 @@
 #include "dbmediamanager.h"
 #include "dbrecords.h"
 #include "dbscanline.h"
+#include "hostileplists.h"
 #include "linebackup.h"
 #include "loopbackhttpserver.h"
 #include "recordjson.h"
@@ -307,6 +308,24 @@ TEST_F(LineScanTest, ScanReportsEveryRecordInQueryOrder)
         EXPECT_EQ(lines[i], expected[i]) << i;
     EXPECT_EQ(readFile(out + "/Line/g100.jpg"), Jpeg);
     EXPECT_EQ(readFile(out + "/Line/u1c0ffee.jpg"), "user picture");
+}
+
+// libplist copies a binary property list's object at every reference and
+// recurses at every level: such metadata gives no strings, at once.
+TEST(LineMetadata, ArchivesMadeToExhaustTheReaderGiveNoStrings)
+{
+    const struct
+    {
+        const char *name;
+        std::string blob;
+    } cases[] = {
+        {"references copied a billion times", sharedArraysPlist(30)},
+        {"nested past any stack", nestedArraysPlist(200000, true)},
+    };
+    for (const auto &c : cases)
+        EXPECT_TRUE(CDBScanLINE::MetadataStrings(c.blob.data(), int(c.blob.size())).empty()) << c.name;
+    const std::string call = lineMetadata({"DURATION", "65"});
+    EXPECT_EQ(CDBScanLINE::MetadataStrings(call.data(), int(call.size())), std::vector<std::wstring>({L"DURATION", L"65"}));
 }
 
 TEST(LinePictureUrl, EncodesTheStoredPathAndRefusesDotSegments)

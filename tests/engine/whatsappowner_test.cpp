@@ -1,4 +1,5 @@
 #include "backupbuilder.h"
+#include "hostileplists.h"
 #include "scanrecorder.h"
 
 #include <plist/plist.h>
@@ -61,6 +62,9 @@ TEST(WhatsAppOwner, PrintsTheNumberOfTheOwnAccount)
         {"seven bytes", std::string("bplist0"), "\n"},
         {"not a property list", std::string("this is no property list at all"), "\n"},
         {"missing file", std::nullopt, "\n"},
+        // libplist would copy these references a billion times, or recurse past its stack.
+        {"references copied a billion times", sharedArraysPlist(30), "\n"},
+        {"nested past any stack", nestedArraysPlist(200000, true), "\n"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ownerLine(backupWith(std::string("owner-") + c.name, c.preferences)), c.line) << c.name;

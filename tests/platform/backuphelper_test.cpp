@@ -1,6 +1,9 @@
+#include "backupbuilder.h"
 #include "backupsession.h"
+#include "hostileplists.h"
 
 #include <gtest/gtest.h>
+#include <plist/plist.h>
 
 #include <array>
 #include <cstdio>
@@ -74,6 +77,48 @@ namespace
             SCOPED_TRACE(device);
             EXPECT_EQ(resolveDevicePath("/r", "U1", device), local);
         }
+    }
+
+    // A Status.plist of one SnapshotState value, as XML or binary.
+    std::string statusPlist(plist_t state, bool binary)
+    {
+        plist_t root = plist_new_dict();
+        plist_dict_set_item(root, "SnapshotState", state);
+        return testsupport::plistBytes(root, binary);
+    }
+
+    TEST(SnapshotState, OnlyAReadableTextCounts)
+    {
+        plist_t list = plist_new_array();
+        plist_array_append_item(list, plist_new_string("finished"));
+        const std::string array = testsupport::plistBytes(list, true);
+        const std::pair<std::string, std::string> cases[] = {
+            {statusPlist(plist_new_string("finished"), false), "finished"},
+            {statusPlist(plist_new_string("finished"), true), "finished"},
+            {statusPlist(plist_new_string("uploading"), true), "uploading"},
+            {statusPlist(plist_new_string(""), true), ""},
+            {statusPlist(plist_new_uint(1), true), ""},
+            // libplist aborts when such a text is read whole.
+            {std::string("<plist><dict><key>SnapshotState</key><string>finished\0!</string></dict></plist>", 79),
+             "finished"},
+            {array, ""},
+            {"", ""},
+            {"bplist00", ""},
+            {"<plist><dict><key>SnapshotState</key><string>finished", ""},
+            // Made to exhaust libplist: refused before it is parsed.
+            {testsupport::sharedArraysPlist(40), ""},
+            {testsupport::nestedArraysPlist(200000, true), ""},
+            {testsupport::nestedArraysPlist(200000, false), ""},
+        };
+        const std::filesystem::path folder = std::filesystem::path(std::getenv("QUENROW_TEST_HOME")) / "snapshot";
+        std::filesystem::create_directories(folder);
+        const std::string path = (folder / "Status.plist").string();
+        for (const auto &[bytes, state] : cases) {
+            SCOPED_TRACE(testing::PrintToString(bytes.substr(0, 60)));
+            ASSERT_TRUE(testsupport::writeFile(path, bytes));
+            EXPECT_EQ(readSnapshotState(path), state);
+        }
+        EXPECT_EQ(readSnapshotState(path + ".missing"), "");
     }
 
     // The program itself, with no device service to reach.

@@ -1,6 +1,7 @@
 // The CoreFoundation values and the Recovery/DFU mapping of the mobile-device layer.
 
 #include "cfvalues.h"
+#include "hostileplists.h"
 #include "restorablemode.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,12 @@ namespace
         CFTypeRef value = QuenrowCFCreateFromPlist(node);
         plist_free(node);
         return value;
+    }
+
+    // A literal's bytes, NULs included.
+    template <size_t N> std::string bytes(const char (&literal)[N])
+    {
+        return std::string(literal, N - 1);
     }
 
     std::string text(CFTypeRef value)
@@ -163,6 +170,54 @@ TEST(CoreFoundationValues, PropertyListRoundTripsThroughXml)
     ::free(blob);
     plist_free(expected);
     plist_free(actual);
+}
+
+// libplist aborts the program when a key or string with a NUL inside is read
+// through its text getters; a device can send one. Such a value is damaged:
+// it converts to nothing, and the process lives on.
+TEST(CoreFoundationValues, TextsWithANulInsideAreDamagedNotFatal)
+{
+    const struct
+    {
+        const char *name;
+        std::string plist;
+    } cases[] = {
+        {"string", bytes("<plist><string>Product\0Version</string></plist>")},
+        {"string in a dictionary", bytes("<plist><dict><key>Value</key><string>17\0.1</string></dict></plist>")},
+        // As the fuzzer sent it first: binary, a key in UTF-16 with a NUL, {"a\0b": true}.
+        {"binary key", bytes("bplist00"
+                             "\xd1\x01\x02"                         // the dictionary: its key, its value
+                             "\x63" "\0a" "\0\0" "\0b"               // the key
+                             "\x09"                                 // the value
+                             "\x08\x0b\x12"                         // where the three are
+                             "\0\0\0\0\0\0\x01\x01"                 // trailer: 1-byte offsets and references,
+                             "\0\0\0\0\0\0\0\x03"                   // three objects,
+                             "\0\0\0\0\0\0\0\0"                     // the first one on top,
+                             "\0\0\0\0\0\0\0\x13")},                // the offsets at 19
+    };
+    for (const auto &c : cases) {
+        plist_t node = nullptr;
+        plist_from_memory(c.plist.data(), uint32_t(c.plist.size()), &node);
+        ASSERT_NE(node, nullptr) << c.name;
+        EXPECT_EQ(QuenrowCFCreateFromPlist(node), nullptr) << c.name;
+        plist_free(node);
+    }
+    const Owned whole(fromXml("<plist><dict><key>Value</key><string>17.1</string></dict></plist>"));
+    EXPECT_EQ(CFDictionaryGetCount(static_cast<CFDictionaryRef>(whole.value)), 1);
+}
+
+// An answer nested deeper than any device's would overflow the stack when
+// converted, written or freed: it converts to nothing.
+TEST(CoreFoundationValues, AnswersNestedPastTheBoundAreDamaged)
+{
+    plist_t deep = nullptr;
+    const std::string xml = testsupport::nestedArraysPlist(50000, false);
+    plist_from_xml(xml.data(), uint32_t(xml.size()), &deep);
+    ASSERT_NE(deep, nullptr);
+    EXPECT_EQ(QuenrowCFCreateFromPlist(deep), nullptr);
+    plist_free(deep);
+    const Owned shallow(fromXml("<plist><array><array><string>17.1</string></array></array></plist>"));
+    EXPECT_NE(shallow.value, nullptr);
 }
 
 TEST(CoreFoundationRunLoop, ReturnsAtOnceWithoutSubscriptions)

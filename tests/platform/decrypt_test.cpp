@@ -1,6 +1,7 @@
 #include "backupbuilder.h"
 #include "backupdecrypter.h"
 #include "backupencrypter.h"
+#include "hostileplists.h"
 #include "iosschemas.h"
 #include "scanrecorder.h"
 
@@ -421,6 +422,39 @@ TEST(VolsarkDecrypt, RejectsBadArguments)
     }
 }
 
+// libplist copies a binary property list's object at every reference and
+// recurses at every level: a record of a few hundred bytes could keep it
+// busy for hours or overflow its stack. Such a record is skipped like any
+// unreadable one, and the rest of the backup decrypts.
+TEST(BackupDecrypter, RecordsMadeToExhaustTheReaderAreSkipped)
+{
+    const struct
+    {
+        const char *name;
+        std::string record;
+    } cases[] = {
+        {"references copied a billion times", sharedArraysPlist(30)},
+        {"nested past any stack", nestedArraysPlist(200000, true)},
+    };
+    for (const auto &c : cases) {
+        BackupBuilder backup(freshFolder(std::string("hostile-plain-") + c.name));
+        const std::string kept = backup.addFile("HomeDomain", "Library/kept", "a file of the backup");
+        const std::string hostile = backup.addFile("HomeDomain", "Library/hostile", "its record hurts");
+        backup.write();
+        EncryptionOptions options;
+        options.password = kPassword;
+        options.record[hostile] = c.record;
+        const std::string encrypted = freshFolder(std::string("hostile-encrypted-") + c.name);
+        encryptBackup(backup.folder(), encrypted, options);
+        const std::string out = freshFolder(std::string("hostile-out-") + c.name);
+        const volsark::DecryptResult result = volsark::BackupDecrypter(encrypted, out, kPassword).run();
+        ASSERT_TRUE(result.ok()) << c.name << ": " << result.message();
+        EXPECT_EQ(result.decrypted, 1) << c.name;
+        EXPECT_EQ(result.skipped, 1) << c.name;
+        EXPECT_EQ(readFile(out + "/" + kept.substr(0, 2) + "/" + kept), "a file of the backup") << c.name;
+    }
+}
+
 TEST(BackupDecrypter, IsBackupEncryptedReadsTheFlagThenTheDatabase)
 {
     struct Case
@@ -437,6 +471,13 @@ TEST(BackupDecrypter, IsBackupEncryptedReadsTheFlagThenTheDatabase)
         {"no-flag-sqlite", std::nullopt, std::string("SQLite format 3\0rest", 20), false},
         {"no-flag-empty", std::nullopt, "", false},
     };
+    // A Manifest.plist that would hurt libplist is no answer: the database decides.
+    for (const std::string &hostile : {sharedArraysPlist(30), nestedArraysPlist(200000, true)}) {
+        const std::string folder = freshFolder("enc-hostile");
+        writeFile(folder + "/Manifest.plist", hostile);
+        writeFile(folder + "/Manifest.db", "not a database at all");
+        EXPECT_TRUE(volsark::isBackupEncrypted(folder));
+    }
     for (const Case &c : cases) {
         const std::string folder = freshFolder("enc-" + c.name);
         plist_t manifest = plist_new_dict();

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -25,12 +26,32 @@ namespace testsupport
                 throw std::runtime_error("backup encrypter: " + what);
         }
 
-        std::string randomBytes(int count)
+        // The system's random bytes, or a seeded sequence.
+        class RandomBytes
         {
-            std::string out(static_cast<size_t>(count), '\0');
-            check(RAND_bytes(reinterpret_cast<unsigned char *>(out.data()), count) == 1, "no random bytes");
-            return out;
-        }
+        public:
+            explicit RandomBytes(std::optional<uint64_t> seed)
+                : m_seeded(seed.has_value())
+                , m_engine(seed.value_or(0))
+            {
+            }
+
+            std::string operator()(int count)
+            {
+                std::string out(static_cast<size_t>(count), '\0');
+                if (m_seeded) {
+                    for (char &c : out)
+                        c = char(m_engine() & 0xFF);
+                    return out;
+                }
+                check(RAND_bytes(reinterpret_cast<unsigned char *>(out.data()), count) == 1, "no random bytes");
+                return out;
+            }
+
+        private:
+            bool m_seeded;
+            std::mt19937_64 m_engine;
+        };
 
         std::string be32(uint32_t value)
         {
@@ -152,6 +173,7 @@ namespace testsupport
                        const EncryptionOptions &options)
     {
         fs::create_directories(encryptedFolder);
+        RandomBytes randomBytes(options.seed);
 
         // The keybag: bag attributes, then one entry per protection class.
         // Class 2 is asymmetric, as on a device.
@@ -216,8 +238,11 @@ namespace testsupport
             auto cls = options.classOf.find(row.fileId);
             const uint32_t protectionClass = cls == options.classOf.end() ? options.fileClass : cls->second;
             const std::string fileKey = randomBytes(32);
-            const std::string record =
-                fileRecord(row.relativePath, size, protectionClass, wrappedFor(protectionClass, fileKey));
+            const auto given = options.record.find(row.fileId);
+            const std::string record = given != options.record.end()
+                                           ? given->second
+                                           : fileRecord(row.relativePath, size, protectionClass,
+                                                        wrappedFor(protectionClass, fileKey));
             sqlite3_bind_blob(update, 1, record.data(), int(record.size()), SQLITE_TRANSIENT);
             sqlite3_bind_text(update, 2, row.fileId.c_str(), -1, SQLITE_TRANSIENT);
             check(sqlite3_step(update) == SQLITE_DONE, "update " + row.fileId);

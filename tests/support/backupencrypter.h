@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace testsupport
@@ -21,6 +22,12 @@ namespace testsupport
         uint32_t fileClass = 3;
         std::map<std::string, uint32_t> classOf;   // per file id, instead of fileClass
         std::map<std::string, int64_t> claimedSize; // per file id, instead of the real size
+        // Per file id, the bytes stored as its record in Manifest.db instead
+        // of the real one (its content is still encrypted under its own key).
+        std::map<std::string, std::string> record;
+        // Keys and salts drawn from this seed instead of the system's random
+        // source: the same folder then encrypts to the same bytes each time.
+        std::optional<uint64_t> seed;
     };
 
     // Writes the encrypted copy of plainFolder into encryptedFolder. The

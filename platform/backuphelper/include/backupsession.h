@@ -42,3 +42,7 @@ int runBackup(const BackupRequest &request, const std::function<void(const std::
 
 // The partial folder of a request.
 std::string partialFolder(const BackupRequest &request);
+
+// The "SnapshotState" of the Status.plist at path, as the device wrote it;
+// empty when the file is missing, damaged or holds no such text.
+std::string readSnapshotState(const std::string &path);

@@ -6,6 +6,7 @@
 #include <libimobiledevice/notification_proxy.h>
 #include <libimobiledevice/property_list_service.h>
 #include <plist/plist.h>
+#include <plistguard.h>
 #include <usbmuxd.h>
 
 #include <algorithm>
@@ -82,15 +83,27 @@ namespace
 {
     const char *kPasscodeShown = "com.apple.LocalAuthentication.ui.presented";
 
-    // A string node's text, "" for anything else.
+    // A string node's text up to its first NUL, "" for anything else. Not
+    // plist_get_string_val: libplist aborts on a NUL inside the text.
     std::string stringOf(plist_t node)
     {
-        char *text = nullptr;
-        if (node && plist_get_node_type(node) == PLIST_STRING)
-            plist_get_string_val(node, &text);
-        const std::string value = text ? text : "";
-        free(text);
-        return value;
+        uint64_t length = 0;
+        const char *text = node && plist_get_node_type(node) == PLIST_STRING ? plist_get_string_ptr(node, &length)
+                                                                              : nullptr;
+        return text ? std::string(text, strnlen(text, size_t(length))) : std::string();
+    }
+
+    // Whether a key or string of the tree holds a NUL. libplist aborts when
+    // such a key is read (plist_dict_next_item does) and has no reader that
+    // does not; its XML form is the one view of every text whole.
+    bool holdsNul(plist_t node)
+    {
+        char *xml = nullptr;
+        uint32_t length = 0;
+        plist_to_xml(node, &xml, &length);
+        const bool nul = xml && std::memchr(xml, '\0', length) != nullptr;
+        free(xml);
+        return nul;
     }
 
     struct Failure
@@ -369,15 +382,15 @@ namespace
         plist_t errors = plist_new_dict();
         const uint32_t count = plist_get_node_type(files) == PLIST_ARRAY ? plist_array_get_size(files) : 0;
         for (uint32_t i = 0; i < count; ++i) {
-            char *name = nullptr;
-            plist_get_string_val(plist_array_get_item(files, i), &name);
-            if (!name)
+            plist_t item = plist_array_get_item(files, i);
+            if (plist_get_node_type(item) != PLIST_STRING)
                 continue;
+            const std::string name = stringOf(item);
             const std::string text = "not found";
-            uint32_t length = htonl(static_cast<uint32_t>(std::strlen(name)));
+            uint32_t length = htonl(static_cast<uint32_t>(name.size()));
             uint32_t sent = 0;
             mobilebackup2_send_raw(m_backup, reinterpret_cast<char *>(&length), 4, &sent);
-            mobilebackup2_send_raw(m_backup, name, static_cast<uint32_t>(std::strlen(name)), &sent);
+            mobilebackup2_send_raw(m_backup, name.data(), static_cast<uint32_t>(name.size()), &sent);
             length = htonl(static_cast<uint32_t>(text.size() + 1));
             const char code = 0x06;
             mobilebackup2_send_raw(m_backup, reinterpret_cast<char *>(&length), 4, &sent);
@@ -386,8 +399,7 @@ namespace
             plist_t entry = plist_new_dict();
             plist_dict_set_item(entry, "DLFileErrorString", plist_new_string(text.c_str()));
             plist_dict_set_item(entry, "DLFileErrorCode", plist_new_uint(static_cast<uint64_t>(-6)));
-            plist_dict_set_item(errors, name, entry);
-            free(name);
+            plist_dict_set_item(errors, name.c_str(), entry);
         }
         uint32_t zero = 0, sent = 0;
         mobilebackup2_send_raw(m_backup, reinterpret_cast<char *>(&zero), 4, &sent);
@@ -422,6 +434,10 @@ namespace
         } else if (name == "DLMessageMoveFiles" || name == "DLMessageMoveItems") {
             progress(message);
             plist_t moves = plist_array_get_item(message, 1);
+            if (moves && holdsNul(moves)) {
+                status(-1, "damaged move request", nullptr);
+                return true;
+            }
             plist_dict_iter it = nullptr;
             plist_dict_new_iter(moves, &it);
             int code = 0;
@@ -524,19 +540,6 @@ namespace
         }
     }
 
-    std::string readSnapshotState(const std::string &path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        plist_t root = nullptr;
-        if (!data.empty())
-            plist_from_memory(data.data(), static_cast<uint32_t>(data.size()), &root);
-        const std::string state = root ? stringOf(plist_dict_get_item(root, "SnapshotState")) : std::string();
-        if (root)
-            plist_free(root);
-        return state;
-    }
-
     void Session::finish()
     {
         if (m_deviceError != 0)
@@ -623,4 +626,17 @@ int runBackup(const BackupRequest &request, const std::function<void(const std::
 {
     Session session(request, emit, stop);
     return session.run();
+}
+
+std::string readSnapshotState(const std::string &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    plist_t root = nullptr;
+    if (!data.empty() && PlistGuard::acceptable(data.data(), data.size()))
+        plist_from_memory(data.data(), static_cast<uint32_t>(data.size()), &root);
+    const std::string state = root ? stringOf(plist_dict_get_item(root, "SnapshotState")) : std::string();
+    if (root)
+        plist_free(root);
+    return state;
 }

@@ -1,5 +1,7 @@
 #include "backupdecrypter.h"
 
+#include "keybag.h"
+#include "plistguard.h"
 #include "spdlogcore.h"
 #include "sqliteuri.h"
 
@@ -62,85 +64,6 @@ namespace volsark
             void operator()(sqlite3 *db) const { sqlite3_close(db); }
         };
 
-        struct ClassKey
-        {
-            uint32_t wrap = 0;
-            uint32_t type = 0;
-            std::string wrapped;
-            std::string key; // unwrapped
-        };
-
-        struct Keybag
-        {
-            std::map<std::string, std::string> attributes; // bag-level tags
-            std::map<uint32_t, ClassKey> classes;
-        };
-
-        uint32_t bigEndian32(const std::string &bytes)
-        {
-            uint32_t value = 0;
-            for (unsigned char c : bytes.substr(0, 4))
-                value = (value << 8) | c;
-            return value;
-        }
-
-        // tag (4 ASCII bytes), big-endian length, value. The first UUID names
-        // the bag; each later one opens a class entry.
-        std::optional<Keybag> parseKeybag(const std::string &data)
-        {
-            Keybag bag;
-            bool seenBagUuid = false;
-            // A flag beside a plain number: an optional here trips GCC's
-            // maybe-uninitialized analysis at -O2.
-            uint32_t currentClass = 0;
-            bool hasClass = false;
-            ClassKey current;
-            bool inClass = false;
-            auto closeClass = [&] {
-                if (inClass && hasClass)
-                    bag.classes[currentClass] = current;
-                inClass = false;
-                hasClass = false;
-                current = ClassKey();
-            };
-            size_t pos = 0;
-            while (pos + 8 <= data.size()) {
-                const std::string tag = data.substr(pos, 4);
-                const uint32_t length = bigEndian32(data.substr(pos + 4, 4));
-                pos += 8;
-                if (length > data.size() - pos)
-                    return std::nullopt;
-                const std::string value = data.substr(pos, length);
-                pos += length;
-                if (tag == "UUID") {
-                    if (!seenBagUuid) {
-                        seenBagUuid = true;
-                        bag.attributes[tag] = value;
-                    } else {
-                        closeClass();
-                        inClass = true;
-                    }
-                    continue;
-                }
-                if (!inClass) {
-                    bag.attributes[tag] = value;
-                } else if (tag == "CLAS") {
-                    currentClass = bigEndian32(value);
-                    hasClass = true;
-                } else if (tag == "WRAP") {
-                    current.wrap = bigEndian32(value);
-                } else if (tag == "KTYP") {
-                    current.type = bigEndian32(value);
-                } else if (tag == "WPKY") {
-                    current.wrapped = value;
-                }
-            }
-            closeClass();
-            if (pos != data.size() || !bag.attributes.count("SALT") || !bag.attributes.count("ITER"))
-                return std::nullopt;
-            return bag;
-        }
-
         std::string dataOf(plist_t node)
         {
             if (!node || plist_get_node_type(node) != PLIST_DATA)
@@ -169,7 +92,7 @@ namespace volsark
             if (!in)
                 return nullptr;
             const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            if (bytes.size() > UINT32_MAX)
+            if (bytes.size() > UINT32_MAX || !PlistGuard::acceptable(bytes.data(), bytes.size()))
                 return nullptr;
             plist_t root = nullptr;
             plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
@@ -213,7 +136,7 @@ namespace volsark
 
         std::optional<FileInfo> parseFileBlob(const void *blob, int length)
         {
-            if (!blob || length <= 0)
+            if (!blob || length <= 0 || !PlistGuard::acceptable(static_cast<const char *>(blob), size_t(length)))
                 return std::nullopt;
             plist_t rootNode = nullptr;
             plist_from_memory(static_cast<const char *>(blob), static_cast<uint32_t>(length), &rootNode);

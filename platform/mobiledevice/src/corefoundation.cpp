@@ -1,5 +1,7 @@
 #include "cfvalues.h"
 
+#include "plistguard.h"
+
 #include <atomic>
 #include <cmath>
 #include <condition_variable>
@@ -489,7 +491,23 @@ MOBILEDEVICE_API CFIndex CFErrorGetCode(void) { return -1; }
 MOBILEDEVICE_API CFTypeRef CFErrorGetDomain(void) { return nullptr; }
 MOBILEDEVICE_API CFTypeRef CFCopyTypeIDDescription(void) { return nullptr; }
 
-CFTypeRef QuenrowCFCreateFromPlist(plist_t node)
+namespace
+{
+    // Whether a key or string of the tree holds a NUL. libplist aborts when
+    // such a key is read (plist_dict_next_item does) and has no reader that
+    // does not; its XML form is the one view of every text whole.
+    bool holdsNul(plist_t node)
+    {
+        char *xml = nullptr;
+        uint32_t length = 0;
+        plist_to_xml(node, &xml, &length);
+        const bool nul = xml && std::memchr(xml, '\0', length) != nullptr;
+        free(xml);
+        return nul;
+    }
+}
+
+static CFTypeRef createFromPlist(plist_t node)
 {
     if (!node)
         return nullptr;
@@ -530,13 +548,15 @@ CFTypeRef QuenrowCFCreateFromPlist(plist_t node)
         number->floating = double(seconds) + double(micro) / 1e6;
         return static_cast<Object *>(number);
     }
-    case PLIST_STRING:
+    case PLIST_STRING: {
+        // Not plist_get_string_val: libplist aborts on a NUL inside the text.
+        uint64_t length = 0;
+        const char *text = plist_get_string_ptr(node, &length);
+        return static_cast<Object *>(new String(text ? std::string(text, strnlen(text, size_t(length))) : ""));
+    }
     case PLIST_KEY: {
         char *text = nullptr;
-        if (plist_get_node_type(node) == PLIST_KEY)
-            plist_get_key_val(node, &text);
-        else
-            plist_get_string_val(node, &text);
+        plist_get_key_val(node, &text);
         auto *value = new String(text ? text : "");
         free(text);
         return static_cast<Object *>(value);
@@ -553,7 +573,7 @@ CFTypeRef QuenrowCFCreateFromPlist(plist_t node)
         auto *array = new Array;
         const uint32_t count = plist_array_get_size(node);
         for (uint32_t i = 0; i < count; ++i) {
-            if (CFTypeRef item = QuenrowCFCreateFromPlist(plist_array_get_item(node, i)))
+            if (CFTypeRef item = createFromPlist(plist_array_get_item(node, i)))
                 array->items.push_back(item);
         }
         return static_cast<Object *>(array);
@@ -565,7 +585,7 @@ CFTypeRef QuenrowCFCreateFromPlist(plist_t node)
         char *key = nullptr;
         plist_t item = nullptr;
         for (plist_dict_next_item(node, iter, &key, &item); key; plist_dict_next_item(node, iter, &key, &item)) {
-            CFTypeRef value = QuenrowCFCreateFromPlist(item);
+            CFTypeRef value = createFromPlist(item);
             if (value)
                 dictionary->entries.emplace_back(static_cast<Object *>(new String(key)), value);
             free(key);
@@ -577,6 +597,13 @@ CFTypeRef QuenrowCFCreateFromPlist(plist_t node)
     default:
         return nullptr;
     }
+}
+
+// A value nested too deep, too large, or with a NUL in its texts is a
+// damaged one: none. The depth first: the XML of a deep tree is too large.
+CFTypeRef QuenrowCFCreateFromPlist(plist_t node)
+{
+    return node && PlistGuard::acceptable(node) && !holdsNul(node) ? createFromPlist(node) : nullptr;
 }
 
 plist_t QuenrowCFCopyPlist(CFTypeRef value)

@@ -124,11 +124,10 @@ namespace
         plist_t node = dictionary ? plist_dict_get_item(dictionary, key) : nullptr;
         if (!node || plist_get_node_type(node) != PLIST_STRING)
             return {};
-        char *text = nullptr;
-        plist_get_string_val(node, &text);
-        std::string value = text ? text : "";
-        free(text);
-        return value;
+        // Not plist_get_string_val: libplist aborts on a NUL inside the text.
+        uint64_t length = 0;
+        const char *text = plist_get_string_ptr(node, &length);
+        return text ? std::string(text, strnlen(text, size_t(length))) : std::string();
     }
 
     std::string textOf(CFStringRef value)

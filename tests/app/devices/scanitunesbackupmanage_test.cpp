@@ -1,4 +1,5 @@
 #include "deviceparser.h"
+#include "hostileplists.h"
 #include "idbexecutor.h"
 #include "manifestfixture.h"
 #include "scanitunesbackupmanage.h"
@@ -64,6 +65,15 @@ void ScaniTunesBackupManageTest::initTestCase()
     ManifestSpec noLockdown;
     noLockdown.lockdown = false;
     devicestest::writeManifestPlist(m_dir.filePath("bare"), noLockdown);
+    // libplist aborts the program when such a text is read with plist_get_string_val.
+    const char nul[] = "<plist><dict><key>Lockdown</key><dict><key>ProductType</key><string>iPhone15,3\0tail</string>"
+                       "</dict></dict></plist>";
+    devicestest::writeBytes(m_dir.filePath("nul/Manifest.plist"), QByteArray(nul, sizeof nul - 1));
+    // libplist would copy these references a billion times, or recurse past its stack.
+    devicestest::writeBytes(m_dir.filePath("shared/Manifest.plist"),
+                            QByteArray::fromStdString(testsupport::sharedArraysPlist(30)));
+    devicestest::writeBytes(m_dir.filePath("deep/Manifest.plist"),
+                            QByteArray::fromStdString(testsupport::nestedArraysPlist(200000, true)));
 }
 
 void ScaniTunesBackupManageTest::init()
@@ -130,6 +140,9 @@ void ScaniTunesBackupManageTest::productTypeOfFolder_data()
     QTest::newRow("backup") << "one" << "iPhone 14 Pro Max";
     QTest::newRow("without lockdown") << "bare" << "";
     QTest::newRow("no backup") << "nothing-here" << "";
+    QTest::newRow("a NUL inside the type: read up to it") << "nul" << "iPhone 14 Pro Max";
+    QTest::newRow("references copied a billion times") << "shared" << "";
+    QTest::newRow("nested past any stack") << "deep" << "";
 }
 
 void ScaniTunesBackupManageTest::productTypeOfFolder()

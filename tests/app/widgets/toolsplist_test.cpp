@@ -1,3 +1,4 @@
+#include "hostileplists.h"
 #include "toolsplist.h"
 #include "widgetkit.h"
 
@@ -127,6 +128,10 @@ private slots:
         QTest::newRow("items are not dictionaries") << encode(stringItems, "binary");
         // FF FF FF is no byte-order mark: the XML after it does not parse.
         QTest::newRow("FF FF FF before XML") << encode(countryArray(kThree), "xml").prepend("\xFF\xFF\xFF");
+        // libplist would copy these references a billion times, or recurse past its stack.
+        QTest::newRow("references copied a billion times")
+            << QByteArray::fromStdString(testsupport::sharedArraysPlist(30));
+        QTest::newRow("nested past any stack") << QByteArray::fromStdString(testsupport::nestedArraysPlist(200000, true));
     }
 
     void givesNothing()
@@ -134,6 +139,17 @@ private slots:
         QFETCH(QByteArray, bytes);
         ToolsPlist tools(write("bad.plist", bytes));
         QVERIFY(tools.countryTable().isEmpty());
+    }
+
+    // libplist aborts the program when such a text is read with plist_get_string_val.
+    void aTextWithANulInsideIsReadUpToIt()
+    {
+        const char xml[] = "<plist><array><dict><key>CountryCode</key><string>CN</string>"
+                           "<key>EN_Name</key><string>China\0 and more</string></dict></array></plist>";
+        ToolsPlist tools(write("nul.plist", QByteArray(xml, sizeof xml - 1)));
+        const QMultiMap<QString, CountryInfo> table = tools.countryTable();
+        QCOMPARE(table.size(), 1);
+        QCOMPARE(table.value(QStringLiteral("CN")).EN_Name, QStringLiteral("China"));
     }
 
     void aMissingFile()
