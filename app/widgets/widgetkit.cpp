@@ -17,6 +17,7 @@ void initWidgetKit()
         KitAccessible::registerClass("XDiyBtn", QAccessible::Button);
         KitAccessible::registerClass("XBusyIndicator", QAccessible::Animation);
         KitAccessible::registerClass("XImageBox", QAccessible::Graphic);
+        KitAccessible::registerClass("OneClickWidget", QAccessible::Button);
         KitAccessible::install();
         return true;
     }();
