@@ -1,6 +1,7 @@
 #include "widgetkit.h"
 
 #include "kitaccessible.h"
+#include "xcomboboxaccessible.h"
 
 #include <QAccessible>
 
@@ -19,6 +20,7 @@ void initWidgetKit()
         KitAccessible::registerClass("XImageBox", QAccessible::Graphic);
         KitAccessible::registerClass("OneClickWidget", QAccessible::Button);
         KitAccessible::install();
+        XComboBoxAccessible::install();
         return true;
     }();
     Q_UNUSED(done);
