@@ -7,6 +7,8 @@ CloseButton::CloseButton(QWidget *parent)
     : QPushButton(parent)
 {
     setAutoDefault(false);
+    // Keys do nothing here, so the keyboard's focus has no business here.
+    setFocusPolicy(Qt::NoFocus);
     retranslate();
 }
 
