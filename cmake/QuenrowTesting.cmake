@@ -24,6 +24,7 @@ function(quenrow_test_environment test)
     QUENROW_UPDATE_URL=http://127.0.0.1:9/update
     QUENROW_CONFIG_URL=http://127.0.0.1:9/config
     QUENROW_ONLINE_CONFIG_URL=http://127.0.0.1:9/onlineconfig
+    QUENROW_HOMEPAGE_URL=http://127.0.0.1:9/home
     QUENROW_LINE_PICTURE_URL=http://127.0.0.1:9
     QUENROW_FFMPEG=ffmpeg
     QUENROW_RUBBISH=${QUENROW_BIN_DIR}/rubbish

@@ -1,6 +1,7 @@
 #include "widgetkit.h"
 
 #include "kitaccessible.h"
+#include "xcomboboxaccessible.h"
 
 #include <QAccessible>
 
@@ -17,7 +18,9 @@ void initWidgetKit()
         KitAccessible::registerClass("XDiyBtn", QAccessible::Button);
         KitAccessible::registerClass("XBusyIndicator", QAccessible::Animation);
         KitAccessible::registerClass("XImageBox", QAccessible::Graphic);
+        KitAccessible::registerClass("OneClickWidget", QAccessible::Button);
         KitAccessible::install();
+        XComboBoxAccessible::install();
         return true;
     }();
     Q_UNUSED(done);

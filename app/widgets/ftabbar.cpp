@@ -1,0 +1,6 @@
+#include "ftabbar.h"
+
+FTabBar::FTabBar(QWidget *parent)
+    : QTabBar(parent)
+{
+}
