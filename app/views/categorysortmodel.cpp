@@ -2,8 +2,6 @@
 
 #include "categorytablemodel.h"
 
-#include <QRegExp>
-
 CategorySortModel::CategorySortModel(int group, int typeId, QObject *parent)
     : CSortFilterProxyModel(parent)
     , m_group(group)
@@ -32,19 +30,20 @@ void CategorySortModel::setSourceModel(QAbstractItemModel *model)
 
 void CategorySortModel::setKeyword(const QString &keyword)
 {
-    setFilterRegExp(QRegExp(keyword, Qt::CaseInsensitive, QRegExp::FixedString));
+    m_keyword = keyword;
+    refilter();
 }
 
 QString CategorySortModel::keyword() const
 {
-    return filterRegExp().pattern();
+    return m_keyword;
 }
 
 bool CategorySortModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
 {
     if (!m_table || sourceParent.isValid() || sourceRow >= m_table->recordCount())
         return false;
-    if (!m_table->rowContains(sourceRow, filterRegExp().pattern()))
+    if (!m_table->rowContains(sourceRow, m_keyword))
         return false;
     switch (filterMode()) {
     case 1:

@@ -7,8 +7,7 @@ class CategoryTableModel;
 // The proxy of the category tables. Its source is a CategoryTableModel.
 //
 // Filter: a row passes when one of its data columns contains the keyword
-// (the pattern of the filter expression, as a plain text, ignoring case; an
-// empty keyword passes every row) and the filter mode lets it through (1 not
+// (a plain text, ignoring case; an empty keyword passes every row) and the filter mode lets it through (1 not
 // deleted, 2 deleted, else every row).
 //
 // Order: deleted rows come first in both orders; two deleted rows go newer
@@ -26,7 +25,7 @@ public:
 
     void setSourceModel(QAbstractItemModel *model) override;
 
-    // Sets the filter's pattern and filters again.
+    // Sets the keyword and filters again.
     void setKeyword(const QString &keyword);
     QString keyword() const;
 
@@ -38,4 +37,5 @@ private:
     int m_group = 0;
     int m_typeId = 0;
     CategoryTableModel *m_table = nullptr;
+    QString m_keyword;
 };

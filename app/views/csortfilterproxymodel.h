@@ -15,7 +15,7 @@ public:
     int filterMode() const;
     // Stored only; refilter() applies it.
     void setFilterMode(int mode);
-    // Runs the row filter again over every source row.
+    // Runs the row filter again over every source row, keeping the order.
     void refilter();
 
 private:

@@ -7,6 +7,7 @@
 #include "recordaccess.h"
 
 #include <QCheckBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -20,6 +21,37 @@ public:
     int group = 0;
     int checkedAll = 0;   // checked records of the whole list
     int checkedShown = 0; // checked records among the shown rows
+
+    // A new list's checked records are counted a slice per turn of the event
+    // loop, so that setting a list costs its first page only; whatever needs
+    // the counts first finishes the count at once.
+    static constexpr int CountSlice = 50000;
+    QTimer countTimer;
+    int countedRows = 0;
+    int countEnd = 0;
+    bool announce = false; // checkStateChanged is owed for the list
+
+    bool counting() const { return countedRows < countEnd; }
+
+    void countSlice(int rows)
+    {
+        const QList<QVariant> &records = model->records();
+        const int end = std::min({countEnd, countedRows + rows, int(records.size())});
+        int checked = 0;
+        for (int row = countedRows; row < end; ++row)
+            checked += DeviceData::checkState(records.at(row)) == 2 ? 1 : 0;
+        checkedAll += checked;
+        checkedShown += checked;
+        countedRows = end;
+        if (end < countEnd && end == records.size())
+            countEnd = end;
+    }
+
+    void finishCount()
+    {
+        if (counting())
+            countSlice(countEnd - countedRows);
+    }
 };
 
 TableDataView::TableDataView(int group, CategoryTableModel *model, CategorySortModel *proxy, QWidget *parent)
@@ -45,6 +77,10 @@ TableDataView::TableDataView(int group, CategoryTableModel *model, CategorySortM
     header->checkBox()->setEnabled(false);
     header->setSectionsClickable(false);
 
+    d->countTimer.setSingleShot(true);
+    d->countTimer.setInterval(0);
+    connect(&d->countTimer, &QTimer::timeout, this, &TableDataView::continueCount);
+
     connect(header, &CheckableHeaderView::checkBoxClicked, this, &TableDataView::onHeaderBoxClicked);
     connect(d->table, &CheckableTableView::checkBoxClicked, this, &TableDataView::onRowBoxClicked);
 }
@@ -68,6 +104,7 @@ CategoryTableModel *TableDataView::tableModel() const
 
 int TableDataView::checkedCount(bool visibleOnly) const
 {
+    d->finishCount();
     return visibleOnly ? d->checkedShown : d->checkedAll;
 }
 
@@ -79,13 +116,36 @@ void TableDataView::appendItem(const QVariant &record)
 void TableDataView::setDataList(const QList<QVariant> &records)
 {
     d->model->setDataList(records);
-    int checked = 0;
-    for (const QVariant &record : records)
-        checked += DeviceData::checkState(record) == 2 ? 1 : 0;
-    d->checkedAll = checked;
-    d->checkedShown = checked;
+    d->checkedAll = 0;
+    d->checkedShown = 0;
+    d->countedRows = 0;
+    d->countEnd = d->model->recordCount();
+    d->countSlice(TableDataViewPrivate::CountSlice);
+    if (d->counting()) {
+        d->announce = true;
+        d->countTimer.start();
+        return;
+    }
+    d->announce = false;
+    d->countTimer.stop();
     refreshHeaderBox();
     emit checkStateChanged();
+}
+
+void TableDataView::continueCount()
+{
+    if (d->counting()) {
+        d->countSlice(TableDataViewPrivate::CountSlice);
+        if (d->counting()) {
+            d->countTimer.start();
+            return;
+        }
+    }
+    if (d->announce) {
+        d->announce = false;
+        refreshHeaderBox();
+        emit checkStateChanged();
+    }
 }
 
 void TableDataView::setCheckEnabled(bool enabled)
@@ -99,6 +159,7 @@ void TableDataView::setCheckEnabled(bool enabled)
 
 void TableDataView::setAllChecked(int checkState, bool visibleOnly, bool refreshHeader)
 {
+    d->finishCount();
     if (visibleOnly && allRowsLoaded()) {
         const int changed = d->model->setRowsCheckState(shownSourceRows(), checkState);
         const int delta = checkState == 2 ? changed : -changed;
@@ -118,6 +179,7 @@ void TableDataView::setAllChecked(int checkState, bool visibleOnly, bool refresh
 
 int TableDataView::checkState(bool visibleOnly) const
 {
+    d->finishCount();
     const int checked = visibleOnly ? d->checkedShown : d->checkedAll;
     const int total = visibleOnly && allRowsLoaded() ? d->proxy->rowCount() : d->model->recordCount();
     if (checked == 0 || total == 0)
@@ -155,6 +217,9 @@ void TableDataView::search(const QString &keyword)
 
 void TableDataView::clear()
 {
+    d->countTimer.stop();
+    d->countedRows = d->countEnd = 0;
+    d->announce = false;
     AbstractDataView::setFilterMode(0);
     AbstractDataView::setFilterFlag(0);
     d->model->clear();
@@ -186,6 +251,7 @@ QVector<int> TableDataView::shownSourceRows() const
 
 void TableDataView::recount(bool withSignals)
 {
+    d->finishCount();
     int checked = 0;
     int existing = 0;
     int deleted = 0;
@@ -206,6 +272,7 @@ void TableDataView::recount(bool withSignals)
 
 void TableDataView::refreshHeaderBox()
 {
+    d->finishCount();
     Qt::CheckState state = Qt::Unchecked;
     if (d->checkedShown > 0) {
         const int total = allRowsLoaded() ? d->proxy->rowCount() : d->model->recordCount();
@@ -225,6 +292,7 @@ void TableDataView::onHeaderBoxClicked()
 
 void TableDataView::onRowBoxClicked(const QModelIndex &proxyIndex)
 {
+    d->finishCount();
     const QModelIndex source = d->proxy->mapToSource(proxyIndex);
     if (!source.isValid() || !d->model->isRowCheckable(source.row()))
         return;

@@ -20,7 +20,9 @@ class TableDataViewPrivate;
 // row's source row, in the model and in the record store; checking all rows
 // writes the store's current list. The view counts the checked records over
 // all records and over the shown rows; checkState and the header box come
-// from those counts.
+// from those counts. A long list is counted over a few turns of the event
+// loop after setDataList (which then emits checkStateChanged once counted);
+// anything that reads the counts before finishes the count first.
 //
 // Subclasses give the model and the proxy (the view takes both as children)
 // and set the column widths; see FaceTimeCallHistorView.
@@ -56,6 +58,7 @@ private:
     QVector<int> shownSourceRows() const;
     void recount(bool withSignals);
     void refreshHeaderBox();
+    void continueCount();
     void onHeaderBoxClicked();
     void onRowBoxClicked(const QModelIndex &proxyIndex);
 

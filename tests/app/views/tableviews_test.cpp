@@ -340,6 +340,33 @@ private slots:
         QCOMPARE(view.tableView()->checkableHeader()->checkBox()->checkState(), Qt::Unchecked);
     }
 
+    void aLongListIsCountedAfterItsFirstPage()
+    {
+        QList<QVariant> records = calls(120001);
+        int ticked = 0;
+        for (int row = 0; row < records.size(); row += 3, ++ticked)
+            DeviceData::setCheckState(records[row], 2);
+        FaceTimeCallHistorView view(0, DeviceData::CallHistory);
+        QSignalSpy changed(&view, &AbstractDataView::checkStateChanged);
+        view.setDataList(records);
+        QCOMPARE(view.proxyModel()->rowCount(), 100);
+        // Asked at once, the count is whole already.
+        QCOMPARE(view.checkedCount(false), ticked);
+        QCOMPARE(view.checkState(false), 1);
+        QTRY_COMPARE(changed.count(), 1);
+        QTest::qWait(20);
+        QCOMPARE(changed.count(), 1);
+
+        // Left to the event loop, it arrives with the signal.
+        FaceTimeCallHistorView later(0, DeviceData::CallHistory);
+        QSignalSpy announced(&later, &AbstractDataView::checkStateChanged);
+        later.setDataList(records);
+        QCOMPARE(announced.count(), 0);
+        QTRY_COMPARE(announced.count(), 1);
+        QCOMPARE(later.checkedCount(true), ticked);
+        QCOMPARE(later.tableView()->checkableHeader()->checkBox()->checkState(), Qt::PartiallyChecked);
+    }
+
     void clearEmptiesTheView()
     {
         FaceTimeCallHistorView view(0, DeviceData::FaceTime);
