@@ -16,7 +16,9 @@ CheckableHeaderView::CheckableHeaderView(Qt::Orientation orientation, QWidget *p
     // The same pictures as the rows' boxes, centred in the box.
     m_checkBox->setStyleSheet(ViewStyle::checkPictureSheet() + QStringLiteral("QCheckBox { padding-left: 2px; }"));
     m_checkBox->show();
-    connect(m_checkBox, &QCheckBox::clicked, this, [this] { emit checkBoxClicked(m_checkBox->checkState()); });
+    // A click, or a toggle from an assistive tool; the owner sets the state
+    // itself with the box's signals blocked.
+    connect(m_checkBox, &QCheckBox::stateChanged, this, &CheckableHeaderView::checkBoxClicked);
     connect(this, &QHeaderView::sectionResized, this, &CheckableHeaderView::placeCheckBox);
     connect(this, &QHeaderView::sectionMoved, this, &CheckableHeaderView::placeCheckBox);
 }
@@ -32,11 +34,22 @@ void CheckableHeaderView::updateGeometries()
     placeCheckBox();
 }
 
+void CheckableHeaderView::setCheckBoxHost(QWidget *host)
+{
+    if (!host || (host != this && !host->isAncestorOf(this)) || m_checkBox->parentWidget() == host)
+        return;
+    const bool shown = !m_checkBox->isHidden();
+    m_checkBox->setParent(host);
+    m_checkBox->setVisible(shown);
+    placeCheckBox();
+}
+
 void CheckableHeaderView::placeCheckBox()
 {
-    const int x = sectionViewportPosition(0) + (sectionSize(0) - BoxSize) / 2;
-    const int y = (height() - BoxSize) / 2;
-    m_checkBox->move(x, y);
+    const QPoint at(sectionViewportPosition(0) + (sectionSize(0) - BoxSize) / 2, (height() - BoxSize) / 2);
+    QWidget *host = m_checkBox->parentWidget();
+    m_checkBox->move(host == this ? at : mapTo(host, at));
+    m_checkBox->raise();
 }
 
 void CheckableHeaderView::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const

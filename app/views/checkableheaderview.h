@@ -17,9 +17,14 @@ public:
     explicit CheckableHeaderView(Qt::Orientation orientation, QWidget *parent = nullptr);
 
     QCheckBox *checkBox() const;
+    // Moves the box into host, a widget around the header, where assistive
+    // tools can reach it (they see no widget inside an item view); it keeps
+    // its place over section 0.
+    void setCheckBoxHost(QWidget *host);
+    void placeCheckBox();
 
 signals:
-    // The box's Qt::CheckState after each click.
+    // The box's Qt::CheckState after each click or toggle by the user.
     void checkBoxClicked(int state);
 
 protected:
@@ -27,7 +32,5 @@ protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
 
 private:
-    void placeCheckBox();
-
     QCheckBox *m_checkBox = nullptr;
 };

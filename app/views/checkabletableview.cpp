@@ -3,6 +3,7 @@
 #include "checkableheaderview.h"
 #include "checkabletableitemdelegate.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -55,6 +56,7 @@ CheckableTableView::CheckableTableView(QWidget *parent)
     connect(d->header, &QHeaderView::sectionClicked, this,
             [this](int logicalIndex) { d->header->setSortIndicatorShown(logicalIndex != 0); });
     connect(d->delegate, &CheckableTableItemDelegate::checkBoxClicked, this, &CheckableTableView::checkBoxClicked);
+    hostCheckBox();
 }
 
 CheckableTableView::~CheckableTableView() = default;
@@ -89,6 +91,39 @@ void CheckableTableView::leaveEvent(QEvent *event)
         emit hovered(QModelIndex());
     }
     QTableView::leaveEvent(event);
+}
+
+void CheckableTableView::hostCheckBox()
+{
+    d->header->setCheckBoxHost(parentWidget() ? parentWidget() : static_cast<QWidget *>(d->header));
+}
+
+void CheckableTableView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ParentChange)
+        hostCheckBox();
+    QTableView::changeEvent(event);
+}
+
+void CheckableTableView::moveEvent(QMoveEvent *event)
+{
+    QTableView::moveEvent(event);
+    d->header->placeCheckBox();
+}
+
+void CheckableTableView::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    d->header->checkBox()->show();
+    d->header->placeCheckBox();
+}
+
+void CheckableTableView::hideEvent(QHideEvent *event)
+{
+    QTableView::hideEvent(event);
+    // Hidden with the table, not only with the widget it lives in.
+    if (!isVisibleTo(parentWidget()))
+        d->header->checkBox()->hide();
 }
 
 void CheckableTableView::keyPressEvent(QKeyEvent *event)

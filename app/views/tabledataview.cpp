@@ -278,14 +278,18 @@ void TableDataView::refreshHeaderBox()
         const int total = allRowsLoaded() ? d->proxy->rowCount() : d->model->recordCount();
         state = d->checkedShown >= total ? Qt::Checked : Qt::PartiallyChecked;
     }
-    d->table->checkableHeader()->checkBox()->setCheckState(state);
+    QCheckBox *box = d->table->checkableHeader()->checkBox();
+    const QSignalBlocker quiet(box);
+    box->setCheckState(state);
 }
 
 void TableDataView::onHeaderBoxClicked()
 {
     QCheckBox *box = d->table->checkableHeader()->checkBox();
-    if (box->checkState() == Qt::PartiallyChecked)
+    if (box->checkState() == Qt::PartiallyChecked) {
+        const QSignalBlocker quiet(box);
         box->setCheckState(Qt::Checked);
+    }
     setAllChecked(box->checkState(), true, false);
     emit checkStateChanged();
 }

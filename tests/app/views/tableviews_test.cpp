@@ -9,6 +9,7 @@
 #include "voicemailmemoview.h"
 #include "widgetkit.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QSignalSpy>
 #include <QtTest>
@@ -129,6 +130,32 @@ private slots:
         // Nothing can be checked before the scan ends.
         QVERIFY(!view->tableView()->checkableHeader()->checkBox()->isEnabled());
         QVERIFY(!view->tableView()->checkableHeader()->sectionsClickable());
+    }
+
+    void assistiveToolsReachTheHeaderBox()
+    {
+        FaceTimeCallHistorView view(0, DeviceData::CallHistory);
+        view.setDataList(sixRecords(DeviceData::CallHistory));
+        view.setCheckEnabled(true);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        // Walk the tree assistive tools see, from the view down.
+        QAccessibleInterface *found = nullptr;
+        QList<QAccessibleInterface *> pending{QAccessible::queryAccessibleInterface(&view)};
+        while (!pending.isEmpty() && !found) {
+            QAccessibleInterface *node = pending.takeFirst();
+            if (node->role() == QAccessible::CheckBox && node->text(QAccessible::Name) == QStringLiteral("Check all rows"))
+                found = node;
+            if (node->role() != QAccessible::Cell)
+                for (int i = 0; i < node->childCount(); ++i)
+                    pending << node->child(i);
+        }
+        QVERIFY(found);
+        QVERIFY(found->actionInterface());
+        found->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(view.checkState(false), 2);
+        found->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(view.checkState(false), 0);
     }
 
     void foregroundColours_data()
