@@ -1,0 +1,33 @@
+#include "viewtext.h"
+
+#include "formatutils.h"
+
+#include <QTextDocument>
+
+namespace ViewText {
+
+QString marked(const QString &raw, const QString &keyword)
+{
+    if (keyword.isEmpty())
+        return raw.toHtmlEscaped();
+    const QString colour = QString::fromLatin1(HighlightColour);
+    QString out;
+    int done = 0;
+    for (int hit = raw.indexOf(keyword, 0, Qt::CaseInsensitive); hit >= 0;
+         hit = raw.indexOf(keyword, done, Qt::CaseInsensitive)) {
+        out += raw.mid(done, hit - done).toHtmlEscaped();
+        const QString match = raw.mid(hit, keyword.size()).toHtmlEscaped();
+        out += highlightKeyword(match, match, colour);
+        done = hit + keyword.size();
+    }
+    return out + raw.mid(done).toHtmlEscaped();
+}
+
+QString toolTip(const QString &raw)
+{
+    if (!Qt::mightBeRichText(raw))
+        return raw;
+    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(raw.toHtmlEscaped());
+}
+
+} // namespace ViewText

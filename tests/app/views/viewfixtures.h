@@ -1,0 +1,94 @@
+#pragma once
+
+#include "devicedata.h"
+#include "recordaccess.h"
+#include "deviceparser.h"
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QVariant>
+
+// Records and stores for the view tests, built in code.
+namespace ViewFixtures {
+
+inline QVariant call(const QString &name, const QString &number, qint64 date, bool outgoing = false,
+                     int status = 0, bool deleted = false, int state = 0, bool checkable = true)
+{
+    DeviceData::CHFTInfo record;
+    record.displayName = name;
+    record.value = number;
+    record.date = date;
+    record.dateText = QStringLiteral("2023-01-%1 10:00:00").arg(date % 28 + 1, 2, 10, QLatin1Char('0'));
+    record.durationText = QStringLiteral("00:0%1:00").arg(date % 10);
+    record.originated = outgoing ? 1 : 0;
+    record.disconnectedCause = quint16(status);
+    record.deleted = deleted;
+    record.reserved = quint16(state);
+    record.finished = checkable;
+    return QVariant::fromValue(record);
+}
+
+inline QVariant voice(const QString &title, const QString &sender, qint64 date, const QString &size,
+                      bool deleted = false, int state = 0, bool checkable = true)
+{
+    DeviceData::VMMInfo record;
+    record.title = title;
+    record.sender = sender;
+    record.date = date;
+    record.dateText = QStringLiteral("2023-02-%1 09:30:00").arg(date % 28 + 1, 2, 10, QLatin1Char('0'));
+    record.durationText = QStringLiteral("00:00:%1").arg(date % 60, 2, 10, QLatin1Char('0'));
+    record.sizeText = size;
+    record.size = date * 1000;
+    record.deleted = deleted;
+    record.reserved = quint16(state);
+    record.finished = checkable;
+    return QVariant::fromValue(record);
+}
+
+// n calls "Caller i" / "+1555000i", one in five deleted (i % 5 == 4), dates
+// rising with i.
+inline QList<QVariant> calls(int n)
+{
+    QList<QVariant> list;
+    for (int i = 0; i < n; ++i)
+        list.append(call(QStringLiteral("Caller %1").arg(i), QStringLiteral("+1555%1").arg(i, 7, 10, QLatin1Char('0')),
+                         1600000000 + i * 60, i % 3 == 0, i % 4 == 0 ? 2 : 0, i % 5 == 4));
+    return list;
+}
+
+inline void seedStore(int type, const QList<QVariant> &records)
+{
+    DeviceParser::instance()->setRecords(DeviceData::DeviceGroup, type, records);
+}
+
+inline QList<QVariant> stored(int type)
+{
+    return DeviceParser::instance()->records(DeviceData::DeviceGroup, type);
+}
+
+// The mean colour of a rectangle of an image.
+inline QColor meanColour(const QImage &image, const QRect &rect)
+{
+    qint64 r = 0, g = 0, b = 0, n = 0;
+    const QRect area = rect.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            r += c.red();
+            g += c.green();
+            b += c.blue();
+            ++n;
+        }
+    }
+    return n ? QColor(int(r / n), int(g / n), int(b / n)) : QColor();
+}
+
+// A check picture is "ticked" when its box is mostly the accent blue.
+inline bool looksTicked(const QColor &mean)
+{
+    return mean.blue() - mean.red() > 60;
+}
+
+} // namespace ViewFixtures
