@@ -21,7 +21,10 @@ private slots:
     {
         QWidget page;
         page.resize(600, 400);
-        page.setStyleSheet(QStringLiteral("background:white;"));
+        QPalette white = page.palette();
+        white.setColor(QPalette::Window, Qt::white);
+        page.setPalette(white);
+        page.setAutoFillBackground(true);
         auto *overlay = new RetryAfterDialog(&page);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
