@@ -62,16 +62,23 @@ UpgradeDialog::UpgradeDialog(QWidget *parent)
     d->headline->setWordWrap(true);
     d->headline->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     d->headline->setMinimumWidth(426);
+    // The full width of the body, and a second line when a translation needs
+    // it, rather than a clipped headline.
+    d->headline->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding);
     auto *headlineRow = new QHBoxLayout;
-    headlineRow->addWidget(d->headline);
+    headlineRow->addWidget(d->headline, 1);
     headlineRow->addStretch();
 
     d->details = new QLabel(this);
     d->details->setObjectName(QStringLiteral("UpdateDetails"));
     d->details->setTextFormat(Qt::PlainText);
     d->details->setStyleSheet(QStringLiteral("font-size:14px;color: #333333;"));
+    // Its values come from the network and may be long: they wrap instead of
+    // pushing the fixed-size dialog's layout out of shape.
+    d->details->setWordWrap(true);
+    d->details->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding);
     auto *detailsRow = new QHBoxLayout;
-    detailsRow->addWidget(d->details);
+    detailsRow->addWidget(d->details, 1);
     detailsRow->addStretch();
 
     d->separator = new QWidget(this);
