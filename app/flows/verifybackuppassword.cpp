@@ -1,7 +1,7 @@
 #include "verifybackuppassword.h"
 
-#include "aboutdialog.h"
 #include "fileutils.h"
+#include "flowlinks.h"
 #include "mobiledevicebackupmanager.h"
 #include "mobiledeviceconnect.h"
 #include "processutils.h"
@@ -17,15 +17,6 @@
 
 namespace
 {
-    // The maker's guide on a forgotten backup password; its host is a setting.
-    QString forgottenPasswordGuide()
-    {
-        QString site = AboutDialog::homepageUrl();
-        while (site.endsWith('/'))
-            site.chop(1);
-        return site + QStringLiteral("/guide/how-to-recover-itunes-backup-password/");
-    }
-
     const char *const kStatusStyle = "font-size: 16px;color: #333333;";
     const char *const kFailureStyle = "font-size: 16px;color: #DF2828;";
 }
@@ -86,7 +77,7 @@ verifyBackupPassword::verifyBackupPassword(bool iTunesBackup, bool keepEncryptio
     link->setContextMenuPolicy(Qt::NoContextMenu);
     link->setAlignment(Qt::AlignCenter);
     link->setText(QObject::tr("<a style='color:#558AF8;font-size:16px;'href=\"%1\">Forget iTunes backup password?")
-                      .arg(forgottenPasswordGuide().toHtmlEscaped()));
+                      .arg(FlowLinks::forgottenPasswordGuide().toHtmlEscaped()));
     link->setProperty("@Bypassed", true);
     connect(link, &QLabel::linkActivated, this, [](const QString &address) { openUrl(address); });
 

@@ -16,6 +16,7 @@
 #include "quitsequence.h"
 #include "realtimekillitunessessionmanager.h"
 #include "scanitunesbackupmanage.h"
+#include "scanstandinpage.h"
 #include "settingsentry.h"
 #include "shellconstants.h"
 #include "taskbarprogress.h"
@@ -128,7 +129,9 @@ void MainInterfaceFrm::setupLayout()
     d->home = new HomePageFrm;
     d->deviceModule = registry->createPage(ModuleRegistry::Device);
     d->itunesModule = registry->createPage(ModuleRegistry::ITunes);
-    d->dataView = registry->createPage(ModuleRegistry::DataView);
+    // Until the scan-result page is registered, a stand-in starts the scans.
+    d->dataView = registry->isRegistered(ModuleRegistry::DataView) ? registry->createPage(ModuleRegistry::DataView)
+                                                                    : new ScanStandInPage;
     d->icloudModule = registry->createPage(ModuleRegistry::ICloud);
 
     auto *central = new QWidget(this);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+// The device module's page while no phone is connected: a picture, how to
+// connect one, and a link for a phone that is connected but not seen.
+class DeviceNotConnectFrm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DeviceNotConnectFrm(QWidget *parent = nullptr);
+
+signals:
+    void sigDeviceNotrecognized();
+};
