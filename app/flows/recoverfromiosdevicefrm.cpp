@@ -15,6 +15,7 @@
 #include "scanbackupselecttypefrm.h"
 #include "settingsentry.h"
 #include "xmessagebox.h"
+#include "vlog.h"
 
 #include <QDialog>
 #include <QFrame>
@@ -233,6 +234,10 @@ void RecoverFromiOSDeviceFrm::commitCategories()
         label += categoryFragment(id);
     trackEvent(QString::fromLatin1(kCategory), QStringLiteral("SelelctAppType"), label);
     DeviceParser::instance()->setScanCategories(0, ids);
+    QStringList numbers;
+    for (int id : ids)
+        numbers << QString::number(id);
+    vlogInfo(QStringLiteral("Start Scan: categories %1").arg(numbers.join(',')));
 }
 
 void RecoverFromiOSDeviceFrm::setButtonsEnabled(bool enabled)
