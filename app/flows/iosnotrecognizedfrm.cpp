@@ -28,7 +28,9 @@ IOSNotrecognizedFrm::IOSNotrecognizedFrm(QWidget *parent)
         image->setPixmap(QPixmap(QStringLiteral(":/Images/Connect/ios%1.png").arg(i + 1)));
         auto *text = new QLabel(texts.at(i), this);
         text->setWordWrap(true);
-        text->setFixedWidth(160);
+        // Room for four lines at this width: a wrapped label in a row of
+        // columns is otherwise given the height of its one-line hint.
+        text->setFixedSize(176, 104);
         text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         text->setStyleSheet(QStringLiteral("font-size:16px;color: #333333;"));
         if (i == texts.size() - 1) {

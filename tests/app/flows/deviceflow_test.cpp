@@ -2,6 +2,7 @@
 #include "backupdataflowtemplate.h"
 #include "backupencrypter.h"
 #include "deviceparser.h"
+#include "devicenotrecognizedfrm.h"
 #include "devicesrecovermanagefrm.h"
 #include "devicetrustunlockfrm.h"
 #include "fakebackuphelper.h"
@@ -754,6 +755,50 @@ private slots:
         MobileDeviceBackupManager::instance()->stopBackup();
         waitForBackupEnd();
         QCOMPARE(jumps->count(), 0);
+    }
+
+    void helpForAPhoneThatIsNotSeen()
+    {
+        openModule();
+        module->show();
+        QCOMPARE(module->currentPage(), int(RecoverFromiOSDeviceFrm::NotConnectedPage));
+        saveShot(module.data(), "not-connected");
+        auto *link = module->findChild<QLabel *>(QStringLiteral("NotRecognizedLink"));
+        QVERIFY(link);
+        ModalDriver::onNext<DeviceNotrecognizedFrm>([](DeviceNotrecognizedFrm *help) {
+            saveShot(help, "not-recognized");
+            help->done(255);
+        });
+        markEvents();
+        emit link->linkActivated(QStringLiteral("#"));
+        QTRY_COMPARE(labels(newEvents(), "DeviceConnection"), QStringList {"Click_ConnectedNotRecognized"});
+    }
+
+    void theRepairToolIsASetting()
+    {
+        qputenv("QUENROW_REPAIR_URL", "http://127.0.0.1:9/repair");
+        RecoverFromiOSDeviceFrm page;
+        qunsetenv("QUENROW_REPAIR_URL");
+        const auto *note = page.findChild<QLabel *>(QStringLiteral("ExceptionNote"));
+        QVERIFY(note);
+        QVERIFY2(note->text().contains("href=\"http://127.0.0.1:9/repair\""), qPrintable(note->text()));
+    }
+
+    void backLeavesTheModule()
+    {
+        plug(flowfixtures::phone(kUdid, "Ana"));
+        openModule();
+        module->show();
+        QCOMPARE(module->currentPage(), int(RecoverFromiOSDeviceFrm::SelectTypePage));
+        QSignalSpy back(module.data(), &ModuleBaseFrm::sigBackButtonClicked);
+        QTest::mouseClick(module->backButton(), Qt::LeftButton);
+        QCOMPARE(back.count(), 1);
+        QCOMPARE(module->currentPage(), int(RecoverFromiOSDeviceFrm::NotConnectedPage));
+        QVERIFY(!module->startScanButton()->isVisible());
+        // Opened again, it shows the phone's page.
+        openModule();
+        QCOMPARE(module->currentPage(), int(RecoverFromiOSDeviceFrm::SelectTypePage));
+        QVERIFY(module->startScanButton()->isVisible());
     }
 
     void nothingRunsNothingAsksAtQuit()
