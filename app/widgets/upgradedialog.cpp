@@ -58,6 +58,7 @@ UpgradeDialog::UpgradeDialog(QWidget *parent)
     connect(m_closeButton, &QPushButton::clicked, this, [this] { done(0); });
 
     d->headline = new QLabel(this);
+    d->headline->setObjectName(QStringLiteral("UpdateHeadline"));
     d->headline->setStyleSheet(QStringLiteral("font-size:16px;font-weight:bold;color:#333333"));
     d->headline->setWordWrap(true);
     d->headline->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

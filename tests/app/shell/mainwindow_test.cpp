@@ -1,4 +1,6 @@
+#include "aboutdialog.h"
 #include "appevent.h"
+#include "exportdeploydialog.h"
 #include "fileutils.h"
 #include "homepagefrm.h"
 #include "maininterfacefrm.h"
@@ -15,8 +17,11 @@
 #include "shellinit.h"
 #include "shots.h"
 #include "taskbarprogress.h"
+#include "upgradedialog.h"
 #include "vlog.h"
 #include "widgetkit.h"
+
+#include "loopbackhttpserver.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -27,6 +32,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace
@@ -43,6 +49,45 @@ namespace
 
     QMap<QString, Calls> g_calls;
     bool g_quitAnswer = true;
+
+    QString labelText(QWidget *root, const QString &objectName)
+    {
+        const auto *label = root->findChild<QLabel *>(objectName);
+        return label ? label->text() : QStringLiteral("<no %1>").arg(objectName);
+    }
+
+    bool labelShowing(QWidget *root, const QString &objectName)
+    {
+        const auto *label = root->findChild<QLabel *>(objectName);
+        return label && label->isVisible();
+    }
+
+    QVariantMap newVersion()
+    {
+        return {{"CheckResult", 1},
+                {"Version", "8.2"},
+                {"Size", "92.4 MB"},
+                {"Release Date", "2024-03-15"},
+                {"What's New", "Faster scans"},
+                {"Download URL", "https://downloads.example.org/quenrow.exe"}};
+    }
+
+    // Notes whether the widget was ever shown, and closes a dialog that was,
+    // so that an unexpected exec() cannot hold the test.
+    class ShowWatch : public QObject
+    {
+    public:
+        bool shown = false;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show) {
+                shown = true;
+                if (auto *dialog = qobject_cast<QDialog *>(watched))
+                    QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+            }
+            return false;
+        }
+    };
 }
 
 class FakeModule : public ModuleBaseFrm
@@ -517,6 +562,9 @@ private slots:
         QCOMPARE(later->toolTip(), QStringLiteral("Settings"));
         QCOMPARE(laterButton->text(), QStringLiteral("Help"));
         QVERIFY(g_calls["itunes"].reset > resets);
+        // The shot shows the window as a person sees it, without the test's own widgets.
+        delete later;
+        delete laterButton;
         // As onReady() dresses it.
         qApp->setStyleSheet(QStringLiteral("file:///:/CSS/global.css"));
         window->setStyleSheet(readFileText(QStringLiteral(":/CSS/AppStyle.css")));
@@ -569,6 +617,129 @@ private slots:
         QCOMPARE(QApplication::font().family(), QStringLiteral("Calibri"));
         QCOMPARE(QApplication::font().pointSize(), 11);
         QTRY_COMPARE(heading()->text(), QStringLiteral("Recover Your Data from iOS Device Completely"));
+    }
+
+    void aboutShowsTheKitsDialog()
+    {
+        bool seen = false;
+        ModalDriver::onNext<AboutDialog>([&](AboutDialog *about) {
+            seen = true;
+            QCOMPARE(about->parentWidget(), window.data());
+            QStringList texts;
+            for (const QLabel *label : about->findChildren<QLabel *>())
+                texts << label->text();
+            QVERIFY2(texts.contains(QStringLiteral("Version:8.1.0")), qPrintable(texts.join('|')));
+            QVERIFY(ModalDriver::clickButton(about, QStringLiteral("Close")));
+        });
+        sendAppEvent(MainInterfaceFrm::AboutEvent);
+        QVERIFY(seen);
+        // Destroyed once closed.
+        QTRY_VERIFY(window->findChildren<AboutDialog *>().isEmpty());
+    }
+
+    void settingsOpensTheExportFolderDialog()
+    {
+        bool seen = false;
+        ModalDriver::onNext<ExportDeployDialog>([&](ExportDeployDialog *settings) {
+            seen = true;
+            QCOMPARE(settings->parentWidget(), window.data());
+            QVERIFY(ModalDriver::clickButton(settings, QStringLiteral("TitleCloseButton")));
+        });
+        sendAppEvent(MainInterfaceFrm::ExportSettingsEvent);
+        QVERIFY(seen);
+        QTRY_VERIFY(window->findChildren<ExportDeployDialog *>().isEmpty());
+    }
+
+    void theCheckAtStartSpeaksOnlyOfANewVersion_data()
+    {
+        QTest::addColumn<int>("verdict");
+        QTest::newRow("up to date") << 0;
+        QTest::newRow("failed") << -1;
+        QTest::newRow("unknown verdict") << 7;
+    }
+
+    void theCheckAtStartSpeaksOnlyOfANewVersion()
+    {
+        QFETCH(int, verdict);
+        UpgradeDialog *dialog = window->upgradeDialog();
+        QCOMPARE(dialog->parentWidget(), window.data());
+        QVERIFY(!dialog->isVisible());
+        ShowWatch watch;
+        dialog->installEventFilter(&watch);
+        sendAppEvent(MainInterfaceFrm::UpdateResultEvent, QVariantMap {{"CheckResult", verdict}});
+        QCoreApplication::processEvents();
+        QVERIFY(!watch.shown);
+        dialog->removeEventFilter(&watch);
+
+        // A new version is shown at once, modally, with what the server said.
+        bool seen = false;
+        ModalDriver::onNext<UpgradeDialog>([&](UpgradeDialog *shown) {
+            seen = true;
+            QCOMPARE(shown, dialog);
+            QVERIFY(shown->isModal());
+            QCOMPARE(labelText(shown, "UpdateHeadline"), QStringLiteral("A new version is available!"));
+            QCOMPARE(labelText(shown, "UpdateDetails"),
+                     QStringLiteral("Version: 8.2 | Size: 92.4 MB | Release Date: 03-15.2024"));
+            QVERIFY(labelShowing(shown, "UpdateDetails"));
+            QCOMPARE(shown->findChild<QTextBrowser *>()->toPlainText(), QStringLiteral("Faster scans"));
+            QVERIFY(ModalDriver::clickButton(shown, QStringLiteral("Remind Me Later")));
+        });
+        sendAppEvent(MainInterfaceFrm::UpdateResultEvent, newVersion());
+        QVERIFY(seen);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    void theMenusCheckWaitsInTheOpenDialog_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("headline");
+        QTest::addColumn<bool>("details");
+        QTest::newRow("newer") << 200 << QByteArray(R"({"Version": "8.2", "Size": "92.4 MB",
+                                                        "Release Date": "2024-03-15"})")
+                               << "A new version is available!" << true;
+        QTest::newRow("same") << 200 << QByteArray(R"({"Version": "8.1.0"})") << "Current version is up to date."
+                              << false;
+        QTest::newRow("server error") << 500 << QByteArray() << "Fetch update info failed. Please try again later.."
+                                      << false;
+    }
+
+    void theMenusCheckWaitsInTheOpenDialog()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, headline);
+        QFETCH(bool, details);
+        testsupport::LoopbackHttpServer server;
+        QVERIFY(server.start());
+        const QByteArray path = "/updateinfo/quenrow_ios_com_update_win.json";
+        auto reply = status == 200 ? testsupport::LoopbackHttpServer::Reply::ok(body, "application/json")
+                                   : testsupport::LoopbackHttpServer::Reply::withStatus(status);
+        // Trickled: the dialog is seen waiting before the answer is whole.
+        reply.chunkBytes = 4;
+        reply.chunkIntervalMs = 40;
+        server.setReply(path, reply);
+        const QByteArray previous = qgetenv("QUENROW_UPDATE_URL");
+        qputenv("QUENROW_UPDATE_URL", server.url(QString()).toUtf8());
+
+        QString waiting;
+        QString result;
+        bool detailsShown = false;
+        ModalDriver::onNext<UpgradeDialog>([&](UpgradeDialog *dialog) {
+            waiting = labelText(dialog, "UpdateHeadline");
+            QTRY_VERIFY_WITH_TIMEOUT(labelText(dialog, "UpdateHeadline") != waiting, 10000);
+            result = labelText(dialog, "UpdateHeadline");
+            detailsShown = labelShowing(dialog, "UpdateDetails");
+            dialog->done(0);
+        });
+        postAppEvent(MainInterfaceFrm::UpdateCheckEvent);
+        QTRY_COMPARE_WITH_TIMEOUT(ModalDriver::pending(), 0, 15000);
+        qputenv("QUENROW_UPDATE_URL", previous);
+        QCOMPARE(waiting, QStringLiteral("Waiting for checking..."));
+        QCOMPARE(result, headline);
+        QCOMPARE(detailsShown, details);
+        QCOMPARE(server.requests().first().target, path);
+        server.stop();
     }
 
     void titleText_data()
