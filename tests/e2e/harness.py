@@ -37,6 +37,8 @@ OFFLINE_ENDPOINTS = {
     "QUENROW_REACHABILITY_URL": "http://127.0.0.1:9/reachability",
     "QUENROW_UPDATE_URL": "http://127.0.0.1:9/update",
     "QUENROW_CONFIG_URL": "http://127.0.0.1:9/config",
+    "QUENROW_ONLINE_CONFIG_URL": "http://127.0.0.1:9/onlineconfig",
+    "QUENROW_HOMEPAGE_URL": "http://127.0.0.1:9/home",
     "QUENROW_WELCOME_URL": "",
     "QUENROW_GUIDE_URL": "",
     "QUENROW_FAQ_URL": "",
