@@ -172,6 +172,10 @@ class Session:
 
         self.display = self._start_xvfb()
         env["DISPLAY"] = self.display
+        # Xvfb puts the pointer in the middle of the screen, over the home
+        # page's cards: out of the way, so that no card shows hovered.
+        subprocess.run(["xdotool", "mousemove", "0", "0"], env=env, check=False, timeout=10 * SLOWDOWN,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         bus_address = "unix:path=" + os.path.join(runtime, "bus")
         self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=" + bus_address])
         wait_until(lambda: os.path.exists(os.path.join(runtime, "bus")), 10, "the session bus")

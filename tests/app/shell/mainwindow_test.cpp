@@ -9,6 +9,7 @@
 #include "mobiledevicebackupmanager.h"
 #include "mobiledeviceconnect.h"
 #include "mobiledeviceobject.h"
+#include "oneclickwidget.h"
 #include "modaldriver.h"
 #include "moduleregistry.h"
 #include "quitsequence.h"
@@ -558,6 +559,9 @@ private slots:
         QCOMPARE(window->menu()->actions().at(3)->menu()->actions().at(3)->text(), QStringLiteral("Deutsch"));
         QPushButton *close = window->titleFrm()->findChild<QPushButton *>(QStringLiteral("ButtonClose"));
         QCOMPARE(close->accessibleName(), QStringLiteral("Schließen"));
+        // Screen readers hear the cards in the language shown.
+        QCOMPARE(window->homePage()->card(0)->accessibleName(), QStringLiteral("Daten vom iOS-Gerät wiederherstellen"));
+        QCOMPARE(window->homePage()->card(2)->accessibleDescription(), window->homePage()->card(2)->description());
         QCOMPARE(later->text(), QStringLiteral("About"));
         QCOMPARE(later->toolTip(), QStringLiteral("Settings"));
         QCOMPARE(laterButton->text(), QStringLiteral("Help"));
