@@ -343,6 +343,14 @@ class Session:
                        timeout=30 * SLOWDOWN)
         return path
 
+    def pixel(self, path, x, y):
+        """The (red, green, blue) of a screenshot's pixel."""
+        result = subprocess.run(["convert", path, "-format", "%%[fx:int(255*p{%d,%d}.r)],%%[fx:int(255*p{%d,%d}.g)],"
+                                 "%%[fx:int(255*p{%d,%d}.b)]" % (x, y, x, y, x, y), "info:"],
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, check=True,
+                                timeout=30 * SLOWDOWN)
+        return tuple(int(part) for part in result.stdout.strip().split(","))
+
     def keys(self, *keys, window=None):
         """Key presses through the X server (xdotool), to the focused window
         or, when given, to that X window after focusing it."""
