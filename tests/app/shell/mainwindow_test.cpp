@@ -1,6 +1,8 @@
 #include "aboutdialog.h"
 #include "appevent.h"
 #include "exportdeploydialog.h"
+#include "pathdoesnotexistdialog.h"
+#include "pathinvaliddialog.h"
 #include "fileutils.h"
 #include "homepagefrm.h"
 #include "maininterfacefrm.h"
@@ -61,6 +63,27 @@ namespace
     {
         const auto *label = root->findChild<QLabel *>(objectName);
         return label && label->isVisible();
+    }
+
+    // Visible texts of the dialog that do not fit their place: a label wider
+    // than itself (or taller, when it wraps), a button narrower than its text.
+    QStringList clippedTexts(QWidget *dialog)
+    {
+        QStringList clipped;
+        for (QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                                : label->sizeHint().width() <= label->width();
+            if (!fits)
+                clipped << label->text();
+        }
+        for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+            if (button->isVisible() && !button->text().isEmpty()
+                && button->fontMetrics().horizontalAdvance(button->text()) + 8 > button->width())
+                clipped << button->text();
+        }
+        return clipped;
     }
 
     QVariantMap newVersion()
@@ -559,6 +582,16 @@ private slots:
         QCOMPARE(window->menu()->actions().at(3)->menu()->actions().at(3)->text(), QStringLiteral("Deutsch"));
         QPushButton *close = window->titleFrm()->findChild<QPushButton *>(QStringLiteral("ButtonClose"));
         QCOMPARE(close->accessibleName(), QStringLiteral("Schließen"));
+        // The kit's dialogs speak it too, the long-lived update dialog included.
+        UpgradeDialog *update = window->upgradeDialog();
+        QCOMPARE(update->windowTitle(), QStringLiteral("Nach Updates suchen"));
+        QVERIFY(update->findChild<QPushButton *>(QStringLiteral("SecondaryButton")));
+        QCOMPARE(update->findChild<QPushButton *>(QStringLiteral("SecondaryButton"))->text(),
+                 QStringLiteral("Später erinnern"));
+        update->showCheckResult({{"CheckResult", -1}});
+        QCOMPARE(labelText(update, "UpdateHeadline"),
+                 QStringLiteral("Die Update-Informationen konnten nicht abgerufen werden. Bitte versuchen Sie es "
+                                "später erneut."));
         // Screen readers hear the cards in the language shown.
         QCOMPARE(window->homePage()->card(0)->accessibleName(), QStringLiteral("Daten vom iOS-Gerät wiederherstellen"));
         QCOMPARE(window->homePage()->card(2)->accessibleDescription(), window->homePage()->card(2)->description());
@@ -584,6 +617,7 @@ private slots:
         QTRY_COMPARE(heading()->text(), QStringLiteral("Recover Your Data from iOS Device Completely"));
         QCOMPARE(shownTitle(), QStringLiteral("Quenrow (iOS) > Recover Data from iCloud Backup"));
         QCOMPARE(close->accessibleName(), QStringLiteral("Close"));
+        QCOMPARE(update->windowTitle(), QStringLiteral("Check for Updates"));
     }
 
     void theTitleLabelIsNeverSetFromItsRecord()
@@ -744,6 +778,61 @@ private slots:
         QCOMPARE(detailsShown, details);
         QCOMPARE(server.requests().first().target, path);
         server.stop();
+    }
+
+    void theKitsDialogsFitTheirTexts_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("english") << 5;
+        QTest::newRow("german") << 8;
+        QTest::newRow("french") << 9;
+        QTest::newRow("russian") << 7;
+        QTest::newRow("japanese") << 12;
+        QTest::newRow("chinese") << 13;
+    }
+
+    void theKitsDialogsFitTheirTexts()
+    {
+        QFETCH(int, language);
+        window->switchLanguage(language);
+        qApp->setStyleSheet(QStringLiteral("file:///:/CSS/global.css"));
+        // The new texts and the layouts they ask for, as the event loop
+        // brings them before anything is painted.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        const QString tag = QString::fromLatin1(QTest::currentDataTag());
+        QList<QPair<QString, QWidget *>> dialogs;
+        UpgradeDialog *update = window->upgradeDialog();
+        update->showCheckResult(newVersion());
+        dialogs.append({"update", update});
+        auto *about = new AboutDialog(window.data());
+        dialogs.append({"about", about});
+        auto *settings = new ExportDeployDialog(window.data());
+        dialogs.append({"settings", settings});
+        auto *missing = new PathDoesNotExistDialog(window.data());
+        dialogs.append({"path-missing", missing});
+        auto *unwritable = new PathInvalidDialog(window.data());
+        dialogs.append({"path-unwritable", unwritable});
+        for (const auto &named : qAsConst(dialogs)) {
+            QWidget *dialog = named.second;
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QCoreApplication::sendPostedEvents();
+            saveShot(dialog, QStringLiteral("%1-%2").arg(named.first, tag));
+            QVERIFY2(clippedTexts(dialog).isEmpty(),
+                     qPrintable(named.first + ": " + clippedTexts(dialog).join(" | ")));
+            if (dialog == update) {
+                update->showCheckResult({{"CheckResult", -1}});
+                QCoreApplication::sendPostedEvents();
+                saveShot(dialog, QStringLiteral("%1-failed-%2").arg(named.first, tag));
+                QVERIFY2(clippedTexts(dialog).isEmpty(), qPrintable(clippedTexts(dialog).join(" | ")));
+            }
+            dialog->hide();
+        }
+        for (QWidget *dialog : {static_cast<QWidget *>(about), static_cast<QWidget *>(settings),
+                                static_cast<QWidget *>(missing), static_cast<QWidget *>(unwritable)})
+            delete dialog;
+        qApp->setStyleSheet(QString());
     }
 
     void titleText_data()
