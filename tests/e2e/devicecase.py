@@ -142,34 +142,26 @@ def has_mixed(accessible):
     return accessible.getState().contains(pyatspi.STATE_INDETERMINATE)
 
 
-def find_dialog_with(app, text, timeout=20):
-    """The top-level window that shows a label with this text."""
-    def search():
-        for frame in app.frames():
-            if not is_showing(frame):
-                continue
-            for node in walk(frame):
-                try:
-                    if node.getRoleName() == "label" and text in (node.name or ""):
-                        return frame
-                except Exception:
-                    continue
-        return None
-
-    return wait_until(search, timeout, "a window saying %r" % text)
-
-
-def gone(app, text):
+def window_showing(app, text):
+    """The showing top-level window with a label holding this text, or None."""
     for frame in app.frames():
         if not is_showing(frame):
             continue
         for node in walk(frame):
             try:
                 if node.getRoleName() == "label" and text in (node.name or ""):
-                    return False
+                    return frame
             except Exception:
                 continue
-    return True
+    return None
+
+
+def find_dialog_with(app, text, timeout=20):
+    return wait_until(lambda: window_showing(app, text), timeout, "a window saying %r" % text)
+
+
+def gone(app, text):
+    return window_showing(app, text) is None
 
 
 def handed_over(env, timeout=60):

@@ -203,6 +203,18 @@ private:
         return found;
     }
 
+    // A scan whose backup runs until it is stopped.
+    void startLongBackup()
+    {
+        plug(flowfixtures::phone(kUdid, "Ana"));
+        useHelper(copyingHelper(m_plainBackup, QStringLiteral("2|2\\r\\n"), 30));
+        openModule();
+        module->show();
+        choose({1});
+        pressStartScan();
+        QTRY_VERIFY(helperRan());
+    }
+
     // Waits for the backup to end and the module to take it in.
     void waitForBackupEnd()
     {
@@ -693,13 +705,7 @@ private slots:
 
     void unpluggingDuringTheBackup()
     {
-        plug(flowfixtures::phone(kUdid, "Ana"));
-        useHelper(copyingHelper(m_plainBackup, QStringLiteral("2|2\\r\\n"), 30));
-        openModule();
-        module->show();
-        choose({1});
-        pressStartScan();
-        QTRY_VERIFY(helperRan());
+        startLongBackup();
         const QString folder = module->driver()->pendingBackupFolder();
         QVERIFY(QFileInfo(folder).isDir());
         MessageBoxScript script({1});
@@ -728,13 +734,7 @@ private slots:
     void quittingDuringTheBackup()
     {
         QFETCH(int, answer);
-        plug(flowfixtures::phone(kUdid, "Ana"));
-        useHelper(copyingHelper(m_plainBackup, QStringLiteral("2|2\\r\\n"), 30));
-        openModule();
-        module->show();
-        choose({1});
-        pressStartScan();
-        QTRY_VERIFY(helperRan());
+        startLongBackup();
         QVERIFY(MobileDeviceBackupManager::instance()->isRunning());
         {
             MessageBoxScript script({answer});
@@ -809,13 +809,7 @@ private slots:
 
     void aNewDeviceDuringTheBackupChangesNothing()
     {
-        plug(flowfixtures::phone(kUdid, "Ana"));
-        useHelper(copyingHelper(m_plainBackup, QStringLiteral("2|2\\r\\n"), 30));
-        openModule();
-        module->show();
-        choose({1});
-        pressStartScan();
-        QTRY_VERIFY(helperRan());
+        startLongBackup();
         module->setNewDevice(nullptr);
         module->setDeviceStatusChanged(nullptr);
         QCOMPARE(module->currentPage(), int(RecoverFromiOSDeviceFrm::SelectTypePage));
