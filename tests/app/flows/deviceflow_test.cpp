@@ -27,6 +27,7 @@
 #include "widgetkit.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -493,6 +494,7 @@ private slots:
         openModule();
         module->show();
         choose({1});
+        QSignalSpy ended(module->driver()->passcodeDialog(), &QDialog::finished);
         int prompts = 0;
         if (shown) {
             ModalDriver::onNext<IOSEnterIphonePasscodeDialog>([&prompts](IOSEnterIphonePasscodeDialog *dialog) {
@@ -504,6 +506,10 @@ private slots:
         waitForBackupEnd();
         QTRY_COMPARE(jumps->count(), 1);
         QCOMPARE(prompts, shown ? 1 : 0);
+        // Shown once and closed by the phone's first file, or never shown.
+        QCOMPARE(ended.count(), shown ? 1 : 0);
+        if (shown)
+            QCOMPARE(ended.at(0).at(0).toInt(), 254);
         QVERIFY(!module->driver()->passcodeDialog()->isVisible());
     }
 
