@@ -3,6 +3,7 @@
 #include "abstractdataview.h"
 #include "categorytablemodel.h"
 #include "csortfilterproxymodel.h"
+#include "ctoolbar.h"
 #include "deviceparser.h"
 #include "fakescanengine.h"
 #include "icloudhelp.h"
