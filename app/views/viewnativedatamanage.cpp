@@ -1,6 +1,8 @@
 #include "viewnativedatamanage.h"
 
 #include "abstractdataview.h"
+#include "analysingdatafrm.h"
+#include "analysisdatanullfrm.h"
 #include "analyticstracker.h"
 #include "appevent.h"
 #include "categorytable.h"
@@ -36,7 +38,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
@@ -154,25 +155,14 @@ namespace
         return SettingsEntry::instance()->endpoint("QUENROW_HELP_URL", QStringLiteral("HelpUrl"),
                                                    QStringLiteral("https://www.quenrow.com/support/ios-error-codes.html"));
     }
-
-    // The page shown while a scan runs and the one for a scan without data.
-    QWidget *newStatePage(const QString &text, QWidget *parent)
-    {
-        auto *page = new QWidget(parent);
-        auto *label = new QLabel(text, page);
-        label->setAlignment(Qt::AlignCenter);
-        auto *layout = new QVBoxLayout(page);
-        layout->addWidget(label);
-        return page;
-    }
 }
 
 class ViewNativeDataManagePrivate
 {
 public:
     NavigationItemView *navigation = nullptr;
-    QWidget *analysing = nullptr;
-    QWidget *noData = nullptr;
+    AnalysingDataFrm *analysing = nullptr;
+    AnalysisDataNullFrm *noData = nullptr;
     QWidget *blank = nullptr; // a category without a view of its own
     CToolBar *toolBar = nullptr;
     QStackedLayout *stack = nullptr;
@@ -218,8 +208,8 @@ void ViewNativeDataManage::buildUi()
 {
     d->navigation = new NavigationItemView(this);
     d->toolBar = new CToolBar(this);
-    d->noData = newStatePage(QObject::tr("No data found!"), this);
-    d->analysing = newStatePage(QObject::tr("Analyzing data..."), this);
+    d->noData = new AnalysisDataNullFrm(this);
+    d->analysing = new AnalysingDataFrm(this);
     d->blank = new QWidget(this);
 
     d->stack = new QStackedLayout;
@@ -863,6 +853,8 @@ bool ViewNativeDataManage::quit()
 
 void ViewNativeDataManage::resetUI()
 {
+    d->analysing->updateSourceText();
+    d->noData->updateSourceText();
     d->toolBar->resetUI();
     d->back->setText(QObject::tr("Back"));
     d->recover->setText(QObject::tr("Recover"));
