@@ -915,7 +915,8 @@ void ViewNativeDataManage::setTaskProgress(int task, QVariant result, QVariant d
             setTaskProgress(1, 0, data, fourth);
             return;
         }
-        const QString backup = backups->backupPath();
+        // The folder the backup task reports, else the one it was given.
+        const QString backup = data.toString().isEmpty() ? backups->backupPath() : data.toString();
         if (freeBytes(backup) < quint64(std::max<qint64>(0, backups->backupSize()))) {
             const int answer = XMessageBox::information(
                 this, QString(),
