@@ -784,6 +784,9 @@ void ViewNativeDataManage::goBack()
     emit sigBackButtonClicked();
     ++d->run;
     d->feedTimer.stop();
+    // A stopped scan's end shows nothing, and the page says it no longer scans.
+    if (d->toolBar->isScanning())
+        d->toolBar->stopScanning();
     clearViews();
     d->loadedCounts.clear();
     d->keyword.clear();

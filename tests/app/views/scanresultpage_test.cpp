@@ -183,6 +183,7 @@ private slots:
         ThumbnailJob job;
         QVERIFY(!thumbnails->takeNextJob(job));
         QCOMPARE(f.page->shownPage(), f.page->analysingPage());
+        QVERIFY(!f.page->toolBar()->isScanning());
         QTRY_VERIFY(readLines(m_rubbishRecord).contains(SettingsEntry::instance()->cacheMediaPath()));
         if (scanning)
             QTRY_VERIFY(!f.script.running());
