@@ -2,7 +2,7 @@
 
 void ScanFeed::addRecord(int type, const QVariant &record, int total)
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     m_batch.counts.insert(type, total);
     if (type == m_followed)
         m_batch.records.append({-1, record, total});
@@ -10,7 +10,7 @@ void ScanFeed::addRecord(int type, const QVariant &record, int total)
 
 void ScanFeed::addKindRecord(int type, int kind, const QVariant &record, int total)
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     m_batch.counts.insert(type, total);
     if (type == m_followed)
         m_batch.records.append({kind, record, total});
@@ -18,21 +18,21 @@ void ScanFeed::addKindRecord(int type, int kind, const QVariant &record, int tot
 
 void ScanFeed::addSessionUpdate(int type, const QString &session, const QVariant &record)
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     if (type == m_followed)
         m_batch.updates.append({session, record});
 }
 
 void ScanFeed::addFinished(int type)
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     if (!m_batch.finished.contains(type))
         m_batch.finished.append(type);
 }
 
 void ScanFeed::follow(int type)
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     m_followed = type;
     m_batch.records.clear();
     m_batch.updates.clear();
@@ -40,7 +40,7 @@ void ScanFeed::follow(int type)
 
 ScanFeed::Batch ScanFeed::take()
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     Batch batch;
     std::swap(batch, m_batch);
     return batch;
@@ -48,7 +48,7 @@ ScanFeed::Batch ScanFeed::take()
 
 void ScanFeed::clear()
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     m_followed = -1;
     m_batch = Batch();
 }

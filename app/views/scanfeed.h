@@ -2,11 +2,11 @@
 
 #include <QList>
 #include <QMap>
-#include <QMutex>
 #include <QString>
 #include <QVariant>
 
 #include <atomic>
+#include <mutex>
 
 // What the record store announces during a scan, gathered for the
 // scan-result page. The store's signals arrive on the scan's thread (some
@@ -60,7 +60,7 @@ public:
 
 private:
     std::atomic<bool> m_workerRunning{false};
-    QMutex m_mutex;
+    std::mutex m_mutex; // a standard one, so that race checkers see it
     int m_followed = -1;
     Batch m_batch;
 };
