@@ -431,6 +431,12 @@ private slots:
         QVERIFY(m_analytics.waitFor("RecoverfromiTunesBackup/FinishScanData001/"));
         QVERIFY(m_analytics.waitFor("ScanRate/ScanComplete/"));
         saveShot(f.page.get(), QStringLiteral("result"));
+
+        // A second end of the same scan (a backup stage's, say) shows nothing.
+        MessageBoxScript none({});
+        f.page->slotScanDbStop();
+        QTest::qWait(2 * ViewNativeDataManage::ResultDelayMs);
+        QVERIFY(none.shown().isEmpty());
     }
 
     void aReturnDuringTheResultDelayLeavesNothingToShow()
