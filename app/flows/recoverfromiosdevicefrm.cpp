@@ -292,9 +292,10 @@ void RecoverFromiOSDeviceFrm::onBackupFailed()
 
 void RecoverFromiOSDeviceFrm::onBackupTimeout()
 {
-    // Never a folder that is still being written or decrypted: the backup's
-    // own end hands over, and this only covers an end that never came.
-    if (!d->started || MobileDeviceBackupManager::instance()->isRunning())
+    // The backup goes on: the scan-result page takes its end (and the
+    // decryption) from here. Only once per scan, and never once the backup
+    // ended (the driver hands over then).
+    if (!d->started)
         return;
     endFlow();
     emit sigJumptoScanDataView(MobileDeviceBackupManager::instance()->backupDataPath());

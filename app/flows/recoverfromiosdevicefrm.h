@@ -18,8 +18,10 @@ class deviceTrustUnlockFrm;
 // the page for the current device's state (none, not trusted, Recovery or
 // DFU, ready); on the ready page the user picks the categories and presses
 // "Start Scan", and the driver checks, backs up and decrypts the phone.
-// The folder it reports goes to the scan through sigJumptoScanDataView,
-// once per scan.
+// The folder goes to the scan through sigJumptoScanDataView, once per
+// scan: the finished (and decrypted) backup when it ended quickly, else the
+// running backup's folder 1500 ms after its first file, whose end the
+// scan-result page then takes.
 class RecoverFromiOSDeviceFrm : public ModuleBaseFrm
 {
     Q_OBJECT
@@ -34,8 +36,8 @@ public:
         ExceptionPage = 3,
         TrustPage = 4
     };
-    // How long after the phone's first file the flow still waits for the
-    // backup's end before it looks again.
+    // How long after the phone's first file the flow hands the running
+    // backup's folder over, when the backup has not ended by then.
     static constexpr int FallbackMs = 1500;
 
     explicit RecoverFromiOSDeviceFrm(QWidget *parent = nullptr);

@@ -19,7 +19,6 @@
 #include "quitsequence.h"
 #include "realtimekillitunessessionmanager.h"
 #include "scanitunesbackupmanage.h"
-#include "scanstandinpage.h"
 #include "settingsentry.h"
 #include "shellconstants.h"
 #include "taskbarprogress.h"
@@ -135,9 +134,7 @@ void MainInterfaceFrm::setupLayout()
     d->home = new HomePageFrm;
     d->deviceModule = registry->createPage(ModuleRegistry::Device);
     d->itunesModule = registry->createPage(ModuleRegistry::ITunes);
-    // Until the scan-result page is registered, a stand-in starts the scans.
-    d->dataView = registry->isRegistered(ModuleRegistry::DataView) ? registry->createPage(ModuleRegistry::DataView)
-                                                                    : new ScanStandInPage;
+    d->dataView = registry->createPage(ModuleRegistry::DataView);
     d->icloudModule = registry->createPage(ModuleRegistry::ICloud);
 
     auto *central = new QWidget(this);

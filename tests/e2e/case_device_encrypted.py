@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """Device encrypted: a phone whose backups are encrypted asks for the backup
 password; a wrong one says so, the right one goes on; the phone keeps its
-encryption and the scan gets the decrypted copy of its backup."""
+encryption and the scan reads the decrypted copy of its backup."""
 import hashlib
 import os
 import subprocess
 import sys
 
-from devicecase import Phones, category_title, find_dialog_with, handed_over, open_device_module, phone, sample_backup
+from devicecase import (Phones, category_title, choose_only, find_dialog_with, handed_over, open_device_module, phone,
+                        sample_backup)
 from harness import check, run_case, wait_until
 
 UDID = "00008101-000D1B2C3D4E5F63"
@@ -39,12 +40,13 @@ def body(session):
         file.write(PASSWORD_TOOL % {"record": record, "password": PASSWORD})
     os.chmod(tool, 0o755)
 
-    phones = Phones(session, [phone(UDID, "Dan", encrypted=True, root=root)])
+    phones = Phones(session, [phone(UDID, "Dan", encrypted=True, root=root, BackupFileDelayMs=100)])
     env = phones.program_env("run", {"QUENROW_IDEVICEBACKUP2": tool})
     app = session.start_quenrow(env=env)
     window = app.window()
     open_device_module(app, window)
     category_title(app, window)
+    choose_only(session, app, window, ["Contacts", "Messages"])
     app.press(app.find(window, "push button", "Start Scan"))
 
     dialog = find_dialog_with(app, PROMPT)
@@ -59,7 +61,7 @@ def body(session):
     folders = handed_over(env, timeout=120)
     session.shot("handed-over")
     check(len(folders) == 1, "handed over %s" % folders)
-    check(folders[0].endswith("/BackupDecrypt_" + UDID), "the scan got %s" % folders[0])
+    check(folders[0].endswith("/BackupDecrypt_" + UDID), "the scan read %s" % folders[0])
     sms = ("HomeDomain", "Library/SMS/sms.db")
     with open(backed_up_file(folders[0], *sms), "rb") as mine, \
             open(backed_up_file(sample_backup(session), *sms), "rb") as theirs:

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Device scan: a paired phone whose name holds markup shows it as typed;
 Contacts and Messages chosen, Start Scan backs the phone up (the passcode
-prompt shows and goes by itself) and hands the backup to the scan."""
+prompt shows and goes by itself), hands the running backup's folder to the
+scan-result page, which scans it once the backup is made."""
 import os
 import re
 import sys
@@ -17,7 +18,8 @@ PASSCODE_TEXT = "Please enter passcode on your iOS device to continue."
 
 def body(session):
     root = device_root(session, "phone")
-    phones = Phones(session, [phone(UDID, NAME, passcode=True, root=root, PasscodePromptMs=2500)])
+    phones = Phones(session, [phone(UDID, NAME, passcode=True, root=root, PasscodePromptMs=2500,
+                                    BackupFileDelayMs=100)])
     env = phones.program_env("run")
     app = session.start_quenrow(env=env)
     window = app.window()

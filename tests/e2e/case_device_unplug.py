@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""Device unplug: the phone leaves during its backup; the program says so,
-stops the backup, removes the backup's folder and shows the not-connected
-page."""
+"""Device unplug: the phone leaves during its backup, while it waits for its
+passcode; the program says so, stops the backup, removes the backup's
+folder and shows the not-connected page."""
 import glob
 import os
 import sys
@@ -15,7 +15,7 @@ MESSAGE = "Your device is disconnected, please reconnect."
 
 def body(session):
     root = device_root(session, "phone")
-    phones = Phones(session, [phone(UDID, "Cai", root=root, BackupFileDelayMs=400)])
+    phones = Phones(session, [phone(UDID, "Cai", passcode=True, root=root, PasscodePromptMs=60000)])
     # The real deletion program: the backup's folder must really go.
     env = phones.program_env("run", {"QUENROW_RUBBISH": os.path.join(session.bin_dir, "rubbish")})
     app = session.start_quenrow(env=env)
@@ -26,7 +26,7 @@ def body(session):
 
     pattern = os.path.join(env["QUENROW_DATA_ROOT"], "Quenrow(iOS)_Backup", "VXBackup_*")
     folders = wait_until(lambda: glob.glob(pattern), 30, "the backup's folder")
-    wait_until(lambda: glob.glob(os.path.join(folders[0], "." + UDID + ".partial", "*")), 30, "the first files")
+    find_dialog_with(app, "Please enter passcode on your iOS device to continue.")
     check(log_lines(env, "-path|"), "no backup was started")
     session.shot("backing-up")
     phones.command("unplug " + UDID)

@@ -595,16 +595,24 @@ private slots:
         QCOMPARE(driver->view()->row(2)->text(), text);
     }
 
+    // A backup that ends soon is handed over finished; a longer one 1500 ms
+    // after its first file, still running (the scan-result page takes its
+    // end). Either way once.
     void oneHandOffPerScan_data()
     {
         QTest::addColumn<double>("seconds"); // the backup's length after its first file
-        QTest::newRow("ends before the fallback") << 0.2;
-        QTest::newRow("ends after the fallback") << 2.5;
+        QTest::addColumn<bool>("running");   // the backup still runs at the hand-off
+        QTest::newRow("ends before the fallback") << 0.2 << false;
+        QTest::newRow("ends after the fallback") << 2.5 << true;
     }
 
     void oneHandOffPerScan()
     {
         QFETCH(double, seconds);
+        QFETCH(bool, running);
+        QList<bool> runningAtHandOff;
+        const QMetaObject::Connection seen = connect(module.data(), &ModuleBaseFrm::sigJumptoScanDataView, this,
+                [&] { runningAtHandOff << MobileDeviceBackupManager::instance()->isRunning(); });
         plug(flowfixtures::phone(kUdid, "Ana"));
         useHelper(copyingHelper(m_plainBackup, QStringLiteral("2|2\\r\\n"), seconds));
         openModule();
@@ -620,6 +628,8 @@ private slots:
         QTRY_COMPARE(jumps->count(), 1);
         QTest::qWait(RecoverFromiOSDeviceFrm::FallbackMs + 300);
         QCOMPARE(jumps->count(), 1);
+        disconnect(seen);
+        QCOMPARE(runningAtHandOff, QList<bool> {running});
         QCOMPARE(jumps->at(0).at(0).toString(), MobileDeviceBackupManager::instance()->backupDataPath());
         QVERIFY(jumps->at(0).at(0).toString().endsWith("/" + kUdid));
         QVERIFY(QFile::exists(jumps->at(0).at(0).toString() + "/Manifest.db"));
