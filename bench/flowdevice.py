@@ -13,7 +13,8 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(os.path.dirname(HERE), "tests", "e2e"))
 
-from devicecase import Phones, category_title, device_root, log_lines, open_device_module, phone  # noqa: E402
+from devicecase import (Phones, category_title, device_root, find_dialog_with, log_lines,  # noqa: E402
+                        open_device_module, phone)
 from harness import OFFLINE_ENDPOINTS, Session, wait_until  # noqa: E402
 
 RUNS = 3
@@ -67,6 +68,9 @@ def window_run(session, phones, run):
     pressed = log_lines(env, "Start Scan: categories")
     seconds = log_time(handed[0]) - log_time(pressed[0])
     app.press(app.find(window, "push button", "Close"))
+    # The scan-result page asks before it lets a running scan go.
+    box = find_dialog_with(app, "are you sure you want to exit", timeout=20)
+    app.press(app.find(box, "push button", "Exit"))
     app.wait(30)
     with open(beat) as file:
         stall = int(file.read())
