@@ -320,5 +320,7 @@ void LoginiCloudFrm::succeed()
 void LoginiCloudFrm::fail()
 {
     setBusy(false);
+    // The fields were off meanwhile: the keyboard goes back to them.
+    d->password->lineEdit()->setFocus(Qt::OtherFocusReason);
     emit sigEnabledBackButton(true);
 }

@@ -145,6 +145,7 @@ Need2StepVerifyDialog::Need2StepVerifyDialog(QWidget *parent)
     layout->addSpacing(8);
     layout->addLayout(linkRow);
     layout->addStretch();
+    layout->addSpacing(10);
     layout->addLayout(buttonRow);
 
     retranslate();
@@ -329,4 +330,6 @@ void Need2StepVerifyDialog::verify()
     updateVerifyState();
     d->status->setText(result == 15 ? QObject::tr("<font color=\"#e9006a\">Frequent verification, try later!</font>")
                                     : QObject::tr("<font color=\"#e9006a\">Incorrect verification code!</font>"));
+    // The boxes were off meanwhile: the keyboard goes back to them.
+    d->boxes.last()->setFocus(Qt::OtherFocusReason);
 }
