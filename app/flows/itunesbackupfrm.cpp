@@ -23,6 +23,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPointer>
 #include <QVBoxLayout>
@@ -273,7 +274,7 @@ void iTunesBackupFrm::importBackup()
 void iTunesBackupFrm::next()
 {
     trackEvent(kCategory, "Click_StartScan001");
-    const int row = d->table->currentRow();
+    const int row = chosenRow();
     if (row < 0 || d->listings > 0) {
         XMessageBox::warning(this, QString(), QObject::tr("Please select the data type you need to recover."),
                              {QObject::tr("OK")}, 1);
@@ -309,7 +310,14 @@ QString iTunesBackupFrm::selectedBackupPath() const
 
 bool iTunesBackupFrm::hasCurrentRow() const
 {
-    return d->table->currentRow() >= 0 && d->listings == 0;
+    return chosenRow() >= 0 && d->listings == 0;
+}
+
+int iTunesBackupFrm::chosenRow() const
+{
+    // An assistive tool selects a row without making it current.
+    const QModelIndexList selected = d->table->selectionModel()->selectedRows();
+    return selected.isEmpty() ? d->table->currentRow() : selected.first().row();
 }
 
 void iTunesBackupFrm::decryptBackup(const QString &folder)

@@ -94,6 +94,7 @@ private:
     void placeOverlays();
     void describeLocks();
     bool isRowLocked(int row) const;
+    int chosenRow() const;
 
     QScopedPointer<iTunesBackupFrmPrivate> d;
 };

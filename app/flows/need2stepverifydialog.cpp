@@ -91,8 +91,9 @@ Need2StepVerifyDialog::Need2StepVerifyDialog(QWidget *parent)
         connect(box, &QLineEdit::textEdited, this, [this, index](const QString &text) {
             if (index < 5 && !text.isEmpty())
                 d->boxes.at(index + 1)->setFocus(Qt::OtherFocusReason);
-            updateVerifyState();
         });
+        // Any change, also one an assistive tool makes (it edits nothing).
+        connect(box, &QLineEdit::textChanged, this, &Need2StepVerifyDialog::updateVerifyState);
         d->boxes << box;
         boxRow->addWidget(box);
     }
