@@ -26,6 +26,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPointer>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace
@@ -64,6 +65,10 @@ public:
     iTunesBackupNullFrm *null = nullptr;
     DecodeBackupDialog *decode = nullptr;
     QPointer<ScaniTunesBackupManage> service;
+    // The library reports often: the bar takes the latest step at most
+    // every 50 ms.
+    QTimer progressTimer;
+    int progressValue = 0;
     std::function<quint64()> freeSpace;
     bool listed = false;
     int listings = 0; // listings under way
@@ -145,6 +150,9 @@ iTunesBackupFrm::iTunesBackupFrm(QWidget *parent)
     d->null = new iTunesBackupNullFrm(this);
     d->decode = new DecodeBackupDialog(this);
     connect(d->decode, &QDialog::finished, this, &iTunesBackupFrm::onDecodeDialogFinished);
+    d->progressTimer.setSingleShot(true);
+    d->progressTimer.setInterval(50);
+    connect(&d->progressTimer, &QTimer::timeout, this, [this] { d->decode->setValue(d->progressValue); });
 }
 
 iTunesBackupFrm::~iTunesBackupFrm() = default;
@@ -383,11 +391,14 @@ void iTunesBackupFrm::onDecryptionProgress(int current, int total)
                 dialog->done(verifyBackupPassword::Accepted);
         }
         d->decode->setRange(0, total);
+        d->decode->setValue(current);
         // Modal, without a nested loop: the end must be able to close it.
         d->decode->setWindowModality(Qt::ApplicationModal);
         d->decode->show();
     }
-    d->decode->setValue(current);
+    d->progressValue = current;
+    if (!d->progressTimer.isActive())
+        d->progressTimer.start();
 }
 
 void iTunesBackupFrm::onDecryptionEnd(const QString &cryptPath, bool ok)
@@ -420,6 +431,7 @@ void iTunesBackupFrm::finishDecryption()
 {
     iTunesBackupFrmPrivate::Decryption &attempt = d->decryption;
     attempt.active = false;
+    d->progressTimer.stop();
     // A question still open in the progress dialog has nothing left to ask.
     for (XMessageBox *box : d->decode->findChildren<XMessageBox *>())
         box->done(0);
