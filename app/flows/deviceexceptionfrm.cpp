@@ -2,6 +2,7 @@
 
 #include "analyticstracker.h"
 #include "fileutils.h"
+#include "flowlinklabel.h"
 #include "flowlinks.h"
 
 #include <QLabel>
@@ -19,14 +20,13 @@ DevicEexceptionFrm::DevicEexceptionFrm(QWidget *parent)
     auto *image = new QLabel(this);
     image->setPixmap(QPixmap(QStringLiteral(":/Images/ios/ios_exception.png")));
     image->setAlignment(Qt::AlignCenter);
-    m_note = new QLabel(this);
+    m_note = new FlowLinkLabel(this);
     m_note->setObjectName(QStringLiteral("ExceptionNote"));
     m_note->setWordWrap(true);
     m_note->setFixedWidth(720);
     m_note->setAlignment(Qt::AlignCenter);
-    m_note->setStyleSheet(QStringLiteral("font-size:16px;color: #999999;"));
+    m_note->setStyleSheet(m_note->styleSheet() + QStringLiteral("QLabel{font-size:16px;color: #999999;}"));
     m_note->setProperty("@Bypassed", true);
-    m_note->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(m_note, &QLabel::linkActivated, this, [](const QString &address) {
         trackEvent("RecoverfromiOSDevice", "DeviceConnection", "Click_iOSsysRepairTool001");
         openUrl(address);
@@ -45,7 +45,7 @@ DevicEexceptionFrm::DevicEexceptionFrm(QWidget *parent)
 
 void DevicEexceptionFrm::refreshTexts()
 {
-    m_note->setText(QObject::tr("Note: Your device has been detected in an abnormal state. You'd better use the <a "
+    m_note->setLinkText(QObject::tr("Note: Your device has been detected in an abnormal state. You'd better use the <a "
                                 "style='color: #558AF8;text-decoration: none;'href=\"%1\">iOS System Repair "
                                 "Tool</a> to fix your device to a normal state first.")
                         .arg(FlowLinks::systemRepairPage().toHtmlEscaped()));

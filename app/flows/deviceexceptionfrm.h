@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class QLabel;
+class FlowLinkLabel;
 
 // The device module's page for a phone in Recovery or DFU mode, pointing to
 // the maker's system-repair tool.
@@ -16,5 +16,5 @@ public:
     void refreshTexts();
 
 private:
-    QLabel *m_note = nullptr;
+    FlowLinkLabel *m_note = nullptr;
 };

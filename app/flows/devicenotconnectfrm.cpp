@@ -1,9 +1,12 @@
 #include "devicenotconnectfrm.h"
 
+#include "flowlinklabel.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <QVariant>
 
 DeviceNotConnectFrm::DeviceNotConnectFrm(QWidget *parent)
     : QWidget(parent)
@@ -28,12 +31,12 @@ DeviceNotConnectFrm::DeviceNotConnectFrm(QWidget *parent)
         note->setStyleSheet(QStringLiteral("color: #999999;font-size: 16px;"));
         notes << note;
     }
-    auto *link = new QLabel(
-        QObject::tr("<a style='color:#558AF8;font-size:16px;'href = \"#\">Device is connected but unrecognized?"),
-        panel);
-    link->setObjectName(QStringLiteral("NotRecognizedLink"));
-    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    connect(link, &QLabel::linkActivated, this, &DeviceNotConnectFrm::sigDeviceNotrecognized);
+    m_link = new FlowLinkLabel(panel);
+    m_link->setObjectName(QStringLiteral("NotRecognizedLink"));
+    // Its name follows the language from refreshTexts.
+    m_link->setProperty("@Bypassed", true);
+    connect(m_link, &QLabel::linkActivated, this, &DeviceNotConnectFrm::sigDeviceNotrecognized);
+    refreshTexts();
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(12);
@@ -43,7 +46,7 @@ DeviceNotConnectFrm::DeviceNotConnectFrm(QWidget *parent)
     for (QLabel *note : notes)
         texts->addWidget(note);
     texts->addSpacing(20);
-    texts->addWidget(link);
+    texts->addWidget(m_link);
     texts->addStretch();
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(60, 0, 0, 0);
@@ -55,4 +58,10 @@ DeviceNotConnectFrm::DeviceNotConnectFrm(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(panel);
+}
+
+void DeviceNotConnectFrm::refreshTexts()
+{
+    m_link->setLinkText(
+        QObject::tr("<a style='color:#558AF8;font-size:16px;'href = \"#\">Device is connected but unrecognized?"));
 }

@@ -2,6 +2,7 @@
 
 #include "analyticstracker.h"
 #include "fileutils.h"
+#include "flowlinklabel.h"
 #include "flowlinks.h"
 
 #include <QHBoxLayout>
@@ -26,15 +27,17 @@ IOSNotrecognizedFrm::IOSNotrecognizedFrm(QWidget *parent)
         image->setFixedSize(160, 160);
         image->setScaledContents(true);
         image->setPixmap(QPixmap(QStringLiteral(":/Images/Connect/ios%1.png").arg(i + 1)));
-        auto *text = new QLabel(texts.at(i), this);
+        const bool last = i == texts.size() - 1;
+        QLabel *text = last ? new FlowLinkLabel(this) : new QLabel(texts.at(i), this);
         text->setWordWrap(true);
         // Room for four lines at this width: a wrapped label in a row of
         // columns is otherwise given the height of its one-line hint.
         text->setFixedSize(176, 104);
         text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        text->setStyleSheet(QStringLiteral("font-size:16px;color: #333333;"));
-        if (i == texts.size() - 1) {
-            text->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+        text->setStyleSheet(text->styleSheet()
+                            + QStringLiteral("QLabel{font-size:16px;color: #333333;}"));
+        if (last) {
+            static_cast<FlowLinkLabel *>(text)->setLinkText(texts.at(i));
             connect(text, &QLabel::linkActivated, this, [] {
                 trackEvent("RecoverfromiOSDevice", "DeviceConnection", "Click_iOSsysRepairTool");
                 openUrl(FlowLinks::systemRepairPage());

@@ -165,6 +165,7 @@ void RecoverFromiOSDeviceFrm::setInit()
 
 void RecoverFromiOSDeviceFrm::resetUI()
 {
+    d->notConnected->refreshTexts();
     d->exception->refreshTexts();
     d->trust->refreshTexts();
     d->selectType->refreshTexts();

@@ -1,6 +1,7 @@
 #include "verifybackuppassword.h"
 
 #include "fileutils.h"
+#include "flowlinklabel.h"
 #include "flowlinks.h"
 #include "mobiledevicebackupmanager.h"
 #include "mobiledeviceconnect.h"
@@ -73,10 +74,9 @@ verifyBackupPassword::verifyBackupPassword(bool iTunesBackup, bool keepEncryptio
     d->status->setObjectName(QStringLiteral("PasswordStatus"));
     d->status->setFixedHeight(22);
 
-    auto *link = new QLabel(m_contentWidget);
-    link->setContextMenuPolicy(Qt::NoContextMenu);
+    auto *link = new FlowLinkLabel(m_contentWidget);
     link->setAlignment(Qt::AlignCenter);
-    link->setText(QObject::tr("<a style='color:#558AF8;font-size:16px;'href=\"%1\">Forget iTunes backup password?")
+    link->setLinkText(QObject::tr("<a style='color:#558AF8;font-size:16px;'href=\"%1\">Forget iTunes backup password?")
                       .arg(FlowLinks::forgottenPasswordGuide().toHtmlEscaped()));
     link->setProperty("@Bypassed", true);
     connect(link, &QLabel::linkActivated, this, [](const QString &address) { openUrl(address); });

@@ -7,6 +7,7 @@
 #include "devicetrustunlockfrm.h"
 #include "fakebackuphelper.h"
 #include "flowfixtures.h"
+#include "flowlinklabel.h"
 #include "flowsinit.h"
 #include "flowstyle.h"
 #include "iosdevicesrecoverfrm.h"
@@ -784,14 +785,16 @@ private slots:
         module->show();
         QCOMPARE(module->currentPage(), int(RecoverFromiOSDeviceFrm::NotConnectedPage));
         saveShot(module.data(), "not-connected");
-        auto *link = module->findChild<QLabel *>(QStringLiteral("NotRecognizedLink"));
+        auto *link = module->findChild<FlowLinkLabel *>(QStringLiteral("NotRecognizedLink"));
         QVERIFY(link);
+        QCOMPARE(link->accessibleName(), QStringLiteral("Device is connected but unrecognized?"));
         ModalDriver::onNext<DeviceNotrecognizedFrm>([](DeviceNotrecognizedFrm *help) {
             saveShot(help, "not-recognized");
             help->done(255);
         });
         markEvents();
-        emit link->linkActivated(QStringLiteral("#"));
+        // Press, as the keyboard and assistive tools give it.
+        link->click();
         QTRY_COMPARE(labels(newEvents(), "DeviceConnection"), QStringList {"Click_ConnectedNotRecognized"});
     }
 
@@ -800,8 +803,10 @@ private slots:
         qputenv("QUENROW_REPAIR_URL", "http://127.0.0.1:9/repair");
         RecoverFromiOSDeviceFrm page;
         qunsetenv("QUENROW_REPAIR_URL");
-        const auto *note = page.findChild<QLabel *>(QStringLiteral("ExceptionNote"));
+        const auto *note = page.findChild<FlowLinkLabel *>(QStringLiteral("ExceptionNote"));
         QVERIFY(note);
+        QCOMPARE(note->linkAddress(), QStringLiteral("http://127.0.0.1:9/repair"));
+        QCOMPARE(note->accessibleName(), QStringLiteral("iOS System Repair Tool"));
         QVERIFY2(note->text().contains("href=\"http://127.0.0.1:9/repair\""), qPrintable(note->text()));
     }
 
