@@ -5,6 +5,7 @@
 #include "deviceparser.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -41,6 +42,51 @@ inline QVariant voice(const QString &title, const QString &sender, qint64 date, 
     record.durationText = QStringLiteral("00:00:%1").arg(date % 60, 2, 10, QLatin1Char('0'));
     record.sizeText = size;
     record.size = date * 1000;
+    record.deleted = deleted;
+    record.reserved = quint16(state);
+    record.finished = checkable;
+    return QVariant::fromValue(record);
+}
+
+inline QVariant media(const QString &name, int kind, const QString &path, qint64 time = 1600000000,
+                      bool deleted = false, int state = 0, bool checkable = true, const QString &preview = QString())
+{
+    DeviceData::MediaInfo record;
+    record.name = name;
+    record.suffix = name.section(QLatin1Char('.'), -1);
+    record.path = path;
+    record.preview = preview;
+    record.time = time;
+    record.mediaKind = quint16(kind);
+    record.deleted = deleted;
+    record.reserved = quint16(state);
+    record.finished = checkable;
+    return QVariant::fromValue(record);
+}
+
+inline QVariant document(const QString &name, const QString &format, qint64 size, bool deleted = false,
+                         int state = 0, bool checkable = true)
+{
+    DeviceData::DocumentInfo record;
+    record.name = name;
+    record.suffix = format;
+    record.size = size;
+    record.sizeText = QStringLiteral("%1 KB").arg(size / 1024);
+    record.deleted = deleted;
+    record.reserved = quint16(state);
+    record.finished = checkable;
+    return QVariant::fromValue(record);
+}
+
+inline QVariant page(const QString &title, const QString &url, const QString &folder, qint64 time,
+                     bool deleted = false, int state = 0, bool checkable = true)
+{
+    DeviceData::SafariInfo record;
+    record.title = title;
+    record.url = url;
+    record.text3 = folder;
+    record.time = time;
+    record.timeText = QDateTime::fromSecsSinceEpoch(time, Qt::UTC).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     record.deleted = deleted;
     record.reserved = quint16(state);
     record.finished = checkable;
