@@ -3,19 +3,26 @@
 #include "imageutils.h"
 
 #include <QCoreApplication>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QRunnable>
 #include <QThread>
 #include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 #include <deque>
+#include <mutex>
 
 // What the loader and its workers share. The workers hold it too, so a
 // worker that outlives the loader (stuck on a file) still finds it.
 struct ThumbnailLoaderShared
 {
+    // The loader's reference and one per worker; the last frees it.
+    static void release(ThumbnailLoaderShared *shared)
+    {
+        if (shared->references.fetch_sub(1, std::memory_order_acq_rel) == 1)
+            delete shared;
+    }
+
     struct Job
     {
         QString key;
@@ -24,7 +31,8 @@ struct ThumbnailLoaderShared
         ThumbnailLoader::Spec spec;
     };
 
-    QMutex mutex;
+    std::atomic<int> references{1};
+    std::mutex mutex;
     std::deque<Job> queue;
     int threads = 1;
     int workers = 0; // started and not yet ended, stuck ones included
@@ -38,19 +46,27 @@ struct ThumbnailLoaderShared
 class ThumbnailWorker : public QRunnable
 {
 public:
-    explicit ThumbnailWorker(std::shared_ptr<ThumbnailLoaderShared> shared)
-        : m_shared(std::move(shared))
+    explicit ThumbnailWorker(ThumbnailLoaderShared *shared)
     {
+        shared->references.fetch_add(1, std::memory_order_relaxed);
+        m_shared.store(shared, std::memory_order_release);
     }
 
     void run() override
     {
-        ThumbnailLoaderShared &shared = *m_shared;
+        ThumbnailLoaderShared *held = m_shared.load(std::memory_order_acquire);
+        work(*held);
+        ThumbnailLoaderShared::release(held);
+    }
+
+private:
+    static void work(ThumbnailLoaderShared &shared)
+    {
         for (;;) {
             ThumbnailLoaderShared::Job job;
             ThumbnailLoader::Decoder decode;
             {
-                QMutexLocker lock(&shared.mutex);
+                std::lock_guard<std::mutex> lock(shared.mutex);
                 if (shared.queue.empty() || !shared.owner || shared.workers > shared.threads) {
                     --shared.workers;
                     return;
@@ -63,19 +79,20 @@ public:
             const QImage image = decode ? decode(job.path, job.formatHint, job.spec)
                                         : loadScaledImage(job.path, job.spec.minimum, job.spec.maximum,
                                                           job.formatHint, job.spec.quality);
-            QMutexLocker lock(&shared.mutex);
+            std::lock_guard<std::mutex> lock(shared.mutex);
             --shared.running;
             // Posted under the lock: the loader clears owner under it before
             // it goes, and its destruction drops what is still posted.
-            if (ThumbnailLoader *owner = shared.owner) {
-                QMetaObject::invokeMethod(
-                    owner, [owner, key = job.key, image] { owner->deliver(key, image); }, Qt::QueuedConnection);
+            if (shared.owner) {
+                QMetaObject::invokeMethod(shared.owner, "deliver", Qt::QueuedConnection, Q_ARG(QString, job.key),
+                                          Q_ARG(QImage, image));
             }
         }
     }
 
-private:
-    std::shared_ptr<ThumbnailLoaderShared> m_shared;
+    // Atomic so that thread checkers see the hand-over through the pool,
+    // which happens inside Qt.
+    std::atomic<ThumbnailLoaderShared *> m_shared{nullptr};
 };
 
 ThumbnailLoader::Spec ThumbnailLoader::mediaTile()
@@ -93,7 +110,7 @@ ThumbnailLoader *ThumbnailLoader::instance()
 
 ThumbnailLoader::ThumbnailLoader(QObject *parent)
     : QObject(parent)
-    , m_shared(std::make_shared<ThumbnailLoaderShared>())
+    , m_shared(new ThumbnailLoaderShared)
     , m_pool(new QThreadPool)
 {
     m_shared->owner = this;
@@ -104,7 +121,7 @@ ThumbnailLoader::ThumbnailLoader(QObject *parent)
 ThumbnailLoader::~ThumbnailLoader()
 {
     {
-        QMutexLocker lock(&m_shared->mutex);
+        std::lock_guard<std::mutex> lock(m_shared->mutex);
         m_shared->owner = nullptr;
         m_shared->queue.clear();
     }
@@ -115,6 +132,7 @@ ThumbnailLoader::~ThumbnailLoader()
         delete m_pool;
     else
         abandoned->append(m_pool);
+    ThumbnailLoaderShared::release(m_shared);
 }
 
 QString ThumbnailLoader::keyOf(const QString &path, const QString &formatHint, const Spec &spec)
@@ -155,7 +173,7 @@ void ThumbnailLoader::request(const QString &path, const QString &formatHint, co
         return;
     m_inFlight.insert(key);
     {
-        QMutexLocker lock(&m_shared->mutex);
+        std::lock_guard<std::mutex> lock(m_shared->mutex);
         m_shared->queue.push_back(ThumbnailLoaderShared::Job{key, path, formatHint, spec});
     }
     startWorkers();
@@ -179,7 +197,7 @@ void ThumbnailLoader::cancel(QObject *context)
     if (unwanted.isEmpty())
         return;
     const QSet<QString> drop(unwanted.cbegin(), unwanted.cend());
-    QMutexLocker lock(&m_shared->mutex);
+    std::lock_guard<std::mutex> lock(m_shared->mutex);
     std::deque<ThumbnailLoaderShared::Job> &queue = m_shared->queue;
     for (auto it = queue.begin(); it != queue.end();) {
         if (drop.contains(it->key)) {
@@ -205,7 +223,7 @@ int ThumbnailLoader::pendingCount() const
 
 int ThumbnailLoader::threadCount() const
 {
-    QMutexLocker lock(&m_shared->mutex);
+    std::lock_guard<std::mutex> lock(m_shared->mutex);
     return m_shared->threads;
 }
 
@@ -213,7 +231,7 @@ void ThumbnailLoader::setThreadCount(int threads)
 {
     threads = std::max(1, threads);
     {
-        QMutexLocker lock(&m_shared->mutex);
+        std::lock_guard<std::mutex> lock(m_shared->mutex);
         m_shared->threads = threads;
     }
     // Room for a thread more than the workers may use: one that is ending
@@ -256,12 +274,17 @@ void ThumbnailLoader::clearCache()
 
 void ThumbnailLoader::setDecoder(Decoder decoder)
 {
-    QMutexLocker lock(&m_shared->mutex);
+    std::lock_guard<std::mutex> lock(m_shared->mutex);
     m_shared->decoder = std::move(decoder);
 }
 
 void ThumbnailLoader::deliver(const QString &key, const QImage &image)
 {
+    {
+        // The worker posted the picture holding this lock: taking it shows
+        // thread checkers the hand-over, which Qt's event queue makes.
+        std::lock_guard<std::mutex> lock(m_shared->mutex);
+    }
     m_inFlight.remove(key);
     store(key, image);
     // Taken first: a callback may ask again.
@@ -296,7 +319,7 @@ void ThumbnailLoader::store(const QString &key, const QImage &image)
 
 void ThumbnailLoader::startWorkers()
 {
-    QMutexLocker lock(&m_shared->mutex);
+    std::lock_guard<std::mutex> lock(m_shared->mutex);
     ThumbnailLoaderShared &shared = *m_shared;
     const int wanted = std::min<int>(shared.threads, int(shared.queue.size()) + shared.running);
     while (shared.workers < wanted) {

@@ -11,10 +11,8 @@
 
 #include <functional>
 #include <list>
-#include <memory>
 
 class QThreadPool;
-class ThumbnailWorker;
 struct ThumbnailLoaderShared;
 
 // Decodes pictures for the views on a small thread pool of its own and
@@ -90,8 +88,6 @@ public:
     void setDecoder(Decoder decoder);
 
 private:
-    friend class ThumbnailWorker;
-
     struct Waiter
     {
         QObject *context = nullptr; // compared only; guard tells whether it lives
@@ -106,12 +102,13 @@ private:
     };
 
     static QString keyOf(const QString &path, const QString &formatHint, const Spec &spec);
-    void deliver(const QString &key, const QImage &image);
+    // A worker's result, posted to the loader's thread.
+    Q_INVOKABLE void deliver(const QString &key, const QImage &image);
     void store(const QString &key, const QImage &image);
     void startWorkers();
     void forgetContext(QObject *context);
 
-    std::shared_ptr<ThumbnailLoaderShared> m_shared;
+    ThumbnailLoaderShared *m_shared = nullptr; // shared with the workers
     QThreadPool *m_pool = nullptr;
     QHash<QString, QVector<Waiter>> m_waiting;
     QHash<QObject *, QMetaObject::Connection> m_contexts;

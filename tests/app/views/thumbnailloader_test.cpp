@@ -3,7 +3,6 @@
 
 #include <QAtomicInt>
 #include <QElapsedTimer>
-#include <QMutex>
 #include <QSemaphore>
 #include <QTemporaryDir>
 #include <QThread>
@@ -20,17 +19,11 @@ namespace
         QSemaphore passes;
         QStringList held;
         QAtomicInt decodes;
-        QMutex mutex;
-        QStringList seen;
 
         ThumbnailLoader::Decoder decoder()
         {
             return [this](const QString &path, const QString &, const ThumbnailLoader::Spec &spec) {
                 decodes.fetchAndAddOrdered(1);
-                {
-                    QMutexLocker lock(&mutex);
-                    seen << path;
-                }
                 if (held.contains(path))
                     passes.acquire();
                 if (path.endsWith(QStringLiteral(".bad")))
