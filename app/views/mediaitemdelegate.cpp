@@ -1,6 +1,7 @@
 #include "mediaitemdelegate.h"
 
 #include "devicedata.h"
+#include "medialistmodel.h"
 #include "mediaproxymodel.h"
 #include "recordaccess.h"
 
@@ -69,7 +70,7 @@ void MediaItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
 
     const QVariant record = source.data(Qt::DisplayRole);
-    const MediaInfo media = record.value<MediaInfo>();
+    const MediaInfo &media = MediaListModel::mediaOf(record);
     const QPixmap thumbnail = source.data(Qt::DecorationRole).value<QPixmap>();
 
     if (media.mediaKind == DeviceData::VideoKind) {

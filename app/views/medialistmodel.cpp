@@ -12,13 +12,6 @@ using DeviceData::MediaInfo;
 
 namespace
 {
-    const MediaInfo &mediaOf(const QVariant &record)
-    {
-        static const MediaInfo empty;
-        return record.userType() == qMetaTypeId<MediaInfo>() ? *static_cast<const MediaInfo *>(record.constData())
-                                                              : empty;
-    }
-
     // Records appended while this many rows or fewer are shown appear at once.
     constexpr int AppendShownUpTo = 30;
 }
@@ -26,6 +19,12 @@ namespace
 MediaListModel::MediaListModel(QObject *parent)
     : QAbstractListModel(parent)
 {
+}
+
+const MediaInfo &MediaListModel::mediaOf(const QVariant &record)
+{
+    static const MediaInfo empty;
+    return record.userType() == qMetaTypeId<MediaInfo>() ? *static_cast<const MediaInfo *>(record.constData()) : empty;
 }
 
 QString MediaListModel::picturePath(const QVariant &record)

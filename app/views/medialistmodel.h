@@ -6,6 +6,10 @@
 #include <QPixmap>
 #include <QVariant>
 
+namespace DeviceData {
+struct MediaInfo;
+}
+
 // The records of a media grid (one DeviceData::MediaInfo each) and the
 // thumbnails of the tiles being shown, keyed by record row. Row r is always
 // record r; the rows come PageSize at a time (fetchMore), loadAll shows the
@@ -29,6 +33,8 @@ public:
 
     explicit MediaListModel(QObject *parent = nullptr);
 
+    // The record a variant holds, read in place; an empty one for another type.
+    static const DeviceData::MediaInfo &mediaOf(const QVariant &record);
     // The file a record's thumbnail is decoded from: its preview when it has
     // one, else the file itself.
     static QString picturePath(const QVariant &record);

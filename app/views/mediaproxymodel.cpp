@@ -10,13 +10,6 @@ using DeviceData::MediaInfo;
 
 namespace
 {
-    const MediaInfo &mediaOf(const QVariant &record)
-    {
-        static const MediaInfo empty;
-        return record.userType() == qMetaTypeId<MediaInfo>() ? *static_cast<const MediaInfo *>(record.constData())
-                                                              : empty;
-    }
-
     bool isHeic(const MediaInfo &media)
     {
         static const QStringList suffixes{QStringLiteral("heic"), QStringLiteral("heif"), QStringLiteral("heics"),
@@ -88,7 +81,7 @@ bool MediaProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceP
     const auto *media = qobject_cast<const MediaListModel *>(sourceModel());
     if (!media || sourceParent.isValid() || sourceRow < 0 || sourceRow >= media->recordCount())
         return false;
-    const MediaInfo &record = mediaOf(media->records().at(sourceRow));
+    const MediaInfo &record = MediaListModel::mediaOf(media->records().at(sourceRow));
     const int mode = filterMode();
     if (m_keywordFilter) {
         if (mode != 0 && mode != 1 && mode != 2)
@@ -108,8 +101,8 @@ bool MediaProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right
 {
     const QVariant leftRecord = left.data(Qt::DisplayRole);
     const QVariant rightRecord = right.data(Qt::DisplayRole);
-    const MediaInfo &a = mediaOf(leftRecord);
-    const MediaInfo &b = mediaOf(rightRecord);
+    const MediaInfo &a = MediaListModel::mediaOf(leftRecord);
+    const MediaInfo &b = MediaListModel::mediaOf(rightRecord);
     const bool heicA = isHeic(a);
     const bool heicB = isHeic(b);
     if (heicA != heicB)

@@ -604,7 +604,7 @@ int MediaTableView::lastVisibleRow(int first) const
 void MediaTableView::requestThumbnail(int sourceRow)
 {
     const QVariant record = d->model->recordAt(sourceRow);
-    const MediaInfo media = record.value<MediaInfo>();
+    const MediaInfo &media = MediaListModel::mediaOf(record);
     // A video's picture is its still, made elsewhere; the video itself is
     // never decoded here.
     if (media.mediaKind == DeviceData::VideoKind && media.preview.isEmpty())

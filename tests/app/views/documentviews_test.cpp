@@ -59,11 +59,7 @@ namespace
 
     QStringList shownNames(TableDataView &view)
     {
-        QStringList names;
-        QAbstractItemModel *proxy = view.proxyModel();
-        for (int row = 0; row < proxy->rowCount(); ++row)
-            names << proxy->index(row, 1).data(Qt::AccessibleTextRole).toString();
-        return names;
+        return shownTexts(view.proxyModel(), 1);
     }
 
     QString rendered(const QString &html)

@@ -55,10 +55,7 @@ namespace
 
     QStringList shownNames(const QAbstractItemModel *proxy)
     {
-        QStringList names;
-        for (int row = 0; row < proxy->rowCount(); ++row)
-            names << proxy->index(row, 0).data(Qt::AccessibleTextRole).toString();
-        return names;
+        return shownTexts(proxy, 0);
     }
 
     // One tile painted on white.

@@ -4,11 +4,13 @@
 #include "recordaccess.h"
 #include "deviceparser.h"
 
+#include <QAbstractItemModel>
 #include <QColor>
 #include <QDateTime>
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <QStringList>
 #include <QVariant>
 
 // Records and stores for the view tests, built in code.
@@ -112,6 +114,15 @@ inline void seedStore(int type, const QList<QVariant> &records)
 inline QList<QVariant> stored(int type)
 {
     return DeviceParser::instance()->records(DeviceData::DeviceGroup, type);
+}
+
+// What a model's rows show in one column, as assistive tools read it.
+inline QStringList shownTexts(const QAbstractItemModel *model, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, column).data(Qt::AccessibleTextRole).toString();
+    return texts;
 }
 
 // The mean colour of a rectangle of an image.
