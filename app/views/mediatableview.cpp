@@ -105,6 +105,14 @@ public:
     bool stopped = false;
     bool announceLists = true;
     QPointer<FiltrationDialog> filtrationDialog;
+    // The process's loader; gone only after the application object.
+    QPointer<ThumbnailLoader> loader;
+
+    void cancelRequests(QObject *asker)
+    {
+        if (loader)
+            loader->cancel(asker);
+    }
 };
 
 MediaTableView::MediaTableView(int group, int typeId, QWidget *parent)
@@ -125,13 +133,14 @@ MediaTableView::MediaTableView(int group, int typeId, MediaListModel *model, Med
     d->model->setParent(this);
     d->proxy->setParent(this);
     d->delegate->setParent(this);
+    d->loader = ThumbnailLoader::instance();
     setUp();
 }
 
 MediaTableView::~MediaTableView()
 {
     // Answers still on their way are dropped; no decode is waited for.
-    ThumbnailLoader::instance()->cancel(this);
+    d->cancelRequests(this);
 }
 
 void MediaTableView::setUp()
@@ -247,7 +256,7 @@ void MediaTableView::appendItem(const QVariant &record)
 void MediaTableView::setDataList(const QList<QVariant> &records)
 {
     ++d->generation;
-    ThumbnailLoader::instance()->cancel(this);
+    d->cancelRequests(this);
     d->window.clear();
     d->windowSet.clear();
     d->model->setDataList(records);
@@ -374,7 +383,7 @@ void MediaTableView::stopLoading()
     d->stopped = true;
     ++d->generation;
     d->scrollTimer.stop();
-    ThumbnailLoader::instance()->cancel(this);
+    d->cancelRequests(this);
     d->window.clear();
     d->windowSet.clear();
 }
@@ -384,7 +393,7 @@ void MediaTableView::clear()
     AbstractDataView::setFilterMode(0);
     AbstractDataView::setFilterFlag(0);
     ++d->generation;
-    ThumbnailLoader::instance()->cancel(this);
+    d->cancelRequests(this);
     d->scrollTimer.stop();
     d->fillTimer.stop();
     d->window.clear();
@@ -424,7 +433,7 @@ void MediaTableView::loadVisibleThumbnails(bool force)
     d->windowSet = windowSet;
     // Asked again from scratch: the loader decodes each file once however
     // often it is asked, and drops what this view no longer wants.
-    ThumbnailLoader::instance()->cancel(this);
+    d->cancelRequests(this);
     for (int row : qAsConst(window)) {
         if (!d->model->hasThumbnail(row))
             requestThumbnail(row);
@@ -559,7 +568,7 @@ void MediaTableView::restartLoading()
 {
     // Answers asked for the old rows are no longer wanted.
     ++d->generation;
-    ThumbnailLoader::instance()->cancel(this);
+    d->cancelRequests(this);
     loadVisibleThumbnails(true);
 }
 
@@ -612,7 +621,9 @@ void MediaTableView::requestThumbnail(int sourceRow)
     const QString path = MediaListModel::picturePath(record);
     if (path.isEmpty())
         return;
-    ThumbnailLoader *loader = ThumbnailLoader::instance();
+    ThumbnailLoader *loader = d->loader;
+    if (!loader)
+        return;
     const ThumbnailLoader::Spec spec = ThumbnailLoader::mediaTile();
     QImage image;
     if (loader->lookup(path, media.suffix, spec, &image)) {
