@@ -3,153 +3,213 @@
 #include "xlabel.h"
 #include "xlineedit.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QRegExpValidator>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace
 {
-    // The time buttons' codes, in their order on the dialog.
-    const int kCodes[] = {0, 1, 2, 3, 4, 5, FiltrationDialog::CustomRange};
-    constexpr int kButtons = int(sizeof(kCodes) / sizeof(kCodes[0]));
-
-    QPushButton *fixedButton(const QString &objectName, QWidget *parent)
+    struct TimeButton
     {
-        auto *button = new QPushButton(parent);
-        button->setObjectName(objectName);
-        button->setFixedSize(144, 40);
-        return button;
+        int code;
+        const char *text;
+    };
+
+    const TimeButton kTimeButtons[] = {
+        {FiltrationDialog::All, QT_TRANSLATE_NOOP("FiltrationDialog", "All")},
+        {FiltrationDialog::Last7Days, QT_TRANSLATE_NOOP("FiltrationDialog", "Last 7 Days")},
+        {FiltrationDialog::LastMonth, QT_TRANSLATE_NOOP("FiltrationDialog", "Last Month")},
+        {FiltrationDialog::LastThreeMonths, QT_TRANSLATE_NOOP("FiltrationDialog", "Last three Months")},
+        {FiltrationDialog::LastSixMonths, QT_TRANSLATE_NOOP("FiltrationDialog", "Last Six Months")},
+        {FiltrationDialog::LastYear, QT_TRANSLATE_NOOP("FiltrationDialog", "Last Year")},
+        {FiltrationDialog::CustomRange, QT_TRANSLATE_NOOP("FiltrationDialog", "Custom Range")},
+    };
+    constexpr int kButtonCount = int(sizeof kTimeButtons / sizeof kTimeButtons[0]);
+    const QSize kControlSize(144, 40);
+
+    int daysOf(const QLineEdit *edit)
+    {
+        // Digits only; a number too large for an int reads as 0, as an empty one.
+        return edit->text().toInt();
     }
 }
 
+class FiltrationDialogPrivate
+{
+public:
+    XLabel *title = nullptr;
+    QPushButton *timeButtons[kButtonCount] = {};
+    XLineEdit *from = nullptr;
+    XLineEdit *to = nullptr;
+    XLabel *toLabel = nullptr;
+    XLabel *daysLabel = nullptr;
+    QPushButton *reset = nullptr;
+    QPushButton *confirm = nullptr;
+    int current = FiltrationDialog::All;
+    int confirmed = FiltrationDialog::All;
+    QString confirmedFrom;
+    QString confirmedTo;
+
+    QPushButton *buttonOf(int code) const
+    {
+        for (int i = 0; i < kButtonCount; ++i) {
+            if (kTimeButtons[i].code == code)
+                return timeButtons[i];
+        }
+        return nullptr;
+    }
+
+    void showCustom(bool shown)
+    {
+        for (QWidget *widget : {static_cast<QWidget *>(from), static_cast<QWidget *>(to),
+                                static_cast<QWidget *>(toLabel), static_cast<QWidget *>(daysLabel)})
+            widget->setVisible(shown);
+    }
+};
+
 FiltrationDialog::FiltrationDialog(QWidget *parent)
     : FDialog(parent)
+    , d(new FiltrationDialogPrivate)
 {
     setFixedSize(680, 400);
     setModal(true);
     setWindowModality(Qt::ApplicationModal);
 
-    m_title = new XLabel(m_contentWidget);
-    m_title->setStyleSheet(QStringLiteral("font-size: 16px;font-weight: bold;color: #333333;"));
-    for (int i = 0; i < kButtons; ++i)
-        m_timeButtons.append(fixedButton(QStringLiteral("TimerButton"), m_contentWidget));
-    m_from = new XLineEdit(m_contentWidget);
-    m_to = new XLineEdit(m_contentWidget);
-    for (XLineEdit *field : {m_from, m_to}) {
-        field->setFixedSize(144, 40);
-        field->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9]*")), field));
+    d->title = new XLabel(m_contentWidget);
+    d->title->setStyleSheet(QStringLiteral("font-size: 16px;font-weight: bold;color: #333333;"));
+    for (int i = 0; i < kButtonCount; ++i) {
+        auto *button = new QPushButton(m_contentWidget);
+        button->setObjectName(QStringLiteral("TimerButton"));
+        button->setFixedSize(kControlSize);
+        const int code = kTimeButtons[i].code;
+        connect(button, &QPushButton::clicked, this, [this, code] { choose(code); });
+        d->timeButtons[i] = button;
     }
-    m_toLabel = new QLabel(m_contentWidget);
-    m_daysLabel = new QLabel(m_contentWidget);
-    m_reset = fixedButton(QStringLiteral("ResetButton"), m_contentWidget);
-    m_ok = fixedButton(QStringLiteral("ConfirmButton"), m_contentWidget);
+    const QRegularExpression digits(QStringLiteral("[0-9]*"));
+    for (XLineEdit **edit : {&d->from, &d->to}) {
+        *edit = new XLineEdit(m_contentWidget);
+        (*edit)->setFixedSize(kControlSize);
+        (*edit)->setValidator(new QRegularExpressionValidator(digits, *edit));
+    }
+    d->toLabel = new XLabel(m_contentWidget);
+    d->daysLabel = new XLabel(m_contentWidget);
+    d->reset = new QPushButton(m_contentWidget);
+    d->reset->setObjectName(QStringLiteral("ResetButton"));
+    d->reset->setFixedSize(kControlSize);
+    d->confirm = new QPushButton(m_contentWidget);
+    d->confirm->setObjectName(QStringLiteral("ConfirmButton"));
+    d->confirm->setFixedSize(kControlSize);
+    connect(d->reset, &QPushButton::clicked, this, &FiltrationDialog::reset);
+    connect(d->confirm, &QPushButton::clicked, this, &FiltrationDialog::confirm);
 
     auto *grid = new QGridLayout;
     grid->setSpacing(20);
-    for (int i = 0; i < 4; ++i)
-        grid->addWidget(m_timeButtons.at(i), 0, i);
-    grid->addWidget(m_timeButtons.at(4), 1, 0);
-    grid->addWidget(m_timeButtons.at(5), 1, 1);
+    for (int i = 0; i < 6; ++i)
+        grid->addWidget(d->timeButtons[i], i / 4, i % 4);
 
     auto *customRow = new QHBoxLayout;
     customRow->setSpacing(20);
-    customRow->addWidget(m_timeButtons.at(6));
-    customRow->addWidget(m_from);
-    customRow->addWidget(m_toLabel);
-    customRow->addWidget(m_to);
-    customRow->addWidget(m_daysLabel);
+    customRow->addWidget(d->buttonOf(CustomRange));
+    customRow->addWidget(d->from);
+    customRow->addWidget(d->toLabel);
+    customRow->addWidget(d->to);
+    customRow->addWidget(d->daysLabel);
     customRow->addStretch();
 
     auto *buttonRow = new QHBoxLayout;
     buttonRow->setSpacing(0);
     buttonRow->addStretch();
-    buttonRow->addWidget(m_reset);
+    buttonRow->addWidget(d->reset);
     buttonRow->addSpacing(50);
-    buttonRow->addWidget(m_ok);
+    buttonRow->addWidget(d->confirm);
     buttonRow->addStretch();
 
-    auto *layout = new QVBoxLayout(m_contentWidget);
-    layout->setContentsMargins(20, 0, 20, 24);
-    layout->setSpacing(0);
-    layout->addWidget(m_title);
-    layout->addSpacing(20);
-    layout->addLayout(grid);
-    layout->addSpacing(60);
-    layout->addLayout(customRow);
-    layout->addStretch();
-    layout->addLayout(buttonRow);
+    auto *column = new QVBoxLayout(m_contentWidget);
+    column->setContentsMargins(20, 0, 20, 24);
+    column->setSpacing(0);
+    column->addWidget(d->title);
+    column->addSpacing(20);
+    column->addLayout(grid);
+    column->addSpacing(60);
+    column->addLayout(customRow);
+    column->addStretch();
+    column->addLayout(buttonRow);
 
+    d->buttonOf(All)->setDown(true);
+    d->showCustom(false);
     retranslateUi();
-    m_timeButtons.first()->setDown(true);
-    showCustomFields(false);
-
-    for (int i = 0; i < kButtons; ++i)
-        connect(m_timeButtons.at(i), &QPushButton::clicked, this, [this, i] { choose(i); });
-    connect(m_reset, &QPushButton::clicked, this, &FiltrationDialog::reset);
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        m_confirmed = m_choice;
-        emit sigFliter();
-    });
 }
+
+FiltrationDialog::~FiltrationDialog() = default;
 
 int FiltrationDialog::choice() const
 {
-    return m_choice;
+    return d->current;
 }
 
 int FiltrationDialog::fromDays() const
 {
-    return m_from->text().toInt();
+    return daysOf(d->from);
 }
 
 int FiltrationDialog::toDays() const
 {
-    return m_to->text().toInt();
+    return daysOf(d->to);
 }
 
 void FiltrationDialog::restoreChoice()
 {
-    for (int i = 0; i < kButtons; ++i) {
-        if (kCodes[i] == m_confirmed)
-            m_timeButtons.at(i)->setDown(true);
+    // The filter in force, and nothing else, shows as chosen: an OK pressed
+    // next keeps it rather than a choice left behind without OK.
+    choose(d->confirmed);
+    if (d->confirmed == CustomRange) {
+        d->from->setText(d->confirmedFrom);
+        d->to->setText(d->confirmedTo);
     }
 }
 
 void FiltrationDialog::retranslateUi()
 {
-    m_title->setText(tr("Select Time"));
-    const QString texts[] = {tr("All"),          tr("Last 7 Days"),     tr("Last Month"),  tr("Last three Months"),
-                             tr("Last Six Months"), tr("Last Year"), tr("Custom Range")};
-    for (int i = 0; i < kButtons; ++i)
-        m_timeButtons.at(i)->setText(texts[i]);
-    m_from->setAccessibleName(tr("From days"));
-    m_to->setAccessibleName(tr("To days"));
-    m_toLabel->setText(tr("to"));
-    m_daysLabel->setText(tr("days"));
-    m_reset->setText(tr("Reset"));
-    m_ok->setText(tr("OK"));
+    d->title->setText(tr("Select Time"));
+    for (int i = 0; i < kButtonCount; ++i)
+        d->timeButtons[i]->setText(tr(kTimeButtons[i].text));
+    d->toLabel->setText(tr("to"));
+    d->daysLabel->setText(tr("days"));
+    d->from->setAccessibleName(tr("From (days)"));
+    d->to->setAccessibleName(tr("To (days)"));
+    d->reset->setText(tr("Reset"));
+    d->confirm->setText(tr("OK"));
 }
 
-void FiltrationDialog::choose(int index)
+void FiltrationDialog::changeEvent(QEvent *event)
 {
-    for (int i = 0; i < kButtons; ++i)
-        m_timeButtons.at(i)->setDown(i == index);
-    m_choice = kCodes[index];
-    showCustomFields(m_choice == CustomRange);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    FDialog::changeEvent(event);
+}
+
+void FiltrationDialog::choose(int code)
+{
+    for (int i = 0; i < kButtonCount; ++i)
+        d->timeButtons[i]->setDown(kTimeButtons[i].code == code);
+    d->current = code;
+    d->showCustom(code == CustomRange);
 }
 
 void FiltrationDialog::reset()
 {
-    choose(0);
-    m_from->clear();
-    m_to->clear();
+    choose(All);
+    d->from->clear();
+    d->to->clear();
 }
 
-void FiltrationDialog::showCustomFields(bool shown)
+void FiltrationDialog::confirm()
 {
-    for (QWidget *widget : {static_cast<QWidget *>(m_from), static_cast<QWidget *>(m_to),
-                            static_cast<QWidget *>(m_toLabel), static_cast<QWidget *>(m_daysLabel)})
-        widget->setVisible(shown);
+    d->confirmed = d->current;
+    d->confirmedFrom = d->from->text();
+    d->confirmedTo = d->to->text();
+    emit sigFliter();
 }

@@ -2,54 +2,57 @@
 
 #include "fdialog.h"
 
-#include <QList>
+#include <QScopedPointer>
 
-class QLabel;
-class QPushButton;
-class XLabel;
-class XLineEdit;
+class FiltrationDialogPrivate;
 
-// Lets the user keep the records of a recent time span in a media grid: all,
-// the last 7 days, month, three months, six months, year, or a custom range
-// of whole days back. OK emits sigFliter (the dialog stays open; its owner
-// reads choice(), fromDays() and toDays() and closes it).
+// Lets the user narrow a media view to a recent time span: all, the last
+// 7 days, month, three months, six months, year, or a custom range of days
+// back from now. The view keeps one dialog, calls restoreChoice before each
+// showing and applies choice(), fromDays() and toDays() on sigFliter; the
+// dialog does not close itself.
 //
-// Choice codes: 0 All, 1 Last 7 Days, 2 Last Month, 3 Last three Months,
-// 4 Last Six Months, 5 Last Year, 8 Custom Range.
+// Choice codes: 0 all, 1 last 7 days, 2 last month, 3 last three months,
+// 4 last six months, 5 last year, 8 custom range.
 class FiltrationDialog : public FDialog
 {
     Q_OBJECT
 
 public:
-    static constexpr int CustomRange = 8;
+    enum Choice
+    {
+        All = 0,
+        Last7Days = 1,
+        LastMonth = 2,
+        LastThreeMonths = 3,
+        LastSixMonths = 4,
+        LastYear = 5,
+        CustomRange = 8
+    };
 
     explicit FiltrationDialog(QWidget *parent = nullptr);
+    ~FiltrationDialog() override;
 
-    // The button pressed last.
+    // The button last pressed.
     int choice() const;
-    // The custom range's fields; an empty field reads 0.
+    // The custom range's numbers of days; an empty field reads 0.
     int fromDays() const;
     int toDays() const;
-    // Shows the choice of the last OK pressed again.
+    // Back to the choice of the last OK (its numbers too for a custom
+    // range), dropping what was chosen since without OK.
     void restoreChoice();
     void retranslateUi();
 
 signals:
     void sigFliter();
 
-private:
-    void choose(int index);
-    void reset();
-    void showCustomFields(bool shown);
+protected:
+    void changeEvent(QEvent *event) override;
 
-    XLabel *m_title = nullptr;
-    QList<QPushButton *> m_timeButtons; // in the order of kCodes
-    XLineEdit *m_from = nullptr;
-    XLineEdit *m_to = nullptr;
-    QLabel *m_toLabel = nullptr;
-    QLabel *m_daysLabel = nullptr;
-    QPushButton *m_reset = nullptr;
-    QPushButton *m_ok = nullptr;
-    int m_choice = 0;
-    int m_confirmed = 0;
+private:
+    void choose(int code);
+    void reset();
+    void confirm();
+
+    QScopedPointer<FiltrationDialogPrivate> d;
 };
