@@ -1,7 +1,10 @@
 #include "dataviewfactory.h"
 
 #include "devicedata.h"
+#include "docstableview.h"
 #include "facetimecallhistorview.h"
+#include "mediatableview.h"
+#include "safariview.h"
 #include "voicemailmemoview.h"
 
 #include <QList>
@@ -24,6 +27,18 @@ namespace
             {VoiceMemos, 2, tableView<VoiceMailMemoView>},
             {FaceTime, 2, tableView<FaceTimeCallHistorView>},
             {CallHistory, 2, tableView<FaceTimeCallHistorView>},
+            {MessagesAttachment, 2, tableView<MediaTableView>},
+            {Photos, 1, tableView<MediaTableView>},
+            {AlbumVideos, 1, tableView<MediaTableView>},
+            {NotesAttachment, 2, tableView<MediaTableView>},
+            {CalendarsAttachment, 2, tableView<MediaTableView>},
+            {RemindersAttachment, 2, tableView<MediaTableView>},
+            {AppPhotos, 2, tableView<MediaTableView>},
+            {AppVideos, 2, tableView<MediaTableView>},
+            {SafariBookmarks, 2, tableView<SafariView>},
+            {SafariHistory, 2, tableView<SafariView>},
+            {AppAudios, 2, tableView<DocsTableView>},
+            {AppDocuments, 2, tableView<DocsTableView>},
         };
         return table;
     }

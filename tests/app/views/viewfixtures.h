@@ -4,10 +4,13 @@
 #include "recordaccess.h"
 #include "deviceparser.h"
 
+#include <QAbstractItemModel>
 #include <QColor>
+#include <QDateTime>
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <QStringList>
 #include <QVariant>
 
 // Records and stores for the view tests, built in code.
@@ -47,6 +50,51 @@ inline QVariant voice(const QString &title, const QString &sender, qint64 date, 
     return QVariant::fromValue(record);
 }
 
+inline QVariant media(const QString &name, int kind, const QString &path, qint64 time = 1600000000,
+                      bool deleted = false, int state = 0, bool checkable = true, const QString &preview = QString())
+{
+    DeviceData::MediaInfo record;
+    record.name = name;
+    record.suffix = name.section(QLatin1Char('.'), -1);
+    record.path = path;
+    record.preview = preview;
+    record.time = time;
+    record.mediaKind = quint16(kind);
+    record.deleted = deleted;
+    record.reserved = quint16(state);
+    record.finished = checkable;
+    return QVariant::fromValue(record);
+}
+
+inline QVariant document(const QString &name, const QString &format, qint64 size, bool deleted = false,
+                         int state = 0, bool checkable = true)
+{
+    DeviceData::DocumentInfo record;
+    record.name = name;
+    record.suffix = format;
+    record.size = size;
+    record.sizeText = QStringLiteral("%1 KB").arg(size / 1024);
+    record.deleted = deleted;
+    record.reserved = quint16(state);
+    record.finished = checkable;
+    return QVariant::fromValue(record);
+}
+
+inline QVariant page(const QString &title, const QString &url, const QString &folder, qint64 time,
+                     bool deleted = false, int state = 0, bool checkable = true)
+{
+    DeviceData::SafariInfo record;
+    record.title = title;
+    record.url = url;
+    record.text3 = folder;
+    record.time = time;
+    record.timeText = QDateTime::fromSecsSinceEpoch(time, Qt::UTC).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    record.deleted = deleted;
+    record.reserved = quint16(state);
+    record.finished = checkable;
+    return QVariant::fromValue(record);
+}
+
 // n calls "Caller i" / "+1555000i", one in five deleted (i % 5 == 4), dates
 // rising with i.
 inline QList<QVariant> calls(int n)
@@ -66,6 +114,15 @@ inline void seedStore(int type, const QList<QVariant> &records)
 inline QList<QVariant> stored(int type)
 {
     return DeviceParser::instance()->records(DeviceData::DeviceGroup, type);
+}
+
+// What a model's rows show in one column, as assistive tools read it.
+inline QStringList shownTexts(const QAbstractItemModel *model, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, column).data(Qt::AccessibleTextRole).toString();
+    return texts;
 }
 
 // The mean colour of a rectangle of an image.
