@@ -1,5 +1,10 @@
 #include "viewstyle.h"
 
+#include <QAbstractItemView>
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
 namespace ViewStyle {
 
 QString checkPictureSheet()
@@ -9,6 +14,29 @@ QString checkPictureSheet()
                           "QCheckBox::indicator:unchecked { image: url(:/Images/check_no.png); }"
                           "QCheckBox::indicator:indeterminate { image: url(:/Images/check_partial.png); }"
                           "QCheckBox::indicator:checked { image: url(:/Images/check.png); }");
+}
+
+void fillWindow(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void fitListToRows(QAbstractItemView *list, int width)
+{
+    int height = 0;
+    if (const QAbstractItemModel *model = list->model()) {
+        for (int row = 0; row < model->rowCount(); ++row)
+            height += model->index(row, 0).data(Qt::SizeHintRole).toSize().height();
+    }
+    list->setFixedSize(width, height);
+}
+
+QString detailScrollSheet()
+{
+    return QStringLiteral("QScrollArea{background: transparent;border-radius: 0px;border: 0px solid #F0F0F0;}");
 }
 
 } // namespace ViewStyle

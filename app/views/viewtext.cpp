@@ -2,6 +2,7 @@
 
 #include "formatutils.h"
 
+#include <QStringList>
 #include <QTextDocument>
 
 namespace ViewText {
@@ -21,6 +22,14 @@ QString marked(const QString &raw, const QString &keyword)
         done = hit + keyword.size();
     }
     return out + raw.mid(done).toHtmlEscaped();
+}
+
+QString markedLines(const QString &raw, const QString &keyword)
+{
+    QStringList lines = raw.split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        line = marked(line, keyword);
+    return lines.join(QStringLiteral("<br>"));
 }
 
 QString toolTip(const QString &raw)
