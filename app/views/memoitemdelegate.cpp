@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QTextDocument>
 
+#include <algorithm>
+
 MemoItemDelegate::MemoItemDelegate(RecordListProxyModel *proxy)
     : RecordRowDelegate(proxy)
 {
@@ -75,8 +77,10 @@ void MemoItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     dateFont.setPixelSize(14);
     painter->setFont(dateFont);
     painter->setPen(grey);
-    painter->drawText(QRect(row.x() + row.width() - 143, row.y() + 3, 135, 24), Qt::AlignRight | Qt::AlignVCenter,
-                      note.createdText);
+    // Wide enough for the whole date in any font.
+    const int dateWidth = std::max(135, QFontMetrics(dateFont).horizontalAdvance(note.createdText));
+    painter->drawText(QRect(row.x() + row.width() - 8 - dateWidth, row.y() + 3, dateWidth, 24),
+                      Qt::AlignRight | Qt::AlignVCenter, note.createdText);
     painter->setFont(font);
 
     const int fontHeight = QFontMetrics(font).height();

@@ -69,6 +69,8 @@ private slots:
     void initTestCase()
     {
         initWidgetKit();
+        // The application's sheet, as the program loads it.
+        qApp->setStyleSheet(QStringLiteral("file:///:/CSS/global.css"));
         DeviceData::registerMetaTypes();
         QVERIFY(m_dir.isValid());
     }
