@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace ViewFixtures;
 using DeviceData::ContactInfo;
 
@@ -386,10 +388,13 @@ private slots:
                                                      PictureFiles::twoTone(QSize(120, 120), Qt::red, Qt::red));
         const QString corrupt = PictureFiles::writeCorruptJpeg(m_dir.filePath("corrupt.jpg"));
         const QString missing = m_dir.filePath("missing.jpg");
+        // A pipe would hold whoever opens it: only the loader looks at it.
+        const QString pipe = m_dir.filePath("pipe.jpg");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         ContactView view(0, DeviceData::Contacts);
         view.resize(1000, 400);
         view.setDataList({contact("Red", {}, false, 0, true, good), contact("Broken", {}, false, 0, true, corrupt),
-                          contact("Lost", {}, false, 0, true, missing)});
+                          contact("Lost", {}, false, 0, true, missing), contact("Pipe", {}, false, 0, true, pipe)});
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         waitForTheLoader();
@@ -404,7 +409,7 @@ private slots:
         saveShot(&view, QStringLiteral("pictures"));
 
         const QImage fallback = QImage(QStringLiteral(":/Images/defult-user.png")).convertToFormat(QImage::Format_ARGB32);
-        for (int row : {1, 2}) {
+        for (int row : {1, 2, 3}) {
             view.listView()->clicked(view.proxyModel()->index(row, 0));
             waitForTheLoader();
             QCOMPARE(view.pictureBox()->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), fallback);
