@@ -5,6 +5,7 @@
 #include "contactitemdelegate.h"
 #include "contactview.h"
 #include "csortfilterproxymodel.h"
+#include "dataviewfactory.h"
 #include "memoitemdelegate.h"
 #include "memoview.h"
 #include "viewfixtures.h"
@@ -17,6 +18,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
+
+#include <memory>
 
 using namespace ViewFixtures;
 
@@ -145,6 +148,32 @@ private slots:
             check("card content", detailHtml(view.detailModel(), 1));
             QCOMPARE(view.proxyModel()->index(0, 0).data(Qt::AccessibleTextRole).toString(), text);
         }
+    }
+
+    // The scan-result page gets these views for their categories.
+    void madeForTheirCategories_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("className");
+        QTest::newRow("Contacts") << int(DeviceData::Contacts) << "ContactView";
+        QTest::newRow("Calendars") << int(DeviceData::Calendars) << "calendarsRemindersView";
+        QTest::newRow("Reminders") << int(DeviceData::Reminders) << "calendarsRemindersView";
+        QTest::newRow("Notes") << int(DeviceData::Notes) << "MemoView";
+    }
+
+    void madeForTheirCategories()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, className);
+        const DataViewFactory::Row *row = DataViewFactory::find(type);
+        QVERIFY(row);
+        QCOMPARE(row->barType, 2);
+        std::unique_ptr<AbstractDataView> view(DataViewFactory::create(type));
+        QVERIFY(view);
+        QCOMPARE(QString::fromLatin1(view->metaObject()->className()), className);
+        QCOMPARE(view->typeId(), type);
+        QVERIFY(view->testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(!view->parent());
     }
 
     // A note's or contact's lines stay lines in the pane.
