@@ -77,22 +77,11 @@ calendarsRemindersView::calendarsRemindersView(int group, int typeId, QWidget *p
     ViewStyle::fillWindow(pane, QColor(251, 251, 251));
     d->detailModel = new QStandardItemModel(this);
     d->infoDelegate = new calendarsRemindersInfoDelegate(this);
-    d->detailList = new QListView;
-    d->detailList->setFrameShape(QFrame::NoFrame);
-    d->detailList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    d->detailList->setDragEnabled(false);
-    d->detailList->setProperty("style", QStringLiteral("lightgray"));
-    d->detailList->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    d->detailList->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
-    d->detailList->setModel(d->detailModel);
-    d->detailList->setItemDelegate(d->infoDelegate);
-    d->detailList->setFixedSize(CardWidth, 0);
+    QScrollArea *scroll = nullptr;
+    d->detailList = ViewStyle::detailList(d->detailModel, d->infoDelegate, QStringLiteral("lightgray"), pane, &scroll);
+    ViewStyle::fitListToRows(d->detailList, CardWidth);
     connect(d->infoDelegate, &DetailCardDelegate::pictureArrived, d->detailList->viewport(),
             qOverload<>(&QWidget::update));
-    auto *scroll = new QScrollArea(pane);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setStyleSheet(ViewStyle::detailScrollSheet());
-    scroll->setWidget(d->detailList);
     auto *paneLayout = new QVBoxLayout(pane);
     paneLayout->setContentsMargins(10, 25, 10, 10);
     paneLayout->setSpacing(20);

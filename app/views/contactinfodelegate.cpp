@@ -1,5 +1,7 @@
 #include "contactinfodelegate.h"
 
+#include "viewtext.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QTextDocument>
@@ -16,25 +18,12 @@ int ContactInfoDelegate::valueWidth(int rowWidth)
     return rowWidth - rowWidth / 3;
 }
 
-void ContactInfoDelegate::layoutValue(QTextDocument &document, const QString &valueHtml, const QColor &colour,
-                                      const QFont &font, int width)
-{
-    document.setDocumentMargin(0);
-    document.setDefaultFont(font);
-    QTextOption textOption = document.defaultTextOption();
-    textOption.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    textOption.setWrapMode(QTextOption::WrapAnywhere);
-    document.setDefaultTextOption(textOption);
-    document.setHtml(QStringLiteral("<font color=\"%1\">%2</font>").arg(colour.name(), valueHtml));
-    document.setTextWidth(width);
-}
-
 int ContactInfoDelegate::rowHeight(const QString &valueHtml, const QFont &font)
 {
     QFont sized(font);
     sized.setPixelSize(FontPixelSize);
     QTextDocument document;
-    layoutValue(document, valueHtml, Qt::black, sized, valueWidth(RowWidth));
+    ViewText::layOutValue(document, valueHtml, Qt::black, sized, valueWidth(RowWidth), Qt::AlignLeft | Qt::AlignTop);
     return std::max(10, int(document.size().height()) + 10);
 }
 
@@ -73,7 +62,7 @@ void ContactInfoDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     if (!deleted)
         pen = QColor(QStringLiteral("#333333"));
     QTextDocument document;
-    layoutValue(document, value, pen, font, valueRect.width());
+    ViewText::layOutValue(document, value, pen, font, valueRect.width(), Qt::AlignLeft | Qt::AlignVCenter);
     painter->save();
     painter->translate(valueRect.topLeft());
     painter->setClipRect(QRect(QPoint(0, 0), valueRect.size()));

@@ -22,9 +22,6 @@ public:
     // The row's height for a value: the value's height when laid out in the
     // value column, plus 10.
     static int rowHeight(const QString &valueHtml, const QFont &font);
-    // Lays the value out as the pane draws it.
-    static void layoutValue(class QTextDocument &document, const QString &valueHtml, const QColor &colour,
-                            const QFont &font, int width);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };

@@ -143,21 +143,9 @@ QWidget *ContactView::buildDetailPane()
 
     d->fieldModel = new QStandardItemModel(this);
     d->infoDelegate = new ContactInfoDelegate(this);
-    d->fieldList = new QListView;
-    d->fieldList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    d->fieldList->setDragEnabled(false);
-    d->fieldList->setFrameShape(QFrame::NoFrame);
-    d->fieldList->setProperty("style", QStringLiteral("lightgray"));
-    d->fieldList->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    d->fieldList->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
-    d->fieldList->setModel(d->fieldModel);
-    d->fieldList->setItemDelegate(d->infoDelegate);
-    d->fieldList->setFixedSize(ContactInfoDelegate::RowWidth, 0);
-
-    auto *scroll = new QScrollArea(pane);
-    scroll->setStyleSheet(ViewStyle::detailScrollSheet());
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(d->fieldList);
+    QScrollArea *scroll = nullptr;
+    d->fieldList = ViewStyle::detailList(d->fieldModel, d->infoDelegate, QStringLiteral("lightgray"), pane, &scroll);
+    ViewStyle::fitListToRows(d->fieldList, ContactInfoDelegate::RowWidth);
 
     auto *header = new QWidget(pane);
     header->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);

@@ -3,6 +3,8 @@
 #include "devicedata.h"
 #include "picturerequests.h"
 
+#include "viewtext.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPolygon>
@@ -41,19 +43,6 @@ DetailCardDelegate::DetailCardDelegate(int valueMargin, QObject *parent)
 
 DetailCardDelegate::~DetailCardDelegate() = default;
 
-void DetailCardDelegate::layoutValue(QTextDocument &document, const QString &valueHtml, const QColor &colour,
-                                     const QFont &font, int width, Qt::Alignment alignment)
-{
-    document.setDocumentMargin(0);
-    document.setDefaultFont(font);
-    QTextOption textOption = document.defaultTextOption();
-    textOption.setAlignment(alignment);
-    textOption.setWrapMode(QTextOption::WrapAnywhere);
-    document.setDefaultTextOption(textOption);
-    document.setHtml(QStringLiteral("<font color=\"%1\">%2</font>").arg(colour.name(), valueHtml));
-    document.setTextWidth(width);
-}
-
 QStandardItem *DetailCardDelegate::textRow(const QString &label, const QString &valueHtml, const QString &plain,
                                            bool deleted, const QFont &font, int rowWidth)
 {
@@ -61,7 +50,7 @@ QStandardItem *DetailCardDelegate::textRow(const QString &label, const QString &
     QFont sized(font);
     sized.setPixelSize(FontPixelSize);
     QTextDocument document;
-    layoutValue(document, value, Qt::black, sized, MeasureWidth, Qt::AlignLeft | Qt::AlignTop);
+    ViewText::layOutValue(document, value, Qt::black, sized, MeasureWidth, Qt::AlignLeft | Qt::AlignTop);
     auto *item = new QStandardItem;
     item->setEditable(false);
     item->setData(QVariantList{label, value, deleted ? QStringLiteral("1") : QStringLiteral("0"), QVariant()},
@@ -119,7 +108,8 @@ void DetailCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         // Laid out and clipped at one width, so no line is cut off.
         const QRect valueRect(row.x() + ValueLeft, row.y(), row.width() - ValueLeft - m_valueMargin, hint.height());
         QTextDocument document;
-        layoutValue(document, items.value(1).toString(), pen, font, valueRect.width(), Qt::AlignLeft | Qt::AlignVCenter);
+        ViewText::layOutValue(document, items.value(1).toString(), pen, font, valueRect.width(),
+                              Qt::AlignLeft | Qt::AlignVCenter);
         painter->save();
         painter->translate(valueRect.topLeft());
         painter->setClipRect(QRect(QPoint(0, 0), valueRect.size()));

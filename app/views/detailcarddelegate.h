@@ -6,7 +6,6 @@
 
 class PictureRequests;
 class QStandardItem;
-class QTextDocument;
 
 namespace DeviceData {
 struct MediaInfo;
@@ -45,9 +44,6 @@ public:
                                   const QFont &font, int rowWidth);
     static QStandardItem *attachmentRow(const QString &label, const DeviceData::MediaInfo &attachment, bool deleted,
                                         int rowWidth);
-    // Lays a value out as the card draws it.
-    static void layoutValue(QTextDocument &document, const QString &valueHtml, const QColor &colour,
-                            const QFont &font, int width, Qt::Alignment alignment);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 

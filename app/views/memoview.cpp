@@ -70,23 +70,11 @@ QWidget *MemoView::buildDetailPane()
 
     d->detailModel = new QStandardItemModel(this);
     d->infoDelegate = new MemoInfoDelegate(this);
-    d->detailList = new QListView;
-    d->detailList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    d->detailList->setDragEnabled(false);
-    d->detailList->setFrameShape(QFrame::NoFrame);
-    d->detailList->setProperty("style", QStringLiteral("transparent"));
-    d->detailList->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    d->detailList->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
-    d->detailList->setModel(d->detailModel);
-    d->detailList->setItemDelegate(d->infoDelegate);
-    d->detailList->setFixedSize(CardWidth, 0);
+    QScrollArea *scroll = nullptr;
+    d->detailList = ViewStyle::detailList(d->detailModel, d->infoDelegate, QStringLiteral("transparent"), pane, &scroll);
+    d->fitDetailList();
     connect(d->infoDelegate, &DetailCardDelegate::pictureArrived, d->detailList->viewport(),
             qOverload<>(&QWidget::update));
-
-    auto *scroll = new QScrollArea(pane);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setStyleSheet(ViewStyle::detailScrollSheet());
-    scroll->setWidget(d->detailList);
 
     auto *headingRow = new QHBoxLayout;
     headingRow->addStretch();

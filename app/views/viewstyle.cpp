@@ -2,7 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QColor>
+#include <QListView>
 #include <QPalette>
+#include <QScrollArea>
 #include <QWidget>
 
 namespace ViewStyle {
@@ -34,9 +36,25 @@ void fitListToRows(QAbstractItemView *list, int width)
     list->setFixedSize(width, height);
 }
 
-QString detailScrollSheet()
+QListView *detailList(QAbstractItemModel *model, QAbstractItemDelegate *delegate, const QString &style,
+                      QWidget *parent, QScrollArea **scroll)
 {
-    return QStringLiteral("QScrollArea{background: transparent;border-radius: 0px;border: 0px solid #F0F0F0;}");
+    auto *list = new QListView;
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setDragEnabled(false);
+    list->setFrameShape(QFrame::NoFrame);
+    list->setProperty("style", style);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    list->setModel(model);
+    list->setItemDelegate(delegate);
+    auto *area = new QScrollArea(parent);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setStyleSheet(
+        QStringLiteral("QScrollArea{background: transparent;border-radius: 0px;border: 0px solid #F0F0F0;}"));
+    area->setWidget(list);
+    *scroll = area;
+    return list;
 }
 
 } // namespace ViewStyle

@@ -2,8 +2,12 @@
 
 #include <QString>
 
+class QAbstractItemDelegate;
+class QAbstractItemModel;
 class QAbstractItemView;
 class QColor;
+class QListView;
+class QScrollArea;
 class QWidget;
 
 namespace ViewStyle {
@@ -20,7 +24,11 @@ void fillWindow(QWidget *widget, const QColor &colour);
 // the scroll area around it scrolls, not the list.
 void fitListToRows(QAbstractItemView *list, int width);
 
-// The style sheet of the scroll areas around the detail lists.
-QString detailScrollSheet();
+// A list of a detail pane: not editable, no frame, scrolled per item, its
+// look chosen by style ("lightgray", "transparent"); no size of its own
+// until fitListToRows. It is the widget of a frameless scroll area (its
+// parent's child) that scrolls it.
+QListView *detailList(QAbstractItemModel *model, QAbstractItemDelegate *delegate, const QString &style,
+                      QWidget *parent, QScrollArea **scroll);
 
 } // namespace ViewStyle

@@ -2,8 +2,11 @@
 
 #include "formatutils.h"
 
+#include <QColor>
+#include <QFont>
 #include <QStringList>
 #include <QTextDocument>
+#include <QTextOption>
 
 namespace ViewText {
 
@@ -30,6 +33,19 @@ QString markedLines(const QString &raw, const QString &keyword)
     for (QString &line : lines)
         line = marked(line, keyword);
     return lines.join(QStringLiteral("<br>"));
+}
+
+void layOutValue(QTextDocument &document, const QString &html, const QColor &colour, const QFont &font, int width,
+                 Qt::Alignment alignment)
+{
+    document.setDocumentMargin(0);
+    document.setDefaultFont(font);
+    QTextOption textOption = document.defaultTextOption();
+    textOption.setAlignment(alignment);
+    textOption.setWrapMode(QTextOption::WrapAnywhere);
+    document.setDefaultTextOption(textOption);
+    document.setHtml(QStringLiteral("<font color=\"%1\">%2</font>").arg(colour.name(), html));
+    document.setTextWidth(width);
 }
 
 QString toolTip(const QString &raw)

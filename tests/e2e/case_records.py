@@ -23,16 +23,18 @@ REMINDERS = {"Water the plants", "Return library books"}
 
 
 def rows(view, column=0):
-    """What assistive tools read on each row of a list or table."""
+    """What assistive tools read on each row of a list or table (None for a
+    row that went while it was read)."""
     table = view.queryTable()
-    return [table.getAccessibleAt(row, column).name for row in range(table.nRows)]
+    cells = [table.getAccessibleAt(row, column) for row in range(table.nRows)]
+    return [each.name if each is not None else None for each in cells]
 
 
 def cell(view, name, column=0):
     table = view.queryTable()
     for row in range(table.nRows):
         each = table.getAccessibleAt(row, column)
-        if each.name == name:
+        if each is not None and each.name == name:
             return each
     check(False, "no row %r in %r" % (name, rows(view, column)))
 
