@@ -1,9 +1,12 @@
 #include "dataviewfactory.h"
 
+#include "calendarsremindersview.h"
+#include "contactview.h"
 #include "devicedata.h"
 #include "docstableview.h"
 #include "facetimecallhistorview.h"
 #include "mediatableview.h"
+#include "memoview.h"
 #include "safariview.h"
 #include "voicemailmemoview.h"
 
@@ -39,6 +42,10 @@ namespace
             {SafariHistory, 2, tableView<SafariView>},
             {AppAudios, 2, tableView<DocsTableView>},
             {AppDocuments, 2, tableView<DocsTableView>},
+            {Contacts, 2, tableView<ContactView>},
+            {Calendars, 2, tableView<calendarsRemindersView>},
+            {Reminders, 2, tableView<calendarsRemindersView>},
+            {Notes, 2, [](int typeId) -> AbstractDataView * { return new MemoView(0, typeId); }},
         };
         return table;
     }

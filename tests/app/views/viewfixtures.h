@@ -106,6 +106,80 @@ inline QList<QVariant> calls(int n)
     return list;
 }
 
+inline QVariant contact(const QString &name, const DeviceData::LabelledValues &phones = {}, bool deleted = false,
+                        int state = 0, bool checkable = true, const QString &photo = QString())
+{
+    DeviceData::ContactInfo record;
+    record.sortName = name;
+    record.phones = phones;
+    record.photoPath = photo;
+    record.deleted = deleted;
+    record.reserved2 = quint16(state);
+    record.finished = checkable;
+    return QVariant::fromValue(record);
+}
+
+// n contacts "Contact i" with the phone "+4470i", one in four deleted
+// (i % 4 == 3).
+inline QList<QVariant> contacts(int n)
+{
+    QList<QVariant> list;
+    for (int i = 0; i < n; ++i)
+        list << contact(QStringLiteral("Contact %1").arg(i),
+                        {{QStringLiteral("_$!<Mobile>!$_"), QStringLiteral("+4470%1").arg(i)}}, i % 4 == 3);
+    return list;
+}
+
+inline DeviceData::MediaInfo attachment(const QString &name, int kind, const QString &path = QString(),
+                                        bool deleted = false, const QString &preview = QString())
+{
+    DeviceData::MediaInfo media;
+    media.name = name;
+    media.path = path;
+    media.preview = preview.isEmpty() ? path : preview;
+    media.mediaKind = quint16(kind);
+    media.deleted = deleted;
+    return media;
+}
+
+inline QVariant note(const QString &title, const QString &body, qint64 created, bool deleted = false,
+                     const QList<DeviceData::MediaInfo> &attachments = {}, bool locked = false, int state = 0,
+                     bool checkable = true)
+{
+    DeviceData::NotesInfo record;
+    record.title = title;
+    record.body = body;
+    record.created = created;
+    record.createdText = created ? QStringLiteral("2023-03-%1 08:00:00").arg(created % 28 + 1, 2, 10, QLatin1Char('0'))
+                                 : QString();
+    record.attachments = attachments;
+    record.locked = locked;
+    record.deleted = deleted;
+    record.reserved = quint16(state);
+    record.finished = checkable;
+    return QVariant::fromValue(record);
+}
+
+// An event (start and end given) or a reminder (creation and reminder date).
+inline QVariant entry(const QString &title, qint64 start, qint64 end, bool deleted = false,
+                      const QList<DeviceData::MediaInfo> &attachments = {}, int state = 0, bool checkable = true)
+{
+    DeviceData::CalenderReminderInfo record;
+    record.title = title;
+    record.start = start;
+    record.end = end;
+    auto text = [](qint64 time) {
+        return time ? QStringLiteral("2024-05-%1 09:00:00").arg(time % 28 + 1, 2, 10, QLatin1Char('0')) : QString();
+    };
+    record.startText = text(start);
+    record.endText = text(end);
+    record.attachments = attachments;
+    record.deleted = deleted;
+    record.reserved = quint16(state);
+    record.finished = checkable;
+    return QVariant::fromValue(record);
+}
+
 inline void seedStore(int type, const QList<QVariant> &records)
 {
     DeviceParser::instance()->setRecords(DeviceData::DeviceGroup, type, records);
