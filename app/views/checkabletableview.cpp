@@ -4,6 +4,7 @@
 #include "checkabletableitemdelegate.h"
 
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -69,6 +70,25 @@ CheckableHeaderView *CheckableTableView::checkableHeader() const
 CheckableTableItemDelegate *CheckableTableView::checkableDelegate() const
 {
     return d->delegate;
+}
+
+void CheckableTableView::setSelectionModel(QItemSelectionModel *selectionModel)
+{
+    QTableView::setSelectionModel(selectionModel);
+    if (!selectionModel)
+        return;
+    // The keyboard's row is marked as a clicked one: the style's own
+    // selection fill never shows beside it.
+    connect(selectionModel, &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
+        d->delegate->setClickedIndex(current);
+        viewport()->update();
+    });
+    // Space ticks the current row: it is the row an assistive tool selected.
+    connect(selectionModel, &QItemSelectionModel::selectionChanged, this, [this](const QItemSelection &selected) {
+        const QModelIndexList cells = selected.indexes();
+        if (!cells.isEmpty() && cells.first().row() != currentIndex().row())
+            setCurrentIndex(cells.first());
+    });
 }
 
 void CheckableTableView::mouseMoveEvent(QMouseEvent *event)
