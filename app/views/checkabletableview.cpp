@@ -77,17 +77,17 @@ void CheckableTableView::setSelectionModel(QItemSelectionModel *selectionModel)
     QTableView::setSelectionModel(selectionModel);
     if (!selectionModel)
         return;
-    // The keyboard's row is marked as a clicked one: the style's own
-    // selection fill never shows beside it.
-    connect(selectionModel, &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
-        d->delegate->setClickedIndex(current);
-        viewport()->update();
-    });
-    // Space ticks the current row: it is the row an assistive tool selected.
+    // The row selected by the keyboard or an assistive tool is marked as a
+    // clicked one (the style's own selection fill never shows beside it)
+    // and becomes the current one, the row Space ticks.
     connect(selectionModel, &QItemSelectionModel::selectionChanged, this, [this](const QItemSelection &selected) {
         const QModelIndexList cells = selected.indexes();
-        if (!cells.isEmpty() && cells.first().row() != currentIndex().row())
+        if (cells.isEmpty())
+            return;
+        if (cells.first().row() != currentIndex().row())
             setCurrentIndex(cells.first());
+        d->delegate->setClickedIndex(cells.first());
+        viewport()->update();
     });
 }
 
