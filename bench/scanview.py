@@ -16,17 +16,10 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(os.path.dirname(HERE), "tests", "e2e"))
 
-from flows import ITUNES_CARD, frames_holding, relabel, sample_backup  # noqa: E402
-from harness import OFFLINE_ENDPOINTS, Session, has_state, walk, wait_until  # noqa: E402
+from flows import ATTACHMENTS, chosen_categories, frames_holding, relabel, sample_backup, to_data_types  # noqa: E402
+from harness import OFFLINE_ENDPOINTS, Session, walk  # noqa: E402
 
 RUNS = 3
-# The data-type page's cards by name: the categories the window scans.
-CATEGORY_IDS = {
-    "Contacts": 1, "Messages": 2, "Voicemails": 4, "Voice Memos": 8, "Photos": 16, "Video in album": 32,
-    "FaceTime": 64, "Safari Bookmarks": 128, "Safari History": 256, "Notes": 512, "Call History": 1024,
-    "Calendars": 2048, "Reminders": 4096, "App Photos": 8192, "App Videos": 16384, "App Audios": 32768,
-    "App Documents": 65536, "WhatsApp": 131072, "LINE": 262144,
-}
 
 
 def peak_kib(pid):
@@ -45,13 +38,8 @@ def through_the_window(session, root, run):
                                      "QUENROW_DATA_ROOT": os.path.join(session.work, "data-%d" % run),
                                      "QUENROW_HEARTBEAT_LOG": beat})
     window = app.window()
-    app.press(app.find(window, "push button", ITUNES_CARD))
-    table = app.find(window, "table", "iTunes backups")
-    wait_until(lambda: table.queryTable().nRows == 1, 30, "the backup listed")
-    app.press(app.find(window, "push button", "Next"))
-    start = app.find(window, "push button", "Start Scan")
-    ids = [CATEGORY_IDS[node.name] for node in walk(window)
-           if node.getRoleName() == "list item" and node.name in CATEGORY_IDS and has_state(node, "checked")]
+    start = to_data_types(app, window, timeout=30)
+    ids = chosen_categories(window)
     before = set(app.visible_x_windows())
     # Watched on the X server, without asking the window's thread anything:
     # the result box is the first window beside the main one.
@@ -88,7 +76,7 @@ def dump(build, backup, ids, out):
     total = messages = 0
     for line in result.stdout.splitlines():
         entry = json.loads(line)
-        if entry.get("list") == "records" or (entry.get("list") == "sessions" and entry["scanType"] % 2 == 1):
+        if entry.get("list") == "records" or (entry.get("list") == "sessions" and entry["scanType"] in ATTACHMENTS.values()):
             total += entry["records"]
         elif entry.get("list") == "messages":
             messages += entry["records"]

@@ -15,19 +15,9 @@ import subprocess
 import sys
 import urllib.parse
 
-from flows import ITUNES_CARD, plain_backup
+from flows import ATTACHMENTS, CATEGORY_IDS, chosen_categories, plain_backup, to_data_types
 from harness import check, has_state, opened, opener_stub, run_case, wait_until, walk
 
-# The navigation's rows: category name -> id (the attachment rows too).
-CATEGORY_IDS = {
-    "Contacts": 1, "Messages": 2, "Messages Attachment": 3, "Voicemails": 4, "Voice Memos": 8, "Photos": 16,
-    "Video in album": 32, "FaceTime": 64, "Safari Bookmarks": 128, "Safari History": 256, "Notes": 512,
-    "Notes Attachment": 513, "Call History": 1024, "Calendars": 2048, "Calendars Attachment": 2049,
-    "Reminders": 4096, "Reminders Attachment": 4097, "App Photos": 8192, "App Videos": 16384,
-    "App Audios": 32768, "App Documents": 65536, "WhatsApp": 131072, "WhatsApp Attachment": 131073,
-    "LINE": 262144, "LINE Attachment": 262145,
-}
-ATTACHMENTS = {2: 3, 512: 513, 2048: 2049, 4096: 4097, 131072: 131073, 262144: 262145}
 HEADINGS = ("System Data", "Third-party App Data")
 
 # Calls whose order by name is not their order by time: (name, seconds
@@ -62,15 +52,6 @@ def store_dump(session, backup, ids):
         elif entry.get("list") == "sessions" and entry["scanType"] in ATTACHMENTS.values():
             counts[entry["scanType"]] = counts.get(entry["scanType"], 0) + 1
     return counts, calls
-
-
-def chosen_categories(app, window):
-    """The ids the data-type page has ticked, in its order."""
-    ids = []
-    for node in walk(window):
-        if node.getRoleName() == "list item" and has_state(node, "checked") and node.name in CATEGORY_IDS:
-            ids.append(CATEGORY_IDS[node.name])
-    return ids
 
 
 def navigation_rows(app, window):
@@ -124,17 +105,13 @@ def body(session):
                                      "QUENROW_DATA_ROOT": os.path.join(session.work, "data"),
                                      "PATH": stub + os.pathsep + os.environ.get("PATH", "")})
     window = app.window()
-    app.press(app.find(window, "push button", ITUNES_CARD))
-    listed = app.find(window, "table", "iTunes backups")
-    wait_until(lambda: listed.queryTable().nRows == 1, 20, "the backup listed")
-    app.press(app.find(window, "push button", "Next"))
-    start = app.find(window, "push button", "Start Scan")
+    start = to_data_types(app, window)
     # Call History is not chosen by default.
     card = app.find(window, "list item", "Call History")
     if not has_state(card, "checked"):
         session.do_action(card, "Toggle")
         wait_until(lambda: has_state(card, "checked"), 10, "Call History chosen")
-    ids = chosen_categories(app, window)
+    ids = chosen_categories(window)
     check(1024 in ids, "the chosen categories are %r" % ids)
     app.press(start)
 
