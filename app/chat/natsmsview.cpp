@@ -161,6 +161,8 @@ NatSmsView::~NatSmsView()
     // Cancelled without a finish: whoever destroys the view waits for none.
     if (d->job)
         d->job->cancelled = true;
+    // The scene goes before the model its bindings read.
+    delete d->quick;
 }
 
 void NatSmsView::setupUi()

@@ -40,7 +40,7 @@ Rectangle {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.margins: 10
-        height: pane.height - titleBar.height - 40
+        height: Math.max(0, pane.height - titleBar.height - 40)
         cacheBuffer: 40
         clip: true
         spacing: 10
