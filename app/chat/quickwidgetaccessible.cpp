@@ -17,12 +17,29 @@ namespace
         return QAccessible::queryAccessibleInterface(item) != nullptr;
     }
 
+    // "Accessible.ignored: true" leaves an item's interface in place in Qt
+    // 5.15; its attached object, a child of the item, says so.
+    bool isIgnored(QQuickItem *item)
+    {
+        for (QObject *child : item->children()) {
+            if (qstrcmp(child->metaObject()->className(), "QQuickAccessibleAttached") == 0)
+                return child->property("ignored").toBool();
+        }
+        return false;
+    }
+
+    // Presented to assistive tools on its own.
+    bool isPresented(QQuickItem *item)
+    {
+        return hasOwnInterface(item) && !isIgnored(item);
+    }
+
     // The accessible items below item, looking through those without a role.
     void collectAccessibleChildren(QQuickItem *item, QList<QQuickItem *> &found)
     {
         const QList<QQuickItem *> children = item->childItems();
         for (QQuickItem *child : children) {
-            if (hasOwnInterface(child))
+            if (isPresented(child))
                 found.append(child);
             else
                 collectAccessibleChildren(child, found);
@@ -93,7 +110,7 @@ namespace
                 return nullptr;
             QQuickItem *top = contentItemOf(m_widget);
             for (QQuickItem *above = m_item->parentItem(); above && above != top; above = above->parentItem()) {
-                if (hasOwnInterface(above))
+                if (isPresented(above))
                     return ItemRegistry::of(m_widget)->wrap(above);
             }
             return QAccessible::queryAccessibleInterface(m_widget.data());

@@ -15,7 +15,7 @@ Rectangle {
         anchors.right: parent.right
         height: 50
         color: "#F7F7F7"
-        Accessible.role: Accessible.TitleBar
+        Accessible.role: Accessible.Heading
         Accessible.name: smsModelObj.title
 
         Text {

@@ -247,7 +247,7 @@ private slots:
         QAccessibleInterface *list = nullptr;
         QTRY_VERIFY((list = findAccessible(pane, QAccessible::List, QStringLiteral("Messages"))) != nullptr);
         QCOMPARE(list->parent(), pane);
-        QAccessibleInterface *title = findAccessible(pane, QAccessible::TitleBar, QStringLiteral("To: +15550001"));
+        QAccessibleInterface *title = findAccessible(pane, QAccessible::Heading, QStringLiteral("To: +15550001"));
         QVERIFY(title);
         QStringList tree;
         accessibleTree(list, tree);
