@@ -3,6 +3,7 @@
 #include "chatsearchpool.h"
 #include "chattext.h"
 #include "fileutils.h"
+#include "guithreadmailbox.h"
 #include "smsmatch.h"
 #include "threadpool.h"
 #include "xmessagebox.h"
@@ -241,13 +242,10 @@ void NatSmsModel::showConversation(const QList<SMSInfo> &messages, const QString
         }
         if (job->cancelled)
             return;
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, job, matches] {
-                if (self)
-                    self->applyMatches(job, matches);
-            },
-            Qt::QueuedConnection);
+        runOnGuiThread([self, job, matches] {
+            if (self)
+                self->applyMatches(job, matches);
+        });
     });
 }
 

@@ -3,6 +3,7 @@
 #include "chatinit.h"
 #include "chatsearchpool.h"
 #include "deviceparser.h"
+#include "guithreadmailbox.h"
 #include "itemroles.h"
 #include "natsmsitemdelegate.h"
 #include "natsmslistmodel.h"
@@ -12,7 +13,6 @@
 #include "smsmatch.h"
 #include "threadpool.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QKeyEvent>
@@ -432,16 +432,10 @@ void NatSmsView::startSearch(const QString &keyword, int mode, bool announceCoun
             QHash<QString, SearchResult> results = runSearchTask(*job);
             if (job->cancelled)
                 return;
-            QCoreApplication *application = QCoreApplication::instance();
-            if (!application)
-                return;
-            QMetaObject::invokeMethod(
-                application,
-                [job, self, complete, results] {
-                    if (self)
-                        complete(job, results);
-                },
-                Qt::QueuedConnection);
+            runOnGuiThread([job, self, complete, results] {
+                if (self)
+                    complete(job, results);
+            });
         });
     } catch (const std::runtime_error &) {
         // The pool has stopped: the program is ending.
