@@ -30,7 +30,8 @@ def dump(root):
 
 
 def body(session):
-    app = session.start_quenrow(program="e2e-chathost", window="Chat host")
+    app = session.start_quenrow(program="e2e-chathost", window="Chat host",
+                                env={"QT_QUICK_BACKEND": "software"})
     window = app.window("Chat host")
     conversations = app.find(window, "list", "Conversations")
     messages = app.find(window, "list", "Messages")

@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QOpenGLContext>
 #include <QVBoxLayout>
 
 namespace
@@ -45,9 +44,6 @@ namespace
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QOpenGLContext context;
-    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && !context.create())
-        qputenv("QT_QUICK_BACKEND", "software");
     initWidgetKit();
     initChat();
     DeviceData::registerMetaTypes();
