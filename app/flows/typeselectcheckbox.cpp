@@ -1,0 +1,6 @@
+#include "typeselectcheckbox.h"
+
+TypeSelectCheckBox::TypeSelectCheckBox(QWidget *parent)
+    : QCheckBox(parent)
+{
+}
