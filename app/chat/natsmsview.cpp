@@ -19,6 +19,7 @@
 #include <QListView>
 #include <QPointer>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickWidget>
 
 #include <atomic>
@@ -563,6 +564,18 @@ bool NatSmsView::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return AbstractDataView::eventFilter(watched, event);
+}
+
+void NatSmsView::changeEvent(QEvent *event)
+{
+    // Texts set in code and the pane's texts follow the language.
+    if (event->type() == QEvent::LanguageChange) {
+        d->list->setAccessibleName(QObject::tr("Conversations"));
+        if (d->quick->engine())
+            d->quick->engine()->retranslate();
+        d->list->viewport()->update();
+    }
+    AbstractDataView::changeEvent(event);
 }
 
 QListView *NatSmsView::listView() const

@@ -17,12 +17,20 @@
 #include <QQuickWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
+#include <QListView>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
 using namespace ChatFixtures;
+
+// At global scope, as Q_INIT_RESOURCE requires.
+static void registerTranslations()
+{
+    Q_INIT_RESOURCE(quenrow_translations);
+}
 
 namespace
 {
@@ -119,6 +127,7 @@ private:
 private slots:
     void initTestCase()
     {
+        registerTranslations();
         QVERIFY(m_files.isValid());
         initWidgetKit();
         initChat();
@@ -278,6 +287,21 @@ private slots:
         // Hidden with its view: not showing.
         view.hide();
         QVERIFY(bubble->state().invisible);
+    }
+
+    void followsTheLanguage()
+    {
+        NatSmsView &view = showConversation({text(QStringLiteral("Hi"), 1600000000)});
+        QAccessibleInterface *pane = QAccessible::queryAccessibleInterface(view.quickWidget());
+        QTRY_VERIFY(findAccessible(pane, QAccessible::Button, QStringLiteral("Copy")));
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/de-de.qm")));
+        QCoreApplication::installTranslator(&german);
+        QTRY_COMPARE(view.listView()->accessibleName(), QStringLiteral("Unterhaltungen"));
+        QTRY_VERIFY(findAccessible(pane, QAccessible::List, QStringLiteral("Nachrichten")));
+        QVERIFY(findAccessible(pane, QAccessible::Button, QStringLiteral("Kopieren")));
+        QCoreApplication::removeTranslator(&german);
+        QTRY_COMPARE(view.listView()->accessibleName(), QStringLiteral("Conversations"));
     }
 
     void exportNoticeIsShownOutsideTheClick()
