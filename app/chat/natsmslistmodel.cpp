@@ -165,6 +165,12 @@ void NatSmsListModel::replaceRecord(int row, const QVariant &record)
         m_records[row] = record;
 }
 
+void NatSmsListModel::changeRecords(const std::function<void(QVariant &)> &change)
+{
+    for (QVariant &record : m_records)
+        change(record);
+}
+
 void NatSmsListModel::clear()
 {
     beginResetModel();

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QVariant>
 
+#include <functional>
+
 // The conversations of the message view, one row per
 // DeviceData::SMSSessionInfo record, exposed a page of 100 at a time
 // (canFetchMore/fetchMore); loadAll exposes the rest in one step.
@@ -43,6 +45,8 @@ public:
     void appendRecord(const QVariant &record);
     // Replaces one record without any signal.
     void replaceRecord(int row, const QVariant &record);
+    // Lets change edit every record in place, without any signal.
+    void changeRecords(const std::function<void(QVariant &)> &change);
     void clear();
     void loadAll();
 

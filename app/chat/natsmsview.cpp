@@ -247,14 +247,10 @@ void NatSmsView::resetMessages()
 void NatSmsView::setCheckEnabled(bool enabled)
 {
     if (!d->smsModel->isEnabled()) {
-        const QList<QVariant> records = d->listModel->records();
-        for (int row = 0; row < records.size(); ++row) {
-            QVariant record = records.at(row);
-            if (DeviceData::isCheckable(record) == enabled)
-                continue;
-            DeviceData::setCheckable(record, enabled);
-            d->listModel->replaceRecord(row, record);
-        }
+        d->listModel->changeRecords([enabled](QVariant &record) {
+            if (DeviceData::isCheckable(record) != enabled)
+                DeviceData::setCheckable(record, enabled);
+        });
     }
     d->smsModel->setEnabled(enabled);
     d->list->viewport()->update();
@@ -320,14 +316,10 @@ void NatSmsView::setAllChecked(int checkState, bool visibleOnly, bool)
             store->setRecord(DeviceData::DeviceGroup, typeId(), row, record);
         }
     } else {
-        const QList<QVariant> records = d->listModel->records();
-        for (int row = 0; row < records.size(); ++row) {
-            QVariant record = records.at(row);
-            if (DeviceData::checkState(record) == checkState)
-                continue;
-            DeviceData::setCheckState(record, checkState);
-            d->listModel->replaceRecord(row, record);
-        }
+        d->listModel->changeRecords([checkState](QVariant &record) {
+            if (DeviceData::checkState(record) != checkState)
+                DeviceData::setCheckState(record, checkState);
+        });
         QList<QVariant> stored = store->records(DeviceData::DeviceGroup, typeId());
         for (QVariant &record : stored)
             DeviceData::setCheckState(record, checkState);
