@@ -236,12 +236,32 @@ void NatSmsView::updateItem(const QString &key, const QVariant &record)
 void NatSmsView::setMessageList(const QList<QVariant> &records)
 {
     d->listModel->setFullList(records);
+    keepShownCurrent();
 }
 
 void NatSmsView::resetMessages()
 {
     d->listModel->resetRecords(d->listModel->records());
     d->proxy->sort(0, Qt::AscendingOrder);
+    keepShownCurrent();
+}
+
+void NatSmsView::keepShownCurrent()
+{
+    // After a reset the row painted as current is the conversation the pane
+    // still shows, wherever it went.
+    int row = -1;
+    for (int i = 0; i < d->proxy->rowCount() && row < 0; ++i) {
+        if (NatSmsListModel::session(d->proxy->index(i, 0).data()).key == d->shownKey)
+            row = i;
+    }
+    d->delegate->setCurrentRow(row);
+    if (row >= 0) {
+        d->choosing = true;
+        d->list->setCurrentIndex(d->proxy->index(row, 0));
+        d->choosing = false;
+    }
+    d->list->viewport()->update();
 }
 
 void NatSmsView::setCheckEnabled(bool enabled)

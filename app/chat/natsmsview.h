@@ -78,6 +78,7 @@ private:
     void cancelSearch();
     void recount(bool withSignals);
     void selectFirst();
+    void keepShownCurrent();
     void writeCheckState(const QString &key, int state);
 
     QScopedPointer<NatSmsViewPrivate> d;

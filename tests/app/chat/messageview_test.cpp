@@ -217,9 +217,12 @@ private slots:
         QCOMPARE(view->listModel()->records().at(2).value<DeviceData::SMSSessionInfo>().displayName,
                  QStringLiteral("Renamed"));
         view->updateItem(QStringLiteral("nobody"), QVariant::fromValue(renamed));
-        // Shown again newest first.
+        // Shown again newest first; the conversation on show stays current.
+        QCOMPARE(view->messageModel()->title(), QStringLiteral("To: +15550000000"));
         view->resetMessages();
         QCOMPARE(keyAt(*view, 0), QStringLiteral("+15550000002"));
+        QCOMPARE(view->itemDelegate()->currentRow(), 2);
+        QCOMPARE(view->listView()->currentIndex().row(), 2);
         // A whole list, all of it shown.
         view->setMessageList(storeConversations(150));
         QCOMPARE(view->proxyModel()->rowCount(), 150);
