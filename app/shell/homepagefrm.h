@@ -5,7 +5,7 @@
 #include <QScopedPointer>
 
 class HomePageFrmPrivate;
-class QPushButton;
+class OneClickWidget;
 
 // The first page: the heading and one card per way to recover (device,
 // iTunes backup, iCloud backup); a click on a card emits its signal.
@@ -18,15 +18,20 @@ public:
     ~HomePageFrm() override;
 
     // Cards by position: 0 device, 1 iTunes, 2 iCloud. A card whose module
-    // is missing is disabled.
+    // is missing is disabled, and looks it.
     void setCardEnabled(int card, bool enabled);
-    QPushButton *card(int index) const;
+    OneClickWidget *card(int index) const;
 
 signals:
     void sigRecoverFromiOSDeviceClicked();
     void sigRecoverFromiTunesClicked();
     void sigRecoverFromiCloudClicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+
     QScopedPointer<HomePageFrmPrivate> d;
 };

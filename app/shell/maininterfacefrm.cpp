@@ -1,7 +1,10 @@
 #include "maininterfacefrm.h"
 
+#include "aboutdialog.h"
 #include "analyticstracker.h"
 #include "appevent.h"
+#include "checkonlinetoolsversion.h"
+#include "exportdeploydialog.h"
 #include "fileutils.h"
 #include "homepagefrm.h"
 #include "itunessessionkiller.h"
@@ -19,7 +22,7 @@
 #include "settingsentry.h"
 #include "shellconstants.h"
 #include "taskbarprogress.h"
-#include "xdialog.h"
+#include "upgradedialog.h"
 #include "xmessagebox.h"
 
 #include <QAbstractButton>
@@ -79,6 +82,7 @@ public:
     ModuleBaseFrm *dataView = nullptr;
     TaskbarProgress *taskbarProgress = nullptr;
     QStackedLayout *stack = nullptr;
+    UpgradeDialog *upgradeDialog = nullptr;
     QTranslator *translator = nullptr;
     // Untranslated texts of what existed when the window was built. Deleted
     // objects leave, so a later object at the same address never inherits
@@ -97,6 +101,8 @@ MainInterfaceFrm::MainInterfaceFrm(QWidget *parent)
     , d(new MainInterfaceFrmPrivate)
 {
     setupLayout();
+    // Reused for every check; built hidden.
+    d->upgradeDialog = new UpgradeDialog(this);
     buildMenu();
     d->taskbarProgress = new TaskbarProgress(this);
     d->taskbarProgress->setRange(0, 100);
@@ -370,6 +376,11 @@ QMenu *MainInterfaceFrm::menu() const
     return d->menu;
 }
 
+UpgradeDialog *MainInterfaceFrm::upgradeDialog() const
+{
+    return d->upgradeDialog;
+}
+
 void MainInterfaceFrm::setTitleSource(const char *source)
 {
     d->titleSource = source;
@@ -430,6 +441,15 @@ void MainInterfaceFrm::customEvent(QEvent *event)
     case AboutEvent:
         showAbout();
         break;
+    case UpdateCheckEvent:
+        checkForUpdates();
+        break;
+    case UpdateResultEvent:
+        onUpdateCheckResult(data.toMap());
+        break;
+    case ExportSettingsEvent:
+        showExportSettings();
+        break;
     case RestoreEvent:
         if (isMinimized()) {
             raise();
@@ -464,21 +484,31 @@ void MainInterfaceFrm::customEvent(QEvent *event)
 
 void MainInterfaceFrm::showAbout()
 {
-    XDialog about(this);
-    about.setTitle(QObject::tr("About"));
-    about.setObjectName(QStringLiteral("AboutDialog"));
-    auto *column = new QVBoxLayout(about.contentWidget());
-    column->setContentsMargins(40, 20, 40, 30);
-    column->setSpacing(12);
-    auto *product = new QLabel(ShellConstants::ProductTitle, about.contentWidget());
-    product->setStyleSheet(QStringLiteral("font-size:20px;font-weight:bold;color:#333333;"));
-    auto *version = new QLabel(QObject::tr("Version: %1").arg(ShellConstants::Version), about.contentWidget());
-    for (QLabel *label : {product, version}) {
-        label->setAlignment(Qt::AlignCenter);
-        column->addWidget(label);
-    }
-    about.setFixedSize(about.sizeHint().expandedTo(QSize(360, 180)));
+    AboutDialog about(this);
     about.exec();
+}
+
+void MainInterfaceFrm::checkForUpdates()
+{
+    // The user's own check: the dialog waits, open, for the result.
+    d->upgradeDialog->showChecking();
+    checkOnLineToolsVersion::instance()->checkUpdate();
+    d->upgradeDialog->exec();
+}
+
+void MainInterfaceFrm::onUpdateCheckResult(const QVariantMap &result)
+{
+    d->upgradeDialog->showCheckResult(result);
+    // Open: the user's check, which the result only fills. Hidden: the
+    // check at start, which speaks only of a new version.
+    if (!d->upgradeDialog->isVisible() && result.value(QStringLiteral("CheckResult")).toInt() == 1)
+        d->upgradeDialog->exec();
+}
+
+void MainInterfaceFrm::showExportSettings()
+{
+    ExportDeployDialog settings(this);
+    settings.exec();
 }
 
 void MainInterfaceFrm::warnITunesRunning()
@@ -520,6 +550,8 @@ void MainInterfaceFrm::onReady()
 
     openWelcomePageOnce();
     QTimer::singleShot(5000, this, [] { iTunesSessionKiller()->resume(); });
+    // Its verdict comes back as event 1013.
+    checkOnLineToolsVersion::instance()->checkUpdate();
     openBackupFromCommandLine(QCoreApplication::arguments());
     show();
 }

@@ -13,6 +13,7 @@ class MainInterfaceTitleFrm;
 class ModuleBaseFrm;
 class QMenu;
 class TaskbarProgress;
+class UpgradeDialog;
 
 // The program's only top-level window: the title bar above a stack of five
 // pages (home, device, iTunes and iCloud modules, scan result). It moves
@@ -81,6 +82,7 @@ public:
     ModuleBaseFrm *currentPage() const;
     int historySize() const;
     QMenu *menu() const;
+    UpgradeDialog *upgradeDialog() const;
 
 public slots:
     void onReady();
@@ -107,6 +109,9 @@ private:
     void showScanDataView(const QString &id);
     void handleCopyMessage(const QVariant &data);
     void showAbout();
+    void checkForUpdates();
+    void onUpdateCheckResult(const QVariantMap &result);
+    void showExportSettings();
     void warnITunesRunning();
     void openWelcomePageOnce();
 

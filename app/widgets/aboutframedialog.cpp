@@ -1,5 +1,6 @@
 #include "aboutframedialog.h"
 
+#include "translucency.h"
 #include "ximagebox.h"
 
 #include <QEvent>
@@ -13,7 +14,7 @@
 AboutFrameDialog::AboutFrameDialog(const QSize &size, int frameBottomMargin, QWidget *parent)
     : QDialog(parent, Qt::FramelessWindowHint)
 {
-    setAttribute(Qt::WA_TranslucentBackground);
+    setTranslucentWindowBackground(this);
     setFixedSize(size);
 
     auto *frame = new QFrame(this);

@@ -33,6 +33,8 @@ ExportDeployDialog::ExportDeployDialog(QWidget *parent)
     d->path->setAccessibleName(QObject::tr("Change data export path"));
     label->setBuddy(d->path);
     d->change = new QPushButton(QObject::tr("Change"), m_contentWidget);
+    // Outlined beside the blue "Save", as the other dialogs' second buttons.
+    d->change->setObjectName(QStringLiteral("SecondaryButton"));
     d->change->setFixedSize(94, 40);
     d->save = new QPushButton(QObject::tr("Save"), m_contentWidget);
     d->save->setObjectName(QStringLiteral("FPushButton"));

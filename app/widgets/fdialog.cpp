@@ -1,6 +1,7 @@
 #include "fdialog.h"
 
 #include "closebutton.h"
+#include "translucency.h"
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
@@ -49,7 +50,7 @@ FDialog::FDialog(QWidget *parent)
     connect(m_closeButton, &CloseButton::clicked, this, [this] { done(ClosedByTitleBar); });
 
     setFixedSize(500, 263);
-    setAttribute(Qt::WA_TranslucentBackground);
+    setTranslucentWindowBackground(this);
 }
 
 FDialog::~FDialog() = default;

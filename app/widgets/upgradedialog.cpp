@@ -4,6 +4,7 @@
 #include "xbusyindicator.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -54,10 +55,10 @@ UpgradeDialog::UpgradeDialog(QWidget *parent)
     , d(new UpgradeDialogPrivate)
 {
     hide();
-    setTitleText(QObject::tr("Check for Updates"));
     connect(m_closeButton, &QPushButton::clicked, this, [this] { done(0); });
 
     d->headline = new QLabel(this);
+    d->headline->setObjectName(QStringLiteral("UpdateHeadline"));
     d->headline->setStyleSheet(QStringLiteral("font-size:16px;font-weight:bold;color:#333333"));
     d->headline->setWordWrap(true);
     d->headline->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -88,7 +89,6 @@ UpgradeDialog::UpgradeDialog(QWidget *parent)
 
     d->notes = new ReleaseNotesBrowser(this);
     d->notes->setObjectName(QStringLiteral("ReleaseNotes"));
-    d->notes->setAccessibleName(QObject::tr("What's New"));
     d->notes->setReadOnly(true);
     d->notes->setTextInteractionFlags(Qt::NoTextInteraction);
     d->notes->setOpenLinks(false);
@@ -97,10 +97,10 @@ UpgradeDialog::UpgradeDialog(QWidget *parent)
     d->notes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     d->notes->setStyleSheet(QStringLiteral("QTextBrowser {border: none;color:#333333;background-color: white;}"));
 
-    d->remindLater = new QPushButton(QObject::tr("Remind Me Later"), this);
+    d->remindLater = new QPushButton(this);
     d->remindLater->setObjectName(QStringLiteral("SecondaryButton"));
     d->remindLater->setFixedSize(140, 32);
-    d->upgradeNow = new QPushButton(QObject::tr("Upgrade Now"), this);
+    d->upgradeNow = new QPushButton(this);
     d->upgradeNow->setObjectName(QStringLiteral("FPushButton"));
     d->upgradeNow->setFixedSize(140, 32);
     auto *buttonRow = new QHBoxLayout;
@@ -125,11 +125,30 @@ UpgradeDialog::UpgradeDialog(QWidget *parent)
     d->busy->setFixedSize(50, 50);
     d->busy->setImage(QStringLiteral(":/Images/loading.png"));
 
+    retranslate();
+
     connect(d->remindLater, &QPushButton::clicked, this, [this] { done(0); });
     connect(d->upgradeNow, &QPushButton::clicked, this, &UpgradeDialog::upgradeNow);
 }
 
 UpgradeDialog::~UpgradeDialog() = default;
+
+void UpgradeDialog::retranslate()
+{
+    // The dialog lives as long as the window: its title names it to
+    // assistive tools in the language shown.
+    setTitleText(QObject::tr("Check for Updates"));
+    d->notes->setAccessibleName(QObject::tr("What's New"));
+    d->remindLater->setText(QObject::tr("Remind Me Later"));
+    d->upgradeNow->setText(QObject::tr("Upgrade Now"));
+}
+
+void UpgradeDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    AboutFrameDialog::changeEvent(event);
+}
 
 void UpgradeDialog::showChecking()
 {

@@ -34,7 +34,11 @@ public:
     // Whether "Upgrade Now" may open the address.
     static bool isOpenableDownloadUrl(const QString &address);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void upgradeNow();
 
     QScopedPointer<UpgradeDialogPrivate> d;

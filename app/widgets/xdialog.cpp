@@ -1,5 +1,6 @@
 #include "xdialog.h"
 
+#include "translucency.h"
 #include "ximagebox.h"
 #include "xlabel.h"
 #include "xpushbutton.h"
@@ -36,7 +37,7 @@ XDialog::XDialog(QWidget *parent)
     , d(new XDialogPrivate)
 {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
+    setTranslucentWindowBackground(this);
     setWindowTitle(QStringLiteral("Quenrow (iOS)"));
 
     d->shadowWidget = new QWidget(this);

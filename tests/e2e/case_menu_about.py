@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Menu: About opens the about dialog, which shows the version "8.1.0";
-its close button closes it."""
+its close button closes it. Its rounded corners are drawn without black,
+also where no compositing manager shows transparency."""
 import sys
 
 from harness import check, is_showing, run_case, wait_until
@@ -28,7 +29,11 @@ def body(session):
     session.keys(*menu_keys("About"))
     dialog = wait_until(lambda: (showing_dialogs(app) or [None])[0], 10, "the about dialog")
     app.find(dialog, "label", contains="8.1.0")
-    session.shot("about")
+    shot = session.shot("about")
+    x, y, width, height = dialog.queryComponent().getExtents(0)
+    for corner in ((x + 1, y + 1), (x + width - 2, y + height - 2)):
+        colour = session.pixel(shot, *corner)
+        check(sum(colour) > 3 * 128, "the dialog's corner at %s is %s" % (corner, colour))
     app.press(app.find(dialog, "push button", "Close"))
     wait_until(lambda: not showing_dialogs(app), 10, "the about dialog to close")
     check(app.running(), "quenrow ended with the dialog")

@@ -37,6 +37,8 @@ OFFLINE_ENDPOINTS = {
     "QUENROW_REACHABILITY_URL": "http://127.0.0.1:9/reachability",
     "QUENROW_UPDATE_URL": "http://127.0.0.1:9/update",
     "QUENROW_CONFIG_URL": "http://127.0.0.1:9/config",
+    "QUENROW_ONLINE_CONFIG_URL": "http://127.0.0.1:9/onlineconfig",
+    "QUENROW_HOMEPAGE_URL": "http://127.0.0.1:9/home",
     "QUENROW_WELCOME_URL": "",
     "QUENROW_GUIDE_URL": "",
     "QUENROW_FAQ_URL": "",
@@ -170,6 +172,10 @@ class Session:
 
         self.display = self._start_xvfb()
         env["DISPLAY"] = self.display
+        # Xvfb puts the pointer in the middle of the screen, over the home
+        # page's cards: out of the way, so that no card shows hovered.
+        subprocess.run(["xdotool", "mousemove", "0", "0"], env=env, check=False, timeout=10 * SLOWDOWN,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         bus_address = "unix:path=" + os.path.join(runtime, "bus")
         self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=" + bus_address])
         wait_until(lambda: os.path.exists(os.path.join(runtime, "bus")), 10, "the session bus")
@@ -338,6 +344,14 @@ class Session:
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                        timeout=30 * SLOWDOWN)
         return path
+
+    def pixel(self, path, x, y):
+        """The (red, green, blue) of a screenshot's pixel."""
+        result = subprocess.run(["convert", path, "-format", "%%[fx:int(255*p{%d,%d}.r)],%%[fx:int(255*p{%d,%d}.g)],"
+                                 "%%[fx:int(255*p{%d,%d}.b)]" % (x, y, x, y, x, y), "info:"],
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, check=True,
+                                timeout=30 * SLOWDOWN)
+        return tuple(int(part) for part in result.stdout.strip().split(","))
 
     def keys(self, *keys, window=None):
         """Key presses through the X server (xdotool), to the focused window

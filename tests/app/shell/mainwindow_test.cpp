@@ -1,4 +1,8 @@
+#include "aboutdialog.h"
 #include "appevent.h"
+#include "exportdeploydialog.h"
+#include "pathdoesnotexistdialog.h"
+#include "pathinvaliddialog.h"
 #include "fileutils.h"
 #include "homepagefrm.h"
 #include "maininterfacefrm.h"
@@ -7,6 +11,7 @@
 #include "mobiledevicebackupmanager.h"
 #include "mobiledeviceconnect.h"
 #include "mobiledeviceobject.h"
+#include "oneclickwidget.h"
 #include "modaldriver.h"
 #include "moduleregistry.h"
 #include "quitsequence.h"
@@ -15,8 +20,11 @@
 #include "shellinit.h"
 #include "shots.h"
 #include "taskbarprogress.h"
+#include "upgradedialog.h"
 #include "vlog.h"
 #include "widgetkit.h"
+
+#include "loopbackhttpserver.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -27,6 +35,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace
@@ -43,6 +52,66 @@ namespace
 
     QMap<QString, Calls> g_calls;
     bool g_quitAnswer = true;
+
+    QString labelText(QWidget *root, const QString &objectName)
+    {
+        const auto *label = root->findChild<QLabel *>(objectName);
+        return label ? label->text() : QStringLiteral("<no %1>").arg(objectName);
+    }
+
+    bool labelShowing(QWidget *root, const QString &objectName)
+    {
+        const auto *label = root->findChild<QLabel *>(objectName);
+        return label && label->isVisible();
+    }
+
+    // Visible texts of the dialog that do not fit their place: a label wider
+    // than itself (or taller, when it wraps), a button narrower than its text.
+    QStringList clippedTexts(QWidget *dialog)
+    {
+        QStringList clipped;
+        for (QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                                : label->sizeHint().width() <= label->width();
+            if (!fits)
+                clipped << label->text();
+        }
+        for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+            if (button->isVisible() && !button->text().isEmpty()
+                && button->fontMetrics().horizontalAdvance(button->text()) + 8 > button->width())
+                clipped << button->text();
+        }
+        return clipped;
+    }
+
+    QVariantMap newVersion()
+    {
+        return {{"CheckResult", 1},
+                {"Version", "8.2"},
+                {"Size", "92.4 MB"},
+                {"Release Date", "2024-03-15"},
+                {"What's New", "Faster scans"},
+                {"Download URL", "https://downloads.example.org/quenrow.exe"}};
+    }
+
+    // Notes whether the widget was ever shown, and closes a dialog that was,
+    // so that an unexpected exec() cannot hold the test.
+    class ShowWatch : public QObject
+    {
+    public:
+        bool shown = false;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show) {
+                shown = true;
+                if (auto *dialog = qobject_cast<QDialog *>(watched))
+                    QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+            }
+            return false;
+        }
+    };
 }
 
 class FakeModule : public ModuleBaseFrm
@@ -513,10 +582,26 @@ private slots:
         QCOMPARE(window->menu()->actions().at(3)->menu()->actions().at(3)->text(), QStringLiteral("Deutsch"));
         QPushButton *close = window->titleFrm()->findChild<QPushButton *>(QStringLiteral("ButtonClose"));
         QCOMPARE(close->accessibleName(), QStringLiteral("Schließen"));
+        // The kit's dialogs speak it too, the long-lived update dialog included.
+        UpgradeDialog *update = window->upgradeDialog();
+        QCOMPARE(update->windowTitle(), QStringLiteral("Nach Updates suchen"));
+        QVERIFY(update->findChild<QPushButton *>(QStringLiteral("SecondaryButton")));
+        QCOMPARE(update->findChild<QPushButton *>(QStringLiteral("SecondaryButton"))->text(),
+                 QStringLiteral("Später erinnern"));
+        update->showCheckResult({{"CheckResult", -1}});
+        QCOMPARE(labelText(update, "UpdateHeadline"),
+                 QStringLiteral("Die Update-Informationen konnten nicht abgerufen werden. Bitte versuchen Sie es "
+                                "später erneut."));
+        // Screen readers hear the cards in the language shown.
+        QCOMPARE(window->homePage()->card(0)->accessibleName(), QStringLiteral("Daten vom iOS-Gerät wiederherstellen"));
+        QCOMPARE(window->homePage()->card(2)->accessibleDescription(), window->homePage()->card(2)->description());
         QCOMPARE(later->text(), QStringLiteral("About"));
         QCOMPARE(later->toolTip(), QStringLiteral("Settings"));
         QCOMPARE(laterButton->text(), QStringLiteral("Help"));
         QVERIFY(g_calls["itunes"].reset > resets);
+        // The shot shows the window as a person sees it, without the test's own widgets.
+        delete later;
+        delete laterButton;
         // As onReady() dresses it.
         qApp->setStyleSheet(QStringLiteral("file:///:/CSS/global.css"));
         window->setStyleSheet(readFileText(QStringLiteral(":/CSS/AppStyle.css")));
@@ -532,6 +617,7 @@ private slots:
         QTRY_COMPARE(heading()->text(), QStringLiteral("Recover Your Data from iOS Device Completely"));
         QCOMPARE(shownTitle(), QStringLiteral("Quenrow (iOS) > Recover Data from iCloud Backup"));
         QCOMPARE(close->accessibleName(), QStringLiteral("Close"));
+        QCOMPARE(update->windowTitle(), QStringLiteral("Check for Updates"));
     }
 
     void theTitleLabelIsNeverSetFromItsRecord()
@@ -569,6 +655,184 @@ private slots:
         QCOMPARE(QApplication::font().family(), QStringLiteral("Calibri"));
         QCOMPARE(QApplication::font().pointSize(), 11);
         QTRY_COMPARE(heading()->text(), QStringLiteral("Recover Your Data from iOS Device Completely"));
+    }
+
+    void aboutShowsTheKitsDialog()
+    {
+        bool seen = false;
+        ModalDriver::onNext<AboutDialog>([&](AboutDialog *about) {
+            seen = true;
+            QCOMPARE(about->parentWidget(), window.data());
+            QStringList texts;
+            for (const QLabel *label : about->findChildren<QLabel *>())
+                texts << label->text();
+            QVERIFY2(texts.contains(QStringLiteral("Version:8.1.0")), qPrintable(texts.join('|')));
+            QVERIFY(ModalDriver::clickButton(about, QStringLiteral("Close")));
+        });
+        sendAppEvent(MainInterfaceFrm::AboutEvent);
+        QVERIFY(seen);
+        // Destroyed once closed.
+        QTRY_VERIFY(window->findChildren<AboutDialog *>().isEmpty());
+    }
+
+    void settingsOpensTheExportFolderDialog()
+    {
+        bool seen = false;
+        ModalDriver::onNext<ExportDeployDialog>([&](ExportDeployDialog *settings) {
+            seen = true;
+            QCOMPARE(settings->parentWidget(), window.data());
+            QVERIFY(ModalDriver::clickButton(settings, QStringLiteral("TitleCloseButton")));
+        });
+        sendAppEvent(MainInterfaceFrm::ExportSettingsEvent);
+        QVERIFY(seen);
+        QTRY_VERIFY(window->findChildren<ExportDeployDialog *>().isEmpty());
+    }
+
+    void theCheckAtStartSpeaksOnlyOfANewVersion_data()
+    {
+        QTest::addColumn<int>("verdict");
+        QTest::newRow("up to date") << 0;
+        QTest::newRow("failed") << -1;
+        QTest::newRow("unknown verdict") << 7;
+    }
+
+    void theCheckAtStartSpeaksOnlyOfANewVersion()
+    {
+        QFETCH(int, verdict);
+        UpgradeDialog *dialog = window->upgradeDialog();
+        QCOMPARE(dialog->parentWidget(), window.data());
+        QVERIFY(!dialog->isVisible());
+        ShowWatch watch;
+        dialog->installEventFilter(&watch);
+        sendAppEvent(MainInterfaceFrm::UpdateResultEvent, QVariantMap {{"CheckResult", verdict}});
+        QCoreApplication::processEvents();
+        QVERIFY(!watch.shown);
+        dialog->removeEventFilter(&watch);
+
+        // A new version is shown at once, modally, with what the server said.
+        bool seen = false;
+        ModalDriver::onNext<UpgradeDialog>([&](UpgradeDialog *shown) {
+            seen = true;
+            QCOMPARE(shown, dialog);
+            QVERIFY(shown->isModal());
+            QCOMPARE(labelText(shown, "UpdateHeadline"), QStringLiteral("A new version is available!"));
+            QCOMPARE(labelText(shown, "UpdateDetails"),
+                     QStringLiteral("Version: 8.2 | Size: 92.4 MB | Release Date: 03-15.2024"));
+            QVERIFY(labelShowing(shown, "UpdateDetails"));
+            QCOMPARE(shown->findChild<QTextBrowser *>()->toPlainText(), QStringLiteral("Faster scans"));
+            QVERIFY(ModalDriver::clickButton(shown, QStringLiteral("Remind Me Later")));
+        });
+        sendAppEvent(MainInterfaceFrm::UpdateResultEvent, newVersion());
+        QVERIFY(seen);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    void theMenusCheckWaitsInTheOpenDialog_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("headline");
+        QTest::addColumn<bool>("details");
+        QTest::newRow("newer") << 200 << QByteArray(R"({"Version": "8.2", "Size": "92.4 MB",
+                                                        "Release Date": "2024-03-15"})")
+                               << "A new version is available!" << true;
+        QTest::newRow("same") << 200 << QByteArray(R"({"Version": "8.1.0"})") << "Current version is up to date."
+                              << false;
+        QTest::newRow("server error") << 500 << QByteArray() << "Fetch update info failed. Please try again later.."
+                                      << false;
+    }
+
+    void theMenusCheckWaitsInTheOpenDialog()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, headline);
+        QFETCH(bool, details);
+        testsupport::LoopbackHttpServer server;
+        QVERIFY(server.start());
+        const QByteArray path = "/updateinfo/quenrow_ios_com_update_win.json";
+        auto reply = status == 200 ? testsupport::LoopbackHttpServer::Reply::ok(body, "application/json")
+                                   : testsupport::LoopbackHttpServer::Reply::withStatus(status);
+        // Trickled: the dialog is seen waiting before the answer is whole.
+        reply.chunkBytes = 4;
+        reply.chunkIntervalMs = 40;
+        server.setReply(path, reply);
+        const QByteArray previous = qgetenv("QUENROW_UPDATE_URL");
+        qputenv("QUENROW_UPDATE_URL", server.url(QString()).toUtf8());
+
+        QString waiting;
+        QString result;
+        bool detailsShown = false;
+        ModalDriver::onNext<UpgradeDialog>([&](UpgradeDialog *dialog) {
+            waiting = labelText(dialog, "UpdateHeadline");
+            QTRY_VERIFY_WITH_TIMEOUT(labelText(dialog, "UpdateHeadline") != waiting, 10000);
+            result = labelText(dialog, "UpdateHeadline");
+            detailsShown = labelShowing(dialog, "UpdateDetails");
+            dialog->done(0);
+        });
+        postAppEvent(MainInterfaceFrm::UpdateCheckEvent);
+        QTRY_COMPARE_WITH_TIMEOUT(ModalDriver::pending(), 0, 15000);
+        qputenv("QUENROW_UPDATE_URL", previous);
+        QCOMPARE(waiting, QStringLiteral("Waiting for checking..."));
+        QCOMPARE(result, headline);
+        QCOMPARE(detailsShown, details);
+        QCOMPARE(server.requests().first().target, path);
+        server.stop();
+    }
+
+    void theKitsDialogsFitTheirTexts_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("english") << 5;
+        QTest::newRow("german") << 8;
+        QTest::newRow("french") << 9;
+        QTest::newRow("russian") << 7;
+        QTest::newRow("japanese") << 12;
+        QTest::newRow("chinese") << 13;
+    }
+
+    void theKitsDialogsFitTheirTexts()
+    {
+        QFETCH(int, language);
+        window->switchLanguage(language);
+        qApp->setStyleSheet(QStringLiteral("file:///:/CSS/global.css"));
+        // The new texts and the layouts they ask for, as the event loop
+        // brings them before anything is painted.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        const QString tag = QString::fromLatin1(QTest::currentDataTag());
+        QList<QPair<QString, QWidget *>> dialogs;
+        UpgradeDialog *update = window->upgradeDialog();
+        update->showCheckResult(newVersion());
+        dialogs.append({"update", update});
+        auto *about = new AboutDialog(window.data());
+        dialogs.append({"about", about});
+        auto *settings = new ExportDeployDialog(window.data());
+        dialogs.append({"settings", settings});
+        auto *missing = new PathDoesNotExistDialog(window.data());
+        dialogs.append({"path-missing", missing});
+        auto *unwritable = new PathInvalidDialog(window.data());
+        dialogs.append({"path-unwritable", unwritable});
+        for (const auto &named : qAsConst(dialogs)) {
+            QWidget *dialog = named.second;
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QCoreApplication::sendPostedEvents();
+            saveShot(dialog, QStringLiteral("%1-%2").arg(named.first, tag));
+            QVERIFY2(clippedTexts(dialog).isEmpty(),
+                     qPrintable(named.first + ": " + clippedTexts(dialog).join(" | ")));
+            if (dialog == update) {
+                update->showCheckResult({{"CheckResult", -1}});
+                QCoreApplication::sendPostedEvents();
+                saveShot(dialog, QStringLiteral("%1-failed-%2").arg(named.first, tag));
+                QVERIFY2(clippedTexts(dialog).isEmpty(), qPrintable(clippedTexts(dialog).join(" | ")));
+            }
+            dialog->hide();
+        }
+        for (QWidget *dialog : {static_cast<QWidget *>(about), static_cast<QWidget *>(settings),
+                                static_cast<QWidget *>(missing), static_cast<QWidget *>(unwritable)})
+            delete dialog;
+        qApp->setStyleSheet(QString());
     }
 
     void titleText_data()

@@ -181,6 +181,22 @@ private slots:
         QCOMPARE(leftovers(), QStringList());
     }
 
+    void aPartWithoutItsContentRangeIsRefused()
+    {
+        // Every part gets 206 and exactly its length, but not its bytes (no
+        // Content-Range says which): joined, the lengths would add up to a
+        // file of the right size and the wrong content.
+        const QByteArray data = pattern(1000);
+        Reply unplaced = Reply::ok(data.left(250));
+        unplaced.status = 206;
+        m_server.setReply(kPath, unplaced);
+        m_server.queueReply(kPath, Reply::ok(data)); // the HEAD: 1000 bytes
+        SegmentedDownloadManager manager;
+        QCOMPARE(download(manager), QVariant(false));
+        QVERIFY(!QFile::exists(m_dir.filePath("target.bin")));
+        QCOMPARE(leftovers(), QStringList());
+    }
+
     void failedDownloadLeavesNoTarget()
     {
         Reply shortBody = Reply::ok(pattern(1000));

@@ -5,8 +5,10 @@
 #include "modulemanager.h"
 #include "moduleregistry.h"
 #include "taskbarprogress.h"
+#include "widgetkit.h"
 
 #include "mobiledeviceobject.h"
+#include "oneclickwidget.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -25,6 +27,8 @@ class ShellUnitsTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { initWidgetKit(); }
+
     void eachHomeCardEmitsItsOwnSignalOncePerClick_data()
     {
         QTest::addColumn<int>("card");
@@ -40,26 +44,47 @@ private slots:
         QSignalSpy device(&home, &HomePageFrm::sigRecoverFromiOSDeviceClicked);
         QSignalSpy itunes(&home, &HomePageFrm::sigRecoverFromiTunesClicked);
         QSignalSpy icloud(&home, &HomePageFrm::sigRecoverFromiCloudClicked);
-        QPushButton *button = home.card(card);
-        QVERIFY(button);
-        // A click on the card's text reaches the card.
-        QWidget *inside = button->childAt(button->rect().center()) ? button->childAt(button->rect().center())
-                                                                   : button;
+        OneClickWidget *widget = home.card(card);
+        QVERIFY(widget);
+        home.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&home));
+        // A click on the card's title reaches the card.
+        QLabel *inside = nullptr;
+        for (QLabel *label : widget->findChildren<QLabel *>()) {
+            if (label->text() == widget->title())
+                inside = label;
+        }
+        QVERIFY(inside);
         QTest::mouseClick(inside, Qt::LeftButton, {}, inside->rect().center());
         const QList<int> counts {device.count(), itunes.count(), icloud.count()};
         QList<int> expected {0, 0, 0};
         expected[card] = 1;
         QCOMPARE(counts, expected);
         // Screen readers hear the card's own title and description.
-        const auto *title = button->findChild<QLabel *>(QStringLiteral("HomeCardTitle"));
-        const auto *description = button->findChild<QLabel *>(QStringLiteral("HomeCardDescription"));
-        QVERIFY(title && description && !title->text().isEmpty());
-        QCOMPARE(button->accessibleName(), title->text());
-        QCOMPARE(button->accessibleDescription(), description->text());
+        QVERIFY(!widget->title().isEmpty() && !widget->description().isEmpty());
+        QCOMPARE(widget->accessibleName(), widget->title());
+        QCOMPARE(widget->accessibleDescription(), widget->description());
 
         home.setCardEnabled(card, false);
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(widget, Qt::LeftButton);
         QCOMPARE(device.count() + itunes.count() + icloud.count(), 1);
+        QVERIFY(widget->graphicsEffect());
+        home.setCardEnabled(card, true);
+        QVERIFY(!widget->graphicsEffect());
+    }
+
+    void homeCardsAreTheKitsCards()
+    {
+        HomePageFrm home;
+        const QList<QSize> sizes {{400, 520}, {460, 240}, {460, 240}};
+        const QList<int> kinds {0, 2, 2};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(home.card(i)->size(), sizes.at(i));
+            QCOMPARE(home.card(i)->layoutKind(), kinds.at(i));
+        }
+        QCOMPARE(home.card(0)->title(), QStringLiteral("Recover Data from iOS Device"));
+        QCOMPARE(home.card(1)->title(), QStringLiteral("Recover Data from iTunes Backup"));
+        QCOMPARE(home.card(2)->description(), QStringLiteral("Support to recover data that synced to iCloud."));
     }
 
     void dpiToScale_data()
