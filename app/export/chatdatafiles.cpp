@@ -7,6 +7,7 @@
 #include "chatsummarytexts.h"
 #include "deviceparser.h"
 #include "exportpages.h"
+#include "recordaccess.h"
 #include "vlog.h"
 
 #include <QDir>
@@ -138,9 +139,9 @@ RecoverError::ErrorType writeChatBlocks(const ChatApp<Session> &app, const QStri
     initChatPageResources();
     QList<Session> blocks[3];
     for (const QVariant &entry : conversations) {
-        const Session session = entry.value<Session>();
-        if (session.spare2 != 2)
+        if (DeviceData::checkState(entry) != 2)
             continue;
+        const Session session = entry.value<Session>();
         if (stopWhileSorting && !running)
             break;
         const int block = app.blockOf(session.chatKind);
@@ -244,9 +245,9 @@ RecoverError::ErrorType writeSmsDataFile(const QString &folder, const QList<QVar
     DeviceParser *store = DeviceParser::instance();
     int written = 0;
     for (const QVariant &entry : conversations) {
-        const SMSSessionInfo chat = entry.value<SMSSessionInfo>();
-        if (chat.count != 2)
+        if (DeviceData::checkState(entry) != 2)
             continue;
+        const SMSSessionInfo chat = entry.value<SMSSessionInfo>();
         if (!running)
             break;
         const QList<SMSInfo> messages = store->smsMessages(chat.key);

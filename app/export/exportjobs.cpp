@@ -6,6 +6,7 @@
 #include "deviceparser.h"
 #include "exportfilename.h"
 #include "fileutils.h"
+#include "recordaccess.h"
 #include "recovernatmanager_p.h"
 #include "taskworker.h"
 
@@ -96,9 +97,10 @@ namespace
         for (const QVariant &value : list) {
             if (!d->running)
                 break;
+            if (checkState(value) != 2)
+                continue;
             const T record = value.value<T>();
-            if (record.reserved == 2)
-                proxy->addTask(source(record), folder + '/' + safeFileName(record.name));
+            proxy->addTask(source(record), folder + '/' + safeFileName(record.name));
         }
     }
 }
@@ -130,14 +132,14 @@ void exportChatAttachments(RecoverNatManagerPrivate *d, const QString &folder, c
         for (const QVariant &value : it.value()) {
             if (!d->running)
                 break;
+            if (checkState(value) != 2)
+                continue;
             if (media) {
                 const MediaInfo record = value.value<MediaInfo>();
-                if (record.reserved == 2)
-                    proxy->addTask(record.path, target + safeFileName(record.name));
+                proxy->addTask(record.path, target + safeFileName(record.name));
             } else {
                 const DocumentInfo record = value.value<DocumentInfo>();
-                if (record.reserved == 2)
-                    proxy->addTask(record.path, target + safeFileName(record.name));
+                proxy->addTask(record.path, target + safeFileName(record.name));
             }
         }
     }

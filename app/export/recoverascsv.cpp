@@ -3,6 +3,7 @@
 #include "devicedata.h"
 #include "exporttextfile.h"
 #include "fileutils.h"
+#include "recordaccess.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -334,9 +335,9 @@ bool RecoverAsCsv::writeContactsHeader(const QVariantList &contacts)
     constexpr int groupCount = int(sizeof(labelGroups) / sizeof(labelGroups[0]));
     QSet<QString> names[groupCount];
     for (const QVariant &entry : contacts) {
-        const auto contact = entry.value<DeviceData::ContactInfo>();
-        if (contact.reserved2 != 2)
+        if (DeviceData::checkState(entry) != 2)
             continue;
+        const auto contact = entry.value<DeviceData::ContactInfo>();
         for (int g = 0; g < groupCount; ++g) {
             for (const QString &name : groupNames(contact.*(labelGroups[g].list), labelGroups[g].name))
                 names[g].insert(name);

@@ -8,6 +8,7 @@
 #include "deviceparser.h"
 #include "exportjobs.h"
 #include "fileutils.h"
+#include "recordaccess.h"
 #include "recovernatmanager_p.h"
 #include "settingsentry.h"
 
@@ -35,18 +36,11 @@ namespace
     // the run's end always reports the exact counters.
     constexpr int ProgressIntervalMs = 50;
 
-    template <typename T>
-    bool checked(const QVariant &value, quint16 T::*state)
-    {
-        return value.value<T>().*state == 2;
-    }
-
-    template <typename T>
-    quint64 countChecked(const QList<QVariant> &list, quint16 T::*state)
+    quint64 countChecked(const QList<QVariant> &list)
     {
         quint64 n = 0;
         for (const QVariant &value : list)
-            n += checked<T>(value, state) ? 1 : 0;
+            n += DeviceData::checkState(value) == 2 ? 1 : 0;
         return n;
     }
 }
@@ -176,33 +170,33 @@ quint64 RecoverNatManagerPrivate::countTotal(const QVector<int> &categoryIds) co
     for (int id : categoryIds) {
         switch (id) {
         case Contacts:
-            sum += countChecked(store->records(DeviceGroup, id), &ContactInfo::reserved2);
+            sum += countChecked(store->records(DeviceGroup, id));
             break;
         case Messages:
             for (const QVariant &value : store->records(DeviceGroup, id)) {
                 const SMSSessionInfo session = value.value<SMSSessionInfo>();
-                if (session.count == 2)
+                if (checkState(value) == 2)
                     sum += store->smsMessages(session.key).size();
             }
             break;
         case Voicemails:
         case VoiceMemos:
-            sum += countChecked(store->records(DeviceGroup, id), &VMMInfo::reserved);
+            sum += countChecked(store->records(DeviceGroup, id));
             break;
         case FaceTime:
         case CallHistory:
-            sum += countChecked(store->records(DeviceGroup, id), &CHFTInfo::reserved);
+            sum += countChecked(store->records(DeviceGroup, id));
             break;
         case SafariBookmarks:
         case SafariHistory:
-            sum += countChecked(store->records(DeviceGroup, id), &SafariInfo::reserved);
+            sum += countChecked(store->records(DeviceGroup, id));
             break;
         case Notes:
-            sum += countChecked(store->records(DeviceGroup, id), &NotesInfo::reserved);
+            sum += countChecked(store->records(DeviceGroup, id));
             break;
         case Calendars:
         case Reminders:
-            sum += countChecked(store->records(DeviceGroup, id), &CalenderReminderInfo::reserved);
+            sum += countChecked(store->records(DeviceGroup, id));
             break;
         case MessagesAttachment:
         case Photos:
@@ -212,16 +206,16 @@ quint64 RecoverNatManagerPrivate::countTotal(const QVector<int> &categoryIds) co
         case RemindersAttachment:
         case AppPhotos:
         case AppVideos:
-            sum += countChecked(store->records(DeviceGroup, id), &MediaInfo::reserved);
+            sum += countChecked(store->records(DeviceGroup, id));
             break;
         case AppAudios:
         case AppDocuments:
-            sum += countChecked(store->records(DeviceGroup, id), &DocumentInfo::reserved);
+            sum += countChecked(store->records(DeviceGroup, id));
             break;
         case WhatsApp:
             for (const QVariant &value : store->records(DeviceGroup, id)) {
                 const WaSessionInfo session = value.value<WaSessionInfo>();
-                if (session.spare2 == 2)
+                if (checkState(value) == 2)
                     sum += store->sessionRecords(WhatsApp, session.id).size();
             }
             break;
@@ -229,19 +223,15 @@ quint64 RecoverNatManagerPrivate::countTotal(const QVector<int> &categoryIds) co
             for (const QVariant &value : store->records(DeviceGroup, id)) {
                 const LineSessionInfo session = value.value<LineSessionInfo>();
                 // Chats of other kinds are not written, so never counted as done.
-                if (session.spare2 == 2 && isWrittenLineChat(session.chatKind))
+                if (checkState(value) == 2 && isWrittenLineChat(session.chatKind))
                     sum += store->lineSessions(session.id).size();
             }
             break;
         case WhatsAppAttachment:
         case LineAttachment: {
             const QMap<int, QList<QVariant>> map = store->sessionMap(id);
-            for (auto it = map.cbegin(); it != map.cend(); ++it) {
-                if (it.key() == VideoKind || it.key() == ImageKind)
-                    sum += countChecked(it.value(), &MediaInfo::reserved);
-                else
-                    sum += countChecked(it.value(), &DocumentInfo::reserved);
-            }
+            for (auto it = map.cbegin(); it != map.cend(); ++it)
+                sum += countChecked(it.value());
             break;
         }
         default:

@@ -4,6 +4,7 @@
 #include "exportpages.h"
 #include "exportsink.h"
 #include "linksfilewriter.h"
+#include "recordaccess.h"
 #include "recoverascsv.h"
 #include "recoverasvcf.h"
 #include "tablerow.h"
@@ -52,18 +53,17 @@ QString addAttachments(const QString &folder, const QList<MediaInfo> &attachment
 // returning an empty object, nothing.
 template <typename T, typename Make>
 void writeTable(const QVariantList &records, TableRowSink &table, const std::atomic<bool> &running,
-                quint16 T::*checkState, const QString &header, Make make)
+                const QString &header, Make make)
 {
     // The heading does not depend on the rows; a streamed file needs it first.
     table.setHeader(header);
     int rows = 0;
     for (const QVariant &entry : records) {
-        const T record = entry.value<T>();
-        if (record.*checkState != 2)
+        if (DeviceData::checkState(entry) != 2)
             continue;
         if (!running.load())
             break;
-        table.addRow(make(record, rows++));
+        table.addRow(make(entry.value<T>(), rows++));
         countRecord();
     }
 }
@@ -132,7 +132,7 @@ void TableDataWriters::writeCalendarsTable(const QString &folder, const QVariant
                                            RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     const char *ctx = "calendarsRemindersView";
-    writeTable(records, table, running, &CalenderReminderInfo::reserved,
+    writeTable<CalenderReminderInfo>(records, table, running,
                headerText(ctx, {QT_TRANSLATE_NOOP("calendarsRemindersView", "Title"),
                                 QT_TRANSLATE_NOOP("calendarsRemindersView", "Starts"),
                                 QT_TRANSLATE_NOOP("calendarsRemindersView", "Ends"),
@@ -156,7 +156,7 @@ void TableDataWriters::writeRemindersTable(const QString &folder, const QVariant
                                            RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     const char *ctx = "calendarsRemindersView";
-    writeTable(records, table, running, &CalenderReminderInfo::reserved,
+    writeTable<CalenderReminderInfo>(records, table, running,
                headerText(ctx, {QT_TRANSLATE_NOOP("calendarsRemindersView", "Title"),
                                 QT_TRANSLATE_NOOP("calendarsRemindersView", "Creation Date"),
                                 QT_TRANSLATE_NOOP("calendarsRemindersView", "Reminder Date"),
@@ -187,7 +187,7 @@ void TableDataWriters::writeCallHistoryTable(const QString &, const QVariantList
                                              RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     const CallTypes types;
-    writeTable(records, table, running, &CHFTInfo::reserved, callHeader(), [&](const CHFTInfo &call, int id) {
+    writeTable<CHFTInfo>(records, table, running, callHeader(), [&](const CHFTInfo &call, int id) {
         csv.writeCallHistoryRow(call);
         return callRow(call, id, types);
     });
@@ -197,7 +197,7 @@ void TableDataWriters::writeFaceTimeTable(const QString &, const QVariantList &r
                                           RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     const CallTypes types;
-    writeTable(records, table, running, &CHFTInfo::reserved, callHeader(), [&](const CHFTInfo &call, int id) {
+    writeTable<CHFTInfo>(records, table, running, callHeader(), [&](const CHFTInfo &call, int id) {
         csv.writeFaceTimeRow(call);
         return callRow(call, id, types);
     });
@@ -211,7 +211,7 @@ void TableDataWriters::writeNotesTable(const QString &folder, const QVariantList
                                     tr("QObject", QT_TRANSLATE_NOOP("QObject", "Date")),
                                     tr("MemoView", QT_TRANSLATE_NOOP("MemoView", "Content")),
                                     tr("MemoView", QT_TRANSLATE_NOOP("MemoView", "Attachments")));
-    writeTable(records, table, running, &NotesInfo::reserved, header, [&](const NotesInfo &note, int id) {
+    writeTable<NotesInfo>(records, table, running, header, [&](const NotesInfo &note, int id) {
         TableRow row;
         row.insert("id", id);
         row.insert("title", note.title);
@@ -227,7 +227,7 @@ void TableDataWriters::writeNotesTable(const QString &folder, const QVariantList
 void TableDataWriters::writeSafariBookmarksTable(const QString &, const QVariantList &records, TableRowSink &table,
                                                  RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
-    writeTable(records, table, running, &SafariInfo::reserved,
+    writeTable<SafariInfo>(records, table, running,
                headerText("SafariModel", {QT_TRANSLATE_NOOP("SafariModel", "Title"),
                                           QT_TRANSLATE_NOOP("SafariModel", "Category"),
                                           QT_TRANSLATE_NOOP("SafariModel", "URL")}),
@@ -246,7 +246,7 @@ void TableDataWriters::writeSafariBookmarksTable(const QString &, const QVariant
 void TableDataWriters::writeSafariHistoryTable(const QString &, const QVariantList &records, TableRowSink &table,
                                                RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
-    writeTable(records, table, running, &SafariInfo::reserved,
+    writeTable<SafariInfo>(records, table, running,
                headerText("SafariModel", {QT_TRANSLATE_NOOP("SafariModel", "Title"),
                                           QT_TRANSLATE_NOOP("SafariModel", "URL"),
                                           QT_TRANSLATE_NOOP("SafariModel", "Date")}),
@@ -264,7 +264,7 @@ void TableDataWriters::writeSafariHistoryTable(const QString &, const QVariantLi
 void TableDataWriters::writeVoiceMemosTable(const QString &folder, const QVariantList &records, TableRowSink &table,
                                             const std::atomic<bool> &running)
 {
-    writeTable(records, table, running, &VMMInfo::reserved,
+    writeTable<VMMInfo>(records, table, running,
                headerText("VoiceMailMemoModel", {QT_TRANSLATE_NOOP("VoiceMailMemoModel", "memoName"),
                                                  QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Date"),
                                                  QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Duration"),
@@ -290,7 +290,7 @@ void TableDataWriters::writeVoiceMemosTable(const QString &folder, const QVarian
 void TableDataWriters::writeVoicemailsTable(const QString &folder, const QVariantList &records, TableRowSink &table,
                                             const std::atomic<bool> &running)
 {
-    writeTable(records, table, running, &VMMInfo::reserved,
+    writeTable<VMMInfo>(records, table, running,
                headerText("VoiceMailMemoModel", {QT_TRANSLATE_NOOP("VoiceMailMemoModel", "mailName"),
                                                  QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Number"),
                                                  QT_TRANSLATE_NOOP("VoiceMailMemoModel", "Date"),
@@ -330,9 +330,9 @@ void TableDataWriters::writeContactsTable(const QString &folder, const QVariantL
     };
     int exported = 0;
     for (const QVariant &entry : records) {
-        const ContactInfo contact = entry.value<ContactInfo>();
-        if (contact.reserved2 != 2)
+        if (DeviceData::checkState(entry) != 2)
             continue;
+        const ContactInfo contact = entry.value<ContactInfo>();
         if (!running.load())
             return;
         countRecord();

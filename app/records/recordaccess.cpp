@@ -92,6 +92,20 @@ bool setCheckState(QVariant &record, int state)
     return written;
 }
 
+int setCheckStates(QList<QVariant> &records, int state)
+{
+    int changed = 0;
+    for (int row = 0; row < records.size(); ++row) {
+        // Written through a copy: a list with nothing to change is never detached.
+        QVariant record = records.at(row);
+        if (checkState(record) != state && setCheckState(record, state)) {
+            records[row] = record;
+            ++changed;
+        }
+    }
+    return changed;
+}
+
 bool isCheckable(const QVariant &record)
 {
     bool checkable = false;

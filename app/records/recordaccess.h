@@ -9,6 +9,7 @@
 // A variant that holds no record type, or a type without the field, reads
 // as 0 / false, and setCheckState leaves it untouched and returns false.
 
+#include <QList>
 #include <QVariant>
 
 namespace DeviceData {
@@ -18,6 +19,9 @@ int checkState(const QVariant &record);
 // Writes state (0, 1 or 2) into the record in place; false, with the record
 // unchanged, for another state or a type that keeps none.
 bool setCheckState(QVariant &record, int state);
+// The same for every record of a list that keeps a state; records whose state
+// is already that one stay shared. Returns how many records changed.
+int setCheckStates(QList<QVariant> &records, int state);
 // The record may be checked by the user (its category is complete).
 bool isCheckable(const QVariant &record);
 // Writes the checkable flag; false for a type that keeps none.

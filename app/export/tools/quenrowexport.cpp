@@ -1,8 +1,11 @@
 // quenrow-export: scans a backup into the record store, checks every record
-// and exports the chosen categories as the Recover button does; prints one
-// JSON line with the run's counters.
+// (or only those named by --check) and exports the chosen categories as the
+// Recover button does; prints one JSON line with the run's counters.
 //
-//   quenrow-export --backup DIR --categories N[,N...] --out DIR
+//   quenrow-export --backup DIR --categories N[,N...] --out DIR [--check TYPE:ROWS ...]
+//
+// TYPE is a category id, ROWS the rows of its list as quenrow-store-dump
+// prints them ("0,3,4"), or "all".
 
 #include "chatexportjobs.h"
 #include "copyproxy.h"
@@ -12,6 +15,7 @@
 
 #include <devicedata.h>
 #include <deviceparser.h>
+#include <recordaccess.h>
 #include <thumbnailsessionmanager.h>
 
 #include <QCoreApplication>
@@ -36,17 +40,59 @@ using namespace DeviceData;
 
 namespace
 {
+    // The records of one list to check: every one, or those rows.
+    struct CheckSpec
+    {
+        int type = 0;
+        bool all = false;
+        QList<int> rows;
+    };
+
     struct Options
     {
         QString backup;
         QString out;
         QList<int> categories;
+        QList<CheckSpec> checks; // empty: every record
     };
 
     int usage()
     {
-        std::fputs("usage: quenrow-export --backup DIR --categories N[,N...] --out DIR\n", stderr);
+        std::fputs("usage: quenrow-export --backup DIR --categories N[,N...] --out DIR [--check TYPE:ROWS ...]\n"
+                   "       ROWS: store rows as quenrow-store-dump prints them (N[,N...]), or all\n",
+                   stderr);
         return 2;
+    }
+
+    bool isSessionStore(int type)
+    {
+        return type == WhatsAppAttachment || type == LineAttachment;
+    }
+
+    bool parseCheck(const QString &text, CheckSpec *spec)
+    {
+        const int colon = text.indexOf(':');
+        if (colon <= 0)
+            return false;
+        bool ok = false;
+        spec->type = text.left(colon).toInt(&ok, 10);
+        if (!ok || spec->type <= 0)
+            return false;
+        const QString rows = text.mid(colon + 1);
+        if (rows == QLatin1String("all")) {
+            spec->all = true;
+            return true;
+        }
+        // A chat attachment list is kept per kind: only all of it is named.
+        if (isSessionStore(spec->type))
+            return false;
+        for (const QString &part : rows.split(',')) {
+            const int row = part.toInt(&ok, 10);
+            if (!ok || row < 0)
+                return false;
+            spec->rows.append(row);
+        }
+        return !spec->rows.isEmpty();
     }
 
     bool parse(const QStringList &args, Options &options)
@@ -62,6 +108,11 @@ namespace
             } else if (arg == "--categories") {
                 if (!parseCategoryIds(args.at(++i), &options.categories))
                     return false;
+            } else if (arg == "--check") {
+                CheckSpec spec;
+                if (!parseCheck(args.at(++i), &spec))
+                    return false;
+                options.checks.append(spec);
             } else {
                 return false;
             }
@@ -74,70 +125,57 @@ namespace
         return true;
     }
 
-    template <typename T, typename F>
-    QList<QVariant> checkedCopy(const QList<QVariant> &list, F state)
-    {
-        QList<QVariant> out;
-        out.reserve(list.size());
-        for (const QVariant &value : list) {
-            if (!value.canConvert<T>()) {
-                out.append(value);
-                continue;
-            }
-            T record = value.value<T>();
-            state(record) = 2;
-            out.append(QVariant::fromValue(record));
-        }
-        return out;
-    }
-
-    QList<QVariant> checkAll(const QList<QVariant> &list)
-    {
-        if (list.isEmpty())
-            return list;
-        const int type = list.first().userType();
-        if (type == qMetaTypeId<MediaInfo>())
-            return checkedCopy<MediaInfo>(list, [](MediaInfo &r) -> quint16 & { return r.reserved; });
-        if (type == qMetaTypeId<DocumentInfo>())
-            return checkedCopy<DocumentInfo>(list, [](DocumentInfo &r) -> quint16 & { return r.reserved; });
-        if (type == qMetaTypeId<ContactInfo>())
-            return checkedCopy<ContactInfo>(list, [](ContactInfo &r) -> quint16 & { return r.reserved2; });
-        if (type == qMetaTypeId<SMSSessionInfo>())
-            return checkedCopy<SMSSessionInfo>(list, [](SMSSessionInfo &r) -> quint16 & { return r.count; });
-        if (type == qMetaTypeId<VMMInfo>())
-            return checkedCopy<VMMInfo>(list, [](VMMInfo &r) -> quint16 & { return r.reserved; });
-        if (type == qMetaTypeId<CHFTInfo>())
-            return checkedCopy<CHFTInfo>(list, [](CHFTInfo &r) -> quint16 & { return r.reserved; });
-        if (type == qMetaTypeId<SafariInfo>())
-            return checkedCopy<SafariInfo>(list, [](SafariInfo &r) -> quint16 & { return r.reserved; });
-        if (type == qMetaTypeId<NotesInfo>())
-            return checkedCopy<NotesInfo>(list, [](NotesInfo &r) -> quint16 & { return r.reserved; });
-        if (type == qMetaTypeId<CalenderReminderInfo>())
-            return checkedCopy<CalenderReminderInfo>(list, [](CalenderReminderInfo &r) -> quint16 & { return r.reserved; });
-        if (type == qMetaTypeId<WaSessionInfo>())
-            return checkedCopy<WaSessionInfo>(list, [](WaSessionInfo &r) -> quint16 & { return r.spare2; });
-        if (type == qMetaTypeId<LineSessionInfo>())
-            return checkedCopy<LineSessionInfo>(list, [](LineSessionInfo &r) -> quint16 & { return r.spare2; });
-        return list;
-    }
-
-    // As the views do when the user checks everything.
-    void checkEverything()
+    // Every record of the store gets the state, as the views write it when
+    // the user checks or unchecks everything.
+    void setEveryState(int state)
     {
         DeviceParser *parser = DeviceParser::instance();
         const QMap<int, QList<QVariant>> lists = parser->recordMap(DeviceGroup);
-        for (auto it = lists.cbegin(); it != lists.cend(); ++it)
-            parser->setRecords(DeviceGroup, it.key(), checkAll(it.value()));
+        for (auto it = lists.cbegin(); it != lists.cend(); ++it) {
+            QList<QVariant> list = it.value();
+            if (DeviceData::setCheckStates(list, state) > 0)
+                parser->setRecords(DeviceGroup, it.key(), list);
+        }
         for (int scanType : {int(WhatsAppAttachment), int(LineAttachment)}) {
             const QMap<int, QList<QVariant>> kinds = parser->sessionMap(scanType);
             for (auto it = kinds.cbegin(); it != kinds.cend(); ++it) {
-                const bool media = it.key() == VideoKind || it.key() == ImageKind;
-                parser->setSessionRecords(
-                    scanType, it.key(),
-                    media ? checkedCopy<MediaInfo>(it.value(), [](MediaInfo &r) -> quint16 & { return r.reserved; })
-                          : checkedCopy<DocumentInfo>(it.value(), [](DocumentInfo &r) -> quint16 & { return r.reserved; }));
+                QList<QVariant> list = it.value();
+                if (DeviceData::setCheckStates(list, state) > 0)
+                    parser->setSessionRecords(scanType, it.key(), list);
             }
         }
+    }
+
+    // Only the named records are checked; false, with a message, for a row
+    // the store does not hold.
+    bool checkOnly(const QList<CheckSpec> &checks)
+    {
+        setEveryState(0);
+        DeviceParser *parser = DeviceParser::instance();
+        for (const CheckSpec &spec : checks) {
+            if (isSessionStore(spec.type)) {
+                const QMap<int, QList<QVariant>> kinds = parser->sessionMap(spec.type);
+                for (auto it = kinds.cbegin(); it != kinds.cend(); ++it) {
+                    QList<QVariant> list = it.value();
+                    DeviceData::setCheckStates(list, 2);
+                    parser->setSessionRecords(spec.type, it.key(), list);
+                }
+                continue;
+            }
+            QList<QVariant> list = parser->records(DeviceGroup, spec.type);
+            if (spec.all)
+                DeviceData::setCheckStates(list, 2);
+            for (int row : spec.rows) {
+                if (row >= list.size()) {
+                    std::fprintf(stderr, "quenrow-export: category %d has no row %d (it holds %d)\n", spec.type, row,
+                                 int(list.size()));
+                    return false;
+                }
+                DeviceData::setCheckState(list[row], 2);
+            }
+            parser->setRecords(DeviceGroup, spec.type, list);
+        }
+        return true;
     }
 
     int s_signalPipe[2] = {-1, -1};
@@ -204,7 +242,12 @@ int main(int argc, char **argv)
         work.remove();
         std::_Exit(scanStatus);
     }
-    checkEverything();
+    if (options.checks.isEmpty()) {
+        setEveryState(2);
+    } else if (!checkOnly(options.checks)) {
+        work.remove();
+        std::_Exit(2);
+    }
 
     // As the export pages ask: the backup's model name and WhatsApp owner.
     ScaniTunesBackupManage *backups = ScaniTunesBackupManage::instance();

@@ -256,6 +256,49 @@ private slots:
         }
     }
 
+    // --check: only the named rows of the store are written.
+    void checkedRowsOnly()
+    {
+        const QString out = m_dir.filePath("checked");
+        QDir().mkpath(out);
+        QProcess run;
+        run.start(QUENROW_EXPORT_PATH, {"--backup", m_dir.filePath("backup"), "--categories", "1,256", "--out", out,
+                                        "--check", "256:2,0", "--check", "1:all"});
+        QVERIFY(run.waitForFinished(120000));
+        QCOMPARE(run.exitCode(), 0);
+        const QString root = jsonLines(run.readAllStandardOutput()).last().value("root").toString();
+        const QList<QStringList> rows = readCsv(root + "/Safari History/Safari History.csv");
+        QCOMPARE(rows.size(), 3);
+        for (int i : {0, 1})
+            QCOMPARE(rows.at(i + 1).at(1), m_visits.at(i * 2).value("url").toString()); // store order
+        QCOMPARE(readCsv(root + "/Contacts/Contacts.csv").size(), 1 + m_contacts.size());
+    }
+
+    void badChecksWriteNothing_data()
+    {
+        QTest::addColumn<QStringList>("check");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("a row the store lacks") << QStringList{"--check", "256:1,3"} << QByteArray("has no row 3");
+        QTest::newRow("not a number") << QStringList{"--check", "256:x"} << QByteArray("usage:");
+        QTest::newRow("no rows") << QStringList{"--check", "256:"} << QByteArray("usage:");
+        QTest::newRow("rows of a chat attachment list") << QStringList{"--check", "131073:0"}
+                                                        << QByteArray("usage:");
+    }
+
+    void badChecksWriteNothing()
+    {
+        QFETCH(QStringList, check);
+        QFETCH(QByteArray, message);
+        QTemporaryDir out;
+        QProcess run;
+        run.start(QUENROW_EXPORT_PATH, QStringList{"--backup", m_dir.filePath("backup"), "--categories", "1,256",
+                                                   "--out", out.path()} + check);
+        QVERIFY(run.waitForFinished(120000));
+        QCOMPARE(run.exitCode(), 2);
+        QVERIFY2(run.readAllStandardError().contains(message), qPrintable(check.join(' ')));
+        QVERIFY(QDir(out.path()).isEmpty());
+    }
+
 private:
     QTemporaryDir m_dir;
     QString m_root;

@@ -232,6 +232,23 @@ private slots:
         QVERIFY(a.constData() != b.constData());
         QCOMPARE(checkState(a), 0);
     }
+
+    void aWholeListTakesOneState()
+    {
+        CHFTInfo ticked;
+        ticked.reserved = 2;
+        QList<QVariant> list{QVariant::fromValue(CHFTInfo()), QVariant::fromValue(ticked), QVariant(5),
+                             QVariant::fromValue(CHFTInfo())};
+        const QList<QVariant> before = list;
+        QCOMPARE(setCheckStates(list, 2), 2);
+        QCOMPARE(checkState(list.at(0)), 2);
+        QCOMPARE(list.at(1).constData(), before.at(1).constData()); // already ticked: still shared
+        QCOMPARE(list.at(2), QVariant(5));
+        QCOMPARE(checkState(before.at(0)), 0);
+        QList<QVariant> copy = list;
+        QCOMPARE(setCheckStates(copy, 2), 0);
+        QVERIFY(copy.isSharedWith(list)); // nothing to write: the list is not detached
+    }
 };
 
 QTEST_GUILESS_MAIN(RecordAccessTest)
