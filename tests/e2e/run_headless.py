@@ -10,10 +10,11 @@ was skipped."""
 import os
 import sys
 
-from harness import SOURCE_DIR, Failure, Session, has_state, wait_until
+from harness import SOURCE_DIR, Failure, Session, has_state, wait_until, walk
 from home import CARDS, HEADING
 
 ITUNES_CARD = CARDS[1][0]
+NOT_FOUND = "Sorry, your iTunes backup file was not found."
 
 
 def step_home(session, app, window):
@@ -27,17 +28,50 @@ def step_open_itunes(session, app, window):
         return "the iTunes page is not built yet"
     app.press(card)
     app.find(window, "label", "Quenrow (iOS) > " + ITUNES_CARD)
+    table = app.find(window, "table", "iTunes backups")
+
+    def listed():
+        return table.queryTable().nRows > 0 or any(label.name == NOT_FOUND for label in app.find_all(window, "label"))
+
+    wait_until(listed, 20, "the backup list")
     return None
 
 
 def step_select_sample(session, app, window):
-    if not app.find_all(window, "table") and not app.find_all(window, "list"):
-        return "the iTunes page lists no backups yet"
-    return "choosing a backup is not built yet"
+    table = app.find(window, "table", "iTunes backups")
+    if table.queryTable().nRows == 0:
+        return "no backup is listed"
+    # The newest backup is chosen; the sample is the only one make run lists.
+    app.press(app.find(window, "push button", "Next"))
+    app.find(window, "push button", "Start Scan")
+    return None
 
 
 def step_scan(session, app, window):
-    return "the scan page is not built yet"
+    app.press(app.find(window, "push button", "Start Scan"))
+    recover = app.find(window, "push button", "Recover", timeout=20)
+    # Recover is offered once the scan has ended.
+    wait_until(lambda: has_state(recover, "enabled"), 120, "the scan of the sample to end")
+    return None
+
+
+def confirm_exit(app):
+    """The scan page asks before the program ends with its results."""
+    def exit_button():
+        for frame in app.frames():
+            for node in walk(frame):
+                try:
+                    if node.getRoleName() == "push button" and node.name == "Exit":
+                        return node
+                except Exception:
+                    continue
+        return None
+
+    try:
+        button = wait_until(exit_button, 5, "the question before quitting")
+    except Failure:
+        return
+    app.press(button)
 
 
 STEPS = [
@@ -71,6 +105,7 @@ def main():
                     continue
                 print("%s: %s" % (name, session.shot(name, folder=out, prefix="quenrow")))
             app.press(app.find(window, "push button", "Close"))
+            confirm_exit(app)
             wait_until(lambda: not app.running(), 10, "quenrow to end")
     except Failure as failure:
         print("make run failed: %s" % failure, file=sys.stderr)

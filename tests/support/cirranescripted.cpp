@@ -1,6 +1,8 @@
 // A scripted iCloud library for tests. QUENROW_CIRRANE_SCRIPT holds a JSON
 // object (or names a file holding one):
 //   login, verify, requestCode  results in call order, the last repeating
+//   loginByAppleId, verifyByCode  results by Apple ID or by code, before the
+//                               lists above (tests whose rows run in any order)
 //   password                    a Login with another password answers 11
 //   accountInfo                 what GetAccountInfo answers
 //   recordDelayMs               a pause after each delivered record
@@ -43,15 +45,24 @@ namespace
             }
         }
 
-        int Login(std::wstring, std::wstring password) override
+        int Login(std::wstring appleId, std::wstring password) override
         {
             if (m_script.contains("password") && QString::fromStdWString(password) != m_password)
                 return CirraneWrongCredentials;
+            const QJsonValue byId = m_script.value("loginByAppleId").toObject().value(QString::fromStdWString(appleId));
+            if (!byId.isUndefined())
+                return byId.toInt();
             return next("login", m_loginCalls);
         }
         int RequestSecurityCode() override { return next("requestCode", m_codeCalls); }
         int RequestSecurityCode_SMS() override { return next("requestCode", m_codeCalls); }
-        int VerifySecurityCode(std::wstring, bool) override { return next("verify", m_verifyCalls); }
+        int VerifySecurityCode(std::wstring code, bool) override
+        {
+            const QJsonValue byCode = m_script.value("verifyByCode").toObject().value(QString::fromStdWString(code));
+            if (!byCode.isUndefined())
+                return byCode.toInt();
+            return next("verify", m_verifyCalls);
+        }
         void ClearLoginInfo() override {}
         int GetAccountInfo() override { return m_script.value("accountInfo").toInt(); }
 
