@@ -376,6 +376,21 @@ bool MobileDeviceConnect::checkDeviceBackupIsEncrypt()
     });
 }
 
+MobileDeviceConnect::BackupEncryption MobileDeviceConnect::backupEncryption()
+{
+    return runBlocking<BackupEncryption>([this] {
+        IBaseDevice *device = currentHandle();
+        if (!device || !m_manager)
+            return BackupEncryption::Unknown;
+        bool encrypted = false;
+        const int code = m_manager->CheckDeviceBackupIsEncrypt(device, &encrypted);
+        vlogInfo(QString("checkDeviceBackupIsEncrypt:%1 outValue(%2)").arg(code).arg(encrypted ? 1 : 0));
+        if (code != 0)
+            return BackupEncryption::Unknown;
+        return encrypted ? BackupEncryption::On : BackupEncryption::Off;
+    });
+}
+
 bool MobileDeviceConnect::setDeviceBackupPassword(const QString &password)
 {
     return runBlocking<bool>([this, password] {

@@ -44,6 +44,15 @@ public:
     // Blocking: each runs on the global pool while the caller's thread keeps
     // handling events in a local loop.
     bool checkDeviceBackupIsEncrypt();
+    // The same question, where a device that did not answer (locked, trust
+    // revoked, gone) is Unknown rather than Off.
+    enum class BackupEncryption
+    {
+        Off,
+        On,
+        Unknown
+    };
+    BackupEncryption backupEncryption();
     bool setDeviceBackupPassword(const QString &password);
     bool verifyDeviceBackupPassword(const QString &password);
     bool removeDeviceBackupPassword(const QString &password);

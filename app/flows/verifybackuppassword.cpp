@@ -1,7 +1,8 @@
 #include "verifybackuppassword.h"
 
-#include "aboutdialog.h"
 #include "fileutils.h"
+#include "flowlinklabel.h"
+#include "flowlinks.h"
 #include "mobiledevicebackupmanager.h"
 #include "mobiledeviceconnect.h"
 #include "processutils.h"
@@ -17,15 +18,6 @@
 
 namespace
 {
-    // The maker's guide on a forgotten backup password; its host is a setting.
-    QString forgottenPasswordGuide()
-    {
-        QString site = AboutDialog::homepageUrl();
-        while (site.endsWith('/'))
-            site.chop(1);
-        return site + QStringLiteral("/guide/how-to-recover-itunes-backup-password/");
-    }
-
     const char *const kStatusStyle = "font-size: 16px;color: #333333;";
     const char *const kFailureStyle = "font-size: 16px;color: #DF2828;";
 }
@@ -82,11 +74,10 @@ verifyBackupPassword::verifyBackupPassword(bool iTunesBackup, bool keepEncryptio
     d->status->setObjectName(QStringLiteral("PasswordStatus"));
     d->status->setFixedHeight(22);
 
-    auto *link = new QLabel(m_contentWidget);
-    link->setContextMenuPolicy(Qt::NoContextMenu);
+    auto *link = new FlowLinkLabel(m_contentWidget);
     link->setAlignment(Qt::AlignCenter);
-    link->setText(QObject::tr("<a style='color:#558AF8;font-size:16px;'href=\"%1\">Forget iTunes backup password?")
-                      .arg(forgottenPasswordGuide().toHtmlEscaped()));
+    link->setLinkText(QObject::tr("<a style='color:#558AF8;font-size:16px;'href=\"%1\">Forget iTunes backup password?")
+                      .arg(FlowLinks::forgottenPasswordGuide().toHtmlEscaped()));
     link->setProperty("@Bypassed", true);
     connect(link, &QLabel::linkActivated, this, [](const QString &address) { openUrl(address); });
 

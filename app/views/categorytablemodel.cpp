@@ -1,8 +1,8 @@
 #include "categorytablemodel.h"
 
-#include "deviceparser.h"
 #include "itemroles.h"
 #include "recordaccess.h"
+#include "storeticks.h"
 #include "viewtext.h"
 
 #include <QColor>
@@ -142,30 +142,7 @@ qint64 CategoryTableModel::rowTime(int row) const
 
 bool CategoryTableModel::setRowCheckState(int row, int state)
 {
-    if (row < 0 || row >= m_records.size())
-        return false;
-    DeviceParser *store = DeviceParser::instance();
-    QVariant stored;
-    bool samePayload = false;
-    {
-        // Let go of the copy before writing, so the store writes its list in
-        // place.
-        const QList<QVariant> list = store->records(m_group, m_typeId);
-        if (row < list.size()) {
-            stored = list.at(row);
-            samePayload = stored.constData() == m_records.at(row).constData();
-        }
-    }
-    // The store's own record gets the state: fields the view's copy may lack
-    // stay as the store has them.
-    if (stored.isValid() && DeviceData::setCheckState(stored, state))
-        store->setRecord(m_group, m_typeId, row, stored);
-    else
-        samePayload = false;
-    QVariant &mine = m_records[row];
-    if (samePayload)
-        mine = stored;
-    else if (!DeviceData::setCheckState(mine, state))
+    if (!StoreTicks::setRow(m_records, m_group, m_typeId, row, state))
         return false;
     const QModelIndex cell = index(row, 0);
     emit dataChanged(cell, cell);
@@ -184,44 +161,7 @@ int CategoryTableModel::setAllRowsCheckState(int state)
 
 int CategoryTableModel::writeCheckStates(const QVector<int> *rows, int state)
 {
-    DeviceParser *store = DeviceParser::instance();
-    QList<QVariant> list = store->records(m_group, m_typeId);
-    // The model shows the store's own list: write it once and share it again.
-    const bool sharedList = m_records.isSharedWith(list);
-    bool storeChanged = false;
-    int changed = 0;
-    auto writeRow = [&](int row) {
-        if (row < 0 || row >= m_records.size())
-            return;
-        const bool differs = DeviceData::checkState(m_records.at(row)) != state;
-        if (row < list.size() && DeviceData::checkState(list.at(row)) != state) {
-            // Compared before the write: the same record object in both lists.
-            const bool samePayload = !sharedList && list.at(row).constData() == m_records.at(row).constData();
-            if (DeviceData::setCheckState(list[row], state)) {
-                storeChanged = true;
-                if (samePayload) {
-                    m_records[row] = list.at(row);
-                    changed += differs ? 1 : 0;
-                    return;
-                }
-            }
-        }
-        if (sharedList)
-            changed += differs && DeviceData::checkState(list.at(row)) == state ? 1 : 0;
-        else if (differs && DeviceData::setCheckState(m_records[row], state))
-            ++changed;
-    };
-    if (rows) {
-        for (int row : *rows)
-            writeRow(row);
-    } else {
-        for (int row = 0; row < m_records.size(); ++row)
-            writeRow(row);
-    }
-    if (storeChanged)
-        store->setRecords(m_group, m_typeId, list);
-    if (sharedList)
-        m_records = list;
+    const int changed = StoreTicks::setRows(m_records, m_group, m_typeId, rows, state);
     if (changed > 0 && m_shown > 0)
         emit dataChanged(index(0, 0), index(m_shown - 1, 0));
     return changed;

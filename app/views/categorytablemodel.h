@@ -75,12 +75,13 @@ public:
 
     // The user's ticks: the record at row, in the model and in the store.
     // False for a row outside the list or a record without a check state.
-    bool setRowCheckState(int row, int state);
+    // A model whose records live elsewhere in the store overrides the three.
+    virtual bool setRowCheckState(int row, int state);
     // The same for many rows (rows of the list), written into the store as
     // one list; returns how many of the model's records changed.
-    int setRowsCheckState(const QVector<int> &rows, int state);
+    virtual int setRowsCheckState(const QVector<int> &rows, int state);
     // Every record of the list.
-    int setAllRowsCheckState(int state);
+    virtual int setAllRowsCheckState(int state);
     // The checkable flag of every record, in the model only.
     void setAllCheckable(bool checkable);
 

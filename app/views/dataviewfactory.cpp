@@ -1,7 +1,13 @@
 #include "dataviewfactory.h"
 
+#include "calendarsremindersview.h"
+#include "contactview.h"
 #include "devicedata.h"
+#include "docstableview.h"
 #include "facetimecallhistorview.h"
+#include "mediatableview.h"
+#include "memoview.h"
+#include "safariview.h"
 #include "voicemailmemoview.h"
 
 #include <QList>
@@ -24,6 +30,22 @@ namespace
             {VoiceMemos, 2, tableView<VoiceMailMemoView>},
             {FaceTime, 2, tableView<FaceTimeCallHistorView>},
             {CallHistory, 2, tableView<FaceTimeCallHistorView>},
+            {MessagesAttachment, 2, tableView<MediaTableView>},
+            {Photos, 1, tableView<MediaTableView>},
+            {AlbumVideos, 1, tableView<MediaTableView>},
+            {NotesAttachment, 2, tableView<MediaTableView>},
+            {CalendarsAttachment, 2, tableView<MediaTableView>},
+            {RemindersAttachment, 2, tableView<MediaTableView>},
+            {AppPhotos, 2, tableView<MediaTableView>},
+            {AppVideos, 2, tableView<MediaTableView>},
+            {SafariBookmarks, 2, tableView<SafariView>},
+            {SafariHistory, 2, tableView<SafariView>},
+            {AppAudios, 2, tableView<DocsTableView>},
+            {AppDocuments, 2, tableView<DocsTableView>},
+            {Contacts, 2, tableView<ContactView>},
+            {Calendars, 2, tableView<calendarsRemindersView>},
+            {Reminders, 2, tableView<calendarsRemindersView>},
+            {Notes, 2, [](int typeId) -> AbstractDataView * { return new MemoView(0, typeId); }},
         };
         return table;
     }

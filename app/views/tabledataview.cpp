@@ -30,6 +30,7 @@ public:
     int countedRows = 0;
     int countEnd = 0;
     bool announce = false; // checkStateChanged is owed for the list
+    bool announceLists = true;
 
     bool counting() const { return countedRows < countEnd; }
 
@@ -122,14 +123,15 @@ void TableDataView::setDataList(const QList<QVariant> &records)
     d->countEnd = d->model->recordCount();
     d->countSlice(TableDataViewPrivate::CountSlice);
     if (d->counting()) {
-        d->announce = true;
+        d->announce = d->announceLists;
         d->countTimer.start();
         return;
     }
     d->announce = false;
     d->countTimer.stop();
     refreshHeaderBox();
-    emit checkStateChanged();
+    if (d->announceLists)
+        emit checkStateChanged();
 }
 
 void TableDataView::continueCount()
@@ -201,7 +203,8 @@ void TableDataView::setFilterMode(int mode)
     d->model->loadAll();
     recount(false);
     refreshHeaderBox();
-    emit checkStateChanged();
+    if (d->announceLists)
+        emit checkStateChanged();
 }
 
 void TableDataView::search(const QString &keyword)
@@ -211,7 +214,8 @@ void TableDataView::search(const QString &keyword)
     d->model->loadAll();
     recount(true);
     refreshHeaderBox();
-    emit checkStateChanged();
+    if (d->announceLists)
+        emit checkStateChanged();
     d->table->viewport()->update();
 }
 
@@ -226,6 +230,11 @@ void TableDataView::clear()
     d->proxy->invalidate();
     d->model->setKeyword(QString());
     d->proxy->setKeyword(QString());
+}
+
+void TableDataView::setAnnouncesListChanges(bool announce)
+{
+    d->announceLists = announce;
 }
 
 void TableDataView::setColumnWidths(const QList<int> &widths)

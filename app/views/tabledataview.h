@@ -52,6 +52,9 @@ public:
 protected:
     // Fixed widths from column 0 on; the last column stretches.
     void setColumnWidths(const QList<int> &widths);
+    // Whether setDataList, search and setFilterMode emit checkStateChanged
+    // (true at start); a page inside another view leaves that to its host.
+    void setAnnouncesListChanges(bool announce);
 
 private:
     bool allRowsLoaded() const;

@@ -2,7 +2,11 @@
 
 #include "formatutils.h"
 
+#include <QColor>
+#include <QFont>
+#include <QStringList>
 #include <QTextDocument>
+#include <QTextOption>
 
 namespace ViewText {
 
@@ -21,6 +25,27 @@ QString marked(const QString &raw, const QString &keyword)
         done = hit + keyword.size();
     }
     return out + raw.mid(done).toHtmlEscaped();
+}
+
+QString markedLines(const QString &raw, const QString &keyword)
+{
+    QStringList lines = raw.split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        line = marked(line, keyword);
+    return lines.join(QStringLiteral("<br>"));
+}
+
+void layOutValue(QTextDocument &document, const QString &html, const QColor &colour, const QFont &font, int width,
+                 Qt::Alignment alignment)
+{
+    document.setDocumentMargin(0);
+    document.setDefaultFont(font);
+    QTextOption textOption = document.defaultTextOption();
+    textOption.setAlignment(alignment);
+    textOption.setWrapMode(QTextOption::WrapAnywhere);
+    document.setDefaultTextOption(textOption);
+    document.setHtml(QStringLiteral("<font color=\"%1\">%2</font>").arg(colour.name(), html));
+    document.setTextWidth(width);
 }
 
 QString toolTip(const QString &raw)

@@ -13,11 +13,32 @@ import sys
 from harness import SOURCE_DIR, Failure, Session, has_state, wait_until, walk
 from home import CARDS, HEADING
 
+DEVICE_CARD = CARDS[0][0]
 ITUNES_CARD = CARDS[1][0]
 NOT_FOUND = "Sorry, your iTunes backup file was not found."
 
 
 def step_home(session, app, window):
+    app.find(window, "label", HEADING)
+    return None
+
+
+def step_open_device(session, app, window):
+    card = app.find(window, "push button", DEVICE_CARD)
+    if not has_state(card, "enabled"):
+        return "the device page is not built yet"
+    app.press(card)
+    # No phone here: the page that asks for one.
+    app.find(window, "label", "Please connect your iOS device to PC")
+    return None
+
+
+def step_back_home(session, app, window):
+    back = app.find_all(window, "push button")
+    back = [button for button in back if button.name == "Back"]
+    if not back:
+        return "no device page to leave"
+    app.press(back[0])
     app.find(window, "label", HEADING)
     return None
 
@@ -96,6 +117,8 @@ def confirm_exit(app):
 
 STEPS = [
     ("home", step_home),
+    ("device", step_open_device),
+    ("device-back", step_back_home),
     ("itunes", step_open_itunes),
     ("select-sample", step_select_sample),
     ("scan", step_scan),

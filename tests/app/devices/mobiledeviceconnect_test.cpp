@@ -205,6 +205,7 @@ void MobileDeviceConnectTest::restorableAndNormalRecordsOfOnePhone()
 void MobileDeviceConnectTest::operationsWithoutDevice()
 {
     QVERIFY(!m_service->checkDeviceBackupIsEncrypt());
+    QVERIFY(m_service->backupEncryption() == MobileDeviceConnect::BackupEncryption::Unknown);
     QVERIFY(!m_service->setDeviceBackupPassword("pw"));
     QVERIFY(!m_service->verifyDeviceBackupPassword("pw"));
     QVERIFY(!m_service->removeDeviceBackupPassword("pw"));
@@ -226,6 +227,10 @@ void MobileDeviceConnectTest::blockingOperations_data()
     QTest::newRow("encrypted") << "encrypt" << 0 << true << qint64(1) << "" << "";
     QTest::newRow("not encrypted") << "encrypt" << 0 << false << qint64(0) << "" << "";
     QTest::newRow("encrypt check fails") << "encrypt" << 7 << true << qint64(0) << "" << "";
+    // An unanswered question is not a "no" (Off 0, On 1, Unknown 2).
+    QTest::newRow("encryption on") << "encryption" << 0 << true << qint64(1) << "" << "";
+    QTest::newRow("encryption off") << "encryption" << 0 << false << qint64(0) << "" << "";
+    QTest::newRow("encryption unanswered") << "encryption" << -3 << false << qint64(2) << "" << "";
     QTest::newRow("set") << "set" << 0 << false << qint64(1) << "" << "secret";
     QTest::newRow("set refused") << "set" << 2 << false << qint64(0) << "" << "secret";
     QTest::newRow("verify") << "verify" << 0 << false << qint64(1) << "secret" << "secret";
@@ -257,6 +262,10 @@ void MobileDeviceConnectTest::blockingOperations()
         fakequorlin::setCode(fakequorlin::CheckEncrypt, code);
         fakequorlin::setEncrypted(flag);
         got = m_service->checkDeviceBackupIsEncrypt();
+    } else if (operation == "encryption") {
+        fakequorlin::setCode(fakequorlin::CheckEncrypt, code);
+        fakequorlin::setEncrypted(flag);
+        got = static_cast<qint64>(m_service->backupEncryption());
     } else if (operation == "free") {
         fakequorlin::setDiskSize(flag, 123456789012);
         got = m_service->deviceFreeSpace();

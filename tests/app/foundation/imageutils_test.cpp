@@ -1,9 +1,13 @@
 #include "imageutils.h"
+#include "picturefiles.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class ImageUtilsTest : public QObject
 {
@@ -94,6 +98,62 @@ private slots:
         if (size.isValid())
             QCOMPARE(byBox.size(), size);
         QCOMPARE(bySides.size(), byBox.size());
+    }
+
+    void turnsByTheExifOrientation()
+    {
+        // Stored on its side, shown upright: red above, blue below.
+        const QString path = PictureFiles::writeTurnedJpeg(m_dir.filePath("turned.jpg"), QSize(300, 400), Qt::red, Qt::blue);
+        QVERIFY(!path.isEmpty());
+        const QImage image = loadScaledImage(path, QSize(96, 96), QSize(141, 141), QStringLiteral("JPG"), 30);
+        QCOMPARE(image.size(), QSize(105, 141));
+        const QColor top = image.pixelColor(image.width() / 2, 10);
+        const QColor bottom = image.pixelColor(image.width() / 2, image.height() - 10);
+        QVERIFY2(top.red() > 200 && top.blue() < 60, qPrintable(top.name()));
+        QVERIFY2(bottom.blue() > 200 && bottom.red() < 60, qPrintable(bottom.name()));
+    }
+
+    void damagedFilesGiveNothing_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("corrupt JPEG") << PictureFiles::writeCorruptJpeg(m_dir.filePath("corrupt.jpg")) << "JPG";
+        QTest::newRow("JPEG cut in half") << PictureFiles::writeTruncatedJpeg(m_dir.filePath("cut.jpg")) << "JPG";
+        QTest::newRow("a .CR2 that is no RAW") << PictureFiles::writeNoPicture(m_dir.filePath("IMG_0001.CR2")) << "CR2";
+        QTest::newRow("30000 x 30000 PNG header")
+            << PictureFiles::writePngHeader(m_dir.filePath("huge.png"), 30000, 30000) << "PNG";
+        QTest::newRow("a folder") << m_dir.path() << "JPG";
+    }
+
+    void damagedFilesGiveNothing()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, hint);
+        QVERIFY(!path.isEmpty());
+        QVERIFY(loadScaledImage(path, QSize(96, 96), QSize(141, 141), hint, 30).isNull());
+        QVERIFY(loadScaledPixmap(path, 36, 36).isNull());
+    }
+
+    void aWholeJpegWithTrailingBytesStillDecodes()
+    {
+        // Some cameras append data after the picture's end marker.
+        const QString path = PictureFiles::writeJpeg(m_dir.filePath("trailer.jpg"),
+                                                     PictureFiles::twoTone(QSize(400, 300), Qt::red, Qt::blue));
+        QByteArray bytes = PictureFiles::readBytes(path);
+        bytes += QByteArray(40000, 'x');
+        QVERIFY(PictureFiles::writeBytes(path, bytes));
+        QCOMPARE(loadScaledImage(path, QSize(96, 96), QSize(141, 141), "JPG", 30).size(), QSize(141, 141));
+    }
+
+    void aPipeIsNeverOpened()
+    {
+        const QString path = m_dir.filePath("pipe.jpg");
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QElapsedTimer timer;
+        timer.start();
+        // Opening it for reading would wait for a writer that never comes.
+        QVERIFY(loadScaledImage(path, QSize(96, 96), QSize(141, 141), "JPG", 30).isNull());
+        QVERIFY(timer.elapsed() < 5000);
     }
 
     void scalesKeepingTheRatio()

@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSet>
 #include <QThread>
 #include <QtTest>
@@ -248,6 +249,11 @@ private slots:
 
     void aCategoryWithoutAViewStillCountsAndTicks()
     {
+        // Contacts without their view for this test.
+        const DataViewFactory::Row contactsRow = *DataViewFactory::find(Contacts);
+        DataViewFactory::registerView(Contacts, 2, nullptr);
+        const auto restore = qScopeGuard(
+            [&contactsRow] { DataViewFactory::registerView(contactsRow.id, contactsRow.barType, contactsRow.create); });
         ScanResultFixture f;
         f.show();
         f.script.setCalls(DBAPP_CALL_HISTORY, scriptedCalls(4));

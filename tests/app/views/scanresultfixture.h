@@ -31,17 +31,24 @@ public:
     EngineScript script;
     std::unique_ptr<ScaniTunesBackupManage> scanner;
     std::unique_ptr<ViewNativeDataManage> page;
-    QTemporaryDir backup; // the folder handed to the scan; the engine reads nothing of it
+    QTemporaryDir backup; // the folder handed to the scan; the scripted engine reads nothing of it
 
     ScanResultFixture()
+        : ScanResultFixture([this](IDBExecutor **out) {
+            *out = new FakeScanEngine(script);
+            return true;
+        })
+    {
+    }
+
+    // With the engines factory makes (ScanVardex::ExecutorFactory() for the
+    // real one, reading the backup folder).
+    explicit ScanResultFixture(ScanVardex::ExecutorFactory factory)
     {
         DeviceParser::instance()->clearAll();
         DeviceParser::instance()->resetRecords(DeviceData::DeviceGroup);
         DeviceParser::instance()->setScanFinished(DeviceData::DeviceGroup, true);
-        scanner = std::make_unique<ScaniTunesBackupManage>(ScanVardex::Sink(), [this](IDBExecutor **out) {
-            *out = new FakeScanEngine(script);
-            return true;
-        });
+        scanner = std::make_unique<ScaniTunesBackupManage>(ScanVardex::Sink(), std::move(factory));
         page = std::make_unique<ViewNativeDataManage>();
         ScanResultWiring::wire(page.get(), {scanner.get(), iCloudHelp::instance(), DeviceParser::instance(),
                                             RecoverNatManager::instance()});

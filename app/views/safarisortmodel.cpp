@@ -1,0 +1,6 @@
+#include "safarisortmodel.h"
+
+SafariSortModel::SafariSortModel(int group, int typeId, QObject *parent)
+    : CategorySortModel(group, typeId, parent)
+{
+}
