@@ -8,10 +8,6 @@
         <translation>Unterhaltungen</translation>
     </message>
     <message>
-        <source>Messages</source>
-        <translation>Nachrichten</translation>
-    </message>
-    <message>
         <source>[Videos]</source>
         <translation>[Videos]</translation>
     </message>
@@ -42,10 +38,6 @@
     <message>
         <source>Unsent</source>
         <translation>Nicht gesendet</translation>
-    </message>
-    <message>
-        <source>Photos</source>
-        <translation>Fotos</translation>
     </message>
     <message>
         <source>Videos</source>

@@ -8,10 +8,6 @@
         <translation>Conversaciones</translation>
     </message>
     <message>
-        <source>Messages</source>
-        <translation>Mensajes</translation>
-    </message>
-    <message>
         <source>[Videos]</source>
         <translation>[Vídeos]</translation>
     </message>
@@ -42,10 +38,6 @@
     <message>
         <source>Unsent</source>
         <translation>No enviado</translation>
-    </message>
-    <message>
-        <source>Photos</source>
-        <translation>Fotos</translation>
     </message>
     <message>
         <source>Videos</source>

@@ -8,10 +8,6 @@
         <translation>Conversations</translation>
     </message>
     <message>
-        <source>Messages</source>
-        <translation>Messages</translation>
-    </message>
-    <message>
         <source>[Videos]</source>
         <translation>[Vidéos]</translation>
     </message>
@@ -42,10 +38,6 @@
     <message>
         <source>Unsent</source>
         <translation>Non envoyé</translation>
-    </message>
-    <message>
-        <source>Photos</source>
-        <translation>Photos</translation>
     </message>
     <message>
         <source>Videos</source>

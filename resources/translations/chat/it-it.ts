@@ -8,10 +8,6 @@
         <translation>Conversazioni</translation>
     </message>
     <message>
-        <source>Messages</source>
-        <translation>Messaggi</translation>
-    </message>
-    <message>
         <source>[Videos]</source>
         <translation>[Video]</translation>
     </message>
@@ -42,10 +38,6 @@
     <message>
         <source>Unsent</source>
         <translation>Non inviato</translation>
-    </message>
-    <message>
-        <source>Photos</source>
-        <translation>Foto</translation>
     </message>
     <message>
         <source>Videos</source>

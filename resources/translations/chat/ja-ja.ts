@@ -8,10 +8,6 @@
         <translation>会話</translation>
     </message>
     <message>
-        <source>Messages</source>
-        <translation>メッセージ</translation>
-    </message>
-    <message>
         <source>[Videos]</source>
         <translation>[ビデオ]</translation>
     </message>
@@ -42,10 +38,6 @@
     <message>
         <source>Unsent</source>
         <translation>未送信</translation>
-    </message>
-    <message>
-        <source>Photos</source>
-        <translation>写真</translation>
     </message>
     <message>
         <source>Videos</source>

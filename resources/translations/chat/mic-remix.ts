@@ -8,10 +8,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Messages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>[Videos]</source>
         <translation type="unfinished"></translation>
     </message>
@@ -41,10 +37,6 @@
     </message>
     <message>
         <source>Unsent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Photos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -8,10 +8,6 @@
         <translation>Conversas</translation>
     </message>
     <message>
-        <source>Messages</source>
-        <translation>Mensagens</translation>
-    </message>
-    <message>
         <source>[Videos]</source>
         <translation>[Vídeos]</translation>
     </message>
@@ -42,10 +38,6 @@
     <message>
         <source>Unsent</source>
         <translation>Não enviada</translation>
-    </message>
-    <message>
-        <source>Photos</source>
-        <translation>Fotos</translation>
     </message>
     <message>
         <source>Videos</source>

@@ -8,10 +8,6 @@
         <translation>Беседы</translation>
     </message>
     <message>
-        <source>Messages</source>
-        <translation>Сообщения</translation>
-    </message>
-    <message>
         <source>[Videos]</source>
         <translation>[Видео]</translation>
     </message>
@@ -42,10 +38,6 @@
     <message>
         <source>Unsent</source>
         <translation>Не отправлено</translation>
-    </message>
-    <message>
-        <source>Photos</source>
-        <translation>Фото</translation>
     </message>
     <message>
         <source>Videos</source>

@@ -8,10 +8,6 @@
         <translation>会话</translation>
     </message>
     <message>
-        <source>Messages</source>
-        <translation>信息</translation>
-    </message>
-    <message>
         <source>[Videos]</source>
         <translation>[视频]</translation>
     </message>
@@ -42,10 +38,6 @@
     <message>
         <source>Unsent</source>
         <translation>未发送</translation>
-    </message>
-    <message>
-        <source>Photos</source>
-        <translation>照片</translation>
     </message>
     <message>
         <source>Videos</source>

@@ -8,10 +8,6 @@
         <translation>對話</translation>
     </message>
     <message>
-        <source>Messages</source>
-        <translation>訊息</translation>
-    </message>
-    <message>
         <source>[Videos]</source>
         <translation>[影片]</translation>
     </message>
@@ -42,10 +38,6 @@
     <message>
         <source>Unsent</source>
         <translation>未傳送</translation>
-    </message>
-    <message>
-        <source>Photos</source>
-        <translation>照片</translation>
     </message>
     <message>
         <source>Videos</source>
