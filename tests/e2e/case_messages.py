@@ -4,7 +4,8 @@ gets a message written as markup, is scanned from the iTunes page; the
 Messages category shows one row per conversation with the names and
 previews the store holds; choosing a row shows its bubbles, the markup read
 literally; the tool bar's search narrows rows and bubbles and clearing it
-brings them back; Copy puts the text as sent on the clipboard."""
+brings them back; Copy puts the text as sent on the clipboard. Then the
+WhatsApp attachments: four pages, the photo on the first."""
 import json
 import os
 import shutil
@@ -146,6 +147,33 @@ def body(session):
     session.click(app.find(conversations, "list item", "+15555550101"))
     wait_until(lambda: MARKUP in labels(app, messages), 10, "every bubble again")
     session.shot("cleared")
+
+    # The WhatsApp attachments, further down the categories: four pages, the
+    # sample's one photo on the first.
+    # The list's end, by the mouse wheel; a row's "showing" state is the one
+    # read before the list scrolled, so its place tells whether it shows.
+    x, y, width, height = categories.queryComponent().getExtents(0)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x + width // 2), str(y + height // 2),
+                    "click", "--repeat", "12", "--delay", "30", "5"], env=session.env, check=True,
+                   timeout=20 * SLOWDOWN)
+
+    def attachment_row():
+        for node in app.find_all(categories, "list item", showing=False):
+            if node.name == "WhatsApp Attachment":
+                _, top, _, tall = node.queryComponent().getExtents(0)
+                return node if top >= y and top + tall <= y + height else None
+        return None
+
+    session.click(wait_until(attachment_row, 20, "the WhatsApp Attachment row"))
+    # The chosen page's button is the checked one (Qt reads a checkable
+    # button as a check box).
+    for name in ("Photos", "Videos", "Audios", "Documents"):
+        button = app.find(window, "check box", name, timeout=20)
+        check(has_state(button, "checked") == (name == "Photos"), "%s is %schecked" % (name, "" if
+              has_state(button, "checked") else "not "))
+    photos = app.find(window, "list", "Photos")
+    wait_until(lambda: app.find_all(photos, "list item"), 10, "the photo's tile")
+    exact_shot(session, "attachments")
 
 
 if __name__ == "__main__":
