@@ -14,6 +14,7 @@
 #include <QtTest>
 
 using VxLineAttachment::AttachmentHeadView;
+using ChatFixtures::initChatTests;
 
 Q_DECLARE_METATYPE(QList<int>)
 
@@ -79,9 +80,7 @@ class AttachmentViewTest : public QObject
 private slots:
     void initTestCase()
     {
-        initWidgetKit();
-        initChat();
-        DeviceData::registerMetaTypes();
+        initChatTests();
     }
 
     void init() { DeviceParser::instance()->clearAll(); }

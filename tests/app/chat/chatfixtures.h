@@ -1,8 +1,10 @@
 #pragma once
 
+#include "chatinit.h"
 #include "devicedata.h"
 #include "deviceparser.h"
 #include "recordaccess.h"
+#include "widgetkit.h"
 
 #include <QDateTime>
 #include <QList>
@@ -12,6 +14,14 @@
 // Conversations, messages and contacts for the chat tests, built in code and
 // put into the record store as the scan's intake leaves them.
 namespace ChatFixtures {
+
+// What every chat test does first, once the application exists.
+inline void initChatTests()
+{
+    initWidgetKit();
+    initChat();
+    DeviceData::registerMetaTypes();
+}
 
 inline DeviceData::SMSInfo text(const QString &body, qint64 time, bool fromMe = false,
                                 const QString &subject = QString())

@@ -56,9 +56,7 @@ class ConversationListTest : public QObject
 private slots:
     void initTestCase()
     {
-        initWidgetKit();
-        initChat();
-        DeviceData::registerMetaTypes();
+        initChatTests();
     }
 
     void init() { DeviceParser::instance()->clearAll(); }

@@ -64,9 +64,7 @@ class MessageModelTest : public QObject
 private slots:
     void initTestCase()
     {
-        initWidgetKit();
-        initChat();
-        DeviceData::registerMetaTypes();
+        initChatTests();
     }
 
     void init() { DeviceParser::instance()->clearAll(); }

@@ -129,9 +129,7 @@ private slots:
     {
         registerTranslations();
         QVERIFY(m_files.isValid());
-        initWidgetKit();
-        initChat();
-        DeviceData::registerMetaTypes();
+        initChatTests();
     }
 
     void init() { DeviceParser::instance()->clearAll(); }

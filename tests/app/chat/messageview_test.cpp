@@ -62,9 +62,7 @@ class MessageViewTest : public QObject
 private slots:
     void initTestCase()
     {
-        initWidgetKit();
-        initChat();
-        DeviceData::registerMetaTypes();
+        initChatTests();
     }
 
     void init() { DeviceParser::instance()->clearAll(); }

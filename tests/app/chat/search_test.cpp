@@ -103,9 +103,7 @@ class SearchTest : public QObject
 private slots:
     void initTestCase()
     {
-        initWidgetKit();
-        initChat();
-        DeviceData::registerMetaTypes();
+        initChatTests();
     }
 
     void init() { DeviceParser::instance()->clearAll(); }
