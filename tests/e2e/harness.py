@@ -278,15 +278,17 @@ class Session:
             env.update(extra)
         return env
 
-    def start_quenrow(self, args=(), env=None, wait_for_window=True):
-        program = os.path.join(self.bin_dir, "quenrow")
+    def start_quenrow(self, args=(), env=None, wait_for_window=True, program="quenrow", window="Quenrow (iOS)"):
+        """quenrow, or another program of the application folder that shows
+        the named window."""
+        program = os.path.join(self.bin_dir, program)
         log = open(os.path.join(self.work, "quenrow-%d.log" % (len(self.apps) + 1)), "wb")
         process = Process([program] + list(args), self.program_env(env), stdout=log, stderr=log)
         log.close()
         app = App(self, process)
         self.apps.append(app)
         if wait_for_window:
-            app.window()
+            app.window(window)
         return app
 
     def run_quenrow(self, args=(), env=None, timeout=5):

@@ -98,6 +98,26 @@ def frame_with_button(app, name):
     return None
 
 
+def step_messages(session, app, window):
+    # The scan's end is told in a box of its own.
+    from flows import frames_holding
+    try:
+        summary = frames_holding(app, "push button", "OK")
+    except Failure:
+        return "the scan ended without its summary"
+    app.press(app.find(summary, "push button", "OK"))
+    wait_until(lambda: not any(node.name == "OK" for node in app.find_all(summary, "push button")), 10,
+               "the scan's summary to close")
+    try:
+        messages = app.find(app.find(window, "list", "Categories", timeout=2), "list item", "Messages", timeout=2)
+    except Failure:
+        return "the scan shows no Messages"
+    session.click(messages)
+    app.find(window, "list", "Conversations", timeout=20)
+    app.find(window, "list", "Messages")
+    return None
+
+
 def confirm_exit(app):
     """The scan page asks before the program ends with its results."""
     try:
@@ -114,6 +134,7 @@ STEPS = [
     ("itunes", step_open_itunes),
     ("select-sample", step_select_sample),
     ("scan", step_scan),
+    ("messages", step_messages),
 ]
 
 

@@ -1,0 +1,23 @@
+#include "chatinit.h"
+
+#include "natsmsmodel.h"
+#include "quickwidgetaccessible.h"
+
+#include <QtQml>
+
+// At global scope, as Q_INIT_RESOURCE requires.
+static void registerChatResources()
+{
+    Q_INIT_RESOURCE(chatqml);
+}
+
+void initChat()
+{
+    static const bool done = [] {
+        registerChatResources();
+        qmlRegisterType<NatSmsModel>("VxRecover", 1, 0, "SmsModel");
+        QuickWidgetAccessible::install();
+        return true;
+    }();
+    Q_UNUSED(done);
+}

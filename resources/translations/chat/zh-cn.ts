@@ -1,0 +1,55 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Conversations</source>
+        <translation>会话</translation>
+    </message>
+    <message>
+        <source>[Videos]</source>
+        <translation>[视频]</translation>
+    </message>
+    <message>
+        <source>[Audios]</source>
+        <translation>[音频]</translation>
+    </message>
+    <message>
+        <source>[Photos]</source>
+        <translation>[照片]</translation>
+    </message>
+    <message>
+        <source>[Attachment]</source>
+        <translation>[附件]</translation>
+    </message>
+    <message>
+        <source>To: </source>
+        <translation>收件人：</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Unsent</source>
+        <translation>未发送</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Audios</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>文档</translation>
+    </message>
+</context>
+</TS>

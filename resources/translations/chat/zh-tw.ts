@@ -1,0 +1,55 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Conversations</source>
+        <translation>對話</translation>
+    </message>
+    <message>
+        <source>[Videos]</source>
+        <translation>[影片]</translation>
+    </message>
+    <message>
+        <source>[Audios]</source>
+        <translation>[音訊]</translation>
+    </message>
+    <message>
+        <source>[Photos]</source>
+        <translation>[照片]</translation>
+    </message>
+    <message>
+        <source>[Attachment]</source>
+        <translation>[附件]</translation>
+    </message>
+    <message>
+        <source>To: </source>
+        <translation>收件人：</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Unsent</source>
+        <translation>未傳送</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Audios</source>
+        <translation>音訊</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>文件</translation>
+    </message>
+</context>
+</TS>
