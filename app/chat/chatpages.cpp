@@ -1,19 +1,57 @@
 // The chat views in the scan-result page's view factory (see
-// dataviewfactory.h): Messages, WhatsApp and LINE.
+// dataviewfactory.h): Messages, WhatsApp and LINE; and what the shell hands
+// the chat panes from its services.
 
+#include "chatdatafolders.h"
 #include "chatinit.h"
 #include "dataviewfactory.h"
 #include "devicedata.h"
+#include "guithreadmailbox.h"
+#include "icloudhelp.h"
 #include "linechat.h"
 #include "natsmsview.h"
+#include "scanitunesbackupmanage.h"
+#include "settingsentry.h"
 #include "whatsappchat.h"
 
 #include <QCoreApplication>
+#include <QThreadPool>
+#include <QTimer>
 
 namespace
 {
     // The tool bar page of the chat views.
     constexpr int ChatBar = 3;
+
+    // The folders the panes may read pictures from: the scan's own and the
+    // program's data folders, where device scans and pulls leave copies.
+    void setChatRoots(const QString &scanned)
+    {
+        SettingsEntry *settings = SettingsEntry::instance();
+        ChatDataFolders::setRoots({scanned, settings->backupRootPath(), settings->cacheMediaPath()});
+    }
+
+    void wireChatServices()
+    {
+        ScaniTunesBackupManage *scanner = ScaniTunesBackupManage::instance();
+        QObject::connect(
+            scanner, &ScaniTunesBackupManage::sigScanBackupsDbStart, qApp,
+            [scanner] { setChatRoots(scanner->currentBackupPath()); }, Qt::QueuedConnection);
+        QObject::connect(
+            iCloudHelp::instance(), &iCloudHelp::sigPullBackupsStart, qApp, [] { setChatRoots(QString()); },
+            Qt::QueuedConnection);
+        // The owner is read from the backup: not on the GUI thread.
+        QObject::connect(
+            scanner, &ScaniTunesBackupManage::sigScanBackupsDbStop, qApp,
+            [scanner] {
+                const QString backup = scanner->currentBackupPath();
+                QThreadPool::globalInstance()->start([scanner, backup] {
+                    const QString number = scanner->getRegisterPhoneNum(backup);
+                    runOnGuiThread([number] { WhatsAppChat::setOwnerNumber(number); });
+                });
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 static void registerChatViews()
@@ -25,5 +63,7 @@ static void registerChatViews()
                                   [](int typeId) -> AbstractDataView * { return new WhatsAppChat(typeId); });
     DataViewFactory::registerView(DeviceData::Line, ChatBar,
                                   [](int typeId) -> AbstractDataView * { return new LineChat(typeId); });
+    // Once the event loop runs: the services are made after logging starts.
+    QTimer::singleShot(0, qApp, wireChatServices);
 }
 Q_COREAPP_STARTUP_FUNCTION(registerChatViews)
