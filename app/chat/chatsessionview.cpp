@@ -80,12 +80,12 @@ ChatSessionView::~ChatSessionView()
     if (d->job)
         d->job->cancelled = true;
     if (d->quick) {
-        // The scene goes before the models its bindings read.
+        // The scene goes before the models its bindings read. The engine is
+        // the widget's own and goes with it: its component cache is not
+        // cleared, which would race the loads its loader thread still runs.
         d->quick->setSource(QUrl());
-        if (QQmlEngine *engine = d->quick->engine()) {
+        if (QQmlEngine *engine = d->quick->engine())
             engine->removeImageProvider(d->providerName);
-            engine->clearComponentCache();
-        }
         delete d->quick;
     }
 }
@@ -147,6 +147,22 @@ void ChatSessionView::setupUi(const Parts &parts, const QList<Tab> &tabs)
     retranslate();
 
     connect(d->tabBar, &CustomTabBar::currentChanged, this, &ChatSessionView::onTab);
+    // An assistive tool toggles a tab without clicking it; a click has
+    // chosen the tab by the time this runs.
+    const QList<QAbstractButton *> buttons = d->tabBar->findChildren<QAbstractButton *>();
+    for (int i = 0; i < buttons.size(); ++i) {
+        QAbstractButton *button = buttons.at(i);
+        connect(button, &QAbstractButton::toggled, this, [this, button, i](bool on) {
+            if (!on)
+                return;
+            QMetaObject::invokeMethod(
+                this, [this, button, i] {
+                    if (button->isChecked() && d->tabBar->currentIndex() != i)
+                        d->tabBar->setCurrentIndex(i);
+                },
+                Qt::QueuedConnection);
+        });
+    }
     connect(d->list, &QListView::clicked, this, &ChatSessionView::onRowChosen);
     connect(d->list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { onRowChosen(current); });
@@ -195,6 +211,8 @@ void ChatSessionView::setDataList(const QList<QVariant> &records)
     d->shownChecked = d->checked;
     d->sessions->setList(records, true);
     d->proxy->refilter();
+    // The tool bar's counts are the tab's from the first list on.
+    recount(true);
     d->shownId = -1;
     showFirst();
     emit checkStateChanged();

@@ -73,39 +73,48 @@ Item {
                 }
             }
 
-            delegate: Loader {
-                id: row
-                asynchronous: true
-                readonly property real prop_viewWidth: messageList.width
-                readonly property int messageType: model.messageType
-                readonly property string message: model.message
-                readonly property string sender: model.sender
-                readonly property bool sentByMe: model.alignment === Qt.AlignRight
-                readonly property string localPath: model.localPath
-                readonly property string thumbnailPath: model.thumbnailPath
-                readonly property string dataSize: model.attachmentSize
-                readonly property int sendState: model.sendState
-                readonly property string sendStatusImg: pane.isLine ? "" : model.sendstatusImg
-                readonly property bool exists: pane.isLine ? model.isExits : model.isExist
-                readonly property bool deleted: model.isDeleted
-                readonly property bool quote: model.isQuote
-                readonly property string mediaDuration: model.mediaDuration
-                readonly property string rowId: model.sourceRowId
-                readonly property string caption: model.mediaCaption
-                readonly property bool hasCaption: model.isMediaCaption
-                readonly property string mediaName: model.mediaName
-                readonly property bool isGif: pane.isLine ? false : model.isGif
-                readonly property bool callType: model.callType
-                readonly property bool isGroupMessage: pane.isLine ? model.isGroupMessage : false
-                readonly property string plainText: model.plainText
-                readonly property url imageSource: model.imageSource
-                readonly property string plainMediaName: model.plainMediaName
-                readonly property string shortMessage: model.shortMessage
-                readonly property var chatModel: pane.chatModel
-                readonly property bool isLine: pane.isLine
-                readonly property bool modelEnabled: pane.modelEnabled
-                x: sentByMe && item ? messageList.width - item.width : 0
-                source: pane.componentFor(messageType, exists)
+            // Each row holds its loader. Until the row's component is made
+            // it takes room for one, so the list never fills a screen with
+            // rows of no height.
+            delegate: Item {
+                id: slot
+                width: messageList.width
+                height: row.item ? row.item.height : 40
+
+                Loader {
+                    id: row
+                    asynchronous: true
+                    readonly property real prop_viewWidth: messageList.width
+                    readonly property int messageType: model.messageType
+                    readonly property string message: model.message
+                    readonly property string sender: model.sender
+                    readonly property bool sentByMe: model.alignment === Qt.AlignRight
+                    readonly property string localPath: model.localPath
+                    readonly property string thumbnailPath: model.thumbnailPath
+                    readonly property string dataSize: model.attachmentSize
+                    readonly property int sendState: model.sendState
+                    readonly property string sendStatusImg: pane.isLine ? "" : model.sendstatusImg
+                    readonly property bool exists: pane.isLine ? model.isExits : model.isExist
+                    readonly property bool deleted: model.isDeleted
+                    readonly property bool quote: model.isQuote
+                    readonly property string mediaDuration: model.mediaDuration
+                    readonly property string rowId: model.sourceRowId
+                    readonly property string caption: model.mediaCaption
+                    readonly property bool hasCaption: model.isMediaCaption
+                    readonly property string mediaName: model.mediaName
+                    readonly property bool isGif: pane.isLine ? false : model.isGif
+                    readonly property bool callType: model.callType
+                    readonly property bool isGroupMessage: pane.isLine ? model.isGroupMessage : false
+                    readonly property string plainText: model.plainText
+                    readonly property url imageSource: model.imageSource
+                    readonly property string plainMediaName: model.plainMediaName
+                    readonly property string shortMessage: model.shortMessage
+                    readonly property var chatModel: pane.chatModel
+                    readonly property bool isLine: pane.isLine
+                    readonly property bool modelEnabled: pane.modelEnabled
+                    x: sentByMe && item ? slot.width - item.width : 0
+                    source: pane.componentFor(messageType, exists)
+                }
             }
         }
     }

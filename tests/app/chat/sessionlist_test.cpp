@@ -24,6 +24,8 @@
 #include "whatsappchat.h"
 #include "widgetkit.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QListView>
 #include <QSignalSpy>
 #include <QtTest>
@@ -439,6 +441,33 @@ private slots:
         QCOMPARE(ids, (QStringList{"1|0", "1|2", "2|0", "2|1"}));
         emit view.keepHeader()->sigClickedKeepType(2);
         QCOMPARE(view.messageModel()->totalRows(), 2);
+    }
+
+    // An assistive tool toggles a tab rather than clicking it.
+    void tabsAnswerAssistiveTools()
+    {
+        storeWhatsApp();
+        WhatsAppChat view(DeviceData::WhatsApp);
+        view.setDataList(storedList(DeviceData::WhatsApp));
+        QAbstractButton *group = nullptr;
+        for (QAbstractButton *button : view.tabBar()->findChildren<QAbstractButton *>())
+            if (button->accessibleName() == QStringLiteral("Group message"))
+                group = button;
+        QVERIFY(group);
+        QAccessibleInterface *tab = QAccessible::queryAccessibleInterface(group);
+        QVERIFY(tab && tab->actionInterface());
+        QSignalSpy changed(view.tabBar(), &CustomTabBar::currentChanged);
+        tab->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QTRY_COMPARE(view.currentSessionType(), 2);
+        QCOMPARE(shownNames(view), QStringList{"Club"});
+        QTest::qWait(20);
+        QCOMPARE(changed.count(), 1);
+        // A click chooses it once.
+        QAbstractButton *individual = view.tabBar()->findChildren<QAbstractButton *>().first();
+        individual->click();
+        QTest::qWait(20);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(view.currentSessionType(), 0);
     }
 
     void copyRequestsCarryTheText()
