@@ -15,7 +15,9 @@
 #include "whatsappchat.h"
 #include "widgetkit.h"
 
+#include <QAbstractButton>
 #include <QFontMetricsF>
+#include <QTranslator>
 #include <QImage>
 #include <QListView>
 #include <QTemporaryDir>
@@ -27,6 +29,12 @@ using namespace ChatSessionFixtures;
 using namespace QuickProbe;
 using DeviceData::LineInfo;
 using DeviceData::WaMessageInfo;
+
+// At global scope, as Q_INIT_RESOURCE requires.
+static void registerTranslations()
+{
+    Q_INIT_RESOURCE(quenrow_translations);
+}
 
 namespace
 {
@@ -77,6 +85,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_files.isValid());
+        registerTranslations();
         initWidgetKit();
         initChat();
         DeviceData::registerMetaTypes();
@@ -326,6 +335,32 @@ private slots:
                           kinds->visualRect(kinds->model()->index(1, 0)).center());
         QTRY_COMPARE(images(pane, [](const QString &s) { return s.startsWith("image://LineProvider/", Qt::CaseInsensitive); }).size(), 1);
         QVERIFY(texts(pane, QStringLiteral("Passport number")).isEmpty());
+    }
+
+    void followsTheLanguage()
+    {
+        storeLineList({storeLine(lineSession(1, QStringLiteral("u7a1b2c3"), QStringLiteral("Mika")),
+                                 {lineText(QStringLiteral("Hi"), Start)})});
+        auto view = show<LineChat>(DeviceData::Line);
+        QAccessibleInterface *pane = QAccessible::queryAccessibleInterface(view->quickWidget());
+        QTRY_VERIFY(findAccessible(pane, QAccessible::Button, QStringLiteral("Copy")));
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/de-de.qm")));
+        QCoreApplication::installTranslator(&german);
+        const auto tabNames = [&] {
+            QStringList names;
+            for (QAbstractButton *button : view->tabBar()->findChildren<QAbstractButton *>())
+                names << button->accessibleName();
+            return names;
+        };
+        QTRY_COMPARE(tabNames(), (QStringList{"Einzelchats", "Gruppenchats", "LINE Keep"}));
+        QCOMPARE(view->listView()->accessibleName(), QStringLiteral("Unterhaltungen"));
+        QCOMPARE(view->keepHeader()->listView()->accessibleName(), QStringLiteral("LINE Keep-Arten"));
+        QCOMPARE(view->keepHeader()->listView()->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("Texte"));
+        QTRY_VERIFY(findAccessible(pane, QAccessible::Button, QStringLiteral("Kopieren")));
+        QCoreApplication::removeTranslator(&german);
+        QTRY_COMPARE(tabNames(), (QStringList{"Individual message", "Group message", "LINE Keep"}));
     }
 
     void assistiveToolsReadThePane()
