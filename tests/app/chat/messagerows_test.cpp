@@ -7,7 +7,9 @@
 #include "wachatinfomodel.h"
 #include "widgetkit.h"
 
+#include <QDesktopServices>
 #include <QSignalSpy>
+#include <QUrl>
 #include <QtTest>
 
 using namespace ChatSessionFixtures;
@@ -42,6 +44,18 @@ namespace
         return texts;
     }
 }
+
+// Takes the addresses the desktop would open.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
 
 class MessageRowsTest : public QObject
 {
@@ -364,6 +378,21 @@ private slots:
         QCOMPARE(model.sliceStringQString(text, 0, 1500), QString(1499, QLatin1Char('a')) + emoji);
         QCOMPARE(model.sliceStringQString(text, 1500, 2), emoji + QStringLiteral("t"));
         QCOMPARE(model.sliceStringQString(text, 0, 1499), QString(1499, QLatin1Char('a')));
+    }
+
+    void linksOpenWebAddressesOnly()
+    {
+        UrlRecorder recorder;
+        for (const char *scheme : {"http", "https", "file", "javascript", "mailto"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder, "open");
+        WaChatInfoModel model;
+        model.openUrl(QStringLiteral("https://example.com/?a=1&amp;b=2"));
+        model.openUrl(QStringLiteral("javascript:alert(1)"));
+        model.openUrl(QStringLiteral("file:///etc/passwd"));
+        model.openUrl(QStringLiteral("mailto:a@example.com"));
+        for (const char *scheme : {"http", "https", "file", "javascript", "mailto"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        QCOMPARE(recorder.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.com/?a=1&b=2"))});
     }
 
     void titleSignals()

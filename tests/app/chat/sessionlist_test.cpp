@@ -308,7 +308,10 @@ private slots:
     {
         storeWaList({storeWa(waSession(1, "a@s.whatsapp.net", "A"), {waText("x", Start)})});
         WhatsAppChat view(DeviceData::WhatsApp);
+        Spies spies(view);
         view.setDataList(storedList(DeviceData::WhatsApp));
+        // The tool bar gets the tab's counts with the list.
+        QCOMPARE(spies.lastCounts(), (QList<int>{1, 1, 0}));
         view.setCheckEnabled(true);
         const QModelIndex row = view.proxyModel()->index(0, 0);
         emit view.sessionDelegate()->checkBoxClicked(row);
