@@ -1,7 +1,9 @@
 #include "chatinit.h"
 
+#include "linechatinfomodel.h"
 #include "natsmsmodel.h"
 #include "quickwidgetaccessible.h"
+#include "wachatinfomodel.h"
 
 #include <QtQml>
 
@@ -16,6 +18,8 @@ void initChat()
     static const bool done = [] {
         registerChatResources();
         qmlRegisterType<NatSmsModel>("VxRecover", 1, 0, "SmsModel");
+        qmlRegisterType<LineChatInfoModel>("VxLineRecover", 1, 0, "LineChatModel");
+        qmlRegisterType<WaChatInfoModel>("VxWaRecover", 1, 0, "WaChatModel");
         QuickWidgetAccessible::install();
         return true;
     }();

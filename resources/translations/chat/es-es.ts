@@ -51,5 +51,116 @@
         <source>Documents</source>
         <translation>Documentos</translation>
     </message>
+    <message>
+        <source>Individual message</source>
+        <translation>Mensajes individuales</translation>
+    </message>
+    <message>
+        <source>Group message</source>
+        <translation>Mensajes de grupo</translation>
+    </message>
+    <message>
+        <source>Starred message</source>
+        <translation>Mensajes destacados</translation>
+    </message>
+    <message>
+        <source>LINE Keep</source>
+        <translation>LINE Keep</translation>
+    </message>
+    <message>
+        <source>LINE Keep types</source>
+        <translation>Tipos de LINE Keep</translation>
+    </message>
+    <message>
+        <source>Texts</source>
+        <translation>Textos</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>Error al enviar</translation>
+    </message>
+    <message>
+        <source>Quote:</source>
+        <translation>Cita:</translation>
+    </message>
+    <message>
+        <source>Read more</source>
+        <translation>Leer más</translation>
+    </message>
+    <message>
+        <source>Contact Card</source>
+        <translation>Tarjeta de contacto</translation>
+    </message>
+    <message>
+        <source>Before restoring data, please download the file first!</source>
+        <translation>¡Descargue primero el archivo antes de restaurar los datos!</translation>
+    </message>
+    <message>
+        <source>This file has expired!</source>
+        <translation>¡Este archivo ha caducado!</translation>
+    </message>
+    <message>
+        <source>This message has been deleted!</source>
+        <translation>¡Este mensaje ha sido eliminado!</translation>
+    </message>
+    <message>
+        <source>Unsupported data type!</source>
+        <translation>¡Tipo de datos no compatible!</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Tú</translation>
+    </message>
+    <message>
+        <source>[Voice]</source>
+        <translation>[Voz]</translation>
+    </message>
+    <message>
+        <source>[Voice Call]</source>
+        <translation>[Llamada de voz]</translation>
+    </message>
+    <message>
+        <source>[Contact Card]</source>
+        <translation>[Tarjeta de contacto]</translation>
+    </message>
+    <message>
+        <source>[Location]</source>
+        <translation>[Ubicación]</translation>
+    </message>
+    <message>
+        <source>[Documents]</source>
+        <translation>[Documentos]</translation>
+    </message>
+    <message>
+        <source>[Sticker]</source>
+        <translation>[Sticker]</translation>
+    </message>
+    <message>
+        <source>[Emojis]</source>
+        <translation>[Sticker]</translation>
+    </message>
+</context>
+<context>
+    <name>LineChat</name>
+    <message>
+        <source>Video call</source>
+        <translation>Videollamada</translation>
+    </message>
+    <message>
+        <source>Voice call</source>
+        <translation>Llamada de voz</translation>
+    </message>
+    <message>
+        <source>Group video started.</source>
+        <translation>Videollamada grupal iniciada.</translation>
+    </message>
+    <message>
+        <source>Group voice started.</source>
+        <translation>Llamada de voz grupal iniciada.</translation>
+    </message>
 </context>
 </TS>
