@@ -17,6 +17,9 @@ if(QUENROW_SANITIZE STREQUAL "address")
   file(READ ${CMAKE_SOURCE_DIR}/tests/lsan.supp common)
   file(READ ${CMAKE_SOURCE_DIR}/tests/lsan-openssl-pool.supp tls)
   file(WRITE ${CMAKE_BINARY_DIR}/lsan-openssl-pool.supp "${common}\n${tls}")
+  # The same for the tests that show Qt Quick scenes: quenrow_test_uses_qt_quick(NAME).
+  file(READ ${CMAKE_SOURCE_DIR}/tests/lsan-qtquick.supp quick)
+  file(WRITE ${CMAKE_BINARY_DIR}/lsan-qtquick.supp "${common}\n${quick}")
 elseif(QUENROW_SANITIZE STREQUAL "thread")
   set(flags -fsanitize=thread)
   set(QUENROW_SANITIZER_ENVIRONMENT
@@ -34,6 +37,13 @@ function(quenrow_test_uses_openssl_on_pool test)
   if(QUENROW_SANITIZE STREQUAL "address")
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
       "LSAN_OPTIONS=suppressions=${CMAKE_BINARY_DIR}/lsan-openssl-pool.supp:print_suppressions=0")
+  endif()
+endfunction()
+
+function(quenrow_test_uses_qt_quick test)
+  if(QUENROW_SANITIZE STREQUAL "address")
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+      "LSAN_OPTIONS=suppressions=${CMAKE_BINARY_DIR}/lsan-qtquick.supp:print_suppressions=0:fast_unwind_on_malloc=0")
   endif()
 endfunction()
 

@@ -6,6 +6,7 @@
 #include "mobiledeviceconnect.h"
 #include "scanvardex.h"
 #include "settingsentry.h"
+#include "tlsthreadstate.h"
 #include "vlog.h"
 #include "volsark.h"
 
@@ -378,8 +379,12 @@ bool MobileDeviceBackupManager::runDecryption(const QString &backupPath, const Q
     if (!m_volsark)
         return false;
     g_decrypting = this;
-    return m_volsark->DecryptBackup(backupPath.toStdWString(), cryptPath.toStdWString(), password.toStdWString(),
-                                    &MobileDeviceBackupManager::volsarkProgress, &m_stopRequested);
+    const bool ok = m_volsark->DecryptBackup(backupPath.toStdWString(), cryptPath.toStdWString(),
+                                             password.toStdWString(), &MobileDeviceBackupManager::volsarkProgress,
+                                             &m_stopRequested);
+    // The decryption ran OpenSSL on this pool thread.
+    releaseThreadTlsState();
+    return ok;
 }
 
 bool MobileDeviceBackupManager::decryptBackup(const QString &backupPath, const QString &cryptPath,

@@ -4,6 +4,7 @@
 #include "deviceparser.h"
 #include "idbexecutor.h"
 #include "settingsentry.h"
+#include "tlsthreadstate.h"
 #include "vlog.h"
 
 
@@ -117,6 +118,8 @@ void ScanVardex::run()
         if (code != 0 && !m_stopRequested)
             scanCategory(code, request);
     }
+    // The engine hashes file ids and downloads pictures with OpenSSL here.
+    releaseThreadTlsState();
     std::lock_guard<std::mutex> ended(m_mutex);
 }
 

@@ -1,8 +1,12 @@
 #include "chatsummarytexts.h"
 
+#include "chatmessagejson.h"
 #include "deviceparser.h"
+#include "formatutils.h"
 
+#include <QCoreApplication>
 #include <QObject>
+#include <QtMath>
 #include <QRegularExpression>
 
 namespace {
@@ -224,4 +228,106 @@ QString callEndedText(const QString &text)
     else if (result.contains(voice))
         result.replace(voice, QObject::tr("Voice call ended"));
     return result;
+}
+
+QString lineCallText(const DeviceData::LineInfo &message)
+{
+    const bool video = message.extraNumber != 0;
+    if (message.ownFlag != 0)
+        return video ? QCoreApplication::translate("LineChat", "Group video started.")
+                     : QCoreApplication::translate("LineChat", "Group voice started.");
+    if (!message.extraText1.contains(QLatin1String("NORMAL")))
+        return message.extraText1;
+    const QString kind = video ? QCoreApplication::translate("LineChat", "Video call")
+                               : QCoreApplication::translate("LineChat", "Voice call");
+    // The record keeps the call's length in milliseconds.
+    return kind + QLatin1Char(' ') + formatDuration(qRound(message.latitude / 1000.0));
+}
+
+namespace {
+
+bool holds(const QString &text, const QString &keyword)
+{
+    return text.contains(keyword, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+bool waMessageMatches(const QString &keyword, const DeviceData::WaMessageInfo &message,
+                      const DeviceData::WaSessionInfo &)
+{
+    if (keyword.isEmpty())
+        return true;
+    switch (message.messageType) {
+    case 0:
+    case 6:
+    case 7: {
+        // Compared as sent: the store keeps "<" and ">" as entities.
+        const QString text = plainMessageText(message.text);
+        return holds(message.isSystemText ? waSystemMessageText(text) : text, keyword);
+    }
+    case 1:
+    case 2:
+    case 5:
+    case 11:
+    case 13:
+    case 15:
+    case 38:
+    case 39:
+    case 42:
+        return holds(message.mediaTitle, keyword);
+    case 3:
+        // A voice note (no title) by the duration it shows, an audio file by
+        // its name.
+        if (message.mediaTitle.isEmpty())
+            return holds(formatDuration(message.movieDuration), keyword);
+        return holds(message.fileName, keyword);
+    case 4:
+        return holds(message.fileName, keyword);
+    case 8:
+        return holds(message.fileName, keyword) || holds(message.fileSizeText, keyword);
+    case 10:
+        return holds(waSystemMessageText(plainMessageText(message.text)), keyword);
+    default:
+        return false;
+    }
+}
+
+bool waMessageMatchesRegExp(const QRegExp &pattern, const DeviceData::WaMessageInfo &message,
+                            const DeviceData::WaSessionInfo &session)
+{
+    return waMessageMatches(pattern.pattern(), message, session);
+}
+
+bool lineMessageMatches(const QString &keyword, const DeviceData::LineSessionInfo &session,
+                        const DeviceData::LineInfo &message, bool matchSessionName)
+{
+    if (keyword.isEmpty())
+        return true;
+    if (matchSessionName && holds(session.title, keyword))
+        return true;
+    switch (quint16(message.contentType)) {
+    case 0:
+    case 100:
+    case 107:
+        return holds(message.text, keyword);
+    case 3:
+        return holds(formatDuration(qRound(message.latitude / 1000.0)), keyword);
+    case 6:
+        return holds(lineCallText(message), keyword);
+    case 13:
+        return holds(message.extraText3, keyword);
+    case 14:
+        return holds(message.contentText, keyword) || holds(message.sizeText, keyword);
+    case 18:
+        return holds(callEndedText(message.text), keyword);
+    default:
+        return false;
+    }
+}
+
+bool lineMessageMatchesRegExp(const QRegExp &pattern, const DeviceData::LineSessionInfo &session,
+                              const DeviceData::LineInfo &message, bool matchSessionName)
+{
+    return lineMessageMatches(pattern.pattern(), session, message, matchSessionName);
 }

@@ -466,11 +466,6 @@ quint64 availableVirtualMemory()
     return used < total ? total - used : 0;
 }
 
-bool setTokenPrivilege(quintptr, const QString &, bool)
-{
-    return false;
-}
-
 quintptr windowOfProcess(qint64 pid)
 {
     // Only an X display named in the environment; a Wayland-only or headless
@@ -504,26 +499,6 @@ quintptr windowOfProcess(qint64 pid)
             found = windows[i];
     }
     return found;
-}
-
-quintptr desktopListView()
-{
-    return 0;
-}
-
-QStringList desktopIconNames()
-{
-    return {};
-}
-
-quintptr openDesktopByName(const QString &, quint32, bool, quint32)
-{
-    return 0;
-}
-
-bool setThreadDesktop(quintptr)
-{
-    return false;
 }
 
 bool isValidHandle(qintptr handle)

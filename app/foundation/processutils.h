@@ -75,10 +75,4 @@ quint64 totalVirtualMemory();
 // display or without such a window.
 quintptr windowOfProcess(qint64 pid);
 
-// Desktop icon lists, thread desktops and tokens do not exist here: neutral answers.
-bool setTokenPrivilege(quintptr token, const QString &privilege, bool enable);
-quintptr desktopListView();
-QStringList desktopIconNames();
-quintptr openDesktopByName(const QString &name, quint32 flags, bool inherit, quint32 access);
-bool setThreadDesktop(quintptr desktop);
 bool isValidHandle(qintptr handle);

@@ -1,6 +1,7 @@
 #include "reachability.h"
 
 #include "settingsentry.h"
+#include "tlsthreadstate.h"
 
 #include <QEventLoop>
 #include <QFutureWatcher>
@@ -118,7 +119,11 @@ bool tlsProbeInBackground()
     QFutureWatcher<bool> watcher;
     QEventLoop loop;
     QObject::connect(&watcher, &QFutureWatcher<bool>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run(QThreadPool::globalInstance(), &tlsProbe));
+    watcher.setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [] {
+        const bool encrypted = tlsProbe();
+        releaseThreadTlsState();
+        return encrypted;
+    }));
     if (!watcher.isFinished())
         loop.exec();
     return watcher.result();

@@ -11,6 +11,19 @@
 #include "widgetkit.h"
 
 #include <QCoreApplication>
+#include <QOpenGLContext>
+
+// Qt Quick reads its back end when its first scene starts: the chat views'
+// scenes draw in software where no OpenGL context can be made (offscreen, a
+// bare X server), unless the user chose a back end.
+static void selectQuickBackend()
+{
+    if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
+        return;
+    QOpenGLContext context;
+    if (!context.create())
+        qputenv("QT_QUICK_BACKEND", "software");
+}
 
 int main(int argc, char *argv[])
 {
@@ -38,6 +51,7 @@ int main(int argc, char *argv[])
     vlogInfo(QStringLiteral("app start, version: %1,gpu").arg(ShellConstants::Version));
     setupCrashReporter(SettingsEntry::instance()->logPath(), ShellConstants::Version);
 
+    selectQuickBackend();
     ButtonEventFilter filter;
     app.installEventFilter(&filter);
     initWidgetKit();

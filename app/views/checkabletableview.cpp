@@ -4,6 +4,7 @@
 #include "checkabletableitemdelegate.h"
 
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -69,6 +70,25 @@ CheckableHeaderView *CheckableTableView::checkableHeader() const
 CheckableTableItemDelegate *CheckableTableView::checkableDelegate() const
 {
     return d->delegate;
+}
+
+void CheckableTableView::setSelectionModel(QItemSelectionModel *selectionModel)
+{
+    QTableView::setSelectionModel(selectionModel);
+    if (!selectionModel)
+        return;
+    // The row selected by the keyboard or an assistive tool is marked as a
+    // clicked one (the style's own selection fill never shows beside it)
+    // and becomes the current one, the row Space ticks.
+    connect(selectionModel, &QItemSelectionModel::selectionChanged, this, [this](const QItemSelection &selected) {
+        const QModelIndexList cells = selected.indexes();
+        if (cells.isEmpty())
+            return;
+        if (cells.first().row() != currentIndex().row())
+            setCurrentIndex(cells.first());
+        d->delegate->setClickedIndex(cells.first());
+        viewport()->update();
+    });
 }
 
 void CheckableTableView::mouseMoveEvent(QMouseEvent *event)

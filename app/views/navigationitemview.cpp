@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListView>
 #include <QThread>
@@ -143,6 +144,17 @@ NavigationItemView::NavigationItemView(QWidget *parent)
     layout->addWidget(d->list);
 
     connect(d->list, &QListView::clicked, this, &NavigationItemView::onRowClicked);
+    // A row reached with the keyboard is shown as a click shows it; a row an
+    // assistive tool selects becomes the current one too, so that Space
+    // ticks the row that is shown.
+    connect(d->list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &NavigationItemView::onRowClicked);
+    connect(d->list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection &selected) {
+                const QModelIndexList rows = selected.indexes();
+                if (rows.size() == 1 && rows.first() != d->list->currentIndex())
+                    d->list->setCurrentIndex(rows.first());
+            });
     connect(d->selectAll, &QCheckBox::clicked, this, &NavigationItemView::onSelectAllClicked);
     connect(d->delegate, &NavigationItemDelegate::checkBoxClicked, this, &NavigationItemView::onRowBoxClicked);
 }

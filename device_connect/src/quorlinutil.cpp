@@ -1,5 +1,6 @@
 #include "quorlinutil.h"
 
+#include "pathseparators.h"
 #include "utf8codec.h"
 
 #include <cstdarg>
@@ -81,16 +82,7 @@ namespace QuorlinUtil
 
     void NormalizeSeparators(std::wstring &path)
     {
-        std::wstring out;
-        out.reserve(path.size());
-        for (wchar_t c : path) {
-            if (c == L'\\')
-                c = L'/';
-            if (c == L'/' && !out.empty() && out.back() == L'/')
-                continue;
-            out += c;
-        }
-        path.swap(out);
+        pathseparators::normalize(path);
     }
 
     std::string WStringToAnsi(const std::wstring &text)

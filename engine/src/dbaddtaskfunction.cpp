@@ -185,43 +185,43 @@ namespace
         return result == SQLITE_BUSY || result == SQLITE_LOCKED;
     }
 
-    // Variant A when one step of the probe gives a row; B otherwise (also for
-    // a missing file, table or column, or an empty table). Nothing when the
+    // What the statement gives on the database: SQLITE_ROW or SQLITE_DONE
+    // when it is stepped once, SQLITE_OK when it only prepares, an error
+    // otherwise; SQLITE_CANTOPEN for a missing file. Nothing when the
     // database stays locked.
-    std::optional<bool> probe(const std::wstring &dbPath, const wchar_t *statementText)
+    std::optional<int> tryStatement(const std::wstring &dbPath, const wchar_t *statementText, bool step)
     {
         sqlite3 *db = nullptr;
         if (OpenBackupDatabase(dbPath, &db) != SQLITE_OK)
-            return false;
+            return SQLITE_CANTOPEN;
         BusyWait wait {nullptr, BuildWaitMs};
         WaitWhileBusy(db, &wait);
         sqlite3_stmt *statement = nullptr;
         int result = sqlite3_prepare_v2(db, utf8(statementText).c_str(), -1, &statement, nullptr);
-        if (result == SQLITE_OK)
+        if (result == SQLITE_OK && step)
             result = sqlite3_step(statement);
         sqlite3_finalize(statement);
         sqlite3_close_v2(db);
         if (isLocked(result))
             return std::nullopt;
-        return result == SQLITE_ROW;
+        return result;
+    }
+
+    // Variant A when one step of the probe gives a row; B otherwise (also for
+    // a missing file, table or column, or an empty table). Nothing when the
+    // database stays locked.
+    std::optional<bool> probe(const std::wstring &dbPath, const wchar_t *statementText)
+    {
+        const std::optional<int> result = tryStatement(dbPath, statementText, true);
+        return result ? std::optional<bool>(*result == SQLITE_ROW) : std::nullopt;
     }
 
     // Whether the statement prepares on the database: its tables and
     // columns exist. False for a missing file; nothing when it stays locked.
     std::optional<bool> prepares(const std::wstring &dbPath, const wchar_t *statementText)
     {
-        sqlite3 *db = nullptr;
-        if (OpenBackupDatabase(dbPath, &db) != SQLITE_OK)
-            return false;
-        BusyWait wait {nullptr, BuildWaitMs};
-        WaitWhileBusy(db, &wait);
-        sqlite3_stmt *statement = nullptr;
-        const int result = sqlite3_prepare_v2(db, utf8(statementText).c_str(), -1, &statement, nullptr);
-        sqlite3_finalize(statement);
-        sqlite3_close_v2(db);
-        if (isLocked(result))
-            return std::nullopt;
-        return result == SQLITE_OK;
+        const std::optional<int> result = tryStatement(dbPath, statementText, false);
+        return result ? std::optional<bool>(*result == SQLITE_OK) : std::nullopt;
     }
 
     void replaceOnce(std::wstring &text, const std::wstring &pattern, const std::wstring &replacement)

@@ -1,5 +1,6 @@
 #include "engineutil.h"
 
+#include "pathseparators.h"
 #include "utf8codec.h"
 
 #include <cstdarg>
@@ -113,16 +114,7 @@ std::wstring Utf8ToWide(const char *text, size_t length)
 
 void NormalizePath(std::wstring &path)
 {
-    std::wstring out;
-    out.reserve(path.size());
-    for (wchar_t c : path) {
-        if (c == L'\\')
-            c = L'/';
-        if (c == L'/' && !out.empty() && out.back() == L'/')
-            continue;
-        out += c;
-    }
-    path.swap(out);
+    pathseparators::normalize(path);
 }
 
 bool PathExists(const std::wstring &path)

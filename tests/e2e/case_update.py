@@ -11,7 +11,7 @@ import sys
 import threading
 import time
 
-from harness import check, is_showing, run_case, wait_until
+from harness import check, is_showing, opened, opener_stub, run_case, wait_until
 from home import menu_keys
 
 UPDATE_PATH = "/updateinfo/quenrow_ios_com_update_win.json"
@@ -52,25 +52,6 @@ class UpdateServer:
     def stop(self):
         self.httpd.shutdown()
         self.httpd.server_close()
-
-
-def opener_stub(folder):
-    """A folder whose xdg-open records its arguments, one call a line."""
-    stub = os.path.join(folder, "opener")
-    os.makedirs(stub, exist_ok=True)
-    record = os.path.join(folder, "opened")
-    path = os.path.join(stub, "xdg-open")
-    with open(path, "w") as file:
-        file.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % record)
-    os.chmod(path, 0o755)
-    return stub, record
-
-
-def opened(record):
-    if not os.path.exists(record):
-        return []
-    with open(record) as file:
-        return [line for line in file.read().split("\n") if line]
 
 
 def update_dialog(app):

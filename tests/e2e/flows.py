@@ -10,11 +10,24 @@ import sqlite3
 import subprocess
 import threading
 
-from harness import wait_until
+from harness import has_state, walk, wait_until
 
 PASSWORD = "Horse battery 9"
 ITUNES_CARD = "Recover Data from iTunes Backup"
 ICLOUD_CARD = "Recover Data from iCloud Backup"
+
+# The categories by the names of the data-type page's cards and of the
+# scan-result page's rows (the attachment rows too).
+CATEGORY_IDS = {
+    "Contacts": 1, "Messages": 2, "Messages Attachment": 3, "Voicemails": 4, "Voice Memos": 8, "Photos": 16,
+    "Video in album": 32, "FaceTime": 64, "Safari Bookmarks": 128, "Safari History": 256, "Notes": 512,
+    "Notes Attachment": 513, "Call History": 1024, "Calendars": 2048, "Calendars Attachment": 2049,
+    "Reminders": 4096, "Reminders Attachment": 4097, "App Photos": 8192, "App Videos": 16384,
+    "App Audios": 32768, "App Documents": 65536, "WhatsApp": 131072, "WhatsApp Attachment": 131073,
+    "LINE": 262144, "LINE Attachment": 262145,
+}
+# A category's attachment row, listed after it.
+ATTACHMENTS = {2: 3, 512: 513, 2048: 2049, 4096: 4097, 131072: 131073, 262144: 262145}
 
 
 def sample_backup(session):
@@ -73,6 +86,22 @@ def encrypted_backup(session, root, name, seconds, padding_files=0, padding_size
                    check=True, stdout=subprocess.DEVNULL)
     relabel(target, name, seconds)
     return target, plain
+
+
+def to_data_types(app, window, timeout=20):
+    """From the home page through the iTunes list, which lists one plain
+    backup, to its data-type page; the Start Scan button."""
+    app.press(app.find(window, "push button", ITUNES_CARD))
+    table = app.find(window, "table", "iTunes backups")
+    wait_until(lambda: table.queryTable().nRows == 1, timeout, "the backup listed")
+    app.press(app.find(window, "push button", "Next"))
+    return app.find(window, "push button", "Start Scan")
+
+
+def chosen_categories(window):
+    """The ids the data-type page has ticked, in its order."""
+    return [CATEGORY_IDS[node.name] for node in walk(window)
+            if node.getRoleName() == "list item" and node.name in CATEGORY_IDS and has_state(node, "checked")]
 
 
 def shown_time(seconds):

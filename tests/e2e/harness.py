@@ -278,15 +278,17 @@ class Session:
             env.update(extra)
         return env
 
-    def start_quenrow(self, args=(), env=None, wait_for_window=True):
-        program = os.path.join(self.bin_dir, "quenrow")
+    def start_quenrow(self, args=(), env=None, wait_for_window=True, program="quenrow", window="Quenrow (iOS)"):
+        """quenrow, or another program of the application folder that shows
+        the named window."""
+        program = os.path.join(self.bin_dir, program)
         log = open(os.path.join(self.work, "quenrow-%d.log" % (len(self.apps) + 1)), "wb")
         process = Process([program] + list(args), self.program_env(env), stdout=log, stderr=log)
         log.close()
         app = App(self, process)
         self.apps.append(app)
         if wait_for_window:
-            app.window()
+            app.window(window)
         return app
 
     def run_quenrow(self, args=(), env=None, timeout=5):
@@ -359,6 +361,17 @@ class Session:
             command += ["windowfocus", "--sync", str(window)]
         command += ["key", "--delay", "60"] + list(keys)
         subprocess.run(command, env=self.env, check=True, timeout=20 * SLOWDOWN)
+
+    def click(self, accessible):
+        """A left click in the middle of it, as a person clicks: the pointer
+        moves there and rests before it presses (one that arrives and
+        presses in the same instant may press before the window has seen
+        it enter, and the click is lost)."""
+        x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", "--sync", str(x + width // 2), str(y + height // 2)],
+                       env=self.env, check=True, timeout=20 * SLOWDOWN)
+        time.sleep(0.2 * SLOWDOWN)
+        subprocess.run(["xdotool", "click", "1"], env=self.env, check=True, timeout=20 * SLOWDOWN)
 
     def do_action(self, accessible, name="Press"):
         """Sends the action without waiting for its answer: a modal exec()
@@ -542,6 +555,26 @@ class App:
 
 def _regex(text):
     return "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in text)
+
+
+def opener_stub(folder):
+    """A folder to put first on PATH whose xdg-open records its arguments,
+    one call a line, in the returned file."""
+    stub = os.path.join(folder, "opener")
+    os.makedirs(stub, exist_ok=True)
+    record = os.path.join(folder, "opened")
+    path = os.path.join(stub, "xdg-open")
+    with open(path, "w") as file:
+        file.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % record)
+    os.chmod(path, 0o755)
+    return stub, record
+
+
+def opened(record):
+    if not os.path.exists(record):
+        return []
+    with open(record) as file:
+        return [line for line in file.read().split("\n") if line]
 
 
 def run_case(name, body):

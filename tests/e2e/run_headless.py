@@ -71,28 +71,60 @@ def step_select_sample(session, app, window):
 def step_scan(session, app, window):
     app.press(app.find(window, "push button", "Start Scan"))
     recover = app.find(window, "push button", "Recover", timeout=20)
-    # Recover is offered once the scan has ended.
+    # Recover is offered once the scan has ended; the box that tells the
+    # total is answered, and the page is left as it shows the result.
     wait_until(lambda: has_state(recover, "enabled"), 120, "the scan of the sample to end")
+    box = wait_until(lambda: frame_with_button(app, "OK"), 20, "the scan's result box")
+    app.press(button_in(box, "OK"))
+    wait_until(lambda: not frame_with_button(app, "OK"), 20, "the result box to close")
+    return None
+
+
+def button_in(frame, name):
+    for node in walk(frame):
+        try:
+            if node.getRoleName() == "push button" and node.name == name:
+                return node
+        except Exception:
+            continue
+    return None
+
+
+def frame_with_button(app, name):
+    """The window showing a button of that name, if one does."""
+    for frame in app.frames():
+        if button_in(frame, name):
+            return frame
+    return None
+
+
+def step_messages(session, app, window):
+    # The scan's end is told in a box of its own.
+    from flows import frames_holding
+    try:
+        summary = frames_holding(app, "push button", "OK")
+    except Failure:
+        return "the scan ended without its summary"
+    app.press(app.find(summary, "push button", "OK"))
+    wait_until(lambda: not any(node.name == "OK" for node in app.find_all(summary, "push button")), 10,
+               "the scan's summary to close")
+    try:
+        messages = app.find(app.find(window, "list", "Categories", timeout=2), "list item", "Messages", timeout=2)
+    except Failure:
+        return "the scan shows no Messages"
+    session.click(messages)
+    app.find(window, "list", "Conversations", timeout=20)
+    app.find(window, "list", "Messages")
     return None
 
 
 def confirm_exit(app):
     """The scan page asks before the program ends with its results."""
-    def exit_button():
-        for frame in app.frames():
-            for node in walk(frame):
-                try:
-                    if node.getRoleName() == "push button" and node.name == "Exit":
-                        return node
-                except Exception:
-                    continue
-        return None
-
     try:
-        button = wait_until(exit_button, 5, "the question before quitting")
+        frame = wait_until(lambda: frame_with_button(app, "Exit"), 5, "the question before quitting")
     except Failure:
         return
-    app.press(button)
+    app.press(button_in(frame, "Exit"))
 
 
 STEPS = [
@@ -102,6 +134,7 @@ STEPS = [
     ("itunes", step_open_itunes),
     ("select-sample", step_select_sample),
     ("scan", step_scan),
+    ("messages", step_messages),
 ]
 
 

@@ -97,3 +97,33 @@ TEST(PlistGuard, BinaryThatDoesNotHoldTogetherIsRefused)
         EXPECT_FALSE(acceptable(c.bytes)) << c.name;
     EXPECT_FALSE(PlistGuard::acceptable(nullptr, 10));
 }
+
+// A key or string with a NUL inside, which libplist's text readers abort on,
+// wherever it sits in the tree.
+TEST(PlistGuard, TextsWithANulInsideAreFound)
+{
+    const auto bytes = [](const auto &literal) { return std::string(literal, sizeof literal - 1); };
+    const struct
+    {
+        const char *name;
+        std::string plist;
+        bool nul;
+    } cases[] = {
+        {"plain texts", "<plist><dict><key>Files</key><array><string>a/b</string></array></dict></plist>", false},
+        {"a string", bytes("<plist><array><string>a\0b</string></array></plist>"), true},
+        {"deep inside", bytes("<plist><dict><key>x</key><array><dict><key>y</key><string>\0</string></dict></array>"
+                              "</dict></plist>"),
+         true},
+        // Only the binary form carries a NUL in a key: {"a\0b": true}, the key in UTF-16.
+        {"a key", bytes("bplist00\xd1\x01\x02\x63\0a\0\0\0b\x09\x08\x0b\x12"
+                        "\0\0\0\0\0\0\x01\x01\0\0\0\0\0\0\0\x03\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x13"),
+         true},
+    };
+    for (const auto &c : cases) {
+        plist_t root = nullptr;
+        plist_from_memory(c.plist.data(), uint32_t(c.plist.size()), &root);
+        ASSERT_NE(root, nullptr) << c.name;
+        EXPECT_EQ(PlistGuard::holdsNul(root), c.nul) << c.name;
+        plist_free(root);
+    }
+}

@@ -93,19 +93,6 @@ namespace
         return text ? std::string(text, strnlen(text, size_t(length))) : std::string();
     }
 
-    // Whether a key or string of the tree holds a NUL. libplist aborts when
-    // such a key is read (plist_dict_next_item does) and has no reader that
-    // does not; its XML form is the one view of every text whole.
-    bool holdsNul(plist_t node)
-    {
-        char *xml = nullptr;
-        uint32_t length = 0;
-        plist_to_xml(node, &xml, &length);
-        const bool nul = xml && std::memchr(xml, '\0', length) != nullptr;
-        free(xml);
-        return nul;
-    }
-
     struct Failure
     {
         int code;
@@ -434,7 +421,7 @@ namespace
         } else if (name == "DLMessageMoveFiles" || name == "DLMessageMoveItems") {
             progress(message);
             plist_t moves = plist_array_get_item(message, 1);
-            if (moves && holdsNul(moves)) {
+            if (moves && PlistGuard::holdsNul(moves)) {
                 status(-1, "damaged move request", nullptr);
                 return true;
             }

@@ -491,22 +491,6 @@ MOBILEDEVICE_API CFIndex CFErrorGetCode(void) { return -1; }
 MOBILEDEVICE_API CFTypeRef CFErrorGetDomain(void) { return nullptr; }
 MOBILEDEVICE_API CFTypeRef CFCopyTypeIDDescription(void) { return nullptr; }
 
-namespace
-{
-    // Whether a key or string of the tree holds a NUL. libplist aborts when
-    // such a key is read (plist_dict_next_item does) and has no reader that
-    // does not; its XML form is the one view of every text whole.
-    bool holdsNul(plist_t node)
-    {
-        char *xml = nullptr;
-        uint32_t length = 0;
-        plist_to_xml(node, &xml, &length);
-        const bool nul = xml && std::memchr(xml, '\0', length) != nullptr;
-        free(xml);
-        return nul;
-    }
-}
-
 static CFTypeRef createFromPlist(plist_t node)
 {
     if (!node)
@@ -603,7 +587,7 @@ static CFTypeRef createFromPlist(plist_t node)
 // damaged one: none. The depth first: the XML of a deep tree is too large.
 CFTypeRef QuenrowCFCreateFromPlist(plist_t node)
 {
-    return node && PlistGuard::acceptable(node) && !holdsNul(node) ? createFromPlist(node) : nullptr;
+    return node && PlistGuard::acceptable(node) && !PlistGuard::holdsNul(node) ? createFromPlist(node) : nullptr;
 }
 
 plist_t QuenrowCFCopyPlist(CFTypeRef value)

@@ -28,4 +28,9 @@ namespace PlistGuard
     // A tree that another library parsed (a device's answer): nesting and
     // node count within the same bounds. Walks without recursing.
     bool acceptable(plist_t node);
+
+    // Whether a key or string of the tree holds a NUL. libplist aborts when
+    // such a key is read (plist_dict_next_item does) and has no reader that
+    // does not; its XML form is the one view of every text whole.
+    bool holdsNul(plist_t node);
 }

@@ -155,4 +155,14 @@ namespace PlistGuard
         }
         return true;
     }
+
+    bool holdsNul(plist_t node)
+    {
+        char *xml = nullptr;
+        uint32_t length = 0;
+        plist_to_xml(node, &xml, &length);
+        const bool nul = xml && std::memchr(xml, '\0', length) != nullptr;
+        free(xml);
+        return nul;
+    }
 }

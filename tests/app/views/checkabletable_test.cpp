@@ -8,6 +8,7 @@
 #include "widgetkit.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -164,6 +165,41 @@ private slots:
         QTest::keyClick(&table, Qt::Key_Space);
         QCOMPARE(clicked.count(), 1);
         QCOMPARE(clicked.first().first().toModelIndex(), model->index(3, 0));
+    }
+
+    void theKeyboardsRowIsMarkedAndAssistiveChoicesAreTicked()
+    {
+        CheckableTableView table;
+        QAbstractItemModel *model = tableModel(&table, {}, {});
+        table.setModel(model);
+        table.resize(700, 400);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        auto fillOf = [&](int row) {
+            return table.viewport()->grab().toImage().pixelColor(
+                table.visualRect(model->index(row, 3)).topLeft() + QPoint(300, 2));
+        };
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(model->index(2, 2)).center());
+        QCOMPARE(fillOf(2), QColor("#DFE9FD"));
+        // Down moves the mark with the row, an odd one too, whose white
+        // ground would otherwise let the style's selection colour through.
+        table.setFocus();
+        QTest::keyClick(&table, Qt::Key_Down);
+        QCOMPARE(table.checkableDelegate()->clickedIndex().row(), 3);
+        QCOMPARE(fillOf(3), QColor("#DFE9FD"));
+        QCOMPARE(fillOf(2), QColor("#F2F2F2"));
+
+        // A screen reader's "Toggle" on a cell selects its row; Space ticks it.
+        QAccessibleInterface *cells = QAccessible::queryAccessibleInterface(&table);
+        QAccessibleInterface *cell = cells->tableInterface()->cellAt(5, 1);
+        QVERIFY(cell && cell->actionInterface());
+        cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(table.currentIndex().row(), 5);
+        QSignalSpy clicked(&table, &CheckableTableView::checkBoxClicked);
+        QTest::keyClick(&table, Qt::Key_Space);
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.first().first().toModelIndex(), model->index(5, 0));
+        QCOMPARE(fillOf(5), QColor("#DFE9FD"));
     }
 
     void hoverFollowsThePointerAndLeavesWithIt()

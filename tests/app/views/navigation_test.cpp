@@ -214,6 +214,41 @@ private slots:
         QCOMPARE(view.currentRow(), 4);
     }
 
+    void theKeyboardAndAssistiveToolsChooseRowsToo()
+    {
+        NavigationItemView view;
+        fillThree(view);
+        view.enableChecking();
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QSignalSpy current(&view, &NavigationItemView::currentTypeChanged);
+        QListView *list = view.listView();
+        list->setFocus();
+
+        // Down from Contacts passes Messages, which has no records.
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(current.count(), 1);
+        QCOMPARE(current.takeFirst().first().toInt(), int(DeviceData::MessagesAttachment));
+        QCOMPARE(view.currentRow(), 3);
+
+        // A screen reader's "Toggle" selects the row: it is shown, and Space
+        // then ticks it, not the row the keyboard left.
+        QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(list)->tableInterface()->cellAt(4, 0);
+        QVERIFY(cell && cell->actionInterface());
+        cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(current.count(), 1);
+        QCOMPARE(current.takeFirst().first().toInt(), int(DeviceData::CallHistory));
+        QCOMPARE(view.currentRow(), 4);
+        QSignalSpy checked(&view, &NavigationItemView::checkStateChanged);
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(checked.count(), 1);
+        QCOMPARE(checked.first(), (QList<QVariant>{int(DeviceData::CallHistory), 2}));
+
+        // A click on the row shown already tells nothing new.
+        clickRow(view, 4, false);
+        QCOMPARE(current.count(), 0);
+    }
+
     void aPressAloneDoesNotTick()
     {
         NavigationItemView view;

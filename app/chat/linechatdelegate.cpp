@@ -1,0 +1,6 @@
+#include "linechatdelegate.h"
+
+LineChatDelegate::LineChatDelegate(QObject *parent)
+    : ChatSessionDelegate(parent)
+{
+}

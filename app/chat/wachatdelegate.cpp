@@ -1,0 +1,6 @@
+#include "wachatdelegate.h"
+
+WaChatDelegate::WaChatDelegate(QObject *parent)
+    : ChatSessionDelegate(parent)
+{
+}

@@ -1,0 +1,4 @@
+import "../chat" as Shared
+
+// The shared ExistView.
+Shared.ExistView {}

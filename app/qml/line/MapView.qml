@@ -1,0 +1,4 @@
+import "../chat" as Shared
+
+// The shared MapView.
+Shared.MapView {}

@@ -1,0 +1,4 @@
+import "../chat" as Shared
+
+// The shared UnsentView.
+Shared.UnsentView {}
