@@ -104,6 +104,29 @@ private:
         QCOMPARE(types->selectedItems().size(), ids.size());
     }
 
+    void plugPhone(bool encrypted)
+    {
+        m_phone = fakequorlin::attach(flowfixtures::phone(kUdid, "Ana"), true);
+        flowfixtures::settle();
+        QTRY_VERIFY(MobileDeviceConnect::instance()->currentDevice());
+        fakequorlin::setEncrypted(encrypted);
+    }
+
+    // The device module from the home page, the categories chosen; the
+    // password dialog, when the phone encrypts, gets password.
+    void openAndChoose(const QString &password)
+    {
+        m_window->show();
+        emit m_window->homePage()->sigRecoverFromiOSDeviceClicked();
+        QTRY_COMPARE(module()->currentPage(), int(RecoverFromiOSDeviceFrm::SelectTypePage));
+        choose(kChosen);
+        if (!password.isEmpty())
+            ModalDriver::onNext<verifyBackupPassword>([password](verifyBackupPassword *dialog) {
+                QTest::keyClicks(dialog->passwordEdit(), password);
+                QTest::mouseClick(dialog->decryptButton(), Qt::LeftButton);
+            });
+    }
+
     // The page has taken the scan's end and shows its result.
     bool waitForResult(int timeoutMs)
     {
@@ -211,23 +234,11 @@ private slots:
         QFETCH(bool, encrypted);
         QFETCH(bool, holdPhotos);
         QFETCH(QString, scanned);
-        m_phone = fakequorlin::attach(flowfixtures::phone(kUdid, "Ana"), true);
-        flowfixtures::settle();
-        QTRY_VERIFY(MobileDeviceConnect::instance()->currentDevice());
-        fakequorlin::setEncrypted(encrypted);
+        plugPhone(encrypted);
         useHelper(encrypted ? m_encryptedBackup : m_plainBackup, pause);
         if (holdPhotos)
             m_script->holdAt(DBAPP_PHOTOS, 0);
-
-        m_window->show();
-        emit m_window->homePage()->sigRecoverFromiOSDeviceClicked();
-        QTRY_COMPARE(module()->currentPage(), int(RecoverFromiOSDeviceFrm::SelectTypePage));
-        choose(kChosen);
-        if (encrypted)
-            ModalDriver::onNext<verifyBackupPassword>([](verifyBackupPassword *dialog) {
-                QTest::keyClicks(dialog->passwordEdit(), kBackupPassword);
-                QTest::mouseClick(dialog->decryptButton(), Qt::LeftButton);
-            });
+        openAndChoose(encrypted ? kBackupPassword : QString());
         QTest::mouseClick(module()->startScanButton(), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(m_window->currentPage(), page(), 20000);
 
@@ -274,20 +285,9 @@ private slots:
         QFETCH(QString, backup);
         QFETCH(QString, password);
         QFETCH(bool, scansBackup);
-        m_phone = fakequorlin::attach(flowfixtures::phone(kUdid, "Ana"), true);
-        flowfixtures::settle();
-        QTRY_VERIFY(MobileDeviceConnect::instance()->currentDevice());
-        fakequorlin::setEncrypted(true);
+        plugPhone(true);
         useHelper(backup == "plain" ? m_plainBackup : m_encryptedBackup, 2.5);
-
-        m_window->show();
-        emit m_window->homePage()->sigRecoverFromiOSDeviceClicked();
-        QTRY_COMPARE(module()->currentPage(), int(RecoverFromiOSDeviceFrm::SelectTypePage));
-        choose(kChosen);
-        ModalDriver::onNext<verifyBackupPassword>([password](verifyBackupPassword *dialog) {
-            QTest::keyClicks(dialog->passwordEdit(), password);
-            QTest::mouseClick(dialog->decryptButton(), Qt::LeftButton);
-        });
+        openAndChoose(password);
         MessageBoxScript boxes(scansBackup ? QList<int>{} : QList<int>{1});
         QTest::mouseClick(module()->startScanButton(), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(m_window->currentPage(), page(), 20000);
