@@ -81,6 +81,7 @@ void MobileDeviceBackupManager::createProcess()
         MobileDeviceConnect *service = MobileDeviceConnect::instance();
         return service ? service->currentProductVersion() : QString();
     };
+    m_sizeMeasure = [](const QString &folder) { return directorySize(folder); };
 }
 
 QString MobileDeviceBackupManager::helperImageName() const
@@ -307,7 +308,6 @@ void MobileDeviceBackupManager::removeFailedBackup()
 
 void MobileDeviceBackupManager::onBackupFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    m_backupRunning = false;
     m_outputBuffer += m_process->readAllStandardOutput();
     if (m_backupProgramMode == 1) {
         onBackupOutput();
@@ -331,13 +331,28 @@ void MobileDeviceBackupManager::onBackupFinished(int exitCode, QProcess::ExitSta
         // A killed program leaves no trustworthy backup whatever its code.
         status = -1;
     }
-    if (status == 0) {
-        m_backupSize = directorySize(m_backupDataPath);
+    if (status != 0) {
+        removeFailedBackup();
+        endBackup(status);
+        return;
+    }
+    // The size is told with the end, after every line the program wrote.
+    auto *watcher = new QFutureWatcher<qint64>(this);
+    connect(watcher, &QFutureWatcher<qint64>::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        m_backupSize = watcher->result();
         trackEvent("RecoverfromiOSDevice", "RecoverDataProcess", "iOSBackupSize",
                    formatFileSize(static_cast<quint64>(m_backupSize), 1));
-    } else {
-        removeFailedBackup();
-    }
+        endBackup(0);
+    });
+    watcher->setFuture(QtConcurrent::run([measure = m_sizeMeasure, folder = m_backupDataPath] {
+        return measure(folder);
+    }));
+}
+
+void MobileDeviceBackupManager::endBackup(int status)
+{
+    m_backupRunning = false;
     vlogError(QString("backup process ExitStatus:%1").arg(status));
     emit taskProgress(0, status, m_backupDataPath);
 }

@@ -84,6 +84,8 @@ private:
     void createProcess();
     void onBackupOutput();
     void onBackupFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    // The backup's end: it counts as running until this tells it.
+    void endBackup(int status);
     void onBackupError(QProcess::ProcessError error);
     void handleBackupLine(const QString &line);
     // The other backup program's output: XML property lists, one after another.
@@ -120,5 +122,8 @@ private:
     bool m_dataPathExisted = false;
     // Tells a late SIGKILL timer which backup it belongs to.
     int m_backupGeneration = 0;
+    // Measures a finished backup, on a pool thread: a large one would hold
+    // the window.
+    std::function<qint64(const QString &)> m_sizeMeasure;
     QFutureSynchronizer<void> m_asyncJobs;
 };

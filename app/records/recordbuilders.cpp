@@ -307,15 +307,19 @@ bool buildAttachmentMedia(const QString &path, const QString &secondPath, MediaI
     if (path.isEmpty())
         return false;
     const QFileInfo file(path);
-    media.name = file.fileName();
-    media.suffix = file.suffix().isEmpty() ? QFileInfo(secondPath).suffix() : file.suffix();
+    // A backup keeps the file under its id: the name the database gives it
+    // is the one a person knows, searches for and gets back in the export.
+    const QString given = QFileInfo(secondPath).fileName();
+    media.name = given.isEmpty() || given == QLatin1String(".") || given == QLatin1String("..") ? file.fileName()
+                                                                                               : given;
+    const QString nameSuffix = QFileInfo(media.name).suffix();
+    media.suffix = nameSuffix.isEmpty() ? file.suffix() : nameSuffix;
     media.path = path;
     media.time = modifiedSeconds(file);
     media.size = file.exists() ? file.size() : 0;
     media.deleted = !file.exists();
     media.isAttachment = true;
-    // A copy named by file id may lack an extension; the stored name tells the kind then.
-    const int kind = mediaKindOf(file.suffix().isEmpty() ? secondPath : media.name);
+    const int kind = mediaKindOf(nameSuffix.isEmpty() ? file.fileName() : media.name);
     media.mediaKind = quint16(kind);
     if (kind == VideoKind) {
         media.preview = videoThumbnailPath(path);

@@ -58,7 +58,8 @@ QString copyThumbnail(const QString &existingThumb, const QString &folder, const
 // Classifies the message's attachment, fills the message's kind, text and
 // preview and returns the attachment record to store in category 3.
 DeviceData::MediaInfo buildMessageAttachment(DeviceData::SMSInfo &message);
-// Notes, calendar and reminder attachments. False for an empty path.
+// Notes, calendar and reminder attachments: named by secondPath's file name
+// where there is one, else by the file's. False for an empty path.
 bool buildAttachmentMedia(const QString &path, const QString &secondPath, DeviceData::MediaInfo &media);
 DeviceData::SMSSessionInfo buildSmsSession(const DeviceParserPrivate &store, const DeviceData::SMSInfo &message);
 DeviceData::ContactInfo convertDeviceContact(const STAddressBook &record);

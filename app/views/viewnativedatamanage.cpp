@@ -47,6 +47,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 using namespace DeviceData;
 
 namespace
@@ -176,8 +179,15 @@ public:
     bool switching = false;
     bool userReturned = false;
     bool stopRequested = false;
-    bool mediaPending = false;
-    bool scanRunning = false; // from startScan until its end was taken
+    // The device flow reads photos and album videos from the phone and the
+    // rest from its backup, one request to the worker at a time: a new
+    // request would replace the queue of the one that runs.
+    bool mediaPending = false;       // the categories of the backup are not with the worker yet
+    bool awaitingBackup = false;     // the backup still ran at the hand-off; its end comes as task 0
+    bool awaitingDecryption = false; // this page's decryption; its end comes as task 1
+    bool workerBusy = false;         // a request is with the worker (or the pull) and has not ended
+    QString heldFolder;              // the backup's folder, scanned once the worker is free
+    bool scanRunning = false;        // from startScan until its end was taken
     int run = 0;              // a new scan or a return makes a pending result stale
 
     ScaniTunesBackupManage *scanner = nullptr;
@@ -396,6 +406,10 @@ void ViewNativeDataManage::startScan(const QString &source, const QString &devic
     d->userReturned = false;
     d->stopRequested = false;
     d->mediaPending = false;
+    d->awaitingBackup = false;
+    d->awaitingDecryption = false;
+    d->workerBusy = false;
+    d->heldFolder.clear();
     d->scanRunning = true;
     d->toolBar->setEnabled(true);
 
@@ -409,27 +423,46 @@ void ViewNativeDataManage::startScan(const QString &source, const QString &devic
 
     switch (ModuleManager::instance()->current()) {
     case ModuleManager::ICloudBackup:
+        d->workerBusy = true;
         iCloudHelp::instance()->scanBackups(ids.toVector(), source);
         break;
     case ModuleManager::IOSDeviceSelectiveBackup: {
-        // The device's photos and videos now, the rest from its backup once
-        // it is made (setTaskProgress).
+        // The phone's photos and videos now, the rest from its backup.
         QList<int> media;
-        for (int id : ids) {
-            if (id == Photos || id == AlbumVideos)
-                media.append(id);
-        }
-        d->mediaPending = !media.isEmpty() && media.size() < ids.size();
-        if (!media.isEmpty())
+        QList<int> rest;
+        for (int id : ids)
+            (id == Photos || id == AlbumVideos ? media : rest).append(id);
+        d->mediaPending = !rest.isEmpty();
+        if (!media.isEmpty()) {
+            d->workerBusy = true;
             scanner()->scanBackupsDb(media, source, deviceSource, true);
+        }
+        if (rest.isEmpty())
+            break;
+        if (MobileDeviceBackupManager::instance()->isRunning()) {
+            // Handed over while the backup runs: its end comes as task 0.
+            d->awaitingBackup = true;
+        } else {
+            // The backup ended before the hand-off: the folder is the
+            // finished one, decrypted by the flow where it needed it. Taken
+            // once this page shows, as a question may come with it.
+            const int run = d->run;
+            QTimer::singleShot(0, this, [this, run, source] {
+                if (run == d->run && d->scanRunning)
+                    takeBackup(source);
+            });
+        }
         break;
     }
     default:
+        d->workerBusy = true;
         scanner()->scanBackupsDb(ids, source, QString(), false);
         break;
     }
     trackFlowEvent("StartScanData", "StartDownload", "StartScanData001");
     d->switching = false;
+    // Nothing to scan at all ends at once.
+    finishScan();
 }
 
 void ViewNativeDataManage::applyFeed()
@@ -656,7 +689,24 @@ void ViewNativeDataManage::clearViews()
 
 void ViewNativeDataManage::slotScanDbStop()
 {
-    if (d->mediaPending || !d->scanRunning)
+    if (!d->scanRunning)
+        return;
+    d->workerBusy = false;
+    if (!d->heldFolder.isEmpty()) {
+        // The phone's part has ended: the backup's part now.
+        const QString folder = std::exchange(d->heldFolder, QString());
+        if (!d->stopRequested && !d->userReturned) {
+            scanBackupPart(folder);
+            return;
+        }
+        d->mediaPending = false;
+    }
+    finishScan();
+}
+
+void ViewNativeDataManage::finishScan()
+{
+    if (d->mediaPending || d->workerBusy || !d->scanRunning)
         return;
     d->scanRunning = false;
     applyFeed();
@@ -912,48 +962,99 @@ void ViewNativeDataManage::setTaskProgress(int task, QVariant result, QVariant d
     if (!isSelectiveDeviceFlow())
         return;
     const int outcome = result.toInt();
-    MobileDeviceBackupManager *backups = MobileDeviceBackupManager::instance();
-    if (task == 0 && outcome == 0) {
-        if (!MobileDeviceConnect::instance()->checkDeviceBackupIsEncrypt()) {
-            setTaskProgress(1, 0, data, fourth);
+    if (task == 0) {
+        // Only the end of the backup this page waits for: one that ended
+        // before the hand-off was taken with its folder, and a crash may
+        // report twice.
+        if (!d->awaitingBackup || (outcome != 0 && outcome != -1 && outcome != 3))
+            return;
+        d->awaitingBackup = false;
+        if (outcome != 0) {
+            endBackupPart();
             return;
         }
-        // The folder the backup task reports, else the one it was given.
-        const QString backup = data.toString().isEmpty() ? backups->backupPath() : data.toString();
-        if (freeBytes(backup) < quint64(std::max<qint64>(0, backups->backupSize()))) {
-            const int answer = XMessageBox::information(
-                this, QString(),
-                QObject::tr("There is not enough disk space to decrypt all backup. Do you want to continue?"),
-                {QObject::tr("No"), QObject::tr("Continue")}, 2);
-            if (answer != 2) {
-                d->mediaPending = false;
-                slotScanDbStop();
-                return;
-            }
-        }
-        const QFileInfo folder(backup);
-        backups->decryptBackupAsync(backup, QStringLiteral("%1/BackupDecrypt_%2").arg(folder.path(), folder.fileName()),
-                                    MobileDeviceConnect::instance()->backupPassword());
-        return;
-    }
-    if (task == 0 && (outcome == -1 || outcome == 3)) {
-        d->mediaPending = false;
-        slotScanDbStop();
-        return;
-    }
-    if (task == 1 && outcome == 0) {
         const QString folder = data.toString();
-        backups->setBackupDataPath(folder);
-        d->mediaPending = false;
-        if (d->stopRequested) {
-            slotScanDbStop();
+        takeBackup(folder.isEmpty() ? MobileDeviceBackupManager::instance()->backupDataPath() : folder);
+        return;
+    }
+    if (task != 1 || outcome != 0 || !d->awaitingDecryption)
+        return;
+    d->awaitingDecryption = false;
+    if (d->stopRequested) {
+        endBackupPart();
+        return;
+    }
+    // The end tells its result; an end without one counts as done.
+    if (fourth.isValid() && !fourth.toBool()) {
+        XMessageBox::information(this, QString(),
+                                 QObject::tr("An error was encountered and the analysis device failed. Please try "
+                                             "again!"),
+                                 {QObject::tr("OK")}, 1, true);
+        endBackupPart();
+        return;
+    }
+    backupReady(data.toString());
+}
+
+void ViewNativeDataManage::takeBackup(const QString &folder)
+{
+    if (d->stopRequested) {
+        endBackupPart();
+        return;
+    }
+    MobileDeviceBackupManager *backups = MobileDeviceBackupManager::instance();
+    // The folder says whether it is encrypted: a decrypted copy is not, and
+    // the phone's answer may have changed since the backup.
+    if (!backups->checkIOSBackupEncrypt(folder)) {
+        backupReady(folder);
+        return;
+    }
+    if (freeBytes(folder) < quint64(std::max<qint64>(0, backups->backupSize()))) {
+        const int answer = XMessageBox::information(
+            this, QString(), QObject::tr("There is not enough disk space to decrypt all backup. Do you want to continue?"),
+            {QObject::tr("No"), QObject::tr("Continue")}, 2);
+        if (answer != 2 || !d->scanRunning || d->stopRequested) {
+            endBackupPart();
             return;
         }
-        QList<int> rest = DeviceParser::instance()->scanCategories(DeviceGroup).toList();
-        rest.removeAll(Photos);
-        rest.removeAll(AlbumVideos);
-        scanner()->scanBackupsDb(rest, folder, QString(), false);
     }
+    d->awaitingDecryption = true;
+    const QFileInfo info(folder);
+    backups->decryptBackupAsync(folder, QStringLiteral("%1/BackupDecrypt_%2").arg(info.path(), info.fileName()),
+                                MobileDeviceConnect::instance()->backupPassword());
+}
+
+void ViewNativeDataManage::backupReady(const QString &folder)
+{
+    MobileDeviceBackupManager::instance()->setBackupDataPath(folder);
+    if (d->stopRequested) {
+        endBackupPart();
+        return;
+    }
+    if (d->workerBusy) {
+        // The phone's part still runs; a second request would replace its queue.
+        d->heldFolder = folder;
+        return;
+    }
+    scanBackupPart(folder);
+}
+
+void ViewNativeDataManage::scanBackupPart(const QString &folder)
+{
+    QList<int> rest = DeviceParser::instance()->scanCategories(DeviceGroup).toList();
+    rest.removeAll(Photos);
+    rest.removeAll(AlbumVideos);
+    d->mediaPending = false;
+    d->workerBusy = true;
+    scanner()->scanBackupsDb(rest, folder, QString(), false);
+}
+
+void ViewNativeDataManage::endBackupPart()
+{
+    // What was scanned stays browsable; the phone's part may still end first.
+    d->mediaPending = false;
+    d->heldFolder.clear();
+    finishScan();
 }
 
 // --- Recover --------------------------------------------------------------

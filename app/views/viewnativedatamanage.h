@@ -100,6 +100,14 @@ private:
     void reloadCurrent();
     void clearViews();
     void removeView(AbstractDataView *view);
+    // The device flow's backup part: the folder of a finished backup,
+    // decrypted here when it is encrypted, then scanned after the phone's part.
+    void takeBackup(const QString &folder);
+    void backupReady(const QString &folder);
+    void scanBackupPart(const QString &folder);
+    void endBackupPart();
+    // Ends the scan once nothing of it is left to run.
+    void finishScan();
     void showScanResult();
     void applyScanResult(int run);
     bool checkRecoverPath();

@@ -1,14 +1,20 @@
 #include "mobiledevicebackupmanager.h"
 
 #include "fakebackuphelper.h"
+#include "fileutils.h"
 #include "vlog.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
 #include <QtTest>
+
+#include <atomic>
 
 namespace
 {
@@ -229,6 +235,46 @@ private slots:
         waitForEnd(recorder);
         QCOMPARE(recorder.seen.last()[2].toInt(), 0);
         QCOMPARE(manager.backupSize(), 3001);
+    }
+
+    // A large backup takes long to measure: the window goes on meanwhile, and
+    // the end still comes after the program's last line, with the size.
+    void theWindowGoesOnWhileTheBackupIsMeasured()
+    {
+        fakeHelper("mkdir -p \"$target/$udid\"; head -c 500 /dev/zero > \"$target/$udid/f\"; printf '2|2\\r\\n'");
+        MobileDeviceBackupManager manager(nullptr);
+        QSemaphore measuring;
+        QSemaphore measured;
+        std::atomic<QThread *> measurer{nullptr};
+        manager.m_sizeMeasure = [&](const QString &folder) {
+            measurer = QThread::currentThread();
+            measuring.release();
+            // Bounded: measured on this thread, it would hold the test, not hang it.
+            measured.tryAcquire(1, 3000);
+            return directorySize(folder);
+        };
+        Recorder recorder(manager);
+        const QString dataPath = m_work.path() + "/measured/" + kUdid;
+        QVERIFY(manager.startBackup(m_work.path() + "/measured", kUdid, {}));
+        QTRY_VERIFY_WITH_TIMEOUT(measuring.available() == 1, 10000);
+        QVERIFY(measurer.load() != QThread::currentThread());
+
+        int beats = 0;
+        QTimer heartbeat;
+        connect(&heartbeat, &QTimer::timeout, [&beats] { ++beats; });
+        heartbeat.start(10);
+        QTest::qWait(300);
+        QVERIFY2(beats >= 10, qPrintable(QString("%1 beats in 300 ms").arg(beats)));
+        // Until its end is told the backup runs: no second one starts over it.
+        QVERIFY(manager.isRunning());
+        QVERIFY(!recorder.ended());
+        QVERIFY(!manager.startBackup(m_work.path() + "/second", kUdid, {}));
+
+        measured.release();
+        waitForEnd(recorder);
+        QCOMPARE(recorder.seen, (QList<QVariantList> {progress(0, 1), request(2, "2\r\n"), progress(0, 0, dataPath)}));
+        QCOMPARE(manager.backupSize(), 500);
+        QVERIFY(!manager.isRunning());
     }
 
     void failureDeletesOnlyWhatTheBackupMade_data()

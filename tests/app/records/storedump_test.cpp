@@ -10,6 +10,7 @@
 #include "systemschemas.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -212,6 +213,7 @@ class StoreDumpTest : public QObject
 private slots:
     void conversationsAndContacts();
     void countsOnly();
+    void attachmentsKeepTheirNames();
     void damagedInput_data();
     void damagedInput();
     void whatsAppChats();
@@ -300,6 +302,48 @@ void StoreDumpTest::countsOnly()
 
 // What could not be read is told, one line per category, and the exit code
 // says so; what could be read is all there.
+// The backup keeps an event's attachment under its file id; the record is
+// named as the calendar names it, and a missing one is not recorded.
+void StoreDumpTest::attachmentsKeepTheirNames()
+{
+    BackupBuilder backup(freshFolder("calendar-attachments"));
+    backup.addDatabase(schema::HomeDomain, schema::CalendarPath,
+                       std::string(schema::CalendarItemSchema) + schema::CalendarNewAttachmentSchema
+                           + "INSERT INTO CalendarItem (ROWID, summary, start_date, end_date, entity_type) VALUES"
+                             " (1, 'Dinner', 700000000, 700003600, 2), (2, 'Talk', 710000000, 710003600, 2);"
+                             "INSERT INTO AttachmentFile (ROWID, filename, file_size) VALUES (7, 'venue.jpg', 5),"
+                             " (8, 'slides.key', 9);"
+                             "INSERT INTO Attachment (owner_id, file_id) VALUES (1, 7), (2, 8);");
+    const std::string venueId =
+        backup.addFile("AppDomain-com.apple.mobilecal", "Documents/Attachments/venue.jpg", "photo");
+    backup.write();
+    const QString out = QString::fromStdString(freshFolder("calendar-attachments-out"));
+    const Dump dump = runDump({"--backup", QString::fromStdString(backup.folder()), "--categories", "2048", "--out",
+                               out});
+    QCOMPARE(dump.exitCode, 0);
+
+    const QList<QJsonObject> files = dump.records(2049);
+    QCOMPARE(files.size(), 1);
+    const QJsonObject venue = files.first().value("record").toObject();
+    const QString stored = QString::fromStdString(backup.pathOf(venueId));
+    QCOMPARE(QFileInfo(stored).fileName(), QString::fromStdString(venueId));
+    QCOMPARE(venue.value("path").toString(), stored);
+    QCOMPARE(venue.value("name").toString(), QStringLiteral("venue.jpg"));
+    QCOMPARE(venue.value("suffix").toString(), QStringLiteral("jpg"));
+    QCOMPARE(venue.value("mediaKind").toInt(), 2); // a picture
+    QCOMPARE(venue.value("preview").toString(), stored);
+    for (const QJsonObject &line : dump.records(2048)) {
+        const QJsonObject event = line.value("record").toObject();
+        const QJsonArray attachments = event.value("attachments").toArray();
+        if (event.value("title").toString() == "Dinner") {
+            QCOMPARE(attachments.size(), 1);
+            QCOMPARE(attachments.first().toObject().value("name").toString(), QStringLiteral("venue.jpg"));
+        } else {
+            QVERIFY(attachments.isEmpty());
+        }
+    }
+}
+
 void StoreDumpTest::damagedInput_data()
 {
     QTest::addColumn<QString>("damage");

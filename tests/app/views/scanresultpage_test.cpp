@@ -4,6 +4,7 @@
 
 #include "analyticsrecorder.h"
 #include "ctoolbar.h"
+#include "heldbackup.h"
 #include "messageboxscript.h"
 #include "mobiledevicebackupmanager.h"
 #include "mobiledeviceobject.h"
@@ -299,43 +300,48 @@ private slots:
     // backup is made (not encrypted: at once).
     void theBackupPartFollowsThePhotoPart()
     {
+        HeldBackup backup;
+        QVERIFY(backup.start());
         ScanResultFixture f;
+        backup.forwardTo(f.page.get());
         f.script.setCalls(DBAPP_CALL_HISTORY, scriptedCalls(3));
         f.startScan({Photos, CallHistory, FaceTime}, ModuleManager::IOSDeviceSelectiveBackup,
                     QStringLiteral("UDID-1"));
         QTRY_VERIFY(f.script.passes().contains(DBAPP_PHOTOS));
         QTRY_VERIFY(!f.page->feed()->workerRunning());
         QTest::qWait(ViewNativeDataManage::ResultDelayMs);
-        // The photo part's end is no result yet.
+        // The photo part's end is no result yet: the backup still runs.
         QVERIFY(f.page->toolBar()->isScanning());
+        QCOMPARE(f.script.passes(), QList<int>{DBAPP_PHOTOS});
 
-        QTemporaryDir made;
         MessageBoxScript boxes({1});
-        f.page->setTaskProgress(0, 0, made.path(), QVariant());
+        backup.finish();
         QVERIFY(f.waitForResult());
         QCOMPARE(f.script.passes(),
                  (QList<int>{DBAPP_PHOTOS, DBAPP_ADDRESSBOOK, DBAPP_CALL_HISTORY, DBAPP_FACETIME}));
         QCOMPARE(f.script.folders().first(), f.backup.path());
-        QCOMPARE(f.script.folders().mid(1), (QStringList{made.path(), made.path(), made.path()}));
-        QCOMPARE(MobileDeviceBackupManager::instance()->backupDataPath(), made.path());
+        const QString made = backup.dataPath();
+        QCOMPARE(f.script.folders().mid(1), (QStringList{made, made, made}));
+        QCOMPARE(MobileDeviceBackupManager::instance()->backupDataPath(), made);
         QVERIFY(boxes.shown().first().text.contains(QStringLiteral("3 data has been scanned completely")));
     }
 
     void aStopBeforeTheBackupEndsTheScan()
     {
+        HeldBackup backup;
+        QVERIFY(backup.start());
         ScanResultFixture f;
+        backup.forwardTo(f.page.get());
         startHeldScan(f, ModuleManager::IOSDeviceSelectiveBackup);
-        {
-            MessageBoxScript boxes({1});
-            emit f.page->toolBar()->scanningStopped();
-            QTRY_VERIFY(!f.script.running());
-            QTest::qWait(ViewNativeDataManage::ResultDelayMs);
-        }
-        QVERIFY(f.page->toolBar()->isScanning());
-        QTemporaryDir made;
-        f.page->setTaskProgress(1, 0, made.path(), QVariant());
+        MessageBoxScript boxes({1});
+        emit f.page->toolBar()->scanningStopped();
+        QCOMPARE(boxes.shown().first().text,
+                 QStringLiteral("Are you sure you want to stop? If you do, some of the data scanning will fail."));
+        // The stopped backup's end ends the scan; its folder is not scanned.
         QVERIFY(f.waitForResult());
         QCOMPARE(f.page->shownPage(), f.page->noDataPage());
+        QTRY_VERIFY_WITH_TIMEOUT(!MobileDeviceBackupManager::instance()->isRunning(), 20000);
+        QTest::qWait(ViewNativeDataManage::ResultDelayMs);
         QCOMPARE(f.script.passes(), QList<int>{DBAPP_PHOTOS});
     }
 
@@ -353,6 +359,8 @@ private slots:
     {
         QFETCH(int, result);
         QFETCH(bool, ends);
+        HeldBackup backup;
+        QVERIFY(backup.start());
         ScanResultFixture f;
         f.startScan({Photos, CallHistory}, ModuleManager::IOSDeviceSelectiveBackup, QStringLiteral("UDID-1"));
         QTRY_VERIFY(!f.page->feed()->workerRunning());
@@ -360,15 +368,46 @@ private slots:
         if (ends) {
             QVERIFY(f.waitForResult());
             QCOMPARE(f.page->shownPage(), f.page->noDataPage());
+            // A crash reports twice: the second end is no second result.
+            MessageBoxScript none({});
+            f.page->setTaskProgress(0, -1, QVariant(), QVariant());
+            QTest::qWait(ViewNativeDataManage::ResultDelayMs + 100);
+            QVERIFY(none.shown().isEmpty());
         } else {
             QTest::qWait(ViewNativeDataManage::ResultDelayMs + 100);
             QVERIFY(f.page->toolBar()->isScanning());
         }
         // Outside the device flow's backup nothing is taken from it.
         ModuleManager::instance()->setCurrent(ModuleManager::ITunesBackup);
+        f.page->setTaskProgress(0, 0, f.backup.path(), QVariant());
         f.page->setTaskProgress(1, 0, f.backup.path(), QVariant());
         QTest::qWait(100);
         QCOMPARE(f.script.passes(), QList<int>{DBAPP_PHOTOS});
+    }
+
+    // Handed over after its end, the backup's folder is scanned at once, after
+    // the phone's part; a late report of that end changes nothing.
+    void aBackupThatEndedBeforeTheHandOff()
+    {
+        QTemporaryDir made;
+        ScanResultFixture f;
+        MessageBoxScript boxes({1});
+        f.script.setCalls(DBAPP_CALL_HISTORY, scriptedCalls(2));
+        f.script.holdAt(DBAPP_PHOTOS, 0);
+        ModuleManager::instance()->setCurrent(ModuleManager::IOSDeviceSelectiveBackup);
+        DeviceParser::instance()->setScanCategories(DeviceGroup, {Photos, CallHistory});
+        QVERIFY(!MobileDeviceBackupManager::instance()->isRunning());
+        f.page->startScan(made.path(), QStringLiteral("UDID-1"));
+        QVERIFY(f.script.waitHeld());
+        f.page->setTaskProgress(0, 0, made.path(), QVariant());
+        QTest::qWait(100);
+        QCOMPARE(f.script.passes(), QList<int>{DBAPP_PHOTOS});
+        f.script.release();
+        QVERIFY(f.waitForResult());
+        QTest::qWait(ViewNativeDataManage::ResultDelayMs);
+        QCOMPARE(f.script.passes(), (QList<int>{DBAPP_PHOTOS, DBAPP_ADDRESSBOOK, DBAPP_CALL_HISTORY}));
+        QCOMPARE(f.script.folders().mid(1), (QStringList{made.path(), made.path()}));
+        QCOMPARE(boxes.shown().size(), 1);
     }
 
     void withoutRecordsTheNoDataPageShows_data()

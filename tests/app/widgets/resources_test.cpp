@@ -1,9 +1,12 @@
 #include "widgetkit.h"
 
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QRegularExpression>
+#include <QSet>
 #include <QtTest>
 
 // The kit's images and style sheets as the program sees them.
@@ -78,6 +81,37 @@ private slots:
         QCOMPARE(image.size(), size);
         // Not blank: a fair share of the picture is drawn.
         QVERIFY(opaquePixels(image) > size.width() * size.height() / 20);
+    }
+
+    // An image the code names is drawn: ":/Images/...", "qrc:/Images/..."
+    // and ":/ATIcon/..." literals of the program's sources each have a row.
+    void everyImageTheCodeNamesHasARow()
+    {
+        QSet<QString> listed;
+        for (const Row &row : rows())
+            listed.insert(row.path);
+        const QRegularExpression literal(QStringLiteral(
+            "(?:qrc)?:/((?:Images|ATIcon)/[^\"'\\s()%+]+\\.(?:png|ico|gif|jpg|jpeg|svg))\\b"));
+        QDirIterator files(QStringLiteral(QUENROW_APP_SOURCES),
+                           {QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("*.qml"),
+                            QStringLiteral("*.js")},
+                           QDir::Files, QDirIterator::Subdirectories);
+        int named = 0;
+        QStringList missing;
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            auto matches = literal.globalMatch(QString::fromUtf8(file.readAll()));
+            while (matches.hasNext()) {
+                const QString path = matches.next().captured(1);
+                ++named;
+                if (!listed.contains(path))
+                    missing << QFileInfo(file.fileName()).fileName() + QLatin1String(": ") + path;
+            }
+        }
+        QVERIFY2(named >= 20, "the sources' image names are found");
+        missing.removeDuplicates();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1String(", "))));
     }
 
     void theExportIconsSitInTheApplicationFolder_data()
