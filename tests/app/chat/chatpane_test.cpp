@@ -148,10 +148,15 @@ private slots:
         QTest::qWait(100);
         QVERIFY(!saveShot(view.get(), QStringLiteral("whatsapp")).isEmpty());
 
-        QMetaObject::invokeMethod(byName(pane, QStringLiteral("messageList")), "positionViewAtEnd");
+        // End, as a person presses it: the list keeps to its end while the
+        // last rows load and take their heights.
+        QQuickItem *list = byName(pane, QStringLiteral("messageList"));
+        list->forceActiveFocus();
+        QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+        QCoreApplication::sendEvent(pane, &end);
         QTRY_VERIFY(!texts(pane, QStringLiteral("This file has expired!")).isEmpty());
-        QVERIFY(!texts(pane, QStringLiteral("Mia was added")).isEmpty());
-        QVERIFY(!texts(pane, QStringLiteral("Contact Card")).isEmpty());
+        QTRY_VERIFY(!texts(pane, QStringLiteral("Mia was added")).isEmpty());
+        QTRY_VERIFY(!texts(pane, QStringLiteral("Contact Card")).isEmpty());
         QCOMPARE(images(pane, [](const QString &s) { return s.endsWith("video_call.png"); }).size(), 1);
         QTest::qWait(100);
         QVERIFY(!saveShot(view.get(), QStringLiteral("whatsapp-end")).isEmpty());
