@@ -156,10 +156,14 @@ void GAnalytics::GAnalyticsImpl::sendPending()
 
         if (reply->isFinished() && reply->error() != QNetworkReply::NoError) {
             const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-            const QString line = QStringLiteral("sendEvent failed! httpCode: %1, error: %2").arg(status).arg(reply->errorString());
-            qDebug("[%s][GAnalytics][info] %s",
-                   qPrintable(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss:zzz"))),
-                   qPrintable(line));
+            const QString line = QStringLiteral("[%1][GAnalytics][info] sendEvent failed! httpCode: %2, error: %3")
+                                     .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss:zzz")))
+                                     .arg(status)
+                                     .arg(reply->errorString());
+            // Written on the client's own thread: a message handler need not
+            // be safe for other threads (QtTest's is not, and crashed on it).
+            QMetaObject::invokeMethod(
+                owner, [line] { qDebug("%s", qPrintable(line)); }, Qt::QueuedConnection);
         }
         reply->abort();
         delete reply;
