@@ -5,6 +5,7 @@
 #include "qreplytimeout.h"
 #include "segmenteddownloadmanager.h"
 #include "settingsentry.h"
+#include "tlsthreadstate.h"
 #include "toolsrequest.h"
 #include "vlog.h"
 
@@ -275,6 +276,11 @@ void checkOnLineToolsVersion::onConfigReply(QNetworkReply *reply)
         return;
     }
     m_onlineConfig = body;
-    m_packageJob->setFuture(
-        QtConcurrent::run(updatePackages, packageFolder(), m_onlineConfig, m_versions, m_packageSelection));
+    m_packageJob->setFuture(QtConcurrent::run(
+        [folder = packageFolder(), config = m_onlineConfig, versions = m_versions, selection = m_packageSelection] {
+            const PackageVersions updated = updatePackages(folder, config, versions, selection);
+            // The downloads ran TLS on this pool thread.
+            releaseThreadTlsState();
+            return updated;
+        }));
 }
