@@ -22,7 +22,7 @@ QString FlowLinks::systemRepairPage()
 
 QString FlowLinks::errorCodeHelpPage()
 {
-    return SettingsEntry::instance()->endpoint("QUENROW_ERROR_HELP_URL", QStringLiteral("ErrorHelpUrl"),
+    return SettingsEntry::instance()->endpoint("QUENROW_HELP_URL", QStringLiteral("HelpUrl"),
                                                onSite(QStringLiteral("/error-codes/")));
 }
 

@@ -8,7 +8,8 @@ namespace FlowLinks
 {
     // The system-repair tool (QUENROW_REPAIR_URL, "SystemRepairUrl").
     QString systemRepairPage();
-    // Help on the backup program's error codes (QUENROW_ERROR_HELP_URL, "ErrorHelpUrl").
+    // Help on the backup program's error codes (QUENROW_HELP_URL, "HelpUrl"), the
+    // one page both the device flow and the scan-result page link to.
     QString errorCodeHelpPage();
     // Recovering a forgotten iTunes backup password.
     QString forgottenPasswordGuide();

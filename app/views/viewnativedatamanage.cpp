@@ -11,6 +11,7 @@
 #include "devicedata.h"
 #include "deviceparser.h"
 #include "fileutils.h"
+#include "flowlinks.h"
 #include "icloudhelp.h"
 #include "mobiledevicebackupmanager.h"
 #include "mobiledeviceconnect.h"
@@ -153,11 +154,6 @@ namespace
         return total;
     }
 
-    QString helpPageUrl()
-    {
-        return SettingsEntry::instance()->endpoint("QUENROW_HELP_URL", QStringLiteral("HelpUrl"),
-                                                   QStringLiteral("https://www.quenrow.com/support/ios-error-codes.html"));
-    }
 }
 
 class ViewNativeDataManagePrivate
@@ -953,7 +949,7 @@ void ViewNativeDataManage::setTaskRequested(int task, QVariant request, QVariant
                              QObject::tr("Sorry, an error occurred(%1).<br><br><a style='color:#558AF8;'href "
                                          "=\"%2\">Check solutions</a>")
                                  .arg(request.toInt())
-                                 .arg(helpPageUrl().toHtmlEscaped()),
+                                 .arg(FlowLinks::errorCodeHelpPage().toHtmlEscaped()),
                              {QObject::tr("OK")}, 1, true);
 }
 
