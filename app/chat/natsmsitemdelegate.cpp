@@ -1,9 +1,9 @@
 #include "natsmsitemdelegate.h"
 
 #include "chattext.h"
-#include "imageutils.h"
 #include "itemroles.h"
 #include "natsmslistmodel.h"
+#include "picturerequests.h"
 #include "viewstyle.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmapCache>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -24,8 +23,10 @@ namespace
 NatSmsItemDelegate::NatSmsItemDelegate(QObject *parent)
     : QStyledItemDelegate(parent)
     , m_checkBox(new QCheckBox)
+    , m_pictures(new PictureRequests({QSize(AvatarSize, AvatarSize), QSize(AvatarSize, AvatarSize)}, this))
 {
     m_checkBox->setStyleSheet(ViewStyle::checkPictureSheet());
+    connect(m_pictures, &PictureRequests::arrived, this, &NatSmsItemDelegate::pictureArrived);
     const QPixmap picture(QStringLiteral(":/Images/defult-user.png"));
     if (!picture.isNull())
         m_defaultAvatar = picture.scaled(AvatarSize, AvatarSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -61,16 +62,12 @@ QRect NatSmsItemDelegate::checkBoxHitRect(const QRect &rowRect)
 
 QPixmap NatSmsItemDelegate::avatarFor(const QString &path) const
 {
-    if (path.isEmpty())
+    // Decoded by the loader, never while painting; the default picture
+    // shows until the avatar arrives, and stays for one that cannot be read.
+    QImage picture;
+    if (path.isEmpty() || !m_pictures->find(path, &picture) || picture.isNull())
         return m_defaultAvatar;
-    // Rows are painted again on every hover: each picture is decoded once.
-    const QString key = QStringLiteral("natsms-avatar:") + path;
-    QPixmap picture;
-    if (!QPixmapCache::find(key, &picture)) {
-        picture = loadScaledPixmap(path, AvatarSize, AvatarSize);
-        QPixmapCache::insert(key, picture);
-    }
-    return picture;
+    return QPixmap::fromImage(picture);
 }
 
 void NatSmsItemDelegate::drawText(QPainter *painter, const QRect &rect, const QString &plain, const QColor &colour,

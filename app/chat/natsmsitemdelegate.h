@@ -4,6 +4,7 @@
 #include <QScopedPointer>
 #include <QStyledItemDelegate>
 
+class PictureRequests;
 class QCheckBox;
 
 // Paints a conversation row: its check box, the round avatar, the name, the
@@ -36,6 +37,8 @@ public:
 
 signals:
     void checkBoxClicked(const QModelIndex &index);
+    // An avatar asked for while painting is ready: paint the rows again.
+    void pictureArrived();
 
 protected:
     bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
@@ -49,6 +52,7 @@ private:
     int m_currentRow = -1;
     // Only handed to the style as the box's widget.
     QScopedPointer<QCheckBox> m_checkBox;
+    PictureRequests *m_pictures = nullptr;
     QPixmap m_defaultAvatar;
     QString m_keyword;
 };

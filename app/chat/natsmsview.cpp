@@ -154,6 +154,7 @@ NatSmsView::NatSmsView(int typeId, QWidget *parent)
                     onRowChosen(selected.indexes().first());
             });
     connect(d->delegate, &NatSmsItemDelegate::checkBoxClicked, this, &NatSmsView::toggleRow);
+    connect(d->delegate, &NatSmsItemDelegate::pictureArrived, d->list->viewport(), qOverload<>(&QWidget::update));
     connect(d->smsModel, &NatSmsModel::sigExportFile, this, &NatSmsView::exported);
 }
 

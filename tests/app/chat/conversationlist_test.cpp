@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QListView>
 #include <QPainter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -201,6 +203,38 @@ private slots:
         QCOMPARE(first.data(CheckStateRole).toInt(), 2);
         QVERIFY(model.setData(first, 0, CheckStateRole));
         QCOMPARE(first.data(CheckStateRole).toInt(), 0);
+    }
+
+    void avatarsArriveFromTheLoader()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("avatar.png"));
+        QImage red(100, 100, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(path));
+        NatSmsListModel model;
+        DeviceData::SMSSessionInfo session = conversation("a", "Ana", {text("Hi", 1600000000)});
+        session.avatar = path;
+        model.setPagedList({QVariant::fromValue(session)});
+        NatSmsItemDelegate delegate;
+        QSignalSpy arrived(&delegate, &NatSmsItemDelegate::pictureArrived);
+        const QPoint centre(46 + 18, (55 - 36) / 2 + 18);
+        // Painting never decodes: the default picture shows until then.
+        QVERIFY(paintRow(delegate, model.index(0), QSize(400, 55)).pixelColor(centre) != QColor(Qt::red));
+        QVERIFY(arrived.count() > 0 || arrived.wait(5000));
+        QCOMPARE(paintRow(delegate, model.index(0), QSize(400, 55)).pixelColor(centre), QColor(Qt::red));
+
+        // One that cannot be read keeps the default picture.
+        const QString damaged = folder.filePath(QStringLiteral("damaged.png"));
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\x89PNG not really");
+        file.close();
+        session.avatar = damaged;
+        model.setPagedList({QVariant::fromValue(session)});
+        const QColor before = paintRow(delegate, model.index(0), QSize(400, 55)).pixelColor(centre);
+        QVERIFY(arrived.wait(5000));
+        QCOMPARE(paintRow(delegate, model.index(0), QSize(400, 55)).pixelColor(centre), before);
     }
 
     void rowPainting()
