@@ -24,10 +24,13 @@ namespace
     }
 
     // Null for anything that must not or cannot be shown.
-    QImage picture(const QString &path)
+    QImage picture(const QString &requested)
     {
-        if (!ChatDataFolders::contains(path)) {
-            vlogError(QStringLiteral("[ImageProvider] warning: %1 lies outside the scan's folders").arg(path));
+        // The file is read under the very path that was checked, so a link
+        // made after the check cannot lead the read elsewhere.
+        const QString path = QFileInfo(requested).canonicalFilePath();
+        if (path.isEmpty() || !ChatDataFolders::contains(path)) {
+            vlogError(QStringLiteral("[ImageProvider] warning: %1 lies outside the scan's folders").arg(requested));
             return QImage();
         }
         // A pipe or device would block the read.
