@@ -33,6 +33,7 @@
 #include "vlog.h"
 #include "xmessagebox.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -184,6 +185,7 @@ public:
     bool workerBusy = false;         // a request is with the worker (or the pull) and has not ended
     QString heldFolder;              // the backup's folder, scanned once the worker is free
     bool scanRunning = false;        // from startScan until its end was taken
+    bool quitting = false;           // the program's end was confirmed
     int run = 0;              // a new scan or a return makes a pending result stale
 
     ScaniTunesBackupManage *scanner = nullptr;
@@ -725,9 +727,16 @@ void ViewNativeDataManage::showScanResult()
 
 void ViewNativeDataManage::applyScanResult(int run)
 {
-    // A return or a new scan since: nothing of this one is left to show.
-    if (run != d->run)
+    // A return, a new scan or the program's end since: nothing of this one
+    // is left to show.
+    if (run != d->run || d->quitting)
         return;
+    // A question is open (this page's, or one asking before the program
+    // ends): the result waits for its answer instead of opening over it.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(ResultDelayMs, this, [this, run] { applyScanResult(run); });
+        return;
+    }
     d->feedTimer.stop();
     applyFeed();
     const qint64 total = d->navigation->totalCount();
@@ -885,6 +894,7 @@ bool ViewNativeDataManage::quit()
                                                 "you exit, the scan results will not be saved.");
     if (XMessageBox::question(this, QString(), text, {QObject::tr("Exit"), QObject::tr("Cancel")}, 1, false) != 1)
         return false;
+    d->quitting = true;
     if (scanning) {
         // The worker writes into the store until its category ends: the
         // store must outlive that.

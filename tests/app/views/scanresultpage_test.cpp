@@ -6,6 +6,7 @@
 #include "ctoolbar.h"
 #include "heldbackup.h"
 #include "messageboxscript.h"
+#include "modaldriver.h"
 #include "mobiledevicebackupmanager.h"
 #include "mobiledeviceobject.h"
 #include "scanfeed.h"
@@ -288,7 +289,13 @@ private slots:
         } else if (scanning) {
             QVERIFY(f.script.running());
         }
-        if (scanning) {
+        if (scanning && answer == 1) {
+            // The program is ending: the scan's result is not shown.
+            MessageBoxScript none({});
+            f.script.release();
+            QTest::qWait(3 * ViewNativeDataManage::ResultDelayMs);
+            QVERIFY(!f.page->recoverButton()->isEnabled());
+        } else if (scanning) {
             MessageBoxScript result({1});
             f.script.release();
             QVERIFY(f.waitForResult());
@@ -476,6 +483,45 @@ private slots:
         f.page->slotScanDbStop();
         QTest::qWait(2 * ViewNativeDataManage::ResultDelayMs);
         QVERIFY(none.shown().isEmpty());
+    }
+
+    // The scan ends while the question before the program's end is open:
+    // its result never opens over the question, and shows only if the
+    // program goes on.
+    void theResultWaitsForTheQuitQuestion_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Exit") << 1;
+        QTest::newRow("Cancel") << 2;
+    }
+
+    void theResultWaitsForTheQuitQuestion()
+    {
+        QFETCH(int, answer);
+        ScanResultFixture f;
+        f.show();
+        f.script.setCalls(DBAPP_CALL_HISTORY, scriptedCalls(4));
+        f.script.holdAt(DBAPP_CALL_HISTORY, 2);
+        f.startScan({CallHistory});
+        QVERIFY(f.script.waitHeld());
+        bool overTheQuestion = false;
+        ModalDriver::onNext<XMessageBox>([&](XMessageBox *question) {
+            f.script.release();
+            QTest::qWait(3 * ViewNativeDataManage::ResultDelayMs);
+            overTheQuestion = QApplication::activeModalWidget() != question;
+            ModalDriver::clickButton(question, answer == 1 ? QStringLiteral("Exit") : QStringLiteral("Cancel"));
+        });
+        QCOMPARE(f.page->quit(), answer == 1);
+        QVERIFY(!overTheQuestion);
+        QCOMPARE(ModalDriver::pending(), 0);
+        MessageBoxScript boxes(answer == 1 ? QList<int>() : QList<int>{1});
+        if (answer == 1) {
+            QTest::qWait(3 * ViewNativeDataManage::ResultDelayMs);
+        } else {
+            QVERIFY(f.waitForResult());
+            QCOMPARE(boxes.shown().size(), 1);
+            QCOMPARE(boxes.shown().first().kind, int(XMessageBox::Success));
+        }
     }
 
     void aReturnDuringTheResultDelayLeavesNothingToShow()
