@@ -500,10 +500,7 @@ private slots:
         QFETCH(int, answer);
         ScanResultFixture f;
         f.show();
-        f.script.setCalls(DBAPP_CALL_HISTORY, scriptedCalls(4));
-        f.script.holdAt(DBAPP_CALL_HISTORY, 2);
-        f.startScan({CallHistory});
-        QVERIFY(f.script.waitHeld());
+        startHeldScan(f, ModuleManager::ITunesBackup);
         bool overTheQuestion = false;
         ModalDriver::onNext<XMessageBox>([&](XMessageBox *question) {
             f.script.release();
