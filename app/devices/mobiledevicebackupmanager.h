@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFutureSynchronizer>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
 #include <QString>
@@ -33,6 +34,9 @@ class MobileDeviceBackupManager : public QObject
     Q_OBJECT
 
 public:
+    // A decryption's steps are told at most this often (first and last always).
+    static constexpr int ProgressIntervalMs = 50;
+
     static MobileDeviceBackupManager *instance();
 
     // Binds the library found in libraryFolder.
@@ -102,6 +106,8 @@ private:
 
     std::atomic<bool> m_backupRunning{false};
     std::atomic<bool> m_decryptRunning{false};
+    // When the decryption last told its progress (its own thread only).
+    QElapsedTimer m_progressClock;
     // Its address is handed to the library, which reads it on its own thread.
     std::atomic<bool> m_stopRequested{false};
     IVolsarkMgr *m_volsark = nullptr;
