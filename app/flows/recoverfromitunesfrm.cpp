@@ -4,6 +4,7 @@
 #include "deviceparser.h"
 #include "itunesbackupfrm.h"
 #include "typeselectstartingpage.h"
+#include "vlog.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -116,6 +117,7 @@ RecoverFromiTunesFrm::RecoverFromiTunesFrm(QWidget *parent)
     connect(d->list, &iTunesBackupFrm::sigNextButtonClicked, this, [this] {
         d->next->setEnabled(d->types->isAnySelected());
         d->stack->setCurrentIndex(1);
+        vlogInfo(QStringLiteral("iTunes backup chosen: the data types are shown"));
     });
     connect(d->list, &iTunesBackupFrm::sigViewButtonState, d->next, &QPushButton::setEnabled);
     onPageChanged(0);
