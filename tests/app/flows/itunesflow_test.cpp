@@ -48,7 +48,7 @@ namespace
     const QByteArray kSms = "the messages database";
 
     // A backup folder written by the builder, its Manifest.plist replaced
-    // by one made from the spec.
+    // by one with the given device's values.
     QString plainBackup(const QString &folder, const devicestest::ManifestSpec &spec, const QByteArray &padding = {})
     {
         testsupport::BackupBuilder builder(folder.toStdString());
