@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QFutureSynchronizer>
 #include <QElapsedTimer>
+#include <QFutureSynchronizer>
 #include <QObject>
 #include <QProcess>
 #include <QString>
