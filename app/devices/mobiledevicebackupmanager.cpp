@@ -369,17 +369,8 @@ void MobileDeviceBackupManager::onBackupError(QProcess::ProcessError error)
 
 void MobileDeviceBackupManager::volsarkProgress(int done, int total)
 {
-    MobileDeviceBackupManager *manager = g_decrypting.load();
-    if (!manager)
-        return;
-    // A backup of many small files reports a step per file: the first and
-    // the last are told, the others at most every ProgressIntervalMs, so
-    // that the window's queue does not take an event per file.
-    QElapsedTimer &clock = manager->m_progressClock;
-    if (done < total && clock.isValid() && clock.elapsed() < ProgressIntervalMs)
-        return;
-    clock.start();
-    emit manager->taskProgress(1, 2, done, total);
+    if (MobileDeviceBackupManager *manager = g_decrypting.load())
+        emit manager->taskProgress(1, 2, done, total);
 }
 
 bool MobileDeviceBackupManager::runDecryption(const QString &backupPath, const QString &cryptPath,
@@ -388,11 +379,9 @@ bool MobileDeviceBackupManager::runDecryption(const QString &backupPath, const Q
     if (!m_volsark)
         return false;
     g_decrypting = this;
-    m_progressClock.invalidate();
     const bool ok = m_volsark->DecryptBackup(backupPath.toStdWString(), cryptPath.toStdWString(),
                                              password.toStdWString(), &MobileDeviceBackupManager::volsarkProgress,
                                              &m_stopRequested);
-    vlogInfo(QString("Decryption ended [cryptPath:%1 result:%2]").arg(cryptPath).arg(ok ? 1 : 0));
     // The decryption ran OpenSSL on this pool thread.
     releaseThreadTlsState();
     return ok;

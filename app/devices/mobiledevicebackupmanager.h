@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QFutureSynchronizer>
 #include <QObject>
 #include <QProcess>
@@ -34,9 +33,6 @@ class MobileDeviceBackupManager : public QObject
     Q_OBJECT
 
 public:
-    // A decryption's steps are told at most this often (first and last always).
-    static constexpr int ProgressIntervalMs = 50;
-
     static MobileDeviceBackupManager *instance();
 
     // Binds the library found in libraryFolder.
@@ -106,8 +102,6 @@ private:
 
     std::atomic<bool> m_backupRunning{false};
     std::atomic<bool> m_decryptRunning{false};
-    // When the decryption last told its progress (its own thread only).
-    QElapsedTimer m_progressClock;
     // Its address is handed to the library, which reads it on its own thread.
     std::atomic<bool> m_stopRequested{false};
     IVolsarkMgr *m_volsark = nullptr;

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QElapsedTimer>
 #include <QtTest>
 
 namespace
@@ -21,7 +20,6 @@ namespace
     public:
         bool result = true;
         bool waitForStop = false;
-        int steps = 0; // when set, a step per file of that many, as fast as they come
         std::atomic<bool> started{false};
         std::wstring backupPath, cryptPath, password;
         bool stopFlagAtStart = true;
@@ -38,11 +36,6 @@ namespace
                 while (!stopFlag->load())
                     QThread::msleep(1);
                 return false;
-            }
-            if (steps > 0) {
-                for (int done = 1; done <= steps; ++done)
-                    progress(done, steps);
-                return result;
             }
             progress(1, 3);
             if (result)
@@ -154,31 +147,6 @@ private slots:
         expected.append(signal(1, 0, "/out/ü", result));
         QTRY_COMPARE(recorder.progress, expected);
         QCOMPARE(recorder.requests, 0);
-    }
-
-    // A backup of many small files: the window's queue gets a few steps,
-    // always the first and the last, not an event per file.
-    void manyStepsAreToldSparingly()
-    {
-        FakeVolsark library;
-        library.steps = 200000;
-        MobileDeviceBackupManager manager(&library);
-        Recorder recorder(manager);
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(manager.decryptBackup("/backup", "/out", "pw"));
-        const qint64 elapsed = clock.elapsed();
-        QTRY_VERIFY(recorder.ended());
-        QList<QVariantList> steps;
-        for (const QVariantList &signal : recorder.progress) {
-            if (signal.value(1).toInt() == 2)
-                steps.append(signal);
-        }
-        QVERIFY(!steps.isEmpty());
-        QCOMPARE(steps.first(), signal(1, 2, 1, 200000));
-        QCOMPARE(steps.last(), signal(1, 2, 200000, 200000));
-        QVERIFY2(steps.size() <= elapsed / MobileDeviceBackupManager::ProgressIntervalMs + 2,
-                 qPrintable(QStringLiteral("%1 steps in %2 ms").arg(steps.size()).arg(elapsed)));
     }
 
     void stopBackupStopsARunningDecryption()
