@@ -13,7 +13,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(os.path.dirname(HERE), "tests", "e2e"))
 
-from devicecase import (Phones, category_title, device_root, find_dialog_with, log_lines,  # noqa: E402
+from devicecase import (Phones, category_title, device_root, find_dialog_with, log_lines, log_time,  # noqa: E402
                         open_device_module, phone)
 from harness import OFFLINE_ENDPOINTS, Session, wait_until  # noqa: E402
 
@@ -42,13 +42,6 @@ def reference_run(session, phones, run):
     if seconds is None:
         raise SystemExit("the reference backup reported no end")
     return seconds
-
-
-def log_time(line):
-    """Seconds of the day of an app.txt line ("[2026-01-01 10:00:00.123] ...")."""
-    clock = line.split("]", 1)[0].split(" ")[1]
-    hours, minutes, seconds = clock.split(":")
-    return int(hours) * 3600 + int(minutes) * 60 + float(seconds)
 
 
 def window_run(session, phones, run):

@@ -13,6 +13,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(os.path.dirname(HERE), "tests", "e2e"))
 
+from devicecase import log_lines, log_time  # noqa: E402
 from flows import ITUNES_CARD, PASSWORD, encrypted_backup, frames_holding, sample_backup, set_text  # noqa: E402
 from harness import OFFLINE_ENDPOINTS, Session, wait_until  # noqa: E402
 
@@ -20,26 +21,12 @@ RUNS = 3
 FILES = 2000
 
 
-def app_log(folder):
-    with open(os.path.join(folder, "app.txt"), encoding="utf-8", errors="replace") as file:
-        return file.read().splitlines()
-
-
-def log_time(line):
-    """Seconds of the day of an app.txt line ("[2026-01-01 10:00:00.123] ...")."""
-    clock = line.split("]", 1)[0].split(" ")[1]
-    hours, minutes, seconds = clock.split(":")
-    return int(hours) * 3600 + int(minutes) * 60 + float(seconds)
-
-
 def through_the_window(session, root, run):
     """Seconds from Decrypt to the data-type page, and the run's longest stall."""
     beat = os.path.join(session.work, "heartbeat-%d" % run)
-    log_dir = os.path.join(session.work, "log-%d" % run)
-    app = session.start_quenrow(env={"QUENROW_ITUNES_BACKUP_ROOT": root,
-                                     "QUENROW_DATA_ROOT": os.path.join(session.work, "data-%d" % run),
-                                     "QUENROW_LOG_DIR": log_dir,
-                                     "QUENROW_HEARTBEAT_LOG": beat})
+    env = {"QUENROW_ITUNES_BACKUP_ROOT": root, "QUENROW_DATA_ROOT": os.path.join(session.work, "data-%d" % run),
+           "QUENROW_LOG_DIR": os.path.join(session.work, "log-%d" % run), "QUENROW_HEARTBEAT_LOG": beat}
+    app = session.start_quenrow(env=env)
     window = app.window()
     app.press(app.find(window, "push button", ITUNES_CARD))
     table = app.find(window, "table", "iTunes backups")
@@ -67,9 +54,8 @@ def through_the_window(session, root, run):
     # The times are the log's own, from the press as the window took it to
     # the data-type page, so that neither the assistive bus's delivery of
     # the press nor the polling of the screen is counted.
-    lines = app_log(log_dir)
-    begun = [line for line in lines if "Execute the decryption backup function" in line]
-    shown = [line for line in lines if "the data types are shown" in line]
+    begun = log_lines(env, "Execute the decryption backup function")
+    shown = log_lines(env, "the data types are shown")
     if not begun or not shown:
         raise RuntimeError("the log does not show the decryption and the data-type page")
     seconds = log_time(shown[-1]) - log_time(begun[-1])

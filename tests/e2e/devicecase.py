@@ -105,6 +105,13 @@ def log_lines(env, text):
     return [line for line in app_log(env).splitlines() if text in line]
 
 
+def log_time(line):
+    """Seconds of the day of an app.txt line ("[2026-01-01 10:00:00.123] ...")."""
+    clock = line.split("]", 1)[0].split(" ")[1]
+    hours, minutes, seconds = clock.split(":")
+    return int(hours) * 3600 + int(minutes) * 60 + float(seconds)
+
+
 def open_device_module(app, window):
     app.press(app.find(window, "push button", DEVICE_CARD))
 
