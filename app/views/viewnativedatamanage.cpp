@@ -154,7 +154,6 @@ namespace
             total += list.size();
         return total;
     }
-
 }
 
 class ViewNativeDataManagePrivate
