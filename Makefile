@@ -31,7 +31,7 @@ PACKAGES += fonts-wqy-microhei
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all setup configure build run test test-sanitize test-tsan release bench fuzz clean
+.PHONY: all setup configure build run test test-sanitize test-tsan release bench fuzz translations clean
 
 all: build
 
@@ -89,6 +89,17 @@ test-tsan: setup
 	cmake -S . -B build-tsan $(SANITIZE_FLAGS) -DQUENROW_SANITIZE=thread
 	cmake --build build-tsan -j $(JOBS) --target $$(cmake/threadtests.py build-tsan)
 	cd build-tsan && ctest --output-on-failure -j $(JOBS) --timeout 900 -L threads
+
+# Brings resources/translations/<language>.ts up to date with the texts of
+# app/ (new texts wait there for their translations; the test
+# "translations" fails until they have them). English shows new texts as
+# they are written.
+TRANSLATIONS := en-us it-it ru-ru de-de fr-fr es-es pt-pt ja-ja zh-cn zh-tw
+
+translations: setup
+	lupdate -no-obsolete -locations none -recursive app -ts $(TRANSLATIONS:%=resources/translations/%.ts)
+	python3 resources/translations/english.py resources/translations/en-us.ts
+	lupdate -no-obsolete -locations none -recursive app -ts resources/translations/en-us.ts
 
 # The optimised build alone, no tests, in a folder of its own.
 release: setup

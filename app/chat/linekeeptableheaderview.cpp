@@ -29,17 +29,17 @@ LineKeepTableHeaderView::LineKeepTableHeaderView(QWidget *parent)
     layout->addWidget(m_list);
 
     const QSize iconSize(IconSide, IconSide);
-    addKeepType(0, QStringLiteral(QT_TR_NOOP("Texts")), QStringLiteral(":/Images/native/lineKeepBar/text-icon@2x.png"),
+    addKeepType(0, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Texts")), QStringLiteral(":/Images/native/lineKeepBar/text-icon@2x.png"),
                 iconSize);
-    addKeepType(1, QStringLiteral(QT_TR_NOOP("Photos")),
+    addKeepType(1, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Photos")),
                 QStringLiteral(":/Images/native/lineKeepBar/picture-icon@2x.png"), iconSize);
-    addKeepType(2, QStringLiteral(QT_TR_NOOP("Videos")),
+    addKeepType(2, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Videos")),
                 QStringLiteral(":/Images/native/lineKeepBar/video-icon@2x.png"), iconSize);
-    addKeepType(3, QStringLiteral(QT_TR_NOOP("Audios")),
+    addKeepType(3, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Audios")),
                 QStringLiteral(":/Images/native/lineKeepBar/audio-icon@2x.png"), iconSize);
-    addKeepType(4, QStringLiteral(QT_TR_NOOP("Documents")),
+    addKeepType(4, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Documents")),
                 QStringLiteral(":/Images/native/lineKeepBar/document-icon@2x.png"), iconSize);
-    addKeepType(5, QStringLiteral(QT_TR_NOOP("Other")),
+    addKeepType(5, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Other")),
                 QStringLiteral(":/Images/native/lineKeepBar/other-icon@2x.png"), iconSize);
     retranslate();
 

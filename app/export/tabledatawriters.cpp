@@ -16,16 +16,11 @@ using namespace DeviceData;
 
 namespace {
 
-QString tr(const char *context, const char *text)
-{
-    return QCoreApplication::translate(context, text);
-}
-
 QString headerText(const char *context, std::initializer_list<const char *> labels)
 {
     QStringList names;
     for (const char *label : labels)
-        names << tr(context, label);
+        names << QCoreApplication::translate(context, label);
     return names.join('|');
 }
 
@@ -82,8 +77,8 @@ private:
 struct CallTypes
 {
     // Translated once per table, not per row.
-    QString outgoing = tr("QObject", "Outgoing Call");
-    QString incoming = tr("QObject", "Incoming Call");
+    QString outgoing = QObject::tr("Outgoing Call");
+    QString incoming = QObject::tr("Incoming Call");
 };
 
 TableRow callRow(const CHFTInfo &call, int id, const CallTypes &types)
@@ -110,10 +105,10 @@ QString callHeader()
 QString priorityText(quint16 priority)
 {
     switch (priority) {
-    case 1: return tr("QObject", "High");
-    case 5: return tr("QObject", "Middle");
-    case 9: return tr("QObject", "Low");
-    default: return tr("QObject", "None");
+    case 1: return QObject::tr("High");
+    case 5: return QObject::tr("Middle");
+    case 9: return QObject::tr("Low");
+    default: return QObject::tr("None");
     }
 }
 
@@ -121,7 +116,7 @@ QJsonObject field(const char *caption, const QString &value)
 {
     QJsonObject object;
     object.insert(QStringLiteral("server"), QStringLiteral("HEADER"));
-    object.insert(QStringLiteral("translate"), tr("QObject", caption));
+    object.insert(QStringLiteral("translate"), QObject::tr(caption));
     object.insert(QStringLiteral("value"), value);
     return object;
 }
@@ -172,8 +167,8 @@ void TableDataWriters::writeRemindersTable(const QString &folder, const QVariant
                    row.insert("remark", reminder.notes);
                    row.insert("address", reminder.location);
                    row.insert("list", reminder.listName);
-                   row.insert("status", reminder.completed != 0 ? tr("QObject", "Completed")
-                                                                                 : tr("QObject", "Unfinished"));
+                   row.insert("status", reminder.completed != 0 ? QObject::tr("Completed")
+                                                                                 : QObject::tr("Unfinished"));
                    row.insert("priority", priorityText(reminder.priority));
                    row.insert("url", reminder.url);
                    const QString appendix = addAttachments(folder, reminder.attachments, row);
@@ -207,10 +202,10 @@ void TableDataWriters::writeNotesTable(const QString &folder, const QVariantList
                                        RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
     const QString header = QStringLiteral("%1|%2|%3|%4")
-                               .arg(tr("MemoView", QT_TRANSLATE_NOOP("MemoView", "Title")),
-                                    tr("QObject", QT_TRANSLATE_NOOP("QObject", "Date")),
-                                    tr("MemoView", QT_TRANSLATE_NOOP("MemoView", "Content")),
-                                    tr("MemoView", QT_TRANSLATE_NOOP("MemoView", "Attachments")));
+                               .arg(QCoreApplication::translate("MemoView", QT_TRANSLATE_NOOP("MemoView", "Title")),
+                                    QObject::tr(QT_TRANSLATE_NOOP("QObject", "Date")),
+                                    QCoreApplication::translate("MemoView", QT_TRANSLATE_NOOP("MemoView", "Content")),
+                                    QCoreApplication::translate("MemoView", QT_TRANSLATE_NOOP("MemoView", "Attachments")));
     writeTable<NotesInfo>(records, table, running, header, [&](const NotesInfo &note, int id) {
         TableRow row;
         row.insert("id", id);

@@ -40,11 +40,6 @@ QString memberMarkup(const QString &id)
     return QStringLiteral("_$!<%1>!$_").arg(id);
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DeviceParser", text);
-}
-
 enum class FileClass
 {
     Document,
@@ -391,13 +386,13 @@ void ChatIntake::storeWaMessage(const STWhatsAppMessage &message, WaMessageInfo 
         const auto cached = d->cachedNames.constFind(stored.peerJid);
         const QString peerName =
             cached != d->cachedNames.constEnd() && !cached->pushName.isEmpty() ? cached->pushName : stored.senderName;
-        const QString you = stored.isFromMe != 0 ? tr("You") : QString();
+        const QString you = stored.isFromMe != 0 ? QCoreApplication::translate("DeviceParser", "You") : QString();
         if (stored.isFromMe != 0)
             entry.title = QStringLiteral("%1 to %2").arg(you, chatName);
         else if (group)
             entry.title = QStringLiteral("%1 to %2").arg(stored.senderName, chatName);
         else
-            entry.title = QStringLiteral("%1 to %2").arg(peerName, tr("you"));
+            entry.title = QStringLiteral("%1 to %2").arg(peerName, QCoreApplication::translate("DeviceParser", "you"));
         entry.time = stored.date;
         entry.lastMessage = value;
         appendSession(WhatsApp, QVariant::fromValue(entry));

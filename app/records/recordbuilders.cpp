@@ -486,10 +486,11 @@ QString contactCardTitle(const QByteArray &vCardText)
             name.chop(1);
         names.append(QString::fromUtf8(name));
     }
-    if (names.size() > 1)
-        return QCoreApplication::translate("DeviceParser", "%1 and %2 other contacts")
-            .arg(names.first())
-            .arg(names.size() - 1);
+    if (names.size() > 1) {
+        const int others = static_cast<int>(names.size() - 1);
+        return QCoreApplication::translate("DeviceParser", "%1 and %n other contact(s)", nullptr, others)
+            .arg(names.first());
+    }
     if (names.size() == 1)
         return names.first();
     return QString::number(QDateTime::currentMSecsSinceEpoch());

@@ -178,7 +178,7 @@ void MainInterfaceFrm::buildMenu()
     auto *languages = new QMenu(QObject::tr("Languages"), this);
     languages->setObjectName(QStringLiteral("LanguagesMenu"));
     const QStringList names {QStringLiteral("English"), QStringLiteral("Italiano"),
-                             QString::fromUtf8("P\xd1\x83\xd1\x81\xd1\x81\xd0\xba\xd0\xb8\xd0\xb9"),
+                             QString::fromUtf8("\xd0\xa0\xd1\x83\xd1\x81\xd1\x81\xd0\xba\xd0\xb8\xd0\xb9"),
                              QStringLiteral("Deutsch"), QString::fromUtf8("Fran\xc3\xa7" "ais"),
                              QString::fromUtf8("Espa\xc3\xb1ol"), QString::fromUtf8("Portugu\xc3\xaas"),
                              QStringLiteral("Japanese"), QString::fromUtf8("\xe7\xae\x80\xe4\xb8\xad"),

@@ -15,7 +15,7 @@ void RecoverSuccessDialog::setResult(int total, int, int succeeded, bool connect
     const int failed = std::max(0, total - succeeded);
     QString label;
     if (succeeded == total) {
-        setText(tr("%1 data restored successfully!").arg(total));
+        setText(tr("%n data restored successfully!", nullptr, total));
         label = QStringLiteral("AllDataSucceed");
     } else if (succeeded == 0) {
         setText(tr("Recover failed! Please try again."));

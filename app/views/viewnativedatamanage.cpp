@@ -50,6 +50,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 using namespace DeviceData;
@@ -244,6 +245,7 @@ void ViewNativeDataManage::buildUi()
     d->back = new QPushButton(QObject::tr("Back"), bottom);
     d->back->setObjectName(QStringLiteral("BackButton"));
     d->back->setFixedSize(154, 36);
+//: Button of the scan results that writes the ticked records to a folder (verb); about 12 characters fit.
     d->recover = new QPushButton(QObject::tr("Recover"), bottom);
     d->recover->setObjectName(QStringLiteral("RecoverButton"));
     d->recover->setFixedSize(154, 36);
@@ -785,17 +787,20 @@ void ViewNativeDataManage::applyScanResult(int run)
     d->switching = false;
     vlogInfo(QStringLiteral("All scans completed! count: %1").arg(total));
     trackEvent("ScanRate", "ScanComplete");
+    const int count = static_cast<int>(std::min<qint64>(total, std::numeric_limits<int>::max()));
     const QString text =
         currentFlow() == Flow::ICloud
-            ? QObject::tr("<p><font style='color: #333333;'>%1 piece(s) data has been downloaded, please recover your "
+            ? QObject::tr("<p><font style='color: #333333;'>%n piece(s) data has been downloaded, please recover your "
                           "data as soon as possible.</font></p><br/><font style='color: #D9001B;'>Note: Please go "
-                          "back and download again if you can't find the data you need.</font>")
-            : QObject::tr("<p><font style='color: #333333;'>%1 data has been scanned completely, please recover your "
+                          "back and download again if you can't find the data you need.</font>",
+                          nullptr, count)
+            : QObject::tr("<p><font style='color: #333333;'>%n data has been scanned completely, please recover your "
                           "data as soon as possible.</font></p><br/><font style='color: #D9001B;'>Note: The deleted "
                           "data will be overwritten easily as you keep using your device, so the program will scan "
                           "for different results each time. If you find the deleted data, it is recommended to "
-                          "recover it as soon as possible.</font>");
-    XMessageBox::success(this, QString(), text.arg(total), {QObject::tr("OK")}, 1, true);
+                          "recover it as soon as possible.</font>",
+                          nullptr, count);
+    XMessageBox::success(this, QString(), text, {QObject::tr("OK")}, 1, true);
 }
 
 // --- Return, stop, quit and the device flow's events ------------------------

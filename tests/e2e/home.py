@@ -18,7 +18,7 @@ CARDS_GERMAN = [
 
 # The main menu's entries from the top, and the languages in their submenu.
 MENU = ["About", "Settings", "Check for Updates", "Languages", "Help"]
-LANGUAGES = ["English", "Italiano", "Pусский", "Deutsch", "Français", "Español", "Português", "Japanese",
+LANGUAGES = ["English", "Italiano", "Русский", "Deutsch", "Français", "Español", "Português", "Japanese",
              "简中", "繁中"]
 
 

@@ -508,7 +508,7 @@ private slots:
         for (QAction *action : top.at(3)->menu()->actions())
             languages << QStringLiteral("%1:%2%3").arg(action->text()).arg(action->data().toInt())
                              .arg(action->isVisible() ? "" : " hidden");
-        QCOMPARE(languages, (QStringList {"English:5", "Italiano:6", QString::fromUtf8("Pусский:7"), "Deutsch:8",
+        QCOMPARE(languages, (QStringList {"English:5", "Italiano:6", QString::fromUtf8("Русский:7"), "Deutsch:8",
                                           QString::fromUtf8("Français:9"), QString::fromUtf8("Español:10"),
                                           QString::fromUtf8("Português:11"), "Japanese:12",
                                           QString::fromUtf8("简中:13"), QString::fromUtf8("繁中:14"),
