@@ -54,7 +54,7 @@ void exportMessages(RecoverNatManagerPrivate *d, const QString &folder, const QS
         return;
     reportError(d, writeSmsDataFile(folder, list, d->running));
     ExportPages::writeHeaderFile(QStringLiteral("%1/json").arg(folder),
-                                 QStringLiteral("%1's Messages").arg(d->sourceName), name, id,
+                                 QObject::tr("%1's Messages").arg(d->sourceName), name, id,
                                  QStringLiteral("common.js"), QStringLiteral("window.common = "), QString(),
                                  QString());
     ExportPages::writeHtmlPage(folder, QObject::tr("Messages"), id, QString());

@@ -152,7 +152,7 @@ void appendSmsMessageJson(QByteArray &out, const QString &folder, const SMSInfo 
 void chatMembersToJson(QJsonObject &head, const SMSSessionInfo &chat, const SMSInfo &lastMessage)
 {
     head.insert(QStringLiteral("name"), chat.displayName);
-    QString members = QStringLiteral("To: ");
+    QString members = QObject::tr("To: ");
     DeviceParser *store = DeviceParser::instance();
     const QStringList numbers = lastMessage.participants.split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString &number : numbers) {

@@ -150,7 +150,7 @@ QString waMessageSummary(const DeviceData::WaMessageInfo &message)
 
 QString waRecipientsText(const DeviceData::WaSessionInfo &session, const QString &ownerNumber)
 {
-    QString result = QStringLiteral("To: ");
+    QString result = QObject::tr("To: ");
     QStringList members = markupMembers(session.members);
     const bool fromMarkup = !members.isEmpty();
     if (!fromMarkup)
@@ -206,7 +206,7 @@ QString lineMessageSummary(const DeviceData::LineInfo &message)
 
 QString lineRecipientsText(const DeviceData::LineSessionInfo &session)
 {
-    QString result = QStringLiteral("To: ");
+    QString result = QObject::tr("To: ");
     QStringList members = markupMembers(session.members);
     if (members.isEmpty())
         members.append(session.mid);

@@ -112,13 +112,18 @@ QString priorityText(quint16 priority)
     }
 }
 
-QJsonObject field(const char *caption, const QString &value)
+QJsonObject field(const QString &caption, const QString &value)
 {
     QJsonObject object;
     object.insert(QStringLiteral("server"), QStringLiteral("HEADER"));
-    object.insert(QStringLiteral("translate"), QObject::tr(caption));
+    object.insert(QStringLiteral("translate"), caption);
     object.insert(QStringLiteral("value"), value);
     return object;
+}
+
+QJsonObject field(const char *caption, const QString &value)
+{
+    return field(QObject::tr(caption), value);
 }
 
 } // namespace
@@ -340,7 +345,7 @@ void TableDataWriters::writeContactsTable(const QString &folder, const QVariantL
         object.insert(QStringLiteral("lastname"), field(QT_TRANSLATE_NOOP("QObject", "Last name"), contact.lastName));
         object.insert(QStringLiteral("organization"), field(QT_TRANSLATE_NOOP("QObject", "Company"), contact.organization));
         object.insert(QStringLiteral("department"), field(QT_TRANSLATE_NOOP("QObject", "Department"), contact.department));
-        object.insert(QStringLiteral("notes"), field(QT_TRANSLATE_NOOP("QObject", "Notes"), contact.note));
+        object.insert(QStringLiteral("notes"), field(QObject::tr("Notes", "a contact's note"), contact.note));
         object.insert(QStringLiteral("birthday"), field(QT_TRANSLATE_NOOP("QObject", "Birthday"), contact.birthday));
         object.insert(QStringLiteral("jobTitle"), field(QT_TRANSLATE_NOOP("QObject", "Job Title"), contact.jobTitle));
         object.insert(QStringLiteral("nickName"), field(QT_TRANSLATE_NOOP("QObject", "Nickname"), contact.nickname));

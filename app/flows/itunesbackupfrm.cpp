@@ -491,8 +491,10 @@ void iTunesBackupFrm::resizeEvent(QResizeEvent *event)
 
 void iTunesBackupFrm::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
+        d->table->setAccessibleName(QObject::tr("iTunes backups"));
         describeLocks();
+    }
     QWidget::changeEvent(event);
 }
 

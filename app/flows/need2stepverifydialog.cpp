@@ -282,7 +282,8 @@ void Need2StepVerifyDialog::setLinkState(bool viaSms, int secondsLeft)
 {
     FlowLinkLabel *label = viaSms ? d->sms : d->resend;
     const QString colour = QLatin1String(secondsLeft > 0 ? kWaiting : kActive);
-    const QString count = secondsLeft > 0 ? QStringLiteral("(%1s)").arg(secondsLeft) : QString();
+    //: Seconds left before a new code can be asked for, after the link's text.
+    const QString count = secondsLeft > 0 ? QObject::tr("(%1s)").arg(secondsLeft) : QString();
     label->setLinkText(viaSms ? QObject::tr("<a style='color:%1;font-size:16px;'href=\"#\">SMS code%2").arg(colour, count)
                               : QObject::tr("<a style='color:%1;font-size:16px;'href=\"#\">Resend a code%2")
                                     .arg(colour, count));

@@ -388,11 +388,13 @@ void ChatIntake::storeWaMessage(const STWhatsAppMessage &message, WaMessageInfo 
             cached != d->cachedNames.constEnd() && !cached->pushName.isEmpty() ? cached->pushName : stored.senderName;
         const QString you = stored.isFromMe != 0 ? QCoreApplication::translate("DeviceParser", "You") : QString();
         if (stored.isFromMe != 0)
-            entry.title = QStringLiteral("%1 to %2").arg(you, chatName);
+            //: Title of a starred WhatsApp message: who sent it, then the chat or person it went to.
+            entry.title = QCoreApplication::translate("DeviceParser", "%1 to %2").arg(you, chatName);
         else if (group)
-            entry.title = QStringLiteral("%1 to %2").arg(stored.senderName, chatName);
+            entry.title = QCoreApplication::translate("DeviceParser", "%1 to %2").arg(stored.senderName, chatName);
         else
-            entry.title = QStringLiteral("%1 to %2").arg(peerName, QCoreApplication::translate("DeviceParser", "you"));
+            entry.title = QCoreApplication::translate("DeviceParser", "%1 to %2")
+                              .arg(peerName, QCoreApplication::translate("DeviceParser", "you"));
         entry.time = stored.date;
         entry.lastMessage = value;
         appendSession(WhatsApp, QVariant::fromValue(entry));

@@ -360,7 +360,7 @@ private slots:
         };
         QTRY_COMPARE(tabNames(), (QStringList{"Einzelchats", "Gruppenchats", "LINE Keep"}));
         QCOMPARE(view->listView()->accessibleName(), QStringLiteral("Unterhaltungen"));
-        QCOMPARE(view->keepHeader()->listView()->accessibleName(), QStringLiteral("LINE Keep-Arten"));
+        QCOMPARE(view->keepHeader()->listView()->accessibleName(), QStringLiteral("LINE-Keep-Typen"));
         QCOMPARE(view->keepHeader()->listView()->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
                  QStringLiteral("Texte"));
         QTRY_VERIFY(findAccessible(pane, QAccessible::Button, QStringLiteral("Kopieren")));

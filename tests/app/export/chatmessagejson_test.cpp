@@ -261,10 +261,10 @@ void ChatMessageJsonTest::chatMembers_data()
     QTest::addColumn<QString>("members");
     QTest::addColumn<QString>("avatar");
     QTest::newRow("known and unknown") << "+4915100001,+4915100002" << true
-                                       << "To: Ann Lee(+4915100001), +4915100002"
+                                       << "[To: ]Ann Lee(+4915100001), +4915100002"
                                        << "resource/ATIcon/default_Group.png";
-    QTest::newRow("two commas") << "111,,222" << false << "To: 111, 222" << "resource/ATIcon/default_Persion.png";
-    QTest::newRow("none") << "" << false << "To: " << "resource/ATIcon/default_Persion.png";
+    QTest::newRow("two commas") << "111,,222" << false << "[To: ]111, 222" << "resource/ATIcon/default_Persion.png";
+    QTest::newRow("none") << "" << false << "[To: ]" << "resource/ATIcon/default_Persion.png";
 }
 
 void ChatMessageJsonTest::chatMembers()

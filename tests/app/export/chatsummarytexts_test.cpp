@@ -205,18 +205,18 @@ void ChatSummaryTextsTest::waRecipients_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("group without names, owner missing")
         << "120363@g.us" << "_$!<4915100001@s.whatsapp.net>!$_" << "4917600009"
-        << "To: [You](+4917600009), 4915100001(+4915100001)";
+        << "[To: ][You](+4917600009), 4915100001(+4915100001)";
     QTest::newRow("owner listed in the markup")
         << "120363@g.us" << "_$!<4917600009@s.whatsapp.net>!$__$!<4915100001@s.whatsapp.net>!$_" << "4917600009"
-        << "To: 4917600009(+4917600009), 4915100001(+4915100001)";
+        << "[To: ]4917600009(+4917600009), 4915100001(+4915100001)";
     QTest::newRow("cached name") << "120363@g.us" << "_$!<4915100002@s.whatsapp.net>!$_" << ""
-                                 << "To: Bea(+4915100002)";
+                                 << "[To: ]Bea(+4915100002)";
     QTest::newRow("cached number already listed")
         << "120363@g.us" << "_$!<4915100002@s.whatsapp.net>!$__$!<4915100002@lid>!$_" << ""
-        << "To: Bea(+4915100002)";
+        << "[To: ]Bea(+4915100002)";
     QTest::newRow("no markup: the key alone, no You") << "4915100001@s.whatsapp.net" << "" << "4917600009"
-                                                      << "To: 4915100001(+4915100001)";
-    QTest::newRow("address without at sign") << "4915100003" << "" << "" << "To: 4915100003(+4915100003)";
+                                                      << "[To: ]4915100001(+4915100001)";
+    QTest::newRow("address without at sign") << "4915100003" << "" << "" << "[To: ]4915100003(+4915100003)";
 }
 
 void ChatSummaryTextsTest::waRecipients()
@@ -272,11 +272,11 @@ void ChatSummaryTextsTest::lineRecipients()
     LineSessionInfo group;
     group.mid = QStringLiteral("c9");
     group.members = QStringLiteral("_$!<u1>!$__$!<u2>!$_");
-    QCOMPARE(lineRecipientsText(group), QStringLiteral("To: Aiko, u2"));
+    QCOMPARE(lineRecipientsText(group), QStringLiteral("[To: ]Aiko, u2"));
 
     LineSessionInfo single;
     single.mid = QStringLiteral("u1");
-    QCOMPARE(lineRecipientsText(single), QStringLiteral("To: Aiko"));
+    QCOMPARE(lineRecipientsText(single), QStringLiteral("[To: ]Aiko"));
 }
 
 void ChatSummaryTextsTest::callEnded_data()
