@@ -334,6 +334,11 @@
             <numerusform>%1 and %n other contacts</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>Title of a starred WhatsApp message: who sent it, then the chat or person it went to.</extracomment>
+        <translation>%1 to %2</translation>
+    </message>
 </context>
 <context>
     <name>DocsTableModel</name>
@@ -1910,6 +1915,20 @@
             <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n data has been scanned completely, please recover your data as soon as possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Note: The deleted data will be overwritten easily as you keep using your device, so the program will scan for different results each time. If you find the deleted data, it is recommended to recover it as soon as possible.&lt;/font&gt;</numerusform>
             <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n data has been scanned completely, please recover your data as soon as possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Note: The deleted data will be overwritten easily as you keep using your device, so the program will scan for different results each time. If you find the deleted data, it is recommended to recover it as soon as possible.&lt;/font&gt;</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1&apos;s Messages</source>
+        <translation>%1&apos;s Messages</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <comment>a contact&apos;s note</comment>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>(%1s)</source>
+        <extracomment>Seconds left before a new code can be asked for, after the link&apos;s text.</extracomment>
+        <translation>(%1s)</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Gives every new message of en-us.ts its source as translation.
+"""Gives every unfinished message of en-us.ts its source as translation.
 
 English shows the source texts, except where en-us.ts words one otherwise
 (the typo keys) or gives plural forms: those are written by hand and never
@@ -15,10 +15,9 @@ for message in tree.getroot().iter("message"):
     translation = message.find("translation")
     if message.get("numerus") == "yes" or translation is None or translation.get("type") != "unfinished":
         continue
-    if not (translation.text or "").strip():
-        translation.text = message.findtext("source")
-        del translation.attrib["type"]
-        filled += 1
+    translation.text = message.findtext("source")
+    del translation.attrib["type"]
+    filled += 1
 if filled:
     # lupdate's own layout, so that its next run changes nothing.
     ET.indent(tree, space="    ")

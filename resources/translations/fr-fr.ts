@@ -5,472 +5,478 @@
     <name>CalendarsTableModel</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Glossaire : backup = sauvegarde ; scan = analyser / analyse ; recover = récupérer / récupération ; export = exporter / exportation ; device = appareil ; attachment = pièce jointe ; chat = discussion ; export path = dossier d&apos;exportation ; passcode = code ; Trust = Se fier ; sign in / sign out = se connecter / se déconnecter ; verification code = code de validation ; starred = importants ; broadcast list = liste de diffusion ; admin = admin ; bookmarks = signets ; voicemails = messagerie vocale ; voice memos = mémos vocaux ; contact card = fiche contact. Vouvoiement ; espace insécable avant : ; ! ? et à l&apos;intérieur des « ».</translatorcomment>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du rappel</translation>
     </message>
 </context>
 <context>
     <name>CalendarsTableView</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished">Calendriers</translation>
+        <translation>Calendriers</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished">Rappels</translation>
+        <translation>Rappels</translation>
     </message>
 </context>
 <context>
     <name>CheckableHeaderView</name>
     <message>
         <source>Check all rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher toutes les lignes</translation>
     </message>
 </context>
 <context>
     <name>ContactView</name>
     <message>
         <source>Other Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre numéro</translation>
     </message>
     <message>
         <source>Mobile Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro mobile</translation>
     </message>
     <message>
         <source>Home Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro domicile</translation>
     </message>
     <message>
         <source>Work Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro professionnel</translation>
     </message>
     <message>
         <source>School Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro école</translation>
     </message>
     <message>
         <source>iPhone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro iPhone</translation>
     </message>
     <message>
         <source>Apple Watch number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro Apple Watch</translation>
     </message>
     <message>
         <source>Main Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro principal</translation>
     </message>
     <message>
         <source>Home Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Fax domicile</translation>
     </message>
     <message>
         <source>Work Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Fax professionnel</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bipeur</translation>
     </message>
     <message>
         <source>Other Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre e-mail</translation>
     </message>
     <message>
         <source>Home Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail domicile</translation>
     </message>
     <message>
         <source>Work Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail professionnel</translation>
     </message>
     <message>
         <source>School Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail école</translation>
     </message>
     <message>
         <source>iCloud Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail iCloud</translation>
     </message>
     <message>
         <source>Other URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre URL</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;accueil</translation>
     </message>
     <message>
         <source>Home URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL domicile</translation>
     </message>
     <message>
         <source>Work URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL professionnelle</translation>
     </message>
     <message>
         <source>School URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL école</translation>
     </message>
     <message>
         <source>Other Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre adresse</translation>
     </message>
     <message>
         <source>Home Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse domicile</translation>
     </message>
     <message>
         <source>Work Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse professionnelle</translation>
     </message>
     <message>
         <source>School Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse école</translation>
     </message>
     <message>
         <source>Other dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres dates</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire</translation>
     </message>
     <message>
         <source>Chinese Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire (calendrier chinois)</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire de mariage</translation>
     </message>
     <message>
         <source>Other relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres relations</translation>
     </message>
     <message>
         <source>Father</source>
-        <translation type="unfinished"></translation>
+        <translation>Père</translation>
     </message>
     <message>
         <source>Mother</source>
-        <translation type="unfinished"></translation>
+        <translation>Mère</translation>
     </message>
     <message>
         <source>Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Frère</translation>
     </message>
     <message>
         <source>Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Sœur</translation>
     </message>
     <message>
         <source>Elder Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Frère aîné</translation>
     </message>
     <message>
         <source>Elder Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Sœur aînée</translation>
     </message>
     <message>
         <source>Younger Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Frère cadet</translation>
     </message>
     <message>
         <source>Younger Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Sœur cadette</translation>
     </message>
     <message>
         <source>Husband</source>
-        <translation type="unfinished"></translation>
+        <translation>Mari</translation>
     </message>
     <message>
         <source>Wife</source>
-        <translation type="unfinished"></translation>
+        <translation>Épouse</translation>
     </message>
     <message>
         <source>Partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Partenaire</translation>
     </message>
     <message>
         <source>Son</source>
-        <translation type="unfinished"></translation>
+        <translation>Fils</translation>
     </message>
     <message>
         <source>Daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fille</translation>
     </message>
     <message>
         <source>Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Ami(e)</translation>
     </message>
     <message>
         <source>Supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Responsable</translation>
     </message>
     <message>
         <source>Co-worker</source>
-        <translation type="unfinished"></translation>
+        <translation>Collègue</translation>
     </message>
     <message>
         <source>Other social profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre profil social</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <source>LinkedIn</source>
-        <translation type="unfinished"></translation>
+        <translation>LinkedIn</translation>
     </message>
     <message>
         <source>Myspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Myspace</translation>
     </message>
     <message>
         <source>Sina Weibo</source>
-        <translation type="unfinished"></translation>
+        <translation>Sina Weibo</translation>
     </message>
     <message>
         <source>Other instant message</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre messagerie instantanée</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>MSN Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>MSN Messenger</translation>
     </message>
     <message>
         <source>Google Talk</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Talk</translation>
     </message>
     <message>
         <source>Facebook Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook Messenger</translation>
     </message>
     <message>
         <source>AIM</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM</translation>
     </message>
     <message>
         <source>Yahoo! Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo! Messenger</translation>
     </message>
     <message>
         <source>ICQ</source>
-        <translation type="unfinished"></translation>
+        <translation>ICQ</translation>
     </message>
     <message>
         <source>Jabber</source>
-        <translation type="unfinished"></translation>
+        <translation>Jabber</translation>
     </message>
     <message>
         <source>QQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QQ</translation>
     </message>
     <message>
         <source>Gadu-Gadu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadu-Gadu</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;:</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished">Contacts</translation>
+        <translation>Contacts</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entreprise&#xa0;:</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire&#xa0;:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>DeviceParser</name>
     <message>
         <source>You</source>
-        <translation type="unfinished">Vous</translation>
+        <translation>Vous</translation>
     </message>
     <message>
         <source>you</source>
-        <translation type="unfinished"></translation>
+        <translation>vous</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n other contact(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 et %n autre contact</numerusform>
+            <numerusform>%1 et %n autres contacts</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>Title of a starred WhatsApp message: who sent it, then the chat or person it went to.</extracomment>
+        <translation>%1 à %2</translation>
     </message>
 </context>
 <context>
     <name>DocsTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
 </context>
 <context>
     <name>DocsTableView</name>
     <message>
         <source>App Audios</source>
-        <translation type="unfinished">Audios des apps</translation>
+        <translation>Audio des apps</translation>
     </message>
     <message>
         <source>App Documents</source>
-        <translation type="unfinished">Documents des apps</translation>
+        <translation>Documents des apps</translation>
     </message>
 </context>
 <context>
     <name>DocsV1TableView</name>
     <message>
         <source>Audios</source>
-        <translation type="unfinished">Audios</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished">Documents</translation>
+        <translation>Documents</translation>
     </message>
 </context>
 <context>
     <name>FaceTimeCallHistorModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de téléphone</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Call Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;appel</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel entrant</translation>
     </message>
     <message>
         <source>Outgoing Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel sortant</translation>
     </message>
 </context>
 <context>
     <name>FaceTimeCallHistorView</name>
     <message>
         <source>FaceTime</source>
-        <translation type="unfinished">FaceTime</translation>
+        <translation>FaceTime</translation>
     </message>
     <message>
         <source>Call History</source>
-        <translation type="unfinished">Historique des appels</translation>
+        <translation>Historique des appels</translation>
     </message>
 </context>
 <context>
     <name>FiltrationDialog</name>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout</translation>
     </message>
     <message>
         <source>Last 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>7 derniers jours</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier mois</translation>
     </message>
     <message>
         <source>Last three Months</source>
-        <translation type="unfinished"></translation>
+        <translation>3 derniers mois</translation>
     </message>
     <message>
         <source>Last Six Months</source>
-        <translation type="unfinished"></translation>
+        <translation>6 derniers mois</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière année</translation>
     </message>
     <message>
         <source>Custom Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <source>Select Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la période</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>jours</translation>
     </message>
     <message>
         <source>From (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>De (jours)</translation>
     </message>
     <message>
         <source>To (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>À (jours)</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -496,195 +502,195 @@
     <name>MediaTableView</name>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des messages</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">Photos</translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>Video in album</source>
-        <translation type="unfinished">Vidéos de l&apos;album</translation>
+        <translation>Vidéos de l&apos;album</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des notes</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des calendriers</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des rappels</translation>
     </message>
     <message>
         <source>App Photos</source>
-        <translation type="unfinished">Photos des apps</translation>
+        <translation>Photos des apps</translation>
     </message>
     <message>
         <source>App Videos</source>
-        <translation type="unfinished">Vidéos des apps</translation>
+        <translation>Vidéos des apps</translation>
     </message>
 </context>
 <context>
     <name>MediaV1TableView</name>
     <message>
         <source>Videos</source>
-        <translation type="unfinished">Vidéos</translation>
+        <translation>Vidéos</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">Photos</translation>
+        <translation>Photos</translation>
     </message>
 </context>
 <context>
     <name>MemoView</name>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notes</translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>This note is locked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette note est verrouillée.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes</translation>
     </message>
 </context>
 <context>
     <name>NavigationItemDelegate</name>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished">Contacts</translation>
+        <translation>Contacts</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished">Messages</translation>
+        <translation>Messages</translation>
     </message>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des messages</translation>
     </message>
     <message>
         <source>Voicemails</source>
-        <translation type="unfinished">Messagerie vocale</translation>
+        <translation>Messagerie vocale</translation>
     </message>
     <message>
         <source>Voice Memos</source>
-        <translation type="unfinished">Mémos vocaux</translation>
+        <translation>Mémos vocaux</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">Photos</translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>Video in album</source>
-        <translation type="unfinished">Vidéos de l&apos;album</translation>
+        <translation>Vidéos de l&apos;album</translation>
     </message>
     <message>
         <source>FaceTime</source>
-        <translation type="unfinished">FaceTime</translation>
+        <translation>FaceTime</translation>
     </message>
     <message>
         <source>Safari Bookmarks</source>
-        <translation type="unfinished">Signets Safari</translation>
+        <translation>Signets Safari</translation>
     </message>
     <message>
         <source>Safari History</source>
-        <translation type="unfinished">Historique Safari</translation>
+        <translation>Historique Safari</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notes</translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des notes</translation>
     </message>
     <message>
         <source>Call History</source>
-        <translation type="unfinished">Historique des appels</translation>
+        <translation>Historique des appels</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished">Calendriers</translation>
+        <translation>Calendriers</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des calendriers</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished">Rappels</translation>
+        <translation>Rappels</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des rappels</translation>
     </message>
     <message>
         <source>App Photos</source>
-        <translation type="unfinished">Photos des apps</translation>
+        <translation>Photos des apps</translation>
     </message>
     <message>
         <source>App Videos</source>
-        <translation type="unfinished">Vidéos des apps</translation>
+        <translation>Vidéos des apps</translation>
     </message>
     <message>
         <source>App Audios</source>
-        <translation type="unfinished">Audios des apps</translation>
+        <translation>Audio des apps</translation>
     </message>
     <message>
         <source>App Documents</source>
-        <translation type="unfinished">Documents des apps</translation>
+        <translation>Documents des apps</translation>
     </message>
     <message>
         <source>WhatsApp</source>
-        <translation type="unfinished">WhatsApp</translation>
+        <translation>WhatsApp</translation>
     </message>
     <message>
         <source>WhatsApp Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes WhatsApp</translation>
     </message>
     <message>
         <source>LINE</source>
-        <translation type="unfinished">LINE</translation>
+        <translation>LINE</translation>
     </message>
     <message>
         <source>LINE Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes LINE</translation>
     </message>
     <message>
         <source>System Data</source>
-        <translation type="unfinished">Données système</translation>
+        <translation>Données système</translation>
     </message>
     <message>
         <source>Third-party App Data</source>
-        <translation type="unfinished">Données des apps tierces</translation>
+        <translation>Données des apps tierces</translation>
     </message>
 </context>
 <context>
     <name>NavigationItemView</name>
     <message>
         <source>Select ALL</source>
-        <translation type="unfinished">Tout sélectionner</translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
 </context>
 <context>
@@ -695,11 +701,11 @@
     </message>
     <message>
         <source>Recover Data from iOS Device</source>
-        <translation>Récupérer les données de l&apos;appareil iOS</translation>
+        <translation>Récupérer depuis un appareil iOS</translation>
     </message>
     <message>
         <source>Support to retrieve deleted data from your iOS device directly, including messages, contacts, picture, etc.</source>
-        <translation>Récupère les données supprimées directement depuis votre appareil iOS : messages, contacts, images, etc.</translation>
+        <translation>Récupère les données supprimées directement sur votre appareil iOS&#xa0;: messages, contacts, photos, etc.</translation>
     </message>
     <message>
         <source>Recover Data from iTunes Backup</source>
@@ -707,7 +713,7 @@
     </message>
     <message>
         <source>Support to scan and preview data from iTunes backup.</source>
-        <translation>Analyse une sauvegarde iTunes et en affiche les données.</translation>
+        <translation>Analyse une sauvegarde iTunes et affiche un aperçu de ses données.</translation>
     </message>
     <message>
         <source>Recover Data from iCloud Backup</source>
@@ -767,19 +773,19 @@
     </message>
     <message>
         <source>Don&apos;t open iTunes while the program is running, or the recovery will fail.</source>
-        <translation>N&apos;ouvrez pas iTunes pendant que le programme fonctionne, sinon la récupération échouera.</translation>
+        <translation>N&apos;ouvrez pas iTunes pendant que le programme est en cours d&apos;exécution, sinon la récupération échouera.</translation>
     </message>
     <message>
         <source>Please export the data locally for viewing.</source>
-        <translation>Exportez les données sur l&apos;ordinateur pour les consulter.</translation>
+        <translation>Pour consulter ces données, exportez-les sur votre ordinateur.</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation>Version :</translation>
+        <translation>Version&#xa0;:</translation>
     </message>
     <message>
         <source>Quenrow (iOS) brings back what was lost on an iPhone or iPad: messages, contacts, photos, notes, chats and more, from the device itself, from an iTunes backup or from an iCloud backup. It is made by the Quenrow team, who build careful tools for getting people&apos;s data back.</source>
-        <translation>Quenrow (iOS) récupère ce qui a été perdu sur un iPhone ou un iPad : messages, contacts, photos, notes, discussions et plus encore, depuis l&apos;appareil lui-même, depuis une sauvegarde iTunes ou depuis une sauvegarde iCloud. Il est conçu par l&apos;équipe Quenrow, qui crée des outils soignés pour rendre aux gens leurs données.</translation>
+        <translation>Quenrow (iOS) récupère ce qui a été perdu sur un iPhone ou un iPad&#xa0;: messages, contacts, photos, notes, discussions et bien plus, directement depuis l&apos;appareil, depuis une sauvegarde iTunes ou depuis une sauvegarde iCloud. Il est développé par l&apos;équipe Quenrow, qui conçoit des outils fiables pour aider chacun à retrouver ses données.</translation>
     </message>
     <message>
         <source>Copyright © 2024 Quenrow. All rights reserved.</source>
@@ -827,11 +833,11 @@
     </message>
     <message>
         <source>Change data export path</source>
-        <translation>Changer le chemin d&apos;exportation</translation>
+        <translation>Modifier le dossier d&apos;exportation</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation>Changer</translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Save</source>
@@ -839,19 +845,19 @@
     </message>
     <message>
         <source>The path is invalid, please choose again.</source>
-        <translation>Le chemin n&apos;est pas valide, veuillez en choisir un autre.</translation>
+        <translation>Ce dossier n&apos;est pas valide. Veuillez en choisir un autre.</translation>
     </message>
     <message>
         <source>Encrypted</source>
-        <translation>Chiffré</translation>
+        <translation>Chiffrée</translation>
     </message>
     <message>
         <source>The file path does not exist, please change the path to export.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Change the data export path</source>
-        <translation>Le chemin n&apos;existe pas, veuillez changer le chemin d&apos;exportation.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Changer le chemin d&apos;exportation</translation>
+        <translation>Le dossier d&apos;exportation n&apos;existe pas. Veuillez en choisir un autre.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Modifier le dossier d&apos;exportation</translation>
     </message>
     <message>
         <source>The path you chose does not have read and write permissions, please change the file export path.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Change the data export path</source>
-        <translation>Le chemin choisi n&apos;a pas les droits de lecture et d&apos;écriture, veuillez changer le chemin d&apos;exportation.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Changer le chemin d&apos;exportation</translation>
+        <translation>Vous n&apos;avez pas les droits de lecture et d&apos;écriture sur le dossier choisi. Veuillez choisir un autre dossier d&apos;exportation.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Modifier le dossier d&apos;exportation</translation>
     </message>
     <message>
         <source>Search</source>
@@ -875,19 +881,19 @@
     </message>
     <message>
         <source>Waiting for checking...</source>
-        <translation>Vérification en cours...</translation>
+        <translation>Recherche de mises à jour…</translation>
     </message>
     <message>
         <source>Current version is up to date.</source>
-        <translation>La version actuelle est à jour.</translation>
+        <translation>Vous utilisez la dernière version.</translation>
     </message>
     <message>
         <source>A new version is available!</source>
-        <translation>Une nouvelle version est disponible !</translation>
+        <translation>Une nouvelle version est disponible&#xa0;!</translation>
     </message>
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
-        <translation>Version : %1 | Taille : %2 | Date de sortie : %3</translation>
+        <translation>Version&#xa0;: %1 | Taille&#xa0;: %2 | Date de publication&#xa0;: %3</translation>
     </message>
     <message>
         <source>Fetch update info failed. Please try again later..</source>
@@ -899,43 +905,43 @@
     </message>
     <message>
         <source>It takes a while to download and analyze the iCloud data. The scanning time depends on the data size of your iCloud backup. Please wait patiently!</source>
-        <translation>Le téléchargement et l&apos;analyse des données iCloud prennent un certain temps. La durée de l&apos;analyse dépend de la taille de votre sauvegarde iCloud. Veuillez patienter !</translation>
+        <translation>Le téléchargement et l&apos;analyse des données iCloud prennent un certain temps. La durée de l&apos;analyse dépend de la taille de votre sauvegarde iCloud. Merci de votre patience.</translation>
     </message>
     <message>
         <source>Please keep the device connection stable during the scanning process. How long the scan takes depends on the size of the device&apos;s data. The more data, the longer it takes. Please wait.</source>
-        <translation>Veuillez garder la connexion de l&apos;appareil stable pendant l&apos;analyse. La durée de l&apos;analyse dépend de la quantité de données de l&apos;appareil. Plus il y a de données, plus c&apos;est long. Veuillez patienter.</translation>
+        <translation>Veillez à ce que l&apos;appareil reste bien connecté pendant l&apos;analyse. Sa durée dépend de la quantité de données présentes sur l&apos;appareil&#xa0;: plus il y en a, plus elle est longue. Veuillez patienter.</translation>
     </message>
     <message>
         <source>The scanning time depends on your data size. It will take a long time to scan if you have a lot of data. Please wait patiently.</source>
-        <translation>La durée de l&apos;analyse dépend de la quantité de vos données. Elle sera longue si vous avez beaucoup de données. Veuillez patienter.</translation>
+        <translation>La durée de l&apos;analyse dépend de la quantité de vos données&#xa0;: elle peut être longue si vous en avez beaucoup. Merci de votre patience.</translation>
     </message>
     <message>
         <source>Note: If you can&apos;t find the data you need, try using other features. Or select different types of data to scan.</source>
-        <translation>Remarque : si vous ne trouvez pas les données dont vous avez besoin, essayez d&apos;autres fonctions ou choisissez d&apos;autres types de données à analyser.</translation>
+        <translation>Remarque&#xa0;: si vous ne trouvez pas les données dont vous avez besoin, essayez un autre mode de récupération ou choisissez d&apos;autres types de données à analyser.</translation>
     </message>
     <message>
         <source>Note: If you don&apos;t find the data you want, please use &quot;Recover Data from iTunes Backup&quot; or go back to select other data types to scan again.</source>
-        <translation>Remarque : si vous ne trouvez pas les données voulues, utilisez « Récupérer les données d&apos;une sauvegarde iTunes » ou revenez en arrière pour choisir d&apos;autres types de données à analyser.</translation>
+        <translation>Remarque&#xa0;: si vous ne trouvez pas les données voulues, utilisez «&#xa0;Récupérer depuis une sauvegarde iTunes&#xa0;» ou revenez en arrière pour choisir d&apos;autres types de données à analyser.</translation>
     </message>
     <message>
         <source>No data found!</source>
-        <translation>Aucune donnée trouvée !</translation>
+        <translation>Aucune donnée trouvée.</translation>
     </message>
     <message>
         <source>Your device is detected in an abnormal state, please fix it first...</source>
-        <translation>Votre appareil est dans un état anormal, veuillez d&apos;abord le réparer...</translation>
+        <translation>Votre appareil est dans un état anormal. Veuillez d&apos;abord le réparer…</translation>
     </message>
     <message>
         <source>Note: Your device has been detected in an abnormal state. You&apos;d better use the &lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;iOS System Repair Tool&lt;/a&gt; to fix your device to a normal state first.</source>
-        <translation>Remarque : votre appareil a été détecté dans un état anormal. Utilisez d&apos;abord l&apos;&lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;outil de réparation du système iOS&lt;/a&gt; pour remettre votre appareil dans un état normal.</translation>
+        <translation>Remarque&#xa0;: votre appareil se trouve dans un état anormal. Nous vous conseillons d&apos;utiliser d&apos;abord l&apos;&lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;outil de réparation du système iOS&lt;/a&gt; pour le remettre en état de marche.</translation>
     </message>
     <message>
         <source>Please connect your iOS device to PC</source>
-        <translation>Veuillez connecter votre appareil iOS au PC</translation>
+        <translation>Veuillez connecter votre appareil iOS à l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation>Remarque :</translation>
+        <translation>Remarque&#xa0;:</translation>
     </message>
     <message>
         <source>1. Make sure your device is unlocked.</source>
@@ -943,47 +949,47 @@
     </message>
     <message>
         <source>2. Make sure connect one device to scan.</source>
-        <translation>2. Connectez un seul appareil à analyser.</translation>
+        <translation>2. Ne connectez qu&apos;un seul appareil à la fois.</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href = &quot;#&quot;&gt;Device is connected but unrecognized?</source>
-        <translation>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href = &quot;#&quot;&gt;L&apos;appareil est connecté mais non reconnu ?</translation>
+        <translation>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href = &quot;#&quot;&gt;L&apos;appareil est connecté mais n&apos;est pas reconnu&#xa0;?</translation>
     </message>
     <message>
         <source>No device detected? Please follow the steps below to try again.</source>
-        <translation>Aucun appareil détecté ? Veuillez suivre les étapes ci-dessous et réessayer.</translation>
+        <translation>Aucun appareil détecté&#xa0;? Suivez les étapes ci-dessous, puis réessayez.</translation>
     </message>
     <message>
         <source>Analyze device environment</source>
-        <translation>Analyser l&apos;environnement de l&apos;appareil</translation>
+        <translation>Analyse de l&apos;environnement de l&apos;appareil</translation>
     </message>
     <message>
         <source>Back up iOS device data %1</source>
-        <translation>Sauvegarder les données de l&apos;appareil iOS %1</translation>
+        <translation>Sauvegarde des données de l&apos;appareil iOS %1</translation>
     </message>
     <message>
         <source>Decrypt data %1</source>
-        <translation>Déchiffrer les données %1</translation>
+        <translation>Déchiffrement des données %1</translation>
     </message>
     <message>
         <source>An error was encountered and the analysis device failed. Please try again!</source>
-        <translation>Une erreur s&apos;est produite et l&apos;analyse de l&apos;appareil a échoué. Veuillez réessayer !</translation>
+        <translation>Une erreur s&apos;est produite et l&apos;analyse de l&apos;appareil a échoué. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Device: &lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt;</source>
-        <translation>Appareil : &lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt;</translation>
+        <translation>Appareil&#xa0;: &lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Cannot read your device. Please unlock it, tap &quot;Trust&quot; on it if it asks, then try again.</source>
-        <translation>Impossible de lire votre appareil. Déverrouillez-le, touchez « Se fier » s&apos;il le demande, puis réessayez.</translation>
+        <translation>Impossible de lire votre appareil. Déverrouillez-le, touchez «&#xa0;Se fier&#xa0;» s&apos;il vous le demande, puis réessayez.</translation>
     </message>
     <message>
         <source>Not enough space! Please make sure there is more than 200MB of free space on your device and try again.</source>
-        <translation>Espace insuffisant ! Assurez-vous qu&apos;il reste plus de 200 Mo d&apos;espace libre sur votre appareil et réessayez.</translation>
+        <translation>Espace insuffisant. Assurez-vous qu&apos;il reste plus de 200 Mo d&apos;espace libre sur votre appareil, puis réessayez.</translation>
     </message>
     <message>
         <source>According to Apple&apos;s privacy policy, iOS13 and above versions require encrypted backups to scan call logs, FaceTime and Safari history. The program will set the backup password to &lt;font color=&quot;#558AF8&quot;;&gt;%1 (please remember this password)&lt;/font&gt;. It will take a long time, are you confirm to continue?</source>
-        <translation>Selon la politique de confidentialité d&apos;Apple, iOS 13 et les versions ultérieures exigent des sauvegardes chiffrées pour analyser l&apos;historique des appels, FaceTime et l&apos;historique Safari. Le programme définira le mot de passe de sauvegarde sur &lt;font color=&quot;#558AF8&quot;;&gt;%1 (retenez bien ce mot de passe)&lt;/font&gt;. Cela prendra longtemps. Voulez-vous continuer ?</translation>
+        <translation>Conformément à la politique de confidentialité d&apos;Apple, iOS 13 et les versions ultérieures exigent une sauvegarde chiffrée pour analyser l&apos;historique des appels, FaceTime et l&apos;historique Safari. Le programme va utiliser le mot de passe de sauvegarde &lt;font color=&quot;#558AF8&quot;;&gt;%1 (retenez-le bien)&lt;/font&gt;. Cette opération peut être longue. Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -995,7 +1001,7 @@
     </message>
     <message>
         <source>There is not enough disk space to decrypt all backup. Do you want to continue?</source>
-        <translation>L&apos;espace disque ne suffit pas pour déchiffrer toute la sauvegarde. Voulez-vous continuer ?</translation>
+        <translation>L&apos;espace disque est insuffisant pour déchiffrer toute la sauvegarde. Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <source>No</source>
@@ -1007,23 +1013,23 @@
     </message>
     <message>
         <source>Sorry, an error occurred(%1).&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;Check solutions&lt;/a&gt;</source>
-        <translation>Désolé, une erreur s&apos;est produite(%1).&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;Voir les solutions&lt;/a&gt;</translation>
+        <translation>Désolé, une erreur s&apos;est produite (%1).&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;Voir les solutions&lt;/a&gt;</translation>
     </message>
     <message>
         <source>1. Please tap &quot;Trust&quot; on your iOS device.</source>
-        <translation>1. Touchez « Se fier » sur votre appareil iOS.</translation>
+        <translation>1. Touchez «&#xa0;Se fier&#xa0;» sur votre appareil iOS.</translation>
     </message>
     <message>
         <source>2. Please enter your passcode on iOS device.</source>
-        <translation>2. Saisissez votre code sur l&apos;appareil iOS.</translation>
+        <translation>2. Saisissez le code de votre appareil iOS.</translation>
     </message>
     <message>
         <source>Note: If you don&apos;t see the trust prompt, please re-plug your device.</source>
-        <translation>Remarque : si la demande de confiance n&apos;apparaît pas, rebranchez votre appareil.</translation>
+        <translation>Remarque&#xa0;: si la demande «&#xa0;Se fier à cet ordinateur&#xa0;?&#xa0;» n&apos;apparaît pas, débranchez puis rebranchez votre appareil.</translation>
     </message>
     <message>
         <source>Please trust this computer on %1(%2) device.</source>
-        <translation>Veuillez faire confiance à cet ordinateur sur l&apos;appareil %1(%2).</translation>
+        <translation>Sur l&apos;appareil %1(%2), touchez «&#xa0;Se fier&#xa0;» pour autoriser cet ordinateur.</translation>
     </message>
     <message>
         <source>Analysing Your Device</source>
@@ -1031,7 +1037,7 @@
     </message>
     <message>
         <source>Please enter passcode on your iOS device to continue.</source>
-        <translation>Veuillez saisir le code sur votre appareil iOS pour continuer.</translation>
+        <translation>Saisissez le code de votre appareil iOS pour continuer.</translation>
     </message>
     <message>
         <source>1. Unlock the device and try again.</source>
@@ -1039,7 +1045,7 @@
     </message>
     <message>
         <source>2. Re-plug your device and make sure the connection is reliable. </source>
-        <translation>2. Rebranchez votre appareil et vérifiez que la connexion est fiable. </translation>
+        <translation>2. Débranchez puis rebranchez votre appareil et vérifiez que la connexion est stable. </translation>
     </message>
     <message>
         <source>3. Restart your device and program then reconnect your device.</source>
@@ -1047,7 +1053,7 @@
     </message>
     <message>
         <source>4. All methods failed? Please try to fix your device with the &lt;a style = &apos;color:#558AF8;font-size:16px;text-decoration: none;&apos;href=&quot;#&quot;&gt;iOS System Repair Tool&lt;/a&gt;.</source>
-        <translation>4. Rien n&apos;a fonctionné ? Essayez de réparer votre appareil avec l&apos;&lt;a style = &apos;color:#558AF8;font-size:16px;text-decoration: none;&apos;href=&quot;#&quot;&gt;outil de réparation du système iOS&lt;/a&gt;.</translation>
+        <translation>4. Rien n&apos;a fonctionné&#xa0;? Essayez de réparer votre appareil avec l&apos;&lt;a style = &apos;color:#558AF8;font-size:16px;text-decoration: none;&apos;href=&quot;#&quot;&gt;outil de réparation du système iOS&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -1059,11 +1065,11 @@
     </message>
     <message>
         <source>Your device is disconnected, please reconnect.</source>
-        <translation>Votre appareil est déconnecté, veuillez le reconnecter.</translation>
+        <translation>Votre appareil est déconnecté. Veuillez le reconnecter.</translation>
     </message>
     <message>
         <source>Backing up data, are you sure you want to exit the program?</source>
-        <translation>Sauvegarde des données en cours, voulez-vous vraiment quitter le programme ?</translation>
+        <translation>Sauvegarde des données en cours. Voulez-vous vraiment quitter le programme&#xa0;?</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -1071,7 +1077,7 @@
     </message>
     <message>
         <source>&lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt; is connected! Please select the types of data you want to recover.</source>
-        <translation>&lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt; est connecté ! Choisissez les types de données à récupérer.</translation>
+        <translation>&lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt; est connecté. Choisissez les types de données à récupérer.</translation>
     </message>
     <message>
         <source>Photos</source>
@@ -1136,7 +1142,7 @@
     </message>
     <message>
         <source>App Audios</source>
-        <translation>Audios des apps</translation>
+        <translation>Audio des apps</translation>
     </message>
     <message>
         <source>App Documents</source>
@@ -1164,15 +1170,15 @@
     </message>
     <message>
         <source>Analyzing your iOS device, it will take some time....</source>
-        <translation>Analyse de votre appareil iOS, cela prendra un certain temps....</translation>
+        <translation>Analyse de votre appareil iOS en cours. Cela peut prendre un certain temps…</translation>
     </message>
     <message>
         <source>It detected your iTunes backup is encrypted, please enter your password.</source>
-        <translation>Votre sauvegarde iTunes est chiffrée, veuillez saisir votre mot de passe.</translation>
+        <translation>Cette sauvegarde iTunes est chiffrée. Veuillez saisir son mot de passe.</translation>
     </message>
     <message>
         <source>Enter password</source>
-        <translation>Saisir le mot de passe</translation>
+        <translation>Saisissez le mot de passe</translation>
     </message>
     <message>
         <source>Decrypt</source>
@@ -1180,11 +1186,11 @@
     </message>
     <message>
         <source>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href=&quot;%1&quot;&gt;Forget iTunes backup password?</source>
-        <translation>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href=&quot;%1&quot;&gt;Mot de passe de sauvegarde iTunes oublié ?</translation>
+        <translation>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href=&quot;%1&quot;&gt;Mot de passe de la sauvegarde iTunes oublié&#xa0;?</translation>
     </message>
     <message>
         <source>Verifying password, please wait...</source>
-        <translation>Vérification du mot de passe, veuillez patienter...</translation>
+        <translation>Vérification du mot de passe, veuillez patienter…</translation>
     </message>
     <message>
         <source>Wrong password</source>
@@ -1196,15 +1202,15 @@
     </message>
     <message>
         <source>[Videos]</source>
-        <translation>[Vidéos]</translation>
+        <translation>[Vidéo]</translation>
     </message>
     <message>
         <source>[Audios]</source>
-        <translation>[Audios]</translation>
+        <translation>[Audio]</translation>
     </message>
     <message>
         <source>[Photos]</source>
-        <translation>[Photos]</translation>
+        <translation>[Photo]</translation>
     </message>
     <message>
         <source>[Attachment]</source>
@@ -1212,7 +1218,7 @@
     </message>
     <message>
         <source>To: </source>
-        <translation>À : </translation>
+        <translation>À&#xa0;: </translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1233,7 +1239,7 @@
     </message>
     <message>
         <source>Audios</source>
-        <translation>Audios</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Documents</source>
@@ -1257,7 +1263,7 @@
     </message>
     <message>
         <source>LINE Keep types</source>
-        <translation>Types LINE Keep</translation>
+        <translation>Types de contenu LINE Keep</translation>
     </message>
     <message>
         <source>Texts</source>
@@ -1273,7 +1279,7 @@
     </message>
     <message>
         <source>Quote:</source>
-        <translation>Citation :</translation>
+        <translation>Citation&#xa0;:</translation>
     </message>
     <message>
         <source>Read more</source>
@@ -1285,19 +1291,19 @@
     </message>
     <message>
         <source>Before restoring data, please download the file first!</source>
-        <translation>Veuillez d&apos;abord télécharger le fichier avant de restaurer les données !</translation>
+        <translation>Avant de récupérer ces données, veuillez d&apos;abord télécharger le fichier.</translation>
     </message>
     <message>
         <source>This file has expired!</source>
-        <translation>Ce fichier a expiré !</translation>
+        <translation>Ce fichier a expiré.</translation>
     </message>
     <message>
         <source>This message has been deleted!</source>
-        <translation>Ce message a été supprimé !</translation>
+        <translation>Ce message a été supprimé.</translation>
     </message>
     <message>
         <source>Unsupported data type!</source>
-        <translation>Type de données non pris en charge !</translation>
+        <translation>Type de données non pris en charge.</translation>
     </message>
     <message>
         <source>You</source>
@@ -1305,7 +1311,7 @@
     </message>
     <message>
         <source>[Voice]</source>
-        <translation>[Vocal]</translation>
+        <translation>[Message vocal]</translation>
     </message>
     <message>
         <source>[Voice Call]</source>
@@ -1321,7 +1327,7 @@
     </message>
     <message>
         <source>[Documents]</source>
-        <translation>[Documents]</translation>
+        <translation>[Document]</translation>
     </message>
     <message>
         <source>[Sticker]</source>
@@ -1329,379 +1335,379 @@
     </message>
     <message>
         <source>[Emojis]</source>
-        <translation>[Autocollant]</translation>
+        <translation>[Émoji]</translation>
     </message>
     <message>
         <source>&apos;s LINE Chat</source>
-        <translation type="unfinished"></translation>
+        <translation> – discussion LINE</translation>
     </message>
     <message>
         <source>Single Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages individuels</translation>
     </message>
     <message>
         <source>&apos;s Single Messages</source>
-        <translation type="unfinished"></translation>
+        <translation> – messages individuels</translation>
     </message>
     <message>
         <source>Group Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages de groupe</translation>
     </message>
     <message>
         <source>&apos;s Group Messages</source>
-        <translation type="unfinished"></translation>
+        <translation> – messages de groupe</translation>
     </message>
     <message>
         <source>&apos;s LINE Keep</source>
-        <translation type="unfinished"></translation>
+        <translation> – LINE Keep</translation>
     </message>
     <message>
         <source>&apos;s WhatsApp Chat</source>
-        <translation type="unfinished"></translation>
+        <translation> – discussion WhatsApp</translation>
     </message>
     <message>
         <source>Starred Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages importants</translation>
     </message>
     <message>
         <source>&apos;s Starred Messages</source>
-        <translation type="unfinished"></translation>
+        <translation> – messages importants</translation>
     </message>
     <message>
         <source>You created group</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez créé le groupe</translation>
     </message>
     <message>
         <source>careated group</source>
-        <translation type="unfinished"></translation>
+        <translation>a créé le groupe</translation>
     </message>
     <message>
         <source>You change this group&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez modifié l&apos;icône de ce groupe</translation>
     </message>
     <message>
         <source>change this group&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>a modifié l&apos;icône de ce groupe</translation>
     </message>
     <message>
         <source>You changed the subject from</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez renommé le groupe</translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> en </translation>
     </message>
     <message>
         <source>changed the subject from</source>
-        <translation type="unfinished"></translation>
+        <translation>a renommé le groupe</translation>
     </message>
     <message>
         <source>You joined using this group&apos;s invite link</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez rejoint ce groupe via son lien d&apos;invitation</translation>
     </message>
     <message>
         <source>joined using this group&apos;s invite link</source>
-        <translation type="unfinished"></translation>
+        <translation>a rejoint ce groupe via son lien d&apos;invitation</translation>
     </message>
     <message>
         <source>You changed the group description</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez modifié la description du groupe&#xa0;:</translation>
     </message>
     <message>
         <source>changed the group description</source>
-        <translation type="unfinished"></translation>
+        <translation>a modifié la description du groupe&#xa0;:</translation>
     </message>
     <message>
         <source>You turned on disappearing messages. All new messages will disappear from this chat 24 hours after they&apos;re sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez activé les messages éphémères. Tous les nouveaux messages de cette discussion disparaîtront 24 heures après leur envoi</translation>
     </message>
     <message>
         <source>turned on disappearing messages. All new messages will disappear from this chat 24 hours after they&apos;re sent</source>
-        <translation type="unfinished"></translation>
+        <translation>a activé les messages éphémères. Tous les nouveaux messages de cette discussion disparaîtront 24 heures après leur envoi</translation>
     </message>
     <message>
         <source>turned off disappearing messages</source>
-        <translation type="unfinished"></translation>
+        <translation>a désactivé les messages éphémères</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow only admins to edit this groups&apos;s info</source>
-        <translation type="unfinished"></translation>
+        <translation>a modifié les paramètres du groupe&#xa0;: seuls les admins peuvent modifier les infos du groupe</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow only admins to send messages to this group</source>
-        <translation type="unfinished"></translation>
+        <translation>a modifié les paramètres du groupe&#xa0;: seuls les admins peuvent envoyer des messages dans ce groupe</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow all participants to edit this group&apos;s info</source>
-        <translation type="unfinished"></translation>
+        <translation>a modifié les paramètres du groupe&#xa0;: tous les participants peuvent modifier les infos du groupe</translation>
     </message>
     <message>
         <source>You were added</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez été ajouté</translation>
     </message>
     <message>
         <source>You was added</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez été ajouté</translation>
     </message>
     <message>
         <source>was added</source>
-        <translation type="unfinished"></translation>
+        <translation>a été ajouté</translation>
     </message>
     <message>
         <source>were added</source>
-        <translation type="unfinished"></translation>
+        <translation>ont été ajoutés</translation>
     </message>
     <message>
         <source> added you</source>
-        <translation type="unfinished"></translation>
+        <translation> vous a ajouté</translation>
     </message>
     <message>
         <source> added You</source>
-        <translation type="unfinished"></translation>
+        <translation> vous a ajouté</translation>
     </message>
     <message>
         <source>You added </source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez ajouté </translation>
     </message>
     <message>
         <source> added </source>
-        <translation type="unfinished"></translation>
+        <translation> a ajouté </translation>
     </message>
     <message>
         <source>You removed </source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez retiré </translation>
     </message>
     <message>
         <source> removed </source>
-        <translation type="unfinished"></translation>
+        <translation> a retiré </translation>
     </message>
     <message>
         <source>You left</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez quitté le groupe</translation>
     </message>
     <message>
         <source> left</source>
-        <translation type="unfinished"></translation>
+        <translation> a quitté le groupe</translation>
     </message>
     <message>
         <source> has joined</source>
-        <translation type="unfinished"></translation>
+        <translation> a rejoint le groupe</translation>
     </message>
     <message>
         <source>has been changed to</source>
-        <translation type="unfinished"></translation>
+        <translation>a été remplacé par</translation>
     </message>
     <message>
         <source>You started a call</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez lancé un appel</translation>
     </message>
     <message>
         <source>started a call</source>
-        <translation type="unfinished"></translation>
+        <translation>a lancé un appel</translation>
     </message>
     <message>
         <source>You started a video call</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez lancé un appel vidéo</translation>
     </message>
     <message>
         <source>started a video call</source>
-        <translation type="unfinished"></translation>
+        <translation>a lancé un appel vidéo</translation>
     </message>
     <message>
         <source>You blocked this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez bloqué ce contact</translation>
     </message>
     <message>
         <source>You unblocked this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez débloqué ce contact</translation>
     </message>
     <message>
         <source>You‘re now an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes désormais admin</translation>
     </message>
     <message>
         <source>became an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>est désormais admin</translation>
     </message>
     <message>
         <source>You‘re no longer an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;êtes plus admin</translation>
     </message>
     <message>
         <source>became an non-admin</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est plus admin</translation>
     </message>
     <message>
         <source>You created a broadcast list</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez créé une liste de diffusion</translation>
     </message>
     <message>
         <source>created a broadcast list</source>
-        <translation type="unfinished"></translation>
+        <translation>a créé une liste de diffusion</translation>
     </message>
     <message>
         <source>You create a broadcast list whith</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez créé une liste de diffusion avec</translation>
     </message>
     <message>
         <source> recipients</source>
-        <translation type="unfinished"></translation>
+        <translation> destinataires</translation>
     </message>
     <message>
         <source>created a broadcast list with</source>
-        <translation type="unfinished"></translation>
+        <translation>a créé une liste de diffusion avec</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow all participants to send messages to this group</source>
-        <translation type="unfinished"></translation>
+        <translation>a modifié les paramètres du groupe&#xa0;: tous les participants peuvent envoyer des messages dans ce groupe</translation>
     </message>
     <message>
         <source>Group call ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel de groupe terminé</translation>
     </message>
     <message>
         <source>Voice call ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel vocal terminé</translation>
     </message>
     <message>
         <source>Please press &quot;Ctrl&quot; + &quot;F&quot; to search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur «&#xa0;Ctrl&#xa0;» + «&#xa0;F&#xa0;» pour effectuer une recherche.</translation>
     </message>
     <message>
         <source>Save this session as PDF? Find the three dots in the upper right corner of the browser -&gt; find &quot;Print&quot; -&gt; the pinter option and select &quot;Save as PDF&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer cette conversation en PDF&#xa0;? Ouvrez le menu du navigateur (les trois points en haut à droite) -&gt; «&#xa0;Imprimer&#xa0;» -&gt; dans la liste des imprimantes, choisissez «&#xa0;Enregistrer au format PDF&#xa0;».</translation>
     </message>
     <message>
         <source>Outgoing Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel sortant</translation>
     </message>
     <message>
         <source>Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel entrant</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Basse</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Unfinished</source>
-        <translation type="unfinished"></translation>
+        <translation>Non terminé</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième prénom</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Entreprise</translation>
     </message>
     <message>
         <source>Department</source>
-        <translation type="unfinished"></translation>
+        <translation>Service</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire</translation>
     </message>
     <message>
         <source>Job Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>Surnom</translation>
     </message>
     <message>
         <source>Getting iTunes backup list....</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des sauvegardes iTunes…</translation>
     </message>
     <message>
         <source>Decrypting iTunes backup....</source>
-        <translation type="unfinished"></translation>
+        <translation>Déchiffrement de la sauvegarde iTunes…</translation>
     </message>
     <message>
         <source>Note: This will take some time, please be patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque&#xa0;: cette opération peut prendre un certain temps. Merci de votre patience.</translation>
     </message>
     <message>
         <source>You are decrypting your iTunes backup, do you want to cancel?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le déchiffrement de votre sauvegarde iTunes est en cours. Voulez-vous l&apos;annuler&#xa0;?</translation>
     </message>
     <message>
         <source>Show password</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le mot de passe</translation>
     </message>
     <message>
         <source>Please select the data type you need to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les types de données à récupérer.</translation>
     </message>
     <message>
         <source>Device Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;appareil</translation>
     </message>
     <message>
         <source>Backup Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de sauvegarde</translation>
     </message>
     <message>
         <source>Device Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>iTunes backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes iTunes</translation>
     </message>
     <message>
         <source>Note: If your backup is not shown in the list, you can &lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;choose&lt;/a&gt; a backup file from another folder to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque&#xa0;: si votre sauvegarde n&apos;apparaît pas dans la liste, vous pouvez &lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;choisir&lt;/a&gt; une sauvegarde située dans un autre dossier.</translation>
     </message>
     <message>
         <source>There is no iTunes backup file in this folder, please select another backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier ne contient aucune sauvegarde iTunes. Veuillez choisir une autre sauvegarde.</translation>
     </message>
     <message>
         <source>Sorry, decrypting this backup will take approximately %1 of space. Please clean up your disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, le déchiffrement de cette sauvegarde nécessite environ %1 d&apos;espace disque. Libérez de l&apos;espace, puis réessayez.</translation>
     </message>
     <message>
         <source>Sorry, the backup could not be decrypted. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, la sauvegarde n&apos;a pas pu être déchiffrée. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Sorry, your iTunes backup file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, votre sauvegarde iTunes est introuvable.</translation>
     </message>
     <message>
         <source>Sign into iCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à iCloud</translation>
     </message>
     <message>
         <source>Note:
@@ -1709,617 +1715,636 @@
 2. We take your privacy and security seriously and will never keep your Apple account details.
 3. Phone number is not supported at the moment! Please use email to sign into iCloud.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque&#xa0;:
+1. Pour éviter que le contenu iCloud ne soit modifié, ne connectez pas l&apos;appareil à l&apos;ordinateur.
+2. Nous prenons votre confidentialité et votre sécurité au sérieux&#xa0;: les informations de votre compte Apple ne sont jamais conservées.
+3. La connexion avec un numéro de téléphone n&apos;est pas encore prise en charge. Veuillez vous connecter à iCloud avec votre adresse e-mail.
+</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;Forgot Apple ID or Password?</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;Apple ID ou mot de passe oublié&#xa0;?</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>Apple ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple ID</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;%1&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;%1&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Please check your internet connection and try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez votre connexion Internet, puis réessayez.</translation>
     </message>
     <message>
         <source>Your Apple ID or password is incorrect!</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre Apple ID ou votre mot de passe est incorrect.</translation>
     </message>
     <message>
         <source>iCloud is not available on this platform.</source>
-        <translation type="unfinished"></translation>
+        <translation>iCloud n&apos;est pas disponible sur cette plateforme.</translation>
     </message>
     <message>
         <source>Login failed due to unknown reasons! Please check for &lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;%1&quot;&gt;available solutions&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion a échoué pour une raison inconnue. Consultez les &lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;%1&quot;&gt;solutions possibles&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Two-factor authentication is enabled for this account. Please enter the verification code received on the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;authentification à deux facteurs est activée pour ce compte. Saisissez le code de validation reçu sur votre appareil.</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color: #558AF8;;font-size: 16px;&apos;href = &quot;#&quot;&gt;Apple advice</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: #558AF8;;font-size: 16px;&apos;href = &quot;#&quot;&gt;Conseils d&apos;Apple</translation>
     </message>
     <message>
         <source>Digit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre %1</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;SMS code%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;Code par SMS%2</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;Resend a code%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;Renvoyer un code%2</translation>
     </message>
     <message>
         <source>SMS code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code par SMS</translation>
     </message>
     <message>
         <source>Resend a code</source>
-        <translation type="unfinished"></translation>
+        <translation>Renvoyer un code</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;Frequent verification, try later!&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;Trop de tentatives. Réessayez plus tard.&lt;/font&gt;</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;Incorrect verification code!&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;Code de validation incorrect.&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>%1&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;(Sign out)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;(Se déconnecter)</translation>
     </message>
     <message>
         <source>Are you sure you want to return? You will need to re-sign into iCloud after returning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment revenir en arrière&#xa0;? Vous devrez vous reconnecter à iCloud.</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir</translation>
     </message>
     <message>
         <source>Next</source>
         <extracomment>Button below the list of iTunes backups that goes on to the choice of categories; about 12 characters fit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Please select an iTunes backup to scan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une sauvegarde iTunes à analyser.</translation>
     </message>
     <message>
         <source>Please select the data types you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les types de données à récupérer.</translation>
     </message>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des messages</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des notes</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des calendriers</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes des rappels</translation>
     </message>
     <message>
         <source>WhatsApp Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes WhatsApp</translation>
     </message>
     <message>
         <source>LINE Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes LINE</translation>
     </message>
     <message>
         <source>Recover</source>
         <extracomment>Button of the scan results that writes the ticked records to a folder (verb); about 12 characters fit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer</translation>
     </message>
     <message>
         <source>Failed to download data! Please try again or sign in with another Apple ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du téléchargement des données. Réessayez ou connectez-vous avec un autre Apple ID.</translation>
     </message>
     <message>
         <source>Are you sure you want to return? You will need to re-download the data after returning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment revenir en arrière&#xa0;? Vous devrez télécharger à nouveau les données.</translation>
     </message>
     <message>
         <source>Scanning data, are you sure you want to return?</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse en cours. Voulez-vous vraiment revenir en arrière&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to return? If you do, you need to scan data again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment revenir en arrière&#xa0;? Vous devrez relancer l&apos;analyse.</translation>
     </message>
     <message>
         <source>Downloading data from iCloud backup, are you sure you want to stop now? Data cannot be completely downloaded after stopping.</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de la sauvegarde iCloud en cours. Voulez-vous vraiment l&apos;arrêter&#xa0;? Les données ne seront pas entièrement téléchargées.</translation>
     </message>
     <message>
         <source>Are you sure you want to stop? If you do, some of the data scanning will fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment arrêter&#xa0;? L&apos;analyse de certaines données échouera.</translation>
     </message>
     <message>
         <source>Scanning data, are you sure you want to exit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse en cours. Voulez-vous vraiment quitter le programme&#xa0;?</translation>
     </message>
     <message>
         <source>The scanning process is complete, are you sure you want to exit? If you exit, the scan results will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;analyse est terminée. Voulez-vous vraiment quitter&#xa0;? Les résultats de l&apos;analyse ne seront pas conservés.</translation>
     </message>
     <message>
         <source>Your device (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) has been disconnected and scanning has been interrupted.The program will parse and display the successfully scanned data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre appareil (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) a été déconnecté et l&apos;analyse a été interrompue. Le programme va traiter et afficher les données déjà analysées.</translation>
     </message>
     <message>
         <source>The device (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) is disconnected, some data type recovery will fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) est déconnecté&#xa0;: la récupération de certains types de données va échouer.</translation>
     </message>
     <message>
         <source>Please select the data you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez les données à récupérer.</translation>
     </message>
     <message>
         <source>Insufficient space, export data failed! Please ensure that there is more than 100MB in the disk space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace insuffisant&#xa0;: l&apos;exportation des données a échoué. Assurez-vous de disposer de plus de 100 Mo d&apos;espace libre sur le disque.</translation>
     </message>
     <message numerus="yes">
         <source>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n piece(s) data has been downloaded, please recover your data as soon as possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Note: Please go back and download again if you can&apos;t find the data you need.&lt;/font&gt;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n élément a été téléchargé. Récupérez vos données dès que possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Remarque&#xa0;: si vous ne trouvez pas les données dont vous avez besoin, revenez en arrière et relancez le téléchargement.&lt;/font&gt;</numerusform>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n éléments ont été téléchargés. Récupérez vos données dès que possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Remarque&#xa0;: si vous ne trouvez pas les données dont vous avez besoin, revenez en arrière et relancez le téléchargement.&lt;/font&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n data has been scanned completely, please recover your data as soon as possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Note: The deleted data will be overwritten easily as you keep using your device, so the program will scan for different results each time. If you find the deleted data, it is recommended to recover it as soon as possible.&lt;/font&gt;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;L&apos;analyse est terminée&#xa0;: %n élément trouvé. Récupérez vos données dès que possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Remarque&#xa0;: les données supprimées sont facilement écrasées à mesure que vous utilisez votre appareil&#xa0;; les résultats peuvent donc varier d&apos;une analyse à l&apos;autre. Si vous retrouvez des données supprimées, récupérez-les dès que possible.&lt;/font&gt;</numerusform>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;L&apos;analyse est terminée&#xa0;: %n éléments trouvés. Récupérez vos données dès que possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Remarque&#xa0;: les données supprimées sont facilement écrasées à mesure que vous utilisez votre appareil&#xa0;; les résultats peuvent donc varier d&apos;une analyse à l&apos;autre. Si vous retrouvez des données supprimées, récupérez-les dès que possible.&lt;/font&gt;</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1&apos;s Messages</source>
+        <translation>Messages de %1</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <comment>a contact&apos;s note</comment>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>(%1s)</source>
+        <extracomment>Seconds left before a new code can be asked for, after the link&apos;s text.</extracomment>
+        <translation>(%1&#xa0;s)</translation>
     </message>
 </context>
 <context>
     <name>RecoverAsCsv</name>
     <message>
         <source>Apple Watch number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro Apple Watch</translation>
     </message>
     <message>
         <source>Home Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro domicile</translation>
     </message>
     <message>
         <source>Home Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Fax domicile</translation>
     </message>
     <message>
         <source>Main Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro principal</translation>
     </message>
     <message>
         <source>Mobile Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro mobile</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bipeur</translation>
     </message>
     <message>
         <source>School Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro école</translation>
     </message>
     <message>
         <source>Work Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro professionnel</translation>
     </message>
     <message>
         <source>Work Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Fax professionnel</translation>
     </message>
     <message>
         <source>iPhone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro iPhone</translation>
     </message>
     <message>
         <source>Home Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail domicile</translation>
     </message>
     <message>
         <source>School Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail école</translation>
     </message>
     <message>
         <source>Work Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail professionnel</translation>
     </message>
     <message>
         <source>iCloud Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail iCloud</translation>
     </message>
     <message>
         <source>Home URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL domicile</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;accueil</translation>
     </message>
     <message>
         <source>School URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL école</translation>
     </message>
     <message>
         <source>Work URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL professionnelle</translation>
     </message>
     <message>
         <source>Home Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse domicile</translation>
     </message>
     <message>
         <source>School Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse école</translation>
     </message>
     <message>
         <source>Work Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse professionnelle</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire de mariage</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire</translation>
     </message>
     <message>
         <source>Chinese Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire (calendrier chinois)</translation>
     </message>
     <message>
         <source>Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Frère</translation>
     </message>
     <message>
         <source>Co-worker</source>
-        <translation type="unfinished"></translation>
+        <translation>Collègue</translation>
     </message>
     <message>
         <source>Daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fille</translation>
     </message>
     <message>
         <source>Elder Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Frère aîné</translation>
     </message>
     <message>
         <source>Elder Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Sœur aînée</translation>
     </message>
     <message>
         <source>Father</source>
-        <translation type="unfinished"></translation>
+        <translation>Père</translation>
     </message>
     <message>
         <source>Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Ami(e)</translation>
     </message>
     <message>
         <source>Husband</source>
-        <translation type="unfinished"></translation>
+        <translation>Mari</translation>
     </message>
     <message>
         <source>Mother</source>
-        <translation type="unfinished"></translation>
+        <translation>Mère</translation>
     </message>
     <message>
         <source>Partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Partenaire</translation>
     </message>
     <message>
         <source>Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Sœur</translation>
     </message>
     <message>
         <source>Son</source>
-        <translation type="unfinished"></translation>
+        <translation>Fils</translation>
     </message>
     <message>
         <source>Supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Responsable</translation>
     </message>
     <message>
         <source>Wife</source>
-        <translation type="unfinished"></translation>
+        <translation>Épouse</translation>
     </message>
     <message>
         <source>Younger Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Frère cadet</translation>
     </message>
     <message>
         <source>Younger Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Sœur cadette</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <source>LinkedIn</source>
-        <translation type="unfinished"></translation>
+        <translation>LinkedIn</translation>
     </message>
     <message>
         <source>Myspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Myspace</translation>
     </message>
     <message>
         <source>Sina Weibo</source>
-        <translation type="unfinished"></translation>
+        <translation>Sina Weibo</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>AIM</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM</translation>
     </message>
     <message>
         <source>Facebook Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook Messenger</translation>
     </message>
     <message>
         <source>Gadu-Gadu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadu-Gadu</translation>
     </message>
     <message>
         <source>Google Talk</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Talk</translation>
     </message>
     <message>
         <source>ICQ</source>
-        <translation type="unfinished"></translation>
+        <translation>ICQ</translation>
     </message>
     <message>
         <source>Jabber</source>
-        <translation type="unfinished"></translation>
+        <translation>Jabber</translation>
     </message>
     <message>
         <source>MSN Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>MSN Messenger</translation>
     </message>
     <message>
         <source>QQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QQ</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>Yahoo! Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo! Messenger</translation>
     </message>
     <message>
         <source>Other Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre numéro</translation>
     </message>
     <message>
         <source>Other Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre e-mail</translation>
     </message>
     <message>
         <source>Other URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre URL</translation>
     </message>
     <message>
         <source>Other Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre adresse</translation>
     </message>
     <message>
         <source>Other dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres dates</translation>
     </message>
     <message>
         <source>Other relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres relations</translation>
     </message>
     <message>
         <source>Other social profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre profil social</translation>
     </message>
     <message>
         <source>Other instant message</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre messagerie instantanée</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notes</translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Call Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;appel</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu</translation>
     </message>
     <message>
         <source>Creation Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de création</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du rappel</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième prénom</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Entreprise</translation>
     </message>
     <message>
         <source>Department</source>
-        <translation type="unfinished"></translation>
+        <translation>Service</translation>
     </message>
     <message>
         <source>Job Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>Surnom</translation>
     </message>
 </context>
 <context>
     <name>RecoverNoticeDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>RecoverPathunreadabilityDialog</name>
     <message>
         <source>If you wan to change the file export path, go to &lt;a style=&apos;color: #558AF8;font-size:14px;text-decoration: none;&apos;href=&quot;#&quot;&gt;Settings&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour changer de dossier d&apos;exportation, ouvrez les &lt;a style=&apos;color: #558AF8;font-size:14px;text-decoration: none;&apos;href=&quot;#&quot;&gt;Paramètres&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
     <name>RecoverProgressDialog</name>
     <message>
         <source>Exporting data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation des données</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Continuer</translation>
+        <translation>Continuer</translation>
     </message>
     <message>
         <source>Exporting data %1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation des données %1 %2 %3</translation>
     </message>
     <message>
         <source>Exporting data, are you sure you want to stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation des données en cours. Voulez-vous vraiment l&apos;arrêter&#xa0;?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Oui</translation>
+        <translation>Oui</translation>
     </message>
 </context>
 <context>
     <name>RecoverSuccessDialog</name>
     <message>
         <source>Recover failed! Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La récupération a échoué. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>%1 data restored successful, but %2 data restored failed.
 please keep your device connection stable and try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments récupérés&#xa0;: %1. Éléments non récupérés&#xa0;: %2.
+Veillez à ce que l&apos;appareil reste bien connecté, puis réessayez plus tard.</translation>
     </message>
     <message>
         <source>%1 data restored successful, but %2 data restored failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments récupérés&#xa0;: %1. Éléments non récupérés&#xa0;: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n data restored successfully!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément récupéré avec succès.</numerusform>
+            <numerusform>%n éléments récupérés avec succès.</numerusform>
         </translation>
     </message>
 </context>
@@ -2327,123 +2352,123 @@ please keep your device connection stable and try again later.</source>
     <name>SafariModel</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
 </context>
 <context>
     <name>SafariView</name>
     <message>
         <source>Safari History</source>
-        <translation type="unfinished">Historique Safari</translation>
+        <translation>Historique Safari</translation>
     </message>
     <message>
         <source>Safari Bookmarks</source>
-        <translation type="unfinished">Signets Safari</translation>
+        <translation>Signets Safari</translation>
     </message>
 </context>
 <context>
     <name>VoiceMailMemoModel</name>
     <message>
         <source>memoName</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>mailName</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
 </context>
 <context>
     <name>VoiceMailMemoView</name>
     <message>
         <source>Voice Memos</source>
-        <translation type="unfinished">Mémos vocaux</translation>
+        <translation>Mémos vocaux</translation>
     </message>
     <message>
         <source>Voicemails</source>
-        <translation type="unfinished">Messagerie vocale</translation>
+        <translation>Messagerie vocale</translation>
     </message>
 </context>
 <context>
     <name>calendarsRemindersView</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notes</translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces jointes</translation>
     </message>
     <message>
         <source>Creation Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de création</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du rappel</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
 </context>
 </TS>

@@ -5,471 +5,477 @@
     <name>CalendarsTableModel</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Glossary: backup = バックアップ; scan = スキャン; recover/restore = 復元; export = エクスポート; device = デバイス; attachment = 添付ファイル; decrypt = 復号; sign in/out = サインイン／サインアウト; contact = 連絡先; chat = チャット; data type/category = データの種類／カテゴリ; folder = フォルダー; export path = エクスポート先; computer = コンピュータ; notes = メモ; documents = 書類; videos = ビデオ; date column = 日時; Note: = 注意：; polite です／ます style; full-width punctuation (、。：？（）「」…); half-width space between Japanese and Latin words or numbers (iTunes バックアップ, 200MB 以上); WhatsApp system phrases are spliced after a name: &quot;Bob がグループを作成しました： &quot;Trip&quot;&quot;.</translatorcomment>
+        <translation>タイトル</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>通知日時</translation>
     </message>
 </context>
 <context>
     <name>CalendarsTableView</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished">カレンダー</translation>
+        <translation>カレンダー</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished">リマインダー</translation>
+        <translation>リマインダー</translation>
     </message>
 </context>
 <context>
     <name>CheckableHeaderView</name>
     <message>
         <source>Check all rows</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての行を選択</translation>
     </message>
 </context>
 <context>
     <name>ContactView</name>
     <message>
         <source>Other Number</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の電話番号</translation>
     </message>
     <message>
         <source>Mobile Number</source>
-        <translation type="unfinished"></translation>
+        <translation>携帯電話番号</translation>
     </message>
     <message>
         <source>Home Number</source>
-        <translation type="unfinished"></translation>
+        <translation>自宅の電話番号</translation>
     </message>
     <message>
         <source>Work Number</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務先の電話番号</translation>
     </message>
     <message>
         <source>School Number</source>
-        <translation type="unfinished"></translation>
+        <translation>学校の電話番号</translation>
     </message>
     <message>
         <source>iPhone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone の電話番号</translation>
     </message>
     <message>
         <source>Apple Watch number</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Watch の電話番号</translation>
     </message>
     <message>
         <source>Main Number</source>
-        <translation type="unfinished"></translation>
+        <translation>メインの電話番号</translation>
     </message>
     <message>
         <source>Home Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>自宅の FAX 番号</translation>
     </message>
     <message>
         <source>Work Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務先の FAX 番号</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>ポケベル番号</translation>
     </message>
     <message>
         <source>Other Email</source>
-        <translation type="unfinished"></translation>
+        <translation>その他のメール</translation>
     </message>
     <message>
         <source>Home Email</source>
-        <translation type="unfinished"></translation>
+        <translation>自宅のメール</translation>
     </message>
     <message>
         <source>Work Email</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務先のメール</translation>
     </message>
     <message>
         <source>School Email</source>
-        <translation type="unfinished"></translation>
+        <translation>学校のメール</translation>
     </message>
     <message>
         <source>iCloud Email</source>
-        <translation type="unfinished"></translation>
+        <translation>iCloud のメール</translation>
     </message>
     <message>
         <source>Other URL</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の URL</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>ホームページ</translation>
     </message>
     <message>
         <source>Home URL</source>
-        <translation type="unfinished"></translation>
+        <translation>自宅の URL</translation>
     </message>
     <message>
         <source>Work URL</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務先の URL</translation>
     </message>
     <message>
         <source>School URL</source>
-        <translation type="unfinished"></translation>
+        <translation>学校の URL</translation>
     </message>
     <message>
         <source>Other Address</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の住所</translation>
     </message>
     <message>
         <source>Home Address</source>
-        <translation type="unfinished"></translation>
+        <translation>自宅の住所</translation>
     </message>
     <message>
         <source>Work Address</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務先の住所</translation>
     </message>
     <message>
         <source>School Address</source>
-        <translation type="unfinished"></translation>
+        <translation>学校の住所</translation>
     </message>
     <message>
         <source>Other dates</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の日付</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日</translation>
     </message>
     <message>
         <source>Chinese Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日（旧暦）</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>記念日</translation>
     </message>
     <message>
         <source>Other relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の関係</translation>
     </message>
     <message>
         <source>Father</source>
-        <translation type="unfinished"></translation>
+        <translation>父</translation>
     </message>
     <message>
         <source>Mother</source>
-        <translation type="unfinished"></translation>
+        <translation>母</translation>
     </message>
     <message>
         <source>Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>兄弟</translation>
     </message>
     <message>
         <source>Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>姉妹</translation>
     </message>
     <message>
         <source>Elder Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>兄</translation>
     </message>
     <message>
         <source>Elder Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>姉</translation>
     </message>
     <message>
         <source>Younger Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>弟</translation>
     </message>
     <message>
         <source>Younger Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>妹</translation>
     </message>
     <message>
         <source>Husband</source>
-        <translation type="unfinished"></translation>
+        <translation>夫</translation>
     </message>
     <message>
         <source>Wife</source>
-        <translation type="unfinished"></translation>
+        <translation>妻</translation>
     </message>
     <message>
         <source>Partner</source>
-        <translation type="unfinished"></translation>
+        <translation>パートナー</translation>
     </message>
     <message>
         <source>Son</source>
-        <translation type="unfinished"></translation>
+        <translation>息子</translation>
     </message>
     <message>
         <source>Daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>娘</translation>
     </message>
     <message>
         <source>Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>友人</translation>
     </message>
     <message>
         <source>Supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>上司</translation>
     </message>
     <message>
         <source>Co-worker</source>
-        <translation type="unfinished"></translation>
+        <translation>同僚</translation>
     </message>
     <message>
         <source>Other social profile</source>
-        <translation type="unfinished"></translation>
+        <translation>その他のソーシャルプロフィール</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <source>LinkedIn</source>
-        <translation type="unfinished"></translation>
+        <translation>LinkedIn</translation>
     </message>
     <message>
         <source>Myspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Myspace</translation>
     </message>
     <message>
         <source>Sina Weibo</source>
-        <translation type="unfinished"></translation>
+        <translation>Sina Weibo</translation>
     </message>
     <message>
         <source>Other instant message</source>
-        <translation type="unfinished"></translation>
+        <translation>その他のインスタントメッセージ</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>MSN Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>MSN Messenger</translation>
     </message>
     <message>
         <source>Google Talk</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Talk</translation>
     </message>
     <message>
         <source>Facebook Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook Messenger</translation>
     </message>
     <message>
         <source>AIM</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM</translation>
     </message>
     <message>
         <source>Yahoo! Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo! Messenger</translation>
     </message>
     <message>
         <source>ICQ</source>
-        <translation type="unfinished"></translation>
+        <translation>ICQ</translation>
     </message>
     <message>
         <source>Jabber</source>
-        <translation type="unfinished"></translation>
+        <translation>Jabber</translation>
     </message>
     <message>
         <source>QQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QQ</translation>
     </message>
     <message>
         <source>Gadu-Gadu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadu-Gadu</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished">連絡先</translation>
+        <translation>連絡先</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>会社：</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日：</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ：</translation>
     </message>
 </context>
 <context>
     <name>DeviceParser</name>
     <message>
         <source>You</source>
-        <translation type="unfinished">あなた</translation>
+        <translation>あなた</translation>
     </message>
     <message>
         <source>you</source>
-        <translation type="unfinished"></translation>
+        <translation>あなた</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n other contact(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ほか %n 件の連絡先</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>Title of a starred WhatsApp message: who sent it, then the chat or person it went to.</extracomment>
+        <translation>%1 → %2</translation>
     </message>
 </context>
 <context>
     <name>DocsTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>形式</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
 </context>
 <context>
     <name>DocsTableView</name>
     <message>
         <source>App Audios</source>
-        <translation type="unfinished">アプリのオーディオ</translation>
+        <translation>アプリのオーディオ</translation>
     </message>
     <message>
         <source>App Documents</source>
-        <translation type="unfinished">アプリの書類</translation>
+        <translation>アプリの書類</translation>
     </message>
 </context>
 <context>
     <name>DocsV1TableView</name>
     <message>
         <source>Audios</source>
-        <translation type="unfinished">オーディオ</translation>
+        <translation>オーディオ</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished">ドキュメント</translation>
+        <translation>書類</translation>
     </message>
 </context>
 <context>
     <name>FaceTimeCallHistorModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>電話番号</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
     <message>
         <source>Call Type</source>
-        <translation type="unfinished"></translation>
+        <translation>通話の種類</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>通話時間</translation>
     </message>
     <message>
         <source>Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>着信</translation>
     </message>
     <message>
         <source>Outgoing Call</source>
-        <translation type="unfinished"></translation>
+        <translation>発信</translation>
     </message>
 </context>
 <context>
     <name>FaceTimeCallHistorView</name>
     <message>
         <source>FaceTime</source>
-        <translation type="unfinished">FaceTime</translation>
+        <translation>FaceTime</translation>
     </message>
     <message>
         <source>Call History</source>
-        <translation type="unfinished">通話履歴</translation>
+        <translation>通話履歴</translation>
     </message>
 </context>
 <context>
     <name>FiltrationDialog</name>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>Last 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 7 日間</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 1 か月</translation>
     </message>
     <message>
         <source>Last three Months</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 3 か月</translation>
     </message>
     <message>
         <source>Last Six Months</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 6 か月</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 1 年</translation>
     </message>
     <message>
         <source>Custom Range</source>
-        <translation type="unfinished"></translation>
+        <translation>期間を指定</translation>
     </message>
     <message>
         <source>Select Time</source>
-        <translation type="unfinished"></translation>
+        <translation>期間を選択</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>～</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>日前</translation>
     </message>
     <message>
         <source>From (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>開始（何日前から）</translation>
     </message>
     <message>
         <source>To (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>終了（何日前まで）</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -495,195 +501,195 @@
     <name>MediaTableView</name>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージの添付ファイル</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">写真</translation>
+        <translation>写真</translation>
     </message>
     <message>
         <source>Video in album</source>
-        <translation type="unfinished">アルバムのビデオ</translation>
+        <translation>アルバムのビデオ</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの添付ファイル</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーの添付ファイル</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダーの添付ファイル</translation>
     </message>
     <message>
         <source>App Photos</source>
-        <translation type="unfinished">アプリの写真</translation>
+        <translation>アプリの写真</translation>
     </message>
     <message>
         <source>App Videos</source>
-        <translation type="unfinished">アプリのビデオ</translation>
+        <translation>アプリのビデオ</translation>
     </message>
 </context>
 <context>
     <name>MediaV1TableView</name>
     <message>
         <source>Videos</source>
-        <translation type="unfinished">ビデオ</translation>
+        <translation>ビデオ</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">写真</translation>
+        <translation>写真</translation>
     </message>
 </context>
 <context>
     <name>MemoView</name>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">メモ</translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細</translation>
     </message>
     <message>
         <source>This note is locked!</source>
-        <translation type="unfinished"></translation>
+        <translation>このメモはロックされています。</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>内容</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>添付ファイル</translation>
     </message>
 </context>
 <context>
     <name>NavigationItemDelegate</name>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished">連絡先</translation>
+        <translation>連絡先</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished">メッセージ</translation>
+        <translation>メッセージ</translation>
     </message>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージの添付ファイル</translation>
     </message>
     <message>
         <source>Voicemails</source>
-        <translation type="unfinished">ボイスメール</translation>
+        <translation>ボイスメール</translation>
     </message>
     <message>
         <source>Voice Memos</source>
-        <translation type="unfinished">ボイスメモ</translation>
+        <translation>ボイスメモ</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">写真</translation>
+        <translation>写真</translation>
     </message>
     <message>
         <source>Video in album</source>
-        <translation type="unfinished">アルバムのビデオ</translation>
+        <translation>アルバムのビデオ</translation>
     </message>
     <message>
         <source>FaceTime</source>
-        <translation type="unfinished">FaceTime</translation>
+        <translation>FaceTime</translation>
     </message>
     <message>
         <source>Safari Bookmarks</source>
-        <translation type="unfinished">Safari ブックマーク</translation>
+        <translation>Safari ブックマーク</translation>
     </message>
     <message>
         <source>Safari History</source>
-        <translation type="unfinished">Safari 履歴</translation>
+        <translation>Safari 履歴</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">メモ</translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの添付ファイル</translation>
     </message>
     <message>
         <source>Call History</source>
-        <translation type="unfinished">通話履歴</translation>
+        <translation>通話履歴</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished">カレンダー</translation>
+        <translation>カレンダー</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーの添付ファイル</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished">リマインダー</translation>
+        <translation>リマインダー</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダーの添付ファイル</translation>
     </message>
     <message>
         <source>App Photos</source>
-        <translation type="unfinished">アプリの写真</translation>
+        <translation>アプリの写真</translation>
     </message>
     <message>
         <source>App Videos</source>
-        <translation type="unfinished">アプリのビデオ</translation>
+        <translation>アプリのビデオ</translation>
     </message>
     <message>
         <source>App Audios</source>
-        <translation type="unfinished">アプリのオーディオ</translation>
+        <translation>アプリのオーディオ</translation>
     </message>
     <message>
         <source>App Documents</source>
-        <translation type="unfinished">アプリの書類</translation>
+        <translation>アプリの書類</translation>
     </message>
     <message>
         <source>WhatsApp</source>
-        <translation type="unfinished">WhatsApp</translation>
+        <translation>WhatsApp</translation>
     </message>
     <message>
         <source>WhatsApp Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>WhatsApp の添付ファイル</translation>
     </message>
     <message>
         <source>LINE</source>
-        <translation type="unfinished">LINE</translation>
+        <translation>LINE</translation>
     </message>
     <message>
         <source>LINE Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>LINE の添付ファイル</translation>
     </message>
     <message>
         <source>System Data</source>
-        <translation type="unfinished">システムデータ</translation>
+        <translation>システムデータ</translation>
     </message>
     <message>
         <source>Third-party App Data</source>
-        <translation type="unfinished">サードパーティ製アプリのデータ</translation>
+        <translation>サードパーティ製アプリのデータ</translation>
     </message>
 </context>
 <context>
     <name>NavigationItemView</name>
     <message>
         <source>Select ALL</source>
-        <translation type="unfinished">すべて選択</translation>
+        <translation>すべて選択</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
 </context>
 <context>
@@ -698,7 +704,7 @@
     </message>
     <message>
         <source>Support to retrieve deleted data from your iOS device directly, including messages, contacts, picture, etc.</source>
-        <translation>メッセージ、連絡先、画像などの削除されたデータを iOS デバイスから直接復元します。</translation>
+        <translation>メッセージ、連絡先、写真など、削除されたデータを iOS デバイスから直接復元できます。</translation>
     </message>
     <message>
         <source>Recover Data from iTunes Backup</source>
@@ -706,7 +712,7 @@
     </message>
     <message>
         <source>Support to scan and preview data from iTunes backup.</source>
-        <translation>iTunes バックアップのデータをスキャンしてプレビューします。</translation>
+        <translation>iTunes バックアップのデータをスキャンしてプレビューできます。</translation>
     </message>
     <message>
         <source>Recover Data from iCloud Backup</source>
@@ -714,7 +720,7 @@
     </message>
     <message>
         <source>Support to recover data that synced to iCloud.</source>
-        <translation>iCloud に同期されたデータを復元します。</translation>
+        <translation>iCloud に同期されたデータを復元できます。</translation>
     </message>
     <message>
         <source>About</source>
@@ -766,11 +772,11 @@
     </message>
     <message>
         <source>Don&apos;t open iTunes while the program is running, or the recovery will fail.</source>
-        <translation>プログラムの実行中は iTunes を開かないでください。復元に失敗します。</translation>
+        <translation>プログラムの実行中は iTunes を開かないでください。復元に失敗するおそれがあります。</translation>
     </message>
     <message>
         <source>Please export the data locally for viewing.</source>
-        <translation>データをローカルにエクスポートして表示してください。</translation>
+        <translation>表示するには、データをコンピュータにエクスポートしてください。</translation>
     </message>
     <message>
         <source>Version:</source>
@@ -778,7 +784,7 @@
     </message>
     <message>
         <source>Quenrow (iOS) brings back what was lost on an iPhone or iPad: messages, contacts, photos, notes, chats and more, from the device itself, from an iTunes backup or from an iCloud backup. It is made by the Quenrow team, who build careful tools for getting people&apos;s data back.</source>
-        <translation>Quenrow (iOS) は、iPhone や iPad で失われたメッセージ、連絡先、写真、メモ、チャットなどを、デバイス本体、iTunes バックアップ、iCloud バックアップから取り戻します。人々がデータを取り戻すための丁寧なツールを作る Quenrow チームが開発しています。</translation>
+        <translation>Quenrow (iOS) は、iPhone や iPad から失われたメッセージ、連絡先、写真、メモ、チャットなどを、デバイス本体、iTunes バックアップ、または iCloud バックアップから取り戻します。大切なデータを取り戻すためのツールを丁寧に作り続けている Quenrow チームが開発しました。</translation>
     </message>
     <message>
         <source>Copyright © 2024 Quenrow. All rights reserved.</source>
@@ -786,15 +792,15 @@
     </message>
     <message>
         <source>Show All (%1)</source>
-        <translation>すべて表示 (%1)</translation>
+        <translation>すべて表示（%1）</translation>
     </message>
     <message>
         <source>Show Existing (%1)</source>
-        <translation>既存のデータを表示 (%1)</translation>
+        <translation>既存のデータを表示（%1）</translation>
     </message>
     <message>
         <source>Show Deleted (%1)</source>
-        <translation>削除されたデータを表示 (%1)</translation>
+        <translation>削除されたデータを表示（%1）</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -838,19 +844,19 @@
     </message>
     <message>
         <source>The path is invalid, please choose again.</source>
-        <translation>パスが無効です。もう一度選択してください。</translation>
+        <translation>このフォルダーは使用できません。別のフォルダーを選択してください。</translation>
     </message>
     <message>
         <source>Encrypted</source>
-        <translation>暗号化</translation>
+        <translation>暗号化済み</translation>
     </message>
     <message>
         <source>The file path does not exist, please change the path to export.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Change the data export path</source>
-        <translation>ファイルのパスが存在しません。エクスポート先を変更してください。&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;エクスポート先を変更</translation>
+        <translation>エクスポート先のフォルダーが存在しません。エクスポート先を変更してください。&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;エクスポート先を変更</translation>
     </message>
     <message>
         <source>The path you chose does not have read and write permissions, please change the file export path.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Change the data export path</source>
-        <translation>選択したパスには読み書きの権限がありません。エクスポート先を変更してください。&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;エクスポート先を変更</translation>
+        <translation>選択したフォルダーには読み取り／書き込みの権限がありません。エクスポート先を変更してください。&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;エクスポート先を変更</translation>
     </message>
     <message>
         <source>Search</source>
@@ -866,7 +872,7 @@
     </message>
     <message>
         <source>Remind Me Later</source>
-        <translation>後で通知</translation>
+        <translation>後で通知する</translation>
     </message>
     <message>
         <source>Upgrade Now</source>
@@ -874,15 +880,15 @@
     </message>
     <message>
         <source>Waiting for checking...</source>
-        <translation>確認しています...</translation>
+        <translation>アップデートを確認しています…</translation>
     </message>
     <message>
         <source>Current version is up to date.</source>
-        <translation>現在のバージョンは最新です。</translation>
+        <translation>お使いのバージョンは最新です。</translation>
     </message>
     <message>
         <source>A new version is available!</source>
-        <translation>新しいバージョンがあります！</translation>
+        <translation>新しいバージョンが利用可能です。</translation>
     </message>
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
@@ -890,7 +896,7 @@
     </message>
     <message>
         <source>Fetch update info failed. Please try again later..</source>
-        <translation>更新情報を取得できませんでした。しばらくしてからもう一度お試しください。</translation>
+        <translation>アップデート情報を取得できませんでした。しばらくしてからもう一度お試しください。</translation>
     </message>
     <message>
         <source>Loading</source>
@@ -898,39 +904,39 @@
     </message>
     <message>
         <source>It takes a while to download and analyze the iCloud data. The scanning time depends on the data size of your iCloud backup. Please wait patiently!</source>
-        <translation>iCloud データのダウンロードと分析には時間がかかります。スキャン時間は iCloud バックアップのサイズによって異なります。しばらくお待ちください。</translation>
+        <translation>iCloud データのダウンロードと分析には時間がかかります。スキャンにかかる時間は iCloud バックアップのデータ量によって異なります。しばらくお待ちください。</translation>
     </message>
     <message>
         <source>Please keep the device connection stable during the scanning process. How long the scan takes depends on the size of the device&apos;s data. The more data, the longer it takes. Please wait.</source>
-        <translation>スキャン中はデバイスの接続を安定させてください。スキャン時間はデバイスのデータ量によって異なり、データが多いほど長くかかります。しばらくお待ちください。</translation>
+        <translation>スキャン中はデバイスの接続を安定させてください。スキャンにかかる時間はデバイスのデータ量によって異なり、データが多いほど長くかかります。しばらくお待ちください。</translation>
     </message>
     <message>
         <source>The scanning time depends on your data size. It will take a long time to scan if you have a lot of data. Please wait patiently.</source>
-        <translation>スキャン時間はデータ量によって異なります。データが多い場合は時間がかかります。しばらくお待ちください。</translation>
+        <translation>スキャンにかかる時間はデータ量によって異なります。データが多い場合は時間がかかります。しばらくお待ちください。</translation>
     </message>
     <message>
         <source>Note: If you can&apos;t find the data you need, try using other features. Or select different types of data to scan.</source>
-        <translation>注意：必要なデータが見つからない場合は、他の機能を試すか、別の種類のデータを選んでスキャンしてください。</translation>
+        <translation>注意：必要なデータが見つからない場合は、ほかの機能をお試しいただくか、別の種類のデータを選んでスキャンしてください。</translation>
     </message>
     <message>
         <source>Note: If you don&apos;t find the data you want, please use &quot;Recover Data from iTunes Backup&quot; or go back to select other data types to scan again.</source>
-        <translation>注意：必要なデータが見つからない場合は、「iTunes バックアップからデータを復元」を使うか、戻って別の種類のデータを選んで再スキャンしてください。</translation>
+        <translation>注意：必要なデータが見つからない場合は、「iTunes バックアップからデータを復元」をお使いいただくか、前の画面に戻って別の種類のデータを選び、もう一度スキャンしてください。</translation>
     </message>
     <message>
         <source>No data found!</source>
-        <translation>データが見つかりません！</translation>
+        <translation>データが見つかりませんでした。</translation>
     </message>
     <message>
         <source>Your device is detected in an abnormal state, please fix it first...</source>
-        <translation>デバイスが異常な状態です。先に修復してください...</translation>
+        <translation>デバイスが正常な状態ではありません。先にデバイスを修復してください。</translation>
     </message>
     <message>
         <source>Note: Your device has been detected in an abnormal state. You&apos;d better use the &lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;iOS System Repair Tool&lt;/a&gt; to fix your device to a normal state first.</source>
-        <translation>注意：デバイスが異常な状態で検出されました。まず &lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;iOS システム修復ツール&lt;/a&gt; でデバイスを正常な状態に戻すことをお勧めします。</translation>
+        <translation>注意：デバイスが正常な状態ではないことが検出されました。先に &lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;iOS システム修復ツール&lt;/a&gt; でデバイスを正常な状態に戻すことをお勧めします。</translation>
     </message>
     <message>
         <source>Please connect your iOS device to PC</source>
-        <translation>iOS デバイスを PC に接続してください</translation>
+        <translation>iOS デバイスをコンピュータに接続してください</translation>
     </message>
     <message>
         <source>Note:</source>
@@ -946,15 +952,15 @@
     </message>
     <message>
         <source>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href = &quot;#&quot;&gt;Device is connected but unrecognized?</source>
-        <translation>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href = &quot;#&quot;&gt;デバイスは接続されているのに認識されませんか？</translation>
+        <translation>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href = &quot;#&quot;&gt;デバイスを接続しているのに認識されない場合</translation>
     </message>
     <message>
         <source>No device detected? Please follow the steps below to try again.</source>
-        <translation>デバイスが検出されませんか？以下の手順に従ってもう一度お試しください。</translation>
+        <translation>デバイスが検出されない場合は、以下の手順に従ってもう一度お試しください。</translation>
     </message>
     <message>
         <source>Analyze device environment</source>
-        <translation>デバイス環境を分析</translation>
+        <translation>デバイスの環境を分析</translation>
     </message>
     <message>
         <source>Back up iOS device data %1</source>
@@ -966,7 +972,7 @@
     </message>
     <message>
         <source>An error was encountered and the analysis device failed. Please try again!</source>
-        <translation>エラーが発生し、デバイスの分析に失敗しました。もう一度お試しください！</translation>
+        <translation>エラーが発生したため、デバイスを分析できませんでした。もう一度お試しください。</translation>
     </message>
     <message>
         <source>Device: &lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt;</source>
@@ -974,15 +980,15 @@
     </message>
     <message>
         <source>Cannot read your device. Please unlock it, tap &quot;Trust&quot; on it if it asks, then try again.</source>
-        <translation>デバイスを読み取れません。ロックを解除し、求められたら「信頼」をタップしてから、もう一度お試しください。</translation>
+        <translation>デバイスを読み取れません。デバイスのロックを解除し、確認が表示されたら「信頼」をタップしてから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Not enough space! Please make sure there is more than 200MB of free space on your device and try again.</source>
-        <translation>空き容量が足りません！デバイスに 200MB 以上の空き容量があることを確認して、もう一度お試しください。</translation>
+        <translation>空き容量が不足しています。デバイスに 200MB 以上の空き容量があることを確認してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>According to Apple&apos;s privacy policy, iOS13 and above versions require encrypted backups to scan call logs, FaceTime and Safari history. The program will set the backup password to &lt;font color=&quot;#558AF8&quot;;&gt;%1 (please remember this password)&lt;/font&gt;. It will take a long time, are you confirm to continue?</source>
-        <translation>Apple のプライバシーポリシーにより、iOS 13 以降で通話履歴、FaceTime、Safari の履歴をスキャンするには暗号化バックアップが必要です。プログラムはバックアップパスワードを &lt;font color=&quot;#558AF8&quot;;&gt;%1（このパスワードを覚えておいてください）&lt;/font&gt; に設定します。時間がかかります。続行しますか？</translation>
+        <translation>Apple のプライバシーポリシーにより、iOS 13 以降で通話履歴、FaceTime、Safari の履歴をスキャンするには暗号化バックアップが必要です。バックアップのパスワードは &lt;font color=&quot;#558AF8&quot;;&gt;%1（このパスワードを控えておいてください）&lt;/font&gt; に設定されます。時間がかかりますが、続行しますか？</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1006,7 +1012,7 @@
     </message>
     <message>
         <source>Sorry, an error occurred(%1).&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;Check solutions&lt;/a&gt;</source>
-        <translation>申し訳ありません。エラーが発生しました(%1)。&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;解決方法を見る&lt;/a&gt;</translation>
+        <translation>申し訳ありません。エラーが発生しました（%1）。&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;解決方法を確認&lt;/a&gt;</translation>
     </message>
     <message>
         <source>1. Please tap &quot;Trust&quot; on your iOS device.</source>
@@ -1018,11 +1024,11 @@
     </message>
     <message>
         <source>Note: If you don&apos;t see the trust prompt, please re-plug your device.</source>
-        <translation>注意：信頼の確認が表示されない場合は、デバイスを接続し直してください。</translation>
+        <translation>注意：「信頼」の確認が表示されない場合は、デバイスを接続し直してください。</translation>
     </message>
     <message>
         <source>Please trust this computer on %1(%2) device.</source>
-        <translation>%1(%2) デバイスでこのコンピュータを信頼してください。</translation>
+        <translation>%1(%2) でこのコンピュータを信頼してください。</translation>
     </message>
     <message>
         <source>Analysing Your Device</source>
@@ -1030,7 +1036,7 @@
     </message>
     <message>
         <source>Please enter passcode on your iOS device to continue.</source>
-        <translation>続行するには iOS デバイスでパスコードを入力してください。</translation>
+        <translation>続行するには、iOS デバイスでパスコードを入力してください。</translation>
     </message>
     <message>
         <source>1. Unlock the device and try again.</source>
@@ -1046,7 +1052,7 @@
     </message>
     <message>
         <source>4. All methods failed? Please try to fix your device with the &lt;a style = &apos;color:#558AF8;font-size:16px;text-decoration: none;&apos;href=&quot;#&quot;&gt;iOS System Repair Tool&lt;/a&gt;.</source>
-        <translation>4. どれもうまくいきませんか？ &lt;a style = &apos;color:#558AF8;font-size:16px;text-decoration: none;&apos;href=&quot;#&quot;&gt;iOS システム修復ツール&lt;/a&gt; でデバイスを修復してみてください。</translation>
+        <translation>4. それでも解決しない場合は、&lt;a style = &apos;color:#558AF8;font-size:16px;text-decoration: none;&apos;href=&quot;#&quot;&gt;iOS システム修復ツール&lt;/a&gt; でデバイスを修復してみてください。</translation>
     </message>
     <message>
         <source>Back</source>
@@ -1062,7 +1068,7 @@
     </message>
     <message>
         <source>Backing up data, are you sure you want to exit the program?</source>
-        <translation>データをバックアップ中です。プログラムを終了してもよろしいですか？</translation>
+        <translation>データをバックアップしています。プログラムを終了してもよろしいですか？</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -1070,7 +1076,7 @@
     </message>
     <message>
         <source>&lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt; is connected! Please select the types of data you want to recover.</source>
-        <translation>&lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt; が接続されました！復元するデータの種類を選んでください。</translation>
+        <translation>&lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt; が接続されました。復元するデータの種類を選択してください。</translation>
     </message>
     <message>
         <source>Photos</source>
@@ -1163,11 +1169,11 @@
     </message>
     <message>
         <source>Analyzing your iOS device, it will take some time....</source>
-        <translation>iOS デバイスを分析しています。しばらくかかります....</translation>
+        <translation>iOS デバイスを分析しています。しばらくお待ちください…</translation>
     </message>
     <message>
         <source>It detected your iTunes backup is encrypted, please enter your password.</source>
-        <translation>iTunes バックアップは暗号化されています。パスワードを入力してください。</translation>
+        <translation>この iTunes バックアップは暗号化されています。パスワードを入力してください。</translation>
     </message>
     <message>
         <source>Enter password</source>
@@ -1183,11 +1189,11 @@
     </message>
     <message>
         <source>Verifying password, please wait...</source>
-        <translation>パスワードを確認しています。お待ちください...</translation>
+        <translation>パスワードを確認しています。しばらくお待ちください…</translation>
     </message>
     <message>
         <source>Wrong password</source>
-        <translation>パスワードが違います</translation>
+        <translation>パスワードが正しくありません</translation>
     </message>
     <message>
         <source>Conversations</source>
@@ -1211,7 +1217,7 @@
     </message>
     <message>
         <source>To: </source>
-        <translation>宛先: </translation>
+        <translation>宛先： </translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1236,11 +1242,11 @@
     </message>
     <message>
         <source>Documents</source>
-        <translation>ドキュメント</translation>
+        <translation>書類</translation>
     </message>
     <message>
         <source>Individual message</source>
-        <translation>個人メッセージ</translation>
+        <translation>個別メッセージ</translation>
     </message>
     <message>
         <source>Group message</source>
@@ -1268,7 +1274,7 @@
     </message>
     <message>
         <source>Failed to send</source>
-        <translation>送信に失敗しました</translation>
+        <translation>送信できませんでした</translation>
     </message>
     <message>
         <source>Quote:</source>
@@ -1284,19 +1290,19 @@
     </message>
     <message>
         <source>Before restoring data, please download the file first!</source>
-        <translation>データを復元する前に、まずファイルをダウンロードしてください！</translation>
+        <translation>データを復元する前に、ファイルをダウンロードしてください。</translation>
     </message>
     <message>
         <source>This file has expired!</source>
-        <translation>このファイルは期限切れです！</translation>
+        <translation>このファイルは有効期限が切れています。</translation>
     </message>
     <message>
         <source>This message has been deleted!</source>
-        <translation>このメッセージは削除されました！</translation>
+        <translation>このメッセージは削除されました。</translation>
     </message>
     <message>
         <source>Unsupported data type!</source>
-        <translation>サポートされていないデータ形式です！</translation>
+        <translation>サポートされていないデータ形式です。</translation>
     </message>
     <message>
         <source>You</source>
@@ -1304,7 +1310,7 @@
     </message>
     <message>
         <source>[Voice]</source>
-        <translation>[ボイス]</translation>
+        <translation>[音声メッセージ]</translation>
     </message>
     <message>
         <source>[Voice Call]</source>
@@ -1328,379 +1334,379 @@
     </message>
     <message>
         <source>[Emojis]</source>
-        <translation>[スタンプ]</translation>
+        <translation>[絵文字]</translation>
     </message>
     <message>
         <source>&apos;s LINE Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>のLINE チャット</translation>
     </message>
     <message>
         <source>Single Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>個別メッセージ</translation>
     </message>
     <message>
         <source>&apos;s Single Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>の個別メッセージ</translation>
     </message>
     <message>
         <source>Group Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>グループメッセージ</translation>
     </message>
     <message>
         <source>&apos;s Group Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>のグループメッセージ</translation>
     </message>
     <message>
         <source>&apos;s LINE Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>のLINE Keep</translation>
     </message>
     <message>
         <source>&apos;s WhatsApp Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>のWhatsApp チャット</translation>
     </message>
     <message>
         <source>Starred Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>スター付きメッセージ</translation>
     </message>
     <message>
         <source>&apos;s Starred Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>のスター付きメッセージ</translation>
     </message>
     <message>
         <source>You created group</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたがグループを作成しました：</translation>
     </message>
     <message>
         <source>careated group</source>
-        <translation type="unfinished"></translation>
+        <translation>がグループを作成しました：</translation>
     </message>
     <message>
         <source>You change this group&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたがこのグループのアイコンを変更しました</translation>
     </message>
     <message>
         <source>change this group&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>がこのグループのアイコンを変更しました</translation>
     </message>
     <message>
         <source>You changed the subject from</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたがグループ名を変更しました：</translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> → </translation>
     </message>
     <message>
         <source>changed the subject from</source>
-        <translation type="unfinished"></translation>
+        <translation>がグループ名を変更しました：</translation>
     </message>
     <message>
         <source>You joined using this group&apos;s invite link</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたがこのグループの招待リンクから参加しました</translation>
     </message>
     <message>
         <source>joined using this group&apos;s invite link</source>
-        <translation type="unfinished"></translation>
+        <translation>がこのグループの招待リンクから参加しました</translation>
     </message>
     <message>
         <source>You changed the group description</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたがグループの説明を変更しました：</translation>
     </message>
     <message>
         <source>changed the group description</source>
-        <translation type="unfinished"></translation>
+        <translation>がグループの説明を変更しました：</translation>
     </message>
     <message>
         <source>You turned on disappearing messages. All new messages will disappear from this chat 24 hours after they&apos;re sent</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたが消えるメッセージをオンにしました。このチャットの新しいメッセージは、すべて送信から 24 時間後に消えます</translation>
     </message>
     <message>
         <source>turned on disappearing messages. All new messages will disappear from this chat 24 hours after they&apos;re sent</source>
-        <translation type="unfinished"></translation>
+        <translation>が消えるメッセージをオンにしました。このチャットの新しいメッセージは、すべて送信から 24 時間後に消えます</translation>
     </message>
     <message>
         <source>turned off disappearing messages</source>
-        <translation type="unfinished"></translation>
+        <translation>が消えるメッセージをオフにしました</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow only admins to edit this groups&apos;s info</source>
-        <translation type="unfinished"></translation>
+        <translation>がグループの設定を変更し、管理者のみがグループ情報を編集できるようにしました</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow only admins to send messages to this group</source>
-        <translation type="unfinished"></translation>
+        <translation>がグループの設定を変更し、管理者のみがこのグループにメッセージを送信できるようにしました</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow all participants to edit this group&apos;s info</source>
-        <translation type="unfinished"></translation>
+        <translation>がグループの設定を変更し、すべての参加者がグループ情報を編集できるようにしました</translation>
     </message>
     <message>
         <source>You were added</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたが追加されました</translation>
     </message>
     <message>
         <source>You was added</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたが追加されました</translation>
     </message>
     <message>
         <source>was added</source>
-        <translation type="unfinished"></translation>
+        <translation>が追加されました</translation>
     </message>
     <message>
         <source>were added</source>
-        <translation type="unfinished"></translation>
+        <translation>が追加されました</translation>
     </message>
     <message>
         <source> added you</source>
-        <translation type="unfinished"></translation>
+        <translation> があなたを追加しました</translation>
     </message>
     <message>
         <source> added You</source>
-        <translation type="unfinished"></translation>
+        <translation> があなたを追加しました</translation>
     </message>
     <message>
         <source>You added </source>
-        <translation type="unfinished"></translation>
+        <translation>あなたがメンバーを追加しました： </translation>
     </message>
     <message>
         <source> added </source>
-        <translation type="unfinished"></translation>
+        <translation> がメンバーを追加しました： </translation>
     </message>
     <message>
         <source>You removed </source>
-        <translation type="unfinished"></translation>
+        <translation>あなたがメンバーを削除しました： </translation>
     </message>
     <message>
         <source> removed </source>
-        <translation type="unfinished"></translation>
+        <translation> がメンバーを削除しました： </translation>
     </message>
     <message>
         <source>You left</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたが退出しました</translation>
     </message>
     <message>
         <source> left</source>
-        <translation type="unfinished"></translation>
+        <translation> が退出しました</translation>
     </message>
     <message>
         <source> has joined</source>
-        <translation type="unfinished"></translation>
+        <translation> が参加しました</translation>
     </message>
     <message>
         <source>has been changed to</source>
-        <translation type="unfinished"></translation>
+        <translation>が次のように変更されました：</translation>
     </message>
     <message>
         <source>You started a call</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたが通話を開始しました</translation>
     </message>
     <message>
         <source>started a call</source>
-        <translation type="unfinished"></translation>
+        <translation>が通話を開始しました</translation>
     </message>
     <message>
         <source>You started a video call</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたがビデオ通話を開始しました</translation>
     </message>
     <message>
         <source>started a video call</source>
-        <translation type="unfinished"></translation>
+        <translation>がビデオ通話を開始しました</translation>
     </message>
     <message>
         <source>You blocked this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>この連絡先をブロックしました</translation>
     </message>
     <message>
         <source>You unblocked this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>この連絡先のブロックを解除しました</translation>
     </message>
     <message>
         <source>You‘re now an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたが管理者になりました</translation>
     </message>
     <message>
         <source>became an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>が管理者になりました</translation>
     </message>
     <message>
         <source>You‘re no longer an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたは管理者ではなくなりました</translation>
     </message>
     <message>
         <source>became an non-admin</source>
-        <translation type="unfinished"></translation>
+        <translation>が管理者ではなくなりました</translation>
     </message>
     <message>
         <source>You created a broadcast list</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたがブロードキャストリストを作成しました</translation>
     </message>
     <message>
         <source>created a broadcast list</source>
-        <translation type="unfinished"></translation>
+        <translation>がブロードキャストリストを作成しました</translation>
     </message>
     <message>
         <source>You create a broadcast list whith</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたがブロードキャストリストを作成しました（宛先</translation>
     </message>
     <message>
         <source> recipients</source>
-        <translation type="unfinished"></translation>
+        <translation> 人）</translation>
     </message>
     <message>
         <source>created a broadcast list with</source>
-        <translation type="unfinished"></translation>
+        <translation>がブロードキャストリストを作成しました（宛先</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow all participants to send messages to this group</source>
-        <translation type="unfinished"></translation>
+        <translation>がグループの設定を変更し、すべての参加者がこのグループにメッセージを送信できるようにしました</translation>
     </message>
     <message>
         <source>Group call ended</source>
-        <translation type="unfinished"></translation>
+        <translation>グループ通話が終了しました</translation>
     </message>
     <message>
         <source>Voice call ended</source>
-        <translation type="unfinished"></translation>
+        <translation>音声通話が終了しました</translation>
     </message>
     <message>
         <source>Please press &quot;Ctrl&quot; + &quot;F&quot; to search.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索するには「Ctrl」+「F」キーを押してください。</translation>
     </message>
     <message>
         <source>Save this session as PDF? Find the three dots in the upper right corner of the browser -&gt; find &quot;Print&quot; -&gt; the pinter option and select &quot;Save as PDF&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>この会話を PDF として保存するには、ブラウザー右上の「…」（3 つの点）→「印刷」を選び、プリンターで「PDF として保存」を選択してください。</translation>
     </message>
     <message>
         <source>Outgoing Call</source>
-        <translation type="unfinished"></translation>
+        <translation>発信</translation>
     </message>
     <message>
         <source>Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>着信</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>高</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>中</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>低</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Unfinished</source>
-        <translation type="unfinished"></translation>
+        <translation>未完了</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>名</translation>
     </message>
     <message>
         <source>Middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>ミドルネーム</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>姓</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>会社</translation>
     </message>
     <message>
         <source>Department</source>
-        <translation type="unfinished"></translation>
+        <translation>部署</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日</translation>
     </message>
     <message>
         <source>Job Title</source>
-        <translation type="unfinished"></translation>
+        <translation>役職</translation>
     </message>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>ニックネーム</translation>
     </message>
     <message>
         <source>Getting iTunes backup list....</source>
-        <translation type="unfinished"></translation>
+        <translation>iTunes バックアップの一覧を取得しています…</translation>
     </message>
     <message>
         <source>Decrypting iTunes backup....</source>
-        <translation type="unfinished"></translation>
+        <translation>iTunes バックアップを復号しています…</translation>
     </message>
     <message>
         <source>Note: This will take some time, please be patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：しばらく時間がかかります。そのままお待ちください。</translation>
     </message>
     <message>
         <source>You are decrypting your iTunes backup, do you want to cancel?</source>
-        <translation type="unfinished"></translation>
+        <translation>iTunes バックアップを復号しています。キャンセルしますか？</translation>
     </message>
     <message>
         <source>Show password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードを表示</translation>
     </message>
     <message>
         <source>Please select the data type you need to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>復元するデータの種類を選択してください。</translation>
     </message>
     <message>
         <source>Device Name</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス名</translation>
     </message>
     <message>
         <source>Backup Time</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ日時</translation>
     </message>
     <message>
         <source>Device Model</source>
-        <translation type="unfinished"></translation>
+        <translation>機種</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>iTunes backups</source>
-        <translation type="unfinished"></translation>
+        <translation>iTunes バックアップ</translation>
     </message>
     <message>
         <source>Note: If your backup is not shown in the list, you can &lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;choose&lt;/a&gt; a backup file from another folder to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：バックアップが一覧に表示されない場合は、別のフォルダーからバックアップを&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;選択&lt;/a&gt;して復元できます。</translation>
     </message>
     <message>
         <source>There is no iTunes backup file in this folder, please select another backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>このフォルダーには iTunes バックアップがありません。別のバックアップを選択してください。</translation>
     </message>
     <message>
         <source>Sorry, decrypting this backup will take approximately %1 of space. Please clean up your disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>申し訳ありません。このバックアップを復号するには約 %1 の空き容量が必要です。ディスクの空き容量を増やしてから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Sorry, the backup could not be decrypted. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>申し訳ありません。バックアップを復号できませんでした。もう一度お試しください。</translation>
     </message>
     <message>
         <source>Sorry, your iTunes backup file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>申し訳ありません。iTunes バックアップが見つかりませんでした。</translation>
     </message>
     <message>
         <source>Sign into iCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>iCloud にサインイン</translation>
     </message>
     <message>
         <source>Note:
@@ -1708,614 +1714,633 @@
 2. We take your privacy and security seriously and will never keep your Apple account details.
 3. Phone number is not supported at the moment! Please use email to sign into iCloud.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>注意：
+1. iCloud のデータが変更されないよう、デバイスをコンピュータに接続しないでください。
+2. お客様のプライバシーとセキュリティを重視しており、Apple アカウントの情報を保存することはありません。
+3. 現在、電話番号でのサインインには対応していません。メールアドレスで iCloud にサインインしてください。
+</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;Forgot Apple ID or Password?</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;Apple ID またはパスワードをお忘れですか？</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン</translation>
     </message>
     <message>
         <source>Apple ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple ID</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;%1&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;%1&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Please check your internet connection and try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>インターネット接続を確認して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Your Apple ID or password is incorrect!</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple ID またはパスワードが正しくありません。</translation>
     </message>
     <message>
         <source>iCloud is not available on this platform.</source>
-        <translation type="unfinished"></translation>
+        <translation>このプラットフォームでは iCloud を利用できません。</translation>
     </message>
     <message>
         <source>Login failed due to unknown reasons! Please check for &lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;%1&quot;&gt;available solutions&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>原因不明のエラーによりサインインできませんでした。&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;%1&quot;&gt;解決方法&lt;/a&gt;をご確認ください。</translation>
     </message>
     <message>
         <source>Two-factor authentication is enabled for this account. Please enter the verification code received on the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>このアカウントでは 2 ファクタ認証が有効になっています。デバイスに届いた確認コードを入力してください。</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color: #558AF8;;font-size: 16px;&apos;href = &quot;#&quot;&gt;Apple advice</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: #558AF8;;font-size: 16px;&apos;href = &quot;#&quot;&gt;Apple のサポート情報</translation>
     </message>
     <message>
         <source>Digit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 桁目</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;SMS code%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;SMS でコードを送信%2</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;Resend a code%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;コードを再送信%2</translation>
     </message>
     <message>
         <source>SMS code</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS でコードを送信</translation>
     </message>
     <message>
         <source>Resend a code</source>
-        <translation type="unfinished"></translation>
+        <translation>コードを再送信</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;Frequent verification, try later!&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;確認の回数が多すぎます。しばらくしてからお試しください。&lt;/font&gt;</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;Incorrect verification code!&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;確認コードが正しくありません。&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>%1&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;(Sign out)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;（サインアウト）</translation>
     </message>
     <message>
         <source>Are you sure you want to return? You will need to re-sign into iCloud after returning.</source>
-        <translation type="unfinished"></translation>
+        <translation>前の画面に戻りますか？戻ると、iCloud にもう一度サインインする必要があります。</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>Next</source>
         <extracomment>Button below the list of iTunes backups that goes on to the choice of categories; about 12 characters fit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>次へ</translation>
     </message>
     <message>
         <source>Please select an iTunes backup to scan.</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャンする iTunes バックアップを選択してください。</translation>
     </message>
     <message>
         <source>Please select the data types you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>復元するデータの種類を選択してください。</translation>
     </message>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージの添付ファイル</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの添付ファイル</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーの添付ファイル</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダーの添付ファイル</translation>
     </message>
     <message>
         <source>WhatsApp Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>WhatsApp の添付ファイル</translation>
     </message>
     <message>
         <source>LINE Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>LINE の添付ファイル</translation>
     </message>
     <message>
         <source>Recover</source>
         <extracomment>Button of the scan results that writes the ticked records to a folder (verb); about 12 characters fit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>復元</translation>
     </message>
     <message>
         <source>Failed to download data! Please try again or sign in with another Apple ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>データをダウンロードできませんでした。もう一度お試しいただくか、別の Apple ID でサインインしてください。</translation>
     </message>
     <message>
         <source>Are you sure you want to return? You will need to re-download the data after returning.</source>
-        <translation type="unfinished"></translation>
+        <translation>前の画面に戻りますか？戻ると、データをもう一度ダウンロードする必要があります。</translation>
     </message>
     <message>
         <source>Scanning data, are you sure you want to return?</source>
-        <translation type="unfinished"></translation>
+        <translation>データをスキャンしています。前の画面に戻ってもよろしいですか？</translation>
     </message>
     <message>
         <source>Are you sure you want to return? If you do, you need to scan data again.</source>
-        <translation type="unfinished"></translation>
+        <translation>前の画面に戻りますか？戻ると、もう一度スキャンする必要があります。</translation>
     </message>
     <message>
         <source>Downloading data from iCloud backup, are you sure you want to stop now? Data cannot be completely downloaded after stopping.</source>
-        <translation type="unfinished"></translation>
+        <translation>iCloud バックアップからデータをダウンロードしています。今すぐ停止しますか？停止すると、データをすべてダウンロードすることはできません。</translation>
     </message>
     <message>
         <source>Are you sure you want to stop? If you do, some of the data scanning will fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>停止してもよろしいですか？停止すると、一部のデータはスキャンできません。</translation>
     </message>
     <message>
         <source>Scanning data, are you sure you want to exit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>データをスキャンしています。プログラムを終了してもよろしいですか？</translation>
     </message>
     <message>
         <source>The scanning process is complete, are you sure you want to exit? If you exit, the scan results will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャンが完了しました。終了してもよろしいですか？終了すると、スキャン結果は保存されません。</translation>
     </message>
     <message>
         <source>Your device (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) has been disconnected and scanning has been interrupted.The program will parse and display the successfully scanned data.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス（&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;）の接続が切れたため、スキャンが中断されました。スキャンできたデータを解析して表示します。</translation>
     </message>
     <message>
         <source>The device (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) is disconnected, some data type recovery will fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス（&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;）の接続が切れました。一部の種類のデータは復元できません。</translation>
     </message>
     <message>
         <source>Please select the data you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>復元するデータを選択してください。</translation>
     </message>
     <message>
         <source>Insufficient space, export data failed! Please ensure that there is more than 100MB in the disk space.</source>
-        <translation type="unfinished"></translation>
+        <translation>空き容量が不足しているため、データをエクスポートできませんでした。ディスクに 100MB 以上の空き容量があることを確認してください。</translation>
     </message>
     <message numerus="yes">
         <source>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n piece(s) data has been downloaded, please recover your data as soon as possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Note: Please go back and download again if you can&apos;t find the data you need.&lt;/font&gt;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n 件のデータをダウンロードしました。できるだけ早くデータを復元してください。&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;注意：必要なデータが見つからない場合は、前の画面に戻ってもう一度ダウンロードしてください。&lt;/font&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n data has been scanned completely, please recover your data as soon as possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Note: The deleted data will be overwritten easily as you keep using your device, so the program will scan for different results each time. If you find the deleted data, it is recommended to recover it as soon as possible.&lt;/font&gt;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n 件のデータのスキャンが完了しました。できるだけ早くデータを復元してください。&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;注意：削除されたデータは、デバイスを使い続けるうちに上書きされやすいため、スキャンのたびに結果が変わることがあります。削除されたデータが見つかった場合は、できるだけ早く復元することをお勧めします。&lt;/font&gt;</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1&apos;s Messages</source>
+        <translation>%1 のメッセージ</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <comment>a contact&apos;s note</comment>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>(%1s)</source>
+        <extracomment>Seconds left before a new code can be asked for, after the link&apos;s text.</extracomment>
+        <translation>（%1 秒）</translation>
     </message>
 </context>
 <context>
     <name>RecoverAsCsv</name>
     <message>
         <source>Apple Watch number</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Watch の電話番号</translation>
     </message>
     <message>
         <source>Home Number</source>
-        <translation type="unfinished"></translation>
+        <translation>自宅の電話番号</translation>
     </message>
     <message>
         <source>Home Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>自宅の FAX 番号</translation>
     </message>
     <message>
         <source>Main Number</source>
-        <translation type="unfinished"></translation>
+        <translation>メインの電話番号</translation>
     </message>
     <message>
         <source>Mobile Number</source>
-        <translation type="unfinished"></translation>
+        <translation>携帯電話番号</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>ポケベル番号</translation>
     </message>
     <message>
         <source>School Number</source>
-        <translation type="unfinished"></translation>
+        <translation>学校の電話番号</translation>
     </message>
     <message>
         <source>Work Number</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務先の電話番号</translation>
     </message>
     <message>
         <source>Work Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務先の FAX 番号</translation>
     </message>
     <message>
         <source>iPhone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone の電話番号</translation>
     </message>
     <message>
         <source>Home Email</source>
-        <translation type="unfinished"></translation>
+        <translation>自宅のメール</translation>
     </message>
     <message>
         <source>School Email</source>
-        <translation type="unfinished"></translation>
+        <translation>学校のメール</translation>
     </message>
     <message>
         <source>Work Email</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務先のメール</translation>
     </message>
     <message>
         <source>iCloud Email</source>
-        <translation type="unfinished"></translation>
+        <translation>iCloud のメール</translation>
     </message>
     <message>
         <source>Home URL</source>
-        <translation type="unfinished"></translation>
+        <translation>自宅の URL</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>ホームページ</translation>
     </message>
     <message>
         <source>School URL</source>
-        <translation type="unfinished"></translation>
+        <translation>学校の URL</translation>
     </message>
     <message>
         <source>Work URL</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務先の URL</translation>
     </message>
     <message>
         <source>Home Address</source>
-        <translation type="unfinished"></translation>
+        <translation>自宅の住所</translation>
     </message>
     <message>
         <source>School Address</source>
-        <translation type="unfinished"></translation>
+        <translation>学校の住所</translation>
     </message>
     <message>
         <source>Work Address</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務先の住所</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>記念日</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日</translation>
     </message>
     <message>
         <source>Chinese Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日（旧暦）</translation>
     </message>
     <message>
         <source>Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>兄弟</translation>
     </message>
     <message>
         <source>Co-worker</source>
-        <translation type="unfinished"></translation>
+        <translation>同僚</translation>
     </message>
     <message>
         <source>Daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>娘</translation>
     </message>
     <message>
         <source>Elder Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>兄</translation>
     </message>
     <message>
         <source>Elder Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>姉</translation>
     </message>
     <message>
         <source>Father</source>
-        <translation type="unfinished"></translation>
+        <translation>父</translation>
     </message>
     <message>
         <source>Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>友人</translation>
     </message>
     <message>
         <source>Husband</source>
-        <translation type="unfinished"></translation>
+        <translation>夫</translation>
     </message>
     <message>
         <source>Mother</source>
-        <translation type="unfinished"></translation>
+        <translation>母</translation>
     </message>
     <message>
         <source>Partner</source>
-        <translation type="unfinished"></translation>
+        <translation>パートナー</translation>
     </message>
     <message>
         <source>Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>姉妹</translation>
     </message>
     <message>
         <source>Son</source>
-        <translation type="unfinished"></translation>
+        <translation>息子</translation>
     </message>
     <message>
         <source>Supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>上司</translation>
     </message>
     <message>
         <source>Wife</source>
-        <translation type="unfinished"></translation>
+        <translation>妻</translation>
     </message>
     <message>
         <source>Younger Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>弟</translation>
     </message>
     <message>
         <source>Younger Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>妹</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <source>LinkedIn</source>
-        <translation type="unfinished"></translation>
+        <translation>LinkedIn</translation>
     </message>
     <message>
         <source>Myspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Myspace</translation>
     </message>
     <message>
         <source>Sina Weibo</source>
-        <translation type="unfinished"></translation>
+        <translation>Sina Weibo</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>AIM</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM</translation>
     </message>
     <message>
         <source>Facebook Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook Messenger</translation>
     </message>
     <message>
         <source>Gadu-Gadu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadu-Gadu</translation>
     </message>
     <message>
         <source>Google Talk</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Talk</translation>
     </message>
     <message>
         <source>ICQ</source>
-        <translation type="unfinished"></translation>
+        <translation>ICQ</translation>
     </message>
     <message>
         <source>Jabber</source>
-        <translation type="unfinished"></translation>
+        <translation>Jabber</translation>
     </message>
     <message>
         <source>MSN Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>MSN Messenger</translation>
     </message>
     <message>
         <source>QQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QQ</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>Yahoo! Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo! Messenger</translation>
     </message>
     <message>
         <source>Other Number</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の電話番号</translation>
     </message>
     <message>
         <source>Other Email</source>
-        <translation type="unfinished"></translation>
+        <translation>その他のメール</translation>
     </message>
     <message>
         <source>Other URL</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の URL</translation>
     </message>
     <message>
         <source>Other Address</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の住所</translation>
     </message>
     <message>
         <source>Other dates</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の日付</translation>
     </message>
     <message>
         <source>Other relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の関係</translation>
     </message>
     <message>
         <source>Other social profile</source>
-        <translation type="unfinished"></translation>
+        <translation>その他のソーシャルプロフィール</translation>
     </message>
     <message>
         <source>Other instant message</source>
-        <translation type="unfinished"></translation>
+        <translation>その他のインスタントメッセージ</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">メモ</translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>添付ファイル</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>電話番号</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
     <message>
         <source>Call Type</source>
-        <translation type="unfinished"></translation>
+        <translation>通話の種類</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>通話時間</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>内容</translation>
     </message>
     <message>
         <source>Creation Date</source>
-        <translation type="unfinished"></translation>
+        <translation>作成日</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>通知日時</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>場所</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>名</translation>
     </message>
     <message>
         <source>Middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>ミドルネーム</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>姓</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>会社</translation>
     </message>
     <message>
         <source>Department</source>
-        <translation type="unfinished"></translation>
+        <translation>部署</translation>
     </message>
     <message>
         <source>Job Title</source>
-        <translation type="unfinished"></translation>
+        <translation>役職</translation>
     </message>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>ニックネーム</translation>
     </message>
 </context>
 <context>
     <name>RecoverNoticeDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>RecoverPathunreadabilityDialog</name>
     <message>
         <source>If you wan to change the file export path, go to &lt;a style=&apos;color: #558AF8;font-size:14px;text-decoration: none;&apos;href=&quot;#&quot;&gt;Settings&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート先を変更するには、&lt;a style=&apos;color: #558AF8;font-size:14px;text-decoration: none;&apos;href=&quot;#&quot;&gt;設定&lt;/a&gt;を開いてください。</translation>
     </message>
 </context>
 <context>
     <name>RecoverProgressDialog</name>
     <message>
         <source>Exporting data</source>
-        <translation type="unfinished"></translation>
+        <translation>データをエクスポートしています</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">続行</translation>
+        <translation>続行</translation>
     </message>
     <message>
         <source>Exporting data %1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>データをエクスポートしています %1 %2 %3</translation>
     </message>
     <message>
         <source>Exporting data, are you sure you want to stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>データをエクスポートしています。停止してもよろしいですか？</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">はい</translation>
+        <translation>はい</translation>
     </message>
 </context>
 <context>
     <name>RecoverSuccessDialog</name>
     <message>
         <source>Recover failed! Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>復元できませんでした。もう一度お試しください。</translation>
     </message>
     <message>
         <source>%1 data restored successful, but %2 data restored failed.
 please keep your device connection stable and try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 件のデータを復元しましたが、%2 件のデータは復元できませんでした。
+デバイスの接続を安定させて、しばらくしてからもう一度お試しください。</translation>
     </message>
     <message>
         <source>%1 data restored successful, but %2 data restored failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 件のデータを復元しましたが、%2 件のデータは復元できませんでした。</translation>
     </message>
     <message numerus="yes">
         <source>%n data restored successfully!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のデータを復元しました。</numerusform>
         </translation>
     </message>
 </context>
@@ -2323,123 +2348,123 @@ please keep your device connection stable and try again later.</source>
     <name>SafariModel</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
 </context>
 <context>
     <name>SafariView</name>
     <message>
         <source>Safari History</source>
-        <translation type="unfinished">Safari 履歴</translation>
+        <translation>Safari 履歴</translation>
     </message>
     <message>
         <source>Safari Bookmarks</source>
-        <translation type="unfinished">Safari ブックマーク</translation>
+        <translation>Safari ブックマーク</translation>
     </message>
 </context>
 <context>
     <name>VoiceMailMemoModel</name>
     <message>
         <source>memoName</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>長さ</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>mailName</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>電話番号</translation>
     </message>
 </context>
 <context>
     <name>VoiceMailMemoView</name>
     <message>
         <source>Voice Memos</source>
-        <translation type="unfinished">ボイスメモ</translation>
+        <translation>ボイスメモ</translation>
     </message>
     <message>
         <source>Voicemails</source>
-        <translation type="unfinished">ボイスメール</translation>
+        <translation>ボイスメール</translation>
     </message>
 </context>
 <context>
     <name>calendarsRemindersView</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">メモ</translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>添付ファイル</translation>
     </message>
     <message>
         <source>Creation Date</source>
-        <translation type="unfinished"></translation>
+        <translation>作成日</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>通知日時</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>場所</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>リスト</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>優先順位</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
 </context>
 </TS>

@@ -5,473 +5,479 @@
     <name>CalendarsTableModel</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Glossary (ru): backup = резервная копия (back up = создать резервную копию, резервное копирование); scan = сканировать / сканирование; recover = восстановить / восстановление; export = экспортировать / экспорт; device = устройство; attachment = вложение; download = скачать / скачивание; sign in / sign out = войти / выйти; passcode = код-пароль; verification code = код проверки; call (phone, FaceTime) = вызов, call (WhatsApp, LINE) = звонок; chat = чат; admin = администратор; broadcast list = список рассылки; item(s) of data = элемент(ы); export path = путь экспорта; Voice Memos = Диктофон; Voicemails = Голосовая почта; Notes = Заметки. Register: «вы» (lower case), calm wording, no exclamation marks in error texts; quotes «…»; WhatsApp system phrases use the gender-neutral form «создал(-а)» as WhatsApp itself does.</translatorcomment>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата напоминания</translation>
     </message>
 </context>
 <context>
     <name>CalendarsTableView</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished">Календари</translation>
+        <translation>Календари</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished">Напоминания</translation>
+        <translation>Напоминания</translation>
     </message>
 </context>
 <context>
     <name>CheckableHeaderView</name>
     <message>
         <source>Check all rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать все строки</translation>
     </message>
 </context>
 <context>
     <name>ContactView</name>
     <message>
         <source>Other Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой телефон</translation>
     </message>
     <message>
         <source>Mobile Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Мобильный телефон</translation>
     </message>
     <message>
         <source>Home Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашний телефон</translation>
     </message>
     <message>
         <source>Work Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий телефон</translation>
     </message>
     <message>
         <source>School Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Школьный телефон</translation>
     </message>
     <message>
         <source>iPhone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон iPhone</translation>
     </message>
     <message>
         <source>Apple Watch number</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон Apple Watch</translation>
     </message>
     <message>
         <source>Main Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Основной телефон</translation>
     </message>
     <message>
         <source>Home Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашний факс</translation>
     </message>
     <message>
         <source>Work Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий факс</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Пейджер</translation>
     </message>
     <message>
         <source>Other Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Другая эл. почта</translation>
     </message>
     <message>
         <source>Home Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашняя эл. почта</translation>
     </message>
     <message>
         <source>Work Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочая эл. почта</translation>
     </message>
     <message>
         <source>School Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Школьная эл. почта</translation>
     </message>
     <message>
         <source>iCloud Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Эл. почта iCloud</translation>
     </message>
     <message>
         <source>Other URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой сайт</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашняя страница</translation>
     </message>
     <message>
         <source>Home URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Личный сайт</translation>
     </message>
     <message>
         <source>Work URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий сайт</translation>
     </message>
     <message>
         <source>School URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Школьный сайт</translation>
     </message>
     <message>
         <source>Other Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой адрес</translation>
     </message>
     <message>
         <source>Home Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашний адрес</translation>
     </message>
     <message>
         <source>Work Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий адрес</translation>
     </message>
     <message>
         <source>School Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Школьный адрес</translation>
     </message>
     <message>
         <source>Other dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие даты</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>День рождения</translation>
     </message>
     <message>
         <source>Chinese Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>День рождения (китайский календарь)</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Годовщина</translation>
     </message>
     <message>
         <source>Other relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие связи</translation>
     </message>
     <message>
         <source>Father</source>
-        <translation type="unfinished"></translation>
+        <translation>Отец</translation>
     </message>
     <message>
         <source>Mother</source>
-        <translation type="unfinished"></translation>
+        <translation>Мать</translation>
     </message>
     <message>
         <source>Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Брат</translation>
     </message>
     <message>
         <source>Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Сестра</translation>
     </message>
     <message>
         <source>Elder Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Старший брат</translation>
     </message>
     <message>
         <source>Elder Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Старшая сестра</translation>
     </message>
     <message>
         <source>Younger Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Младший брат</translation>
     </message>
     <message>
         <source>Younger Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Младшая сестра</translation>
     </message>
     <message>
         <source>Husband</source>
-        <translation type="unfinished"></translation>
+        <translation>Муж</translation>
     </message>
     <message>
         <source>Wife</source>
-        <translation type="unfinished"></translation>
+        <translation>Жена</translation>
     </message>
     <message>
         <source>Partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Партнёр</translation>
     </message>
     <message>
         <source>Son</source>
-        <translation type="unfinished"></translation>
+        <translation>Сын</translation>
     </message>
     <message>
         <source>Daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Дочь</translation>
     </message>
     <message>
         <source>Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Друг</translation>
     </message>
     <message>
         <source>Supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Руководитель</translation>
     </message>
     <message>
         <source>Co-worker</source>
-        <translation type="unfinished"></translation>
+        <translation>Коллега</translation>
     </message>
     <message>
         <source>Other social profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Другая соцсеть</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <source>LinkedIn</source>
-        <translation type="unfinished"></translation>
+        <translation>LinkedIn</translation>
     </message>
     <message>
         <source>Myspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Myspace</translation>
     </message>
     <message>
         <source>Sina Weibo</source>
-        <translation type="unfinished"></translation>
+        <translation>Sina Weibo</translation>
     </message>
     <message>
         <source>Other instant message</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой мессенджер</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>MSN Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>MSN Messenger</translation>
     </message>
     <message>
         <source>Google Talk</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Talk</translation>
     </message>
     <message>
         <source>Facebook Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook Messenger</translation>
     </message>
     <message>
         <source>AIM</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM</translation>
     </message>
     <message>
         <source>Yahoo! Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo! Messenger</translation>
     </message>
     <message>
         <source>ICQ</source>
-        <translation type="unfinished"></translation>
+        <translation>ICQ</translation>
     </message>
     <message>
         <source>Jabber</source>
-        <translation type="unfinished"></translation>
+        <translation>Jabber</translation>
     </message>
     <message>
         <source>QQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QQ</translation>
     </message>
     <message>
         <source>Gadu-Gadu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadu-Gadu</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished">Контакты</translation>
+        <translation>Контакты</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Подробности</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Компания:</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>День рождения:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметки:</translation>
     </message>
 </context>
 <context>
     <name>DeviceParser</name>
     <message>
         <source>You</source>
-        <translation type="unfinished">Вы</translation>
+        <translation>Вы</translation>
     </message>
     <message>
         <source>you</source>
-        <translation type="unfinished"></translation>
+        <translation>вам</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n other contact(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 и ещё %n контакт</numerusform>
+            <numerusform>%1 и ещё %n контакта</numerusform>
+            <numerusform>%1 и ещё %n контактов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>Title of a starred WhatsApp message: who sent it, then the chat or person it went to.</extracomment>
+        <translation>%1 → %2</translation>
     </message>
 </context>
 <context>
     <name>DocsTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Формат</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер</translation>
     </message>
 </context>
 <context>
     <name>DocsTableView</name>
     <message>
         <source>App Audios</source>
-        <translation type="unfinished">Аудио приложений</translation>
+        <translation>Аудио приложений</translation>
     </message>
     <message>
         <source>App Documents</source>
-        <translation type="unfinished">Документы приложений</translation>
+        <translation>Документы приложений</translation>
     </message>
 </context>
 <context>
     <name>DocsV1TableView</name>
     <message>
         <source>Audios</source>
-        <translation type="unfinished">Аудио</translation>
+        <translation>Аудио</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished">Документы</translation>
+        <translation>Документы</translation>
     </message>
 </context>
 <context>
     <name>FaceTimeCallHistorModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер телефона</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Call Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип вызова</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Входящий</translation>
     </message>
     <message>
         <source>Outgoing Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Исходящий</translation>
     </message>
 </context>
 <context>
     <name>FaceTimeCallHistorView</name>
     <message>
         <source>FaceTime</source>
-        <translation type="unfinished">FaceTime</translation>
+        <translation>FaceTime</translation>
     </message>
     <message>
         <source>Call History</source>
-        <translation type="unfinished">Журнал вызовов</translation>
+        <translation>Журнал вызовов</translation>
     </message>
 </context>
 <context>
     <name>FiltrationDialog</name>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Все</translation>
     </message>
     <message>
         <source>Last 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>За 7 дней</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>За месяц</translation>
     </message>
     <message>
         <source>Last three Months</source>
-        <translation type="unfinished"></translation>
+        <translation>За 3 месяца</translation>
     </message>
     <message>
         <source>Last Six Months</source>
-        <translation type="unfinished"></translation>
+        <translation>За полгода</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>За год</translation>
     </message>
     <message>
         <source>Custom Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Свой период</translation>
     </message>
     <message>
         <source>Select Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите период</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>до</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>дней назад</translation>
     </message>
     <message>
         <source>From (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>С (дней назад)</translation>
     </message>
     <message>
         <source>To (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>По (дней назад)</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">ОК</translation>
+        <translation>ОК</translation>
     </message>
 </context>
 <context>
@@ -482,210 +488,210 @@
     </message>
     <message>
         <source>Voice call</source>
-        <translation>Голосовой вызов</translation>
+        <translation>Голосовой звонок</translation>
     </message>
     <message>
         <source>Group video started.</source>
-        <translation>Групповой видеозвонок начат.</translation>
+        <translation>Начат групповой видеозвонок.</translation>
     </message>
     <message>
         <source>Group voice started.</source>
-        <translation>Групповой голосовой вызов начат.</translation>
+        <translation>Начат групповой голосовой звонок.</translation>
     </message>
 </context>
 <context>
     <name>MediaTableView</name>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения сообщений</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">Фото</translation>
+        <translation>Фото</translation>
     </message>
     <message>
         <source>Video in album</source>
-        <translation type="unfinished">Видео в альбоме</translation>
+        <translation>Видео в альбоме</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения заметок</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения календарей</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения напоминаний</translation>
     </message>
     <message>
         <source>App Photos</source>
-        <translation type="unfinished">Фото приложений</translation>
+        <translation>Фото приложений</translation>
     </message>
     <message>
         <source>App Videos</source>
-        <translation type="unfinished">Видео приложений</translation>
+        <translation>Видео приложений</translation>
     </message>
 </context>
 <context>
     <name>MediaV1TableView</name>
     <message>
         <source>Videos</source>
-        <translation type="unfinished">Видео</translation>
+        <translation>Видео</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">Фото</translation>
+        <translation>Фото</translation>
     </message>
 </context>
 <context>
     <name>MemoView</name>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Заметки</translation>
+        <translation>Заметки</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Подробности</translation>
     </message>
     <message>
         <source>This note is locked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта заметка защищена паролем.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения</translation>
     </message>
 </context>
 <context>
     <name>NavigationItemDelegate</name>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished">Контакты</translation>
+        <translation>Контакты</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished">Сообщения</translation>
+        <translation>Сообщения</translation>
     </message>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения сообщений</translation>
     </message>
     <message>
         <source>Voicemails</source>
-        <translation type="unfinished">Голосовая почта</translation>
+        <translation>Голосовая почта</translation>
     </message>
     <message>
         <source>Voice Memos</source>
-        <translation type="unfinished">Диктофон</translation>
+        <translation>Диктофон</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">Фото</translation>
+        <translation>Фото</translation>
     </message>
     <message>
         <source>Video in album</source>
-        <translation type="unfinished">Видео в альбоме</translation>
+        <translation>Видео в альбоме</translation>
     </message>
     <message>
         <source>FaceTime</source>
-        <translation type="unfinished">FaceTime</translation>
+        <translation>FaceTime</translation>
     </message>
     <message>
         <source>Safari Bookmarks</source>
-        <translation type="unfinished">Закладки Safari</translation>
+        <translation>Закладки Safari</translation>
     </message>
     <message>
         <source>Safari History</source>
-        <translation type="unfinished">История Safari</translation>
+        <translation>История Safari</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Заметки</translation>
+        <translation>Заметки</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения заметок</translation>
     </message>
     <message>
         <source>Call History</source>
-        <translation type="unfinished">Журнал вызовов</translation>
+        <translation>Журнал вызовов</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished">Календари</translation>
+        <translation>Календари</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения календарей</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished">Напоминания</translation>
+        <translation>Напоминания</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения напоминаний</translation>
     </message>
     <message>
         <source>App Photos</source>
-        <translation type="unfinished">Фото приложений</translation>
+        <translation>Фото приложений</translation>
     </message>
     <message>
         <source>App Videos</source>
-        <translation type="unfinished">Видео приложений</translation>
+        <translation>Видео приложений</translation>
     </message>
     <message>
         <source>App Audios</source>
-        <translation type="unfinished">Аудио приложений</translation>
+        <translation>Аудио приложений</translation>
     </message>
     <message>
         <source>App Documents</source>
-        <translation type="unfinished">Документы приложений</translation>
+        <translation>Документы приложений</translation>
     </message>
     <message>
         <source>WhatsApp</source>
-        <translation type="unfinished">WhatsApp</translation>
+        <translation>WhatsApp</translation>
     </message>
     <message>
         <source>WhatsApp Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения WhatsApp</translation>
     </message>
     <message>
         <source>LINE</source>
-        <translation type="unfinished">LINE</translation>
+        <translation>LINE</translation>
     </message>
     <message>
         <source>LINE Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения LINE</translation>
     </message>
     <message>
         <source>System Data</source>
-        <translation type="unfinished">Системные данные</translation>
+        <translation>Системные данные</translation>
     </message>
     <message>
         <source>Third-party App Data</source>
-        <translation type="unfinished">Данные сторонних приложений</translation>
+        <translation>Данные сторонних приложений</translation>
     </message>
 </context>
 <context>
     <name>NavigationItemView</name>
     <message>
         <source>Select ALL</source>
-        <translation type="unfinished">Выбрать все</translation>
+        <translation>Выбрать все</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Категории</translation>
     </message>
 </context>
 <context>
@@ -700,7 +706,7 @@
     </message>
     <message>
         <source>Support to retrieve deleted data from your iOS device directly, including messages, contacts, picture, etc.</source>
-        <translation>Восстанавливает удалённые данные прямо с устройства iOS, включая сообщения, контакты, изображения и т. д.</translation>
+        <translation>Восстанавливает удалённые данные прямо с устройства iOS: сообщения, контакты, фотографии и многое другое.</translation>
     </message>
     <message>
         <source>Recover Data from iTunes Backup</source>
@@ -708,7 +714,7 @@
     </message>
     <message>
         <source>Support to scan and preview data from iTunes backup.</source>
-        <translation>Сканирует резервную копию iTunes и показывает её данные.</translation>
+        <translation>Сканирует резервную копию iTunes и позволяет просмотреть её данные.</translation>
     </message>
     <message>
         <source>Recover Data from iCloud Backup</source>
@@ -716,7 +722,7 @@
     </message>
     <message>
         <source>Support to recover data that synced to iCloud.</source>
-        <translation>Восстанавливает данные, синхронизированные с iCloud.</translation>
+        <translation>Восстанавливает данные, сохранённые в iCloud.</translation>
     </message>
     <message>
         <source>About</source>
@@ -768,11 +774,11 @@
     </message>
     <message>
         <source>Don&apos;t open iTunes while the program is running, or the recovery will fail.</source>
-        <translation>Не открывайте iTunes во время работы программы, иначе восстановление не удастся.</translation>
+        <translation>Не открывайте iTunes во время работы программы, иначе восстановить данные не удастся.</translation>
     </message>
     <message>
         <source>Please export the data locally for viewing.</source>
-        <translation>Экспортируйте данные на компьютер, чтобы просмотреть их.</translation>
+        <translation>Чтобы просмотреть данные, экспортируйте их на компьютер.</translation>
     </message>
     <message>
         <source>Version:</source>
@@ -780,11 +786,11 @@
     </message>
     <message>
         <source>Quenrow (iOS) brings back what was lost on an iPhone or iPad: messages, contacts, photos, notes, chats and more, from the device itself, from an iTunes backup or from an iCloud backup. It is made by the Quenrow team, who build careful tools for getting people&apos;s data back.</source>
-        <translation>Quenrow (iOS) возвращает то, что было потеряно на iPhone или iPad: сообщения, контакты, фотографии, заметки, чаты и многое другое — с самого устройства, из резервной копии iTunes или из резервной копии iCloud. Его создаёт команда Quenrow, которая делает надёжные инструменты, чтобы люди могли вернуть свои данные.</translation>
+        <translation>Quenrow (iOS) возвращает то, что было потеряно на iPhone или iPad: сообщения, контакты, фотографии, заметки, чаты и многое другое — с самого устройства, из резервной копии iTunes или из резервной копии iCloud. Программу создаёт команда Quenrow, которая делает надёжные инструменты, помогающие людям вернуть свои данные.</translation>
     </message>
     <message>
         <source>Copyright © 2024 Quenrow. All rights reserved.</source>
-        <translation>Copyright © 2024 Quenrow. Все права защищены.</translation>
+        <translation>© Quenrow, 2024. Все права защищены.</translation>
     </message>
     <message>
         <source>Show All (%1)</source>
@@ -840,19 +846,19 @@
     </message>
     <message>
         <source>The path is invalid, please choose again.</source>
-        <translation>Недопустимый путь, выберите другой.</translation>
+        <translation>Недопустимый путь. Выберите другой.</translation>
     </message>
     <message>
         <source>Encrypted</source>
-        <translation>Зашифровано</translation>
+        <translation>Зашифрована</translation>
     </message>
     <message>
         <source>The file path does not exist, please change the path to export.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Change the data export path</source>
-        <translation>Путь не существует, измените путь экспорта.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Изменить путь экспорта</translation>
+        <translation>Указанный путь не существует. Измените путь экспорта.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Изменить путь экспорта</translation>
     </message>
     <message>
         <source>The path you chose does not have read and write permissions, please change the file export path.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Change the data export path</source>
-        <translation>У выбранного пути нет прав на чтение и запись, измените путь экспорта.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Изменить путь экспорта</translation>
+        <translation>Нет прав на чтение и запись по выбранному пути. Измените путь экспорта.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Изменить путь экспорта</translation>
     </message>
     <message>
         <source>Search</source>
@@ -876,15 +882,15 @@
     </message>
     <message>
         <source>Waiting for checking...</source>
-        <translation>Проверка...</translation>
+        <translation>Проверка обновлений...</translation>
     </message>
     <message>
         <source>Current version is up to date.</source>
-        <translation>Текущая версия актуальна.</translation>
+        <translation>У вас установлена последняя версия.</translation>
     </message>
     <message>
         <source>A new version is available!</source>
-        <translation>Доступна новая версия!</translation>
+        <translation>Доступна новая версия.</translation>
     </message>
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
@@ -900,35 +906,35 @@
     </message>
     <message>
         <source>It takes a while to download and analyze the iCloud data. The scanning time depends on the data size of your iCloud backup. Please wait patiently!</source>
-        <translation>Загрузка и анализ данных iCloud занимают некоторое время. Длительность сканирования зависит от размера резервной копии iCloud. Пожалуйста, подождите!</translation>
+        <translation>Скачивание и анализ данных iCloud занимают некоторое время. Длительность сканирования зависит от размера резервной копии iCloud. Пожалуйста, подождите.</translation>
     </message>
     <message>
         <source>Please keep the device connection stable during the scanning process. How long the scan takes depends on the size of the device&apos;s data. The more data, the longer it takes. Please wait.</source>
-        <translation>Во время сканирования не отключайте устройство. Длительность сканирования зависит от объёма данных на устройстве. Чем больше данных, тем дольше. Пожалуйста, подождите.</translation>
+        <translation>Не отключайте устройство во время сканирования. Длительность сканирования зависит от объёма данных на устройстве: чем больше данных, тем дольше. Пожалуйста, подождите.</translation>
     </message>
     <message>
         <source>The scanning time depends on your data size. It will take a long time to scan if you have a lot of data. Please wait patiently.</source>
-        <translation>Длительность сканирования зависит от объёма ваших данных. Если данных много, сканирование займёт много времени. Пожалуйста, подождите.</translation>
+        <translation>Длительность сканирования зависит от объёма ваших данных. Если данных много, сканирование займёт больше времени. Пожалуйста, подождите.</translation>
     </message>
     <message>
         <source>Note: If you can&apos;t find the data you need, try using other features. Or select different types of data to scan.</source>
-        <translation>Примечание: если нужные данные не найдены, попробуйте другие функции или выберите для сканирования другие типы данных.</translation>
+        <translation>Примечание: если нужные данные не найдены, попробуйте другой способ восстановления или выберите для сканирования другие типы данных.</translation>
     </message>
     <message>
         <source>Note: If you don&apos;t find the data you want, please use &quot;Recover Data from iTunes Backup&quot; or go back to select other data types to scan again.</source>
-        <translation>Примечание: если нужные данные не найдены, воспользуйтесь функцией «Восстановить данные из резервной копии iTunes» или вернитесь и выберите другие типы данных для повторного сканирования.</translation>
+        <translation>Примечание: если нужные данные не найдены, воспользуйтесь функцией «Восстановить данные из резервной копии iTunes» или вернитесь назад и выберите для сканирования другие типы данных.</translation>
     </message>
     <message>
         <source>No data found!</source>
-        <translation>Данные не найдены!</translation>
+        <translation>Данные не найдены.</translation>
     </message>
     <message>
         <source>Your device is detected in an abnormal state, please fix it first...</source>
-        <translation>Устройство находится в нештатном состоянии, сначала исправьте его...</translation>
+        <translation>Устройство работает с ошибками. Сначала устраните неполадку...</translation>
     </message>
     <message>
         <source>Note: Your device has been detected in an abnormal state. You&apos;d better use the &lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;iOS System Repair Tool&lt;/a&gt; to fix your device to a normal state first.</source>
-        <translation>Примечание: устройство обнаружено в нештатном состоянии. Сначала лучше воспользоваться &lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;средством восстановления системы iOS&lt;/a&gt;, чтобы вернуть устройство в нормальное состояние.</translation>
+        <translation>Примечание: устройство работает с ошибками. Рекомендуем сначала вернуть его в нормальное состояние с помощью &lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;средства восстановления системы iOS&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Please connect your iOS device to PC</source>
@@ -948,15 +954,15 @@
     </message>
     <message>
         <source>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href = &quot;#&quot;&gt;Device is connected but unrecognized?</source>
-        <translation>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href = &quot;#&quot;&gt;Устройство подключено, но не распознано?</translation>
+        <translation>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href = &quot;#&quot;&gt;Устройство подключено, но не распознаётся?</translation>
     </message>
     <message>
         <source>No device detected? Please follow the steps below to try again.</source>
-        <translation>Устройство не обнаружено? Выполните шаги ниже и попробуйте снова.</translation>
+        <translation>Устройство не обнаружено? Выполните следующие действия и попробуйте снова.</translation>
     </message>
     <message>
         <source>Analyze device environment</source>
-        <translation>Анализ окружения устройства</translation>
+        <translation>Проверка устройства</translation>
     </message>
     <message>
         <source>Back up iOS device data %1</source>
@@ -968,7 +974,7 @@
     </message>
     <message>
         <source>An error was encountered and the analysis device failed. Please try again!</source>
-        <translation>Произошла ошибка, анализ устройства не удался. Попробуйте ещё раз!</translation>
+        <translation>Из-за ошибки не удалось проанализировать устройство. Попробуйте ещё раз.</translation>
     </message>
     <message>
         <source>Device: &lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt;</source>
@@ -976,15 +982,15 @@
     </message>
     <message>
         <source>Cannot read your device. Please unlock it, tap &quot;Trust&quot; on it if it asks, then try again.</source>
-        <translation>Не удаётся прочитать устройство. Разблокируйте его, нажмите «Доверять», если оно спросит, и попробуйте снова.</translation>
+        <translation>Не удаётся прочитать данные устройства. Разблокируйте его, нажмите «Доверять», если появится запрос, и попробуйте снова.</translation>
     </message>
     <message>
         <source>Not enough space! Please make sure there is more than 200MB of free space on your device and try again.</source>
-        <translation>Недостаточно места! Убедитесь, что на устройстве свободно более 200 МБ, и попробуйте снова.</translation>
+        <translation>Недостаточно места. Убедитесь, что на устройстве свободно более 200 МБ, и попробуйте снова.</translation>
     </message>
     <message>
         <source>According to Apple&apos;s privacy policy, iOS13 and above versions require encrypted backups to scan call logs, FaceTime and Safari history. The program will set the backup password to &lt;font color=&quot;#558AF8&quot;;&gt;%1 (please remember this password)&lt;/font&gt;. It will take a long time, are you confirm to continue?</source>
-        <translation>Согласно политике конфиденциальности Apple, в iOS 13 и новее для сканирования журнала вызовов, FaceTime и истории Safari нужны зашифрованные резервные копии. Программа установит пароль резервной копии &lt;font color=&quot;#558AF8&quot;;&gt;%1 (запомните этот пароль)&lt;/font&gt;. Это займёт много времени. Продолжить?</translation>
+        <translation>Согласно политике конфиденциальности Apple, в iOS 13 и новее для сканирования журнала вызовов, FaceTime и истории Safari нужна зашифрованная резервная копия. Программа установит пароль резервной копии &lt;font color=&quot;#558AF8&quot;;&gt;%1 (запомните этот пароль)&lt;/font&gt;. Это займёт много времени. Продолжить?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -996,7 +1002,7 @@
     </message>
     <message>
         <source>There is not enough disk space to decrypt all backup. Do you want to continue?</source>
-        <translation>Недостаточно места на диске, чтобы расшифровать всю резервную копию. Продолжить?</translation>
+        <translation>На диске недостаточно места, чтобы расшифровать всю резервную копию. Продолжить?</translation>
     </message>
     <message>
         <source>No</source>
@@ -1008,7 +1014,7 @@
     </message>
     <message>
         <source>Sorry, an error occurred(%1).&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;Check solutions&lt;/a&gt;</source>
-        <translation>Произошла ошибка(%1).&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;Посмотреть решения&lt;/a&gt;</translation>
+        <translation>К сожалению, произошла ошибка (%1).&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;Возможные решения&lt;/a&gt;</translation>
     </message>
     <message>
         <source>1. Please tap &quot;Trust&quot; on your iOS device.</source>
@@ -1020,11 +1026,11 @@
     </message>
     <message>
         <source>Note: If you don&apos;t see the trust prompt, please re-plug your device.</source>
-        <translation>Примечание: если запрос доверия не появился, переподключите устройство.</translation>
+        <translation>Примечание: если запрос на доверие не появился, отключите устройство и подключите его снова.</translation>
     </message>
     <message>
         <source>Please trust this computer on %1(%2) device.</source>
-        <translation>Доверьтесь этому компьютеру на устройстве %1(%2).</translation>
+        <translation>Подтвердите на устройстве %1(%2), что доверяете этому компьютеру.</translation>
     </message>
     <message>
         <source>Analysing Your Device</source>
@@ -1040,7 +1046,7 @@
     </message>
     <message>
         <source>2. Re-plug your device and make sure the connection is reliable. </source>
-        <translation>2. Переподключите устройство и убедитесь, что соединение надёжно. </translation>
+        <translation>2. Отключите устройство, подключите его снова и убедитесь, что кабель подключён надёжно. </translation>
     </message>
     <message>
         <source>3. Restart your device and program then reconnect your device.</source>
@@ -1056,11 +1062,11 @@
     </message>
     <message>
         <source>Start Scan</source>
-        <translation>Начать сканирование</translation>
+        <translation>Сканировать</translation>
     </message>
     <message>
         <source>Your device is disconnected, please reconnect.</source>
-        <translation>Устройство отключено, подключите его снова.</translation>
+        <translation>Устройство отключено. Подключите его снова.</translation>
     </message>
     <message>
         <source>Backing up data, are you sure you want to exit the program?</source>
@@ -1072,7 +1078,7 @@
     </message>
     <message>
         <source>&lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt; is connected! Please select the types of data you want to recover.</source>
-        <translation>&lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt; подключено! Выберите типы данных для восстановления.</translation>
+        <translation>Подключено устройство &lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt;. Выберите типы данных, которые нужно восстановить.</translation>
     </message>
     <message>
         <source>Photos</source>
@@ -1165,11 +1171,11 @@
     </message>
     <message>
         <source>Analyzing your iOS device, it will take some time....</source>
-        <translation>Идёт анализ устройства iOS, это займёт некоторое время....</translation>
+        <translation>Идёт анализ устройства iOS. Это займёт некоторое время...</translation>
     </message>
     <message>
         <source>It detected your iTunes backup is encrypted, please enter your password.</source>
-        <translation>Резервная копия iTunes зашифрована, введите пароль.</translation>
+        <translation>Резервная копия iTunes зашифрована. Введите пароль.</translation>
     </message>
     <message>
         <source>Enter password</source>
@@ -1193,7 +1199,7 @@
     </message>
     <message>
         <source>Conversations</source>
-        <translation>Беседы</translation>
+        <translation>Чаты</translation>
     </message>
     <message>
         <source>[Videos]</source>
@@ -1221,7 +1227,7 @@
     </message>
     <message>
         <source>Export</source>
-        <translation>Экспорт</translation>
+        <translation>Экспортировать</translation>
     </message>
     <message>
         <source>Unsent</source>
@@ -1258,7 +1264,7 @@
     </message>
     <message>
         <source>LINE Keep types</source>
-        <translation>Типы LINE Keep</translation>
+        <translation>Типы записей LINE Keep</translation>
     </message>
     <message>
         <source>Texts</source>
@@ -1270,7 +1276,7 @@
     </message>
     <message>
         <source>Failed to send</source>
-        <translation>Не отправлено</translation>
+        <translation>Не удалось отправить</translation>
     </message>
     <message>
         <source>Quote:</source>
@@ -1286,19 +1292,19 @@
     </message>
     <message>
         <source>Before restoring data, please download the file first!</source>
-        <translation>Перед восстановлением данных сначала загрузите файл!</translation>
+        <translation>Чтобы восстановить данные, сначала скачайте файл.</translation>
     </message>
     <message>
         <source>This file has expired!</source>
-        <translation>Срок действия файла истёк!</translation>
+        <translation>Срок хранения файла истёк.</translation>
     </message>
     <message>
         <source>This message has been deleted!</source>
-        <translation>Это сообщение удалено!</translation>
+        <translation>Это сообщение удалено.</translation>
     </message>
     <message>
         <source>Unsupported data type!</source>
-        <translation>Неподдерживаемый тип данных!</translation>
+        <translation>Неподдерживаемый тип данных.</translation>
     </message>
     <message>
         <source>You</source>
@@ -1306,11 +1312,11 @@
     </message>
     <message>
         <source>[Voice]</source>
-        <translation>[Голосовое]</translation>
+        <translation>[Голосовое сообщение]</translation>
     </message>
     <message>
         <source>[Voice Call]</source>
-        <translation>[Голосовой вызов]</translation>
+        <translation>[Голосовой звонок]</translation>
     </message>
     <message>
         <source>[Contact Card]</source>
@@ -1318,11 +1324,11 @@
     </message>
     <message>
         <source>[Location]</source>
-        <translation>[Местоположение]</translation>
+        <translation>[Геопозиция]</translation>
     </message>
     <message>
         <source>[Documents]</source>
-        <translation>[Документы]</translation>
+        <translation>[Документ]</translation>
     </message>
     <message>
         <source>[Sticker]</source>
@@ -1330,379 +1336,379 @@
     </message>
     <message>
         <source>[Emojis]</source>
-        <translation>[Стикер]</translation>
+        <translation>[Эмодзи]</translation>
     </message>
     <message>
         <source>&apos;s LINE Chat</source>
-        <translation type="unfinished"></translation>
+        <translation> — чат LINE</translation>
     </message>
     <message>
         <source>Single Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Личные сообщения</translation>
     </message>
     <message>
         <source>&apos;s Single Messages</source>
-        <translation type="unfinished"></translation>
+        <translation> — личные сообщения</translation>
     </message>
     <message>
         <source>Group Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Групповые сообщения</translation>
     </message>
     <message>
         <source>&apos;s Group Messages</source>
-        <translation type="unfinished"></translation>
+        <translation> — групповые сообщения</translation>
     </message>
     <message>
         <source>&apos;s LINE Keep</source>
-        <translation type="unfinished"></translation>
+        <translation> — LINE Keep</translation>
     </message>
     <message>
         <source>&apos;s WhatsApp Chat</source>
-        <translation type="unfinished"></translation>
+        <translation> — чат WhatsApp</translation>
     </message>
     <message>
         <source>Starred Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Избранные сообщения</translation>
     </message>
     <message>
         <source>&apos;s Starred Messages</source>
-        <translation type="unfinished"></translation>
+        <translation> — избранные сообщения</translation>
     </message>
     <message>
         <source>You created group</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы создали группу</translation>
     </message>
     <message>
         <source>careated group</source>
-        <translation type="unfinished"></translation>
+        <translation>создал(-а) группу</translation>
     </message>
     <message>
         <source>You change this group&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы изменили изображение группы</translation>
     </message>
     <message>
         <source>change this group&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>изменил(-а) изображение группы</translation>
     </message>
     <message>
         <source>You changed the subject from</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы изменили тему группы с</translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> на </translation>
     </message>
     <message>
         <source>changed the subject from</source>
-        <translation type="unfinished"></translation>
+        <translation>изменил(-а) тему группы с</translation>
     </message>
     <message>
         <source>You joined using this group&apos;s invite link</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы присоединились к группе по ссылке-приглашению</translation>
     </message>
     <message>
         <source>joined using this group&apos;s invite link</source>
-        <translation type="unfinished"></translation>
+        <translation>присоединился(-ась) к группе по ссылке-приглашению</translation>
     </message>
     <message>
         <source>You changed the group description</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы изменили описание группы:</translation>
     </message>
     <message>
         <source>changed the group description</source>
-        <translation type="unfinished"></translation>
+        <translation>изменил(-а) описание группы:</translation>
     </message>
     <message>
         <source>You turned on disappearing messages. All new messages will disappear from this chat 24 hours after they&apos;re sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы включили исчезающие сообщения. Все новые сообщения в этом чате будут исчезать через 24 часа после отправки</translation>
     </message>
     <message>
         <source>turned on disappearing messages. All new messages will disappear from this chat 24 hours after they&apos;re sent</source>
-        <translation type="unfinished"></translation>
+        <translation>включил(-а) исчезающие сообщения. Все новые сообщения в этом чате будут исчезать через 24 часа после отправки</translation>
     </message>
     <message>
         <source>turned off disappearing messages</source>
-        <translation type="unfinished"></translation>
+        <translation>выключил(-а) исчезающие сообщения</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow only admins to edit this groups&apos;s info</source>
-        <translation type="unfinished"></translation>
+        <translation>изменил(-а) настройки группы: теперь данные группы могут изменять только администраторы</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow only admins to send messages to this group</source>
-        <translation type="unfinished"></translation>
+        <translation>изменил(-а) настройки группы: теперь отправлять сообщения в группу могут только администраторы</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow all participants to edit this group&apos;s info</source>
-        <translation type="unfinished"></translation>
+        <translation>изменил(-а) настройки группы: теперь данные группы могут изменять все участники</translation>
     </message>
     <message>
         <source>You were added</source>
-        <translation type="unfinished"></translation>
+        <translation>Вас добавили</translation>
     </message>
     <message>
         <source>You was added</source>
-        <translation type="unfinished"></translation>
+        <translation>Вас добавили</translation>
     </message>
     <message>
         <source>was added</source>
-        <translation type="unfinished"></translation>
+        <translation>добавлен(-а)</translation>
     </message>
     <message>
         <source>were added</source>
-        <translation type="unfinished"></translation>
+        <translation>добавлены</translation>
     </message>
     <message>
         <source> added you</source>
-        <translation type="unfinished"></translation>
+        <translation> добавил(-а) вас</translation>
     </message>
     <message>
         <source> added You</source>
-        <translation type="unfinished"></translation>
+        <translation> добавил(-а) вас</translation>
     </message>
     <message>
         <source>You added </source>
-        <translation type="unfinished"></translation>
+        <translation>Вы добавили </translation>
     </message>
     <message>
         <source> added </source>
-        <translation type="unfinished"></translation>
+        <translation> добавил(-а) </translation>
     </message>
     <message>
         <source>You removed </source>
-        <translation type="unfinished"></translation>
+        <translation>Вы удалили </translation>
     </message>
     <message>
         <source> removed </source>
-        <translation type="unfinished"></translation>
+        <translation> удалил(-а) </translation>
     </message>
     <message>
         <source>You left</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы вышли из группы</translation>
     </message>
     <message>
         <source> left</source>
-        <translation type="unfinished"></translation>
+        <translation> вышел(-ла) из группы</translation>
     </message>
     <message>
         <source> has joined</source>
-        <translation type="unfinished"></translation>
+        <translation> присоединился(-ась)</translation>
     </message>
     <message>
         <source>has been changed to</source>
-        <translation type="unfinished"></translation>
+        <translation>изменён на</translation>
     </message>
     <message>
         <source>You started a call</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы начали звонок</translation>
     </message>
     <message>
         <source>started a call</source>
-        <translation type="unfinished"></translation>
+        <translation>начал(-а) звонок</translation>
     </message>
     <message>
         <source>You started a video call</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы начали видеозвонок</translation>
     </message>
     <message>
         <source>started a video call</source>
-        <translation type="unfinished"></translation>
+        <translation>начал(-а) видеозвонок</translation>
     </message>
     <message>
         <source>You blocked this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы заблокировали этот контакт</translation>
     </message>
     <message>
         <source>You unblocked this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы разблокировали этот контакт</translation>
     </message>
     <message>
         <source>You‘re now an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>Теперь вы администратор</translation>
     </message>
     <message>
         <source>became an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>теперь администратор</translation>
     </message>
     <message>
         <source>You‘re no longer an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы больше не администратор</translation>
     </message>
     <message>
         <source>became an non-admin</source>
-        <translation type="unfinished"></translation>
+        <translation>больше не администратор</translation>
     </message>
     <message>
         <source>You created a broadcast list</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы создали список рассылки</translation>
     </message>
     <message>
         <source>created a broadcast list</source>
-        <translation type="unfinished"></translation>
+        <translation>создал(-а) список рассылки</translation>
     </message>
     <message>
         <source>You create a broadcast list whith</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы создали список рассылки с</translation>
     </message>
     <message>
         <source> recipients</source>
-        <translation type="unfinished"></translation>
+        <translation> получателями</translation>
     </message>
     <message>
         <source>created a broadcast list with</source>
-        <translation type="unfinished"></translation>
+        <translation>создал(-а) список рассылки с</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow all participants to send messages to this group</source>
-        <translation type="unfinished"></translation>
+        <translation>изменил(-а) настройки группы: теперь отправлять сообщения в группу могут все участники</translation>
     </message>
     <message>
         <source>Group call ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Групповой звонок завершён</translation>
     </message>
     <message>
         <source>Voice call ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Голосовой звонок завершён</translation>
     </message>
     <message>
         <source>Please press &quot;Ctrl&quot; + &quot;F&quot; to search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для поиска по странице нажмите Ctrl+F.</translation>
     </message>
     <message>
         <source>Save this session as PDF? Find the three dots in the upper right corner of the browser -&gt; find &quot;Print&quot; -&gt; the pinter option and select &quot;Save as PDF&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Хотите сохранить этот чат в PDF? Нажмите на три точки в правом верхнем углу браузера, выберите «Печать» и в списке принтеров выберите «Сохранить как PDF».</translation>
     </message>
     <message>
         <source>Outgoing Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Исходящий</translation>
     </message>
     <message>
         <source>Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Входящий</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Высокий</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Средний</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Низкий</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Выполнено</translation>
     </message>
     <message>
         <source>Unfinished</source>
-        <translation type="unfinished"></translation>
+        <translation>Не выполнено</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчество</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Фамилия</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Компания</translation>
     </message>
     <message>
         <source>Department</source>
-        <translation type="unfinished"></translation>
+        <translation>Отдел</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>День рождения</translation>
     </message>
     <message>
         <source>Job Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Должность</translation>
     </message>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>Псевдоним</translation>
     </message>
     <message>
         <source>Getting iTunes backup list....</source>
-        <translation type="unfinished"></translation>
+        <translation>Получение списка резервных копий iTunes...</translation>
     </message>
     <message>
         <source>Decrypting iTunes backup....</source>
-        <translation type="unfinished"></translation>
+        <translation>Расшифровка резервной копии iTunes...</translation>
     </message>
     <message>
         <source>Note: This will take some time, please be patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечание: это займёт некоторое время. Пожалуйста, подождите.</translation>
     </message>
     <message>
         <source>You are decrypting your iTunes backup, do you want to cancel?</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт расшифровка резервной копии iTunes. Отменить её?</translation>
     </message>
     <message>
         <source>Show password</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать пароль</translation>
     </message>
     <message>
         <source>Please select the data type you need to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите типы данных, которые нужно восстановить.</translation>
     </message>
     <message>
         <source>Device Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя устройства</translation>
     </message>
     <message>
         <source>Backup Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата создания</translation>
     </message>
     <message>
         <source>Device Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель устройства</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер</translation>
     </message>
     <message>
         <source>iTunes backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Резервные копии iTunes</translation>
     </message>
     <message>
         <source>Note: If your backup is not shown in the list, you can &lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;choose&lt;/a&gt; a backup file from another folder to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечание: если нужной резервной копии нет в списке, вы можете &lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;выбрать&lt;/a&gt; резервную копию в другой папке.</translation>
     </message>
     <message>
         <source>There is no iTunes backup file in this folder, please select another backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой папке нет резервной копии iTunes. Выберите другую резервную копию.</translation>
     </message>
     <message>
         <source>Sorry, decrypting this backup will take approximately %1 of space. Please clean up your disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для расшифровки этой резервной копии потребуется около %1 свободного места. Освободите место на диске и попробуйте снова.</translation>
     </message>
     <message>
         <source>Sorry, the backup could not be decrypted. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>К сожалению, не удалось расшифровать резервную копию. Попробуйте ещё раз.</translation>
     </message>
     <message>
         <source>Sorry, your iTunes backup file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>К сожалению, резервная копия iTunes не найдена.</translation>
     </message>
     <message>
         <source>Sign into iCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Вход в iCloud</translation>
     </message>
     <message>
         <source>Note:
@@ -1710,620 +1716,639 @@
 2. We take your privacy and security seriously and will never keep your Apple account details.
 3. Phone number is not supported at the moment! Please use email to sign into iCloud.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Примечание:
+1. Чтобы содержимое iCloud не изменилось, не подключайте устройство к компьютеру.
+2. Мы серьёзно относимся к вашей конфиденциальности и безопасности и никогда не сохраняем данные вашей учётной записи Apple.
+3. Вход по номеру телефона пока не поддерживается. Для входа в iCloud используйте адрес электронной почты.
+</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;Forgot Apple ID or Password?</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;Забыли Apple ID или пароль?</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Войти</translation>
     </message>
     <message>
         <source>Apple ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple ID</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;%1&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;%1&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Please check your internet connection and try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте подключение к интернету и попробуйте снова.</translation>
     </message>
     <message>
         <source>Your Apple ID or password is incorrect!</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный Apple ID или пароль.</translation>
     </message>
     <message>
         <source>iCloud is not available on this platform.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой системе iCloud недоступен.</translation>
     </message>
     <message>
         <source>Login failed due to unknown reasons! Please check for &lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;%1&quot;&gt;available solutions&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось войти по неизвестной причине. Ознакомьтесь с &lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;%1&quot;&gt;возможными решениями&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Two-factor authentication is enabled for this account. Please enter the verification code received on the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для этой учётной записи включена двухфакторная аутентификация. Введите код проверки, полученный на устройстве.</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color: #558AF8;;font-size: 16px;&apos;href = &quot;#&quot;&gt;Apple advice</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: #558AF8;;font-size: 16px;&apos;href = &quot;#&quot;&gt;Рекомендации Apple</translation>
     </message>
     <message>
         <source>Digit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Цифра %1</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Подтвердить</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;SMS code%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;Код по SMS%2</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;Resend a code%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;Отправить код снова%2</translation>
     </message>
     <message>
         <source>SMS code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код по SMS</translation>
     </message>
     <message>
         <source>Resend a code</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить код снова</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;Frequent verification, try later!&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;Слишком много попыток. Повторите позже.&lt;/font&gt;</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;Incorrect verification code!&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;Неверный код проверки.&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Скачать</translation>
     </message>
     <message>
         <source>%1&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;(Sign out)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;(Выйти)</translation>
     </message>
     <message>
         <source>Are you sure you want to return? You will need to re-sign into iCloud after returning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуться назад? После этого потребуется снова войти в iCloud.</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуться</translation>
     </message>
     <message>
         <source>Next</source>
         <extracomment>Button below the list of iTunes backups that goes on to the choice of categories; about 12 characters fit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <source>Please select an iTunes backup to scan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите резервную копию iTunes для сканирования.</translation>
     </message>
     <message>
         <source>Please select the data types you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите типы данных, которые нужно восстановить.</translation>
     </message>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения сообщений</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения заметок</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения календарей</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения напоминаний</translation>
     </message>
     <message>
         <source>WhatsApp Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения WhatsApp</translation>
     </message>
     <message>
         <source>LINE Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения LINE</translation>
     </message>
     <message>
         <source>Recover</source>
         <extracomment>Button of the scan results that writes the ticked records to a folder (verb); about 12 characters fit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Восстановить</translation>
     </message>
     <message>
         <source>Failed to download data! Please try again or sign in with another Apple ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось скачать данные. Попробуйте ещё раз или войдите с другим Apple ID.</translation>
     </message>
     <message>
         <source>Are you sure you want to return? You will need to re-download the data after returning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуться назад? После этого данные придётся скачать заново.</translation>
     </message>
     <message>
         <source>Scanning data, are you sure you want to return?</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт сканирование. Вы действительно хотите вернуться назад?</translation>
     </message>
     <message>
         <source>Are you sure you want to return? If you do, you need to scan data again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуться назад? После этого данные придётся сканировать заново.</translation>
     </message>
     <message>
         <source>Downloading data from iCloud backup, are you sure you want to stop now? Data cannot be completely downloaded after stopping.</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт скачивание данных из резервной копии iCloud. Остановить его? В этом случае будут скачаны не все данные.</translation>
     </message>
     <message>
         <source>Are you sure you want to stop? If you do, some of the data scanning will fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить сканирование? В этом случае часть данных не будет просканирована.</translation>
     </message>
     <message>
         <source>Scanning data, are you sure you want to exit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт сканирование. Вы действительно хотите выйти из программы?</translation>
     </message>
     <message>
         <source>The scanning process is complete, are you sure you want to exit? If you exit, the scan results will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сканирование завершено. Вы действительно хотите выйти? Результаты сканирования не будут сохранены.</translation>
     </message>
     <message>
         <source>Your device (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) has been disconnected and scanning has been interrupted.The program will parse and display the successfully scanned data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) отключено, сканирование прервано. Программа обработает и покажет данные, которые удалось просканировать.</translation>
     </message>
     <message>
         <source>The device (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) is disconnected, some data type recovery will fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) отключено. Часть данных восстановить не удастся.</translation>
     </message>
     <message>
         <source>Please select the data you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите данные, которые нужно восстановить.</translation>
     </message>
     <message>
         <source>Insufficient space, export data failed! Please ensure that there is more than 100MB in the disk space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недостаточно места на диске, экспорт не выполнен. Убедитесь, что на диске свободно более 100 МБ.</translation>
     </message>
     <message numerus="yes">
         <source>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n piece(s) data has been downloaded, please recover your data as soon as possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Note: Please go back and download again if you can&apos;t find the data you need.&lt;/font&gt;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;Скачан %n элемент данных. Рекомендуем восстановить данные как можно скорее.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Примечание: если нужных данных нет, вернитесь назад и скачайте их снова.&lt;/font&gt;</numerusform>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;Скачано %n элемента данных. Рекомендуем восстановить данные как можно скорее.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Примечание: если нужных данных нет, вернитесь назад и скачайте их снова.&lt;/font&gt;</numerusform>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;Скачано %n элементов данных. Рекомендуем восстановить данные как можно скорее.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Примечание: если нужных данных нет, вернитесь назад и скачайте их снова.&lt;/font&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n data has been scanned completely, please recover your data as soon as possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Note: The deleted data will be overwritten easily as you keep using your device, so the program will scan for different results each time. If you find the deleted data, it is recommended to recover it as soon as possible.&lt;/font&gt;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;Сканирование завершено, найден %n элемент данных. Рекомендуем восстановить данные как можно скорее.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Примечание: при дальнейшем использовании устройства удалённые данные легко перезаписываются, поэтому результаты каждого сканирования могут отличаться. Если вы нашли удалённые данные, рекомендуем восстановить их как можно скорее.&lt;/font&gt;</numerusform>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;Сканирование завершено, найдено %n элемента данных. Рекомендуем восстановить данные как можно скорее.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Примечание: при дальнейшем использовании устройства удалённые данные легко перезаписываются, поэтому результаты каждого сканирования могут отличаться. Если вы нашли удалённые данные, рекомендуем восстановить их как можно скорее.&lt;/font&gt;</numerusform>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;Сканирование завершено, найдено %n элементов данных. Рекомендуем восстановить данные как можно скорее.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Примечание: при дальнейшем использовании устройства удалённые данные легко перезаписываются, поэтому результаты каждого сканирования могут отличаться. Если вы нашли удалённые данные, рекомендуем восстановить их как можно скорее.&lt;/font&gt;</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1&apos;s Messages</source>
+        <translation>Сообщения: %1</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <comment>a contact&apos;s note</comment>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>(%1s)</source>
+        <extracomment>Seconds left before a new code can be asked for, after the link&apos;s text.</extracomment>
+        <translation>(%1 с)</translation>
     </message>
 </context>
 <context>
     <name>RecoverAsCsv</name>
     <message>
         <source>Apple Watch number</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон Apple Watch</translation>
     </message>
     <message>
         <source>Home Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашний телефон</translation>
     </message>
     <message>
         <source>Home Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашний факс</translation>
     </message>
     <message>
         <source>Main Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Основной телефон</translation>
     </message>
     <message>
         <source>Mobile Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Мобильный телефон</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Пейджер</translation>
     </message>
     <message>
         <source>School Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Школьный телефон</translation>
     </message>
     <message>
         <source>Work Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий телефон</translation>
     </message>
     <message>
         <source>Work Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий факс</translation>
     </message>
     <message>
         <source>iPhone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон iPhone</translation>
     </message>
     <message>
         <source>Home Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашняя эл. почта</translation>
     </message>
     <message>
         <source>School Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Школьная эл. почта</translation>
     </message>
     <message>
         <source>Work Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочая эл. почта</translation>
     </message>
     <message>
         <source>iCloud Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Эл. почта iCloud</translation>
     </message>
     <message>
         <source>Home URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Личный сайт</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашняя страница</translation>
     </message>
     <message>
         <source>School URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Школьный сайт</translation>
     </message>
     <message>
         <source>Work URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий сайт</translation>
     </message>
     <message>
         <source>Home Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашний адрес</translation>
     </message>
     <message>
         <source>School Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Школьный адрес</translation>
     </message>
     <message>
         <source>Work Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий адрес</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Годовщина</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>День рождения</translation>
     </message>
     <message>
         <source>Chinese Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>День рождения (китайский календарь)</translation>
     </message>
     <message>
         <source>Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Брат</translation>
     </message>
     <message>
         <source>Co-worker</source>
-        <translation type="unfinished"></translation>
+        <translation>Коллега</translation>
     </message>
     <message>
         <source>Daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Дочь</translation>
     </message>
     <message>
         <source>Elder Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Старший брат</translation>
     </message>
     <message>
         <source>Elder Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Старшая сестра</translation>
     </message>
     <message>
         <source>Father</source>
-        <translation type="unfinished"></translation>
+        <translation>Отец</translation>
     </message>
     <message>
         <source>Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Друг</translation>
     </message>
     <message>
         <source>Husband</source>
-        <translation type="unfinished"></translation>
+        <translation>Муж</translation>
     </message>
     <message>
         <source>Mother</source>
-        <translation type="unfinished"></translation>
+        <translation>Мать</translation>
     </message>
     <message>
         <source>Partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Партнёр</translation>
     </message>
     <message>
         <source>Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Сестра</translation>
     </message>
     <message>
         <source>Son</source>
-        <translation type="unfinished"></translation>
+        <translation>Сын</translation>
     </message>
     <message>
         <source>Supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Руководитель</translation>
     </message>
     <message>
         <source>Wife</source>
-        <translation type="unfinished"></translation>
+        <translation>Жена</translation>
     </message>
     <message>
         <source>Younger Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>Младший брат</translation>
     </message>
     <message>
         <source>Younger Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>Младшая сестра</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <source>LinkedIn</source>
-        <translation type="unfinished"></translation>
+        <translation>LinkedIn</translation>
     </message>
     <message>
         <source>Myspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Myspace</translation>
     </message>
     <message>
         <source>Sina Weibo</source>
-        <translation type="unfinished"></translation>
+        <translation>Sina Weibo</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>AIM</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM</translation>
     </message>
     <message>
         <source>Facebook Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook Messenger</translation>
     </message>
     <message>
         <source>Gadu-Gadu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadu-Gadu</translation>
     </message>
     <message>
         <source>Google Talk</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Talk</translation>
     </message>
     <message>
         <source>ICQ</source>
-        <translation type="unfinished"></translation>
+        <translation>ICQ</translation>
     </message>
     <message>
         <source>Jabber</source>
-        <translation type="unfinished"></translation>
+        <translation>Jabber</translation>
     </message>
     <message>
         <source>MSN Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>MSN Messenger</translation>
     </message>
     <message>
         <source>QQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QQ</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>Yahoo! Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo! Messenger</translation>
     </message>
     <message>
         <source>Other Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой телефон</translation>
     </message>
     <message>
         <source>Other Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Другая эл. почта</translation>
     </message>
     <message>
         <source>Other URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой сайт</translation>
     </message>
     <message>
         <source>Other Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой адрес</translation>
     </message>
     <message>
         <source>Other dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие даты</translation>
     </message>
     <message>
         <source>Other relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие связи</translation>
     </message>
     <message>
         <source>Other social profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Другая соцсеть</translation>
     </message>
     <message>
         <source>Other instant message</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой мессенджер</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Окончание</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Заметки</translation>
+        <translation>Заметки</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Call Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип вызова</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>Creation Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата создания</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата напоминания</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Место</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Категория</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчество</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Фамилия</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Компания</translation>
     </message>
     <message>
         <source>Department</source>
-        <translation type="unfinished"></translation>
+        <translation>Отдел</translation>
     </message>
     <message>
         <source>Job Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Должность</translation>
     </message>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>Псевдоним</translation>
     </message>
 </context>
 <context>
     <name>RecoverNoticeDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">ОК</translation>
+        <translation>ОК</translation>
     </message>
 </context>
 <context>
     <name>RecoverPathunreadabilityDialog</name>
     <message>
         <source>If you wan to change the file export path, go to &lt;a style=&apos;color: #558AF8;font-size:14px;text-decoration: none;&apos;href=&quot;#&quot;&gt;Settings&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтобы изменить путь экспорта, откройте &lt;a style=&apos;color: #558AF8;font-size:14px;text-decoration: none;&apos;href=&quot;#&quot;&gt;Настройки&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
     <name>RecoverProgressDialog</name>
     <message>
         <source>Exporting data</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт данных</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Продолжить</translation>
+        <translation>Продолжить</translation>
     </message>
     <message>
         <source>Exporting data %1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт данных %1 %2 %3</translation>
     </message>
     <message>
         <source>Exporting data, are you sure you want to stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт экспорт данных. Остановить его?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Да</translation>
+        <translation>Да</translation>
     </message>
 </context>
 <context>
     <name>RecoverSuccessDialog</name>
     <message>
         <source>Recover failed! Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось восстановить данные. Попробуйте ещё раз.</translation>
     </message>
     <message>
         <source>%1 data restored successful, but %2 data restored failed.
 please keep your device connection stable and try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановлено элементов: %1. Не удалось восстановить: %2.
+Не отключайте устройство во время восстановления и повторите попытку позже.</translation>
     </message>
     <message>
         <source>%1 data restored successful, but %2 data restored failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановлено элементов: %1. Не удалось восстановить: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n data restored successfully!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Восстановлен %n элемент.</numerusform>
+            <numerusform>Восстановлено %n элемента.</numerusform>
+            <numerusform>Восстановлено %n элементов.</numerusform>
         </translation>
     </message>
 </context>
@@ -2331,123 +2356,123 @@ please keep your device connection stable and try again later.</source>
     <name>SafariModel</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Категория</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
 </context>
 <context>
     <name>SafariView</name>
     <message>
         <source>Safari History</source>
-        <translation type="unfinished">История Safari</translation>
+        <translation>История Safari</translation>
     </message>
     <message>
         <source>Safari Bookmarks</source>
-        <translation type="unfinished">Закладки Safari</translation>
+        <translation>Закладки Safari</translation>
     </message>
 </context>
 <context>
     <name>VoiceMailMemoModel</name>
     <message>
         <source>memoName</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер</translation>
     </message>
     <message>
         <source>mailName</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер</translation>
     </message>
 </context>
 <context>
     <name>VoiceMailMemoView</name>
     <message>
         <source>Voice Memos</source>
-        <translation type="unfinished">Диктофон</translation>
+        <translation>Диктофон</translation>
     </message>
     <message>
         <source>Voicemails</source>
-        <translation type="unfinished">Голосовая почта</translation>
+        <translation>Голосовая почта</translation>
     </message>
 </context>
 <context>
     <name>calendarsRemindersView</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Окончание</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Заметки</translation>
+        <translation>Заметки</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Вложения</translation>
     </message>
     <message>
         <source>Creation Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата создания</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата напоминания</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Место</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Подробности</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Список</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Статус</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Приоритет</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылка</translation>
     </message>
 </context>
 </TS>

@@ -5,471 +5,477 @@
     <name>CalendarsTableModel</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Glossary: backup = 备份; scan = 扫描; recover = 恢复; export = 导出; device = 设备; attachment = 附件; Messages (category) = 信息; chat message = 消息; Contacts = 通讯录; contact = 联系人; Notes = 备忘录; note field = 备注; Voicemails = 语音留言; Call History = 通话记录; group = 群组; folder = 文件夹; path = 路径; passcode/password = 密码; sign in = 登录; deleted = 已删除; app = 应用; Quenrow and brand names untranslated; you = 您; ellipsis = …; full-width punctuation</translatorcomment>
+        <translation>标题</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>提醒日期</translation>
     </message>
 </context>
 <context>
     <name>CalendarsTableView</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished">日历</translation>
+        <translation>日历</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished">提醒事项</translation>
+        <translation>提醒事项</translation>
     </message>
 </context>
 <context>
     <name>CheckableHeaderView</name>
     <message>
         <source>Check all rows</source>
-        <translation type="unfinished"></translation>
+        <translation>勾选所有行</translation>
     </message>
 </context>
 <context>
     <name>ContactView</name>
     <message>
         <source>Other Number</source>
-        <translation type="unfinished"></translation>
+        <translation>其他号码</translation>
     </message>
     <message>
         <source>Mobile Number</source>
-        <translation type="unfinished"></translation>
+        <translation>手机号码</translation>
     </message>
     <message>
         <source>Home Number</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅电话</translation>
     </message>
     <message>
         <source>Work Number</source>
-        <translation type="unfinished"></translation>
+        <translation>工作电话</translation>
     </message>
     <message>
         <source>School Number</source>
-        <translation type="unfinished"></translation>
+        <translation>学校电话</translation>
     </message>
     <message>
         <source>iPhone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone 号码</translation>
     </message>
     <message>
         <source>Apple Watch number</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Watch 号码</translation>
     </message>
     <message>
         <source>Main Number</source>
-        <translation type="unfinished"></translation>
+        <translation>主要号码</translation>
     </message>
     <message>
         <source>Home Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅传真</translation>
     </message>
     <message>
         <source>Work Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>工作传真</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>传呼机号码</translation>
     </message>
     <message>
         <source>Other Email</source>
-        <translation type="unfinished"></translation>
+        <translation>其他邮箱</translation>
     </message>
     <message>
         <source>Home Email</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅邮箱</translation>
     </message>
     <message>
         <source>Work Email</source>
-        <translation type="unfinished"></translation>
+        <translation>工作邮箱</translation>
     </message>
     <message>
         <source>School Email</source>
-        <translation type="unfinished"></translation>
+        <translation>学校邮箱</translation>
     </message>
     <message>
         <source>iCloud Email</source>
-        <translation type="unfinished"></translation>
+        <translation>iCloud 邮箱</translation>
     </message>
     <message>
         <source>Other URL</source>
-        <translation type="unfinished"></translation>
+        <translation>其他网址</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>主页</translation>
     </message>
     <message>
         <source>Home URL</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅网址</translation>
     </message>
     <message>
         <source>Work URL</source>
-        <translation type="unfinished"></translation>
+        <translation>工作网址</translation>
     </message>
     <message>
         <source>School URL</source>
-        <translation type="unfinished"></translation>
+        <translation>学校网址</translation>
     </message>
     <message>
         <source>Other Address</source>
-        <translation type="unfinished"></translation>
+        <translation>其他地址</translation>
     </message>
     <message>
         <source>Home Address</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅地址</translation>
     </message>
     <message>
         <source>Work Address</source>
-        <translation type="unfinished"></translation>
+        <translation>工作地址</translation>
     </message>
     <message>
         <source>School Address</source>
-        <translation type="unfinished"></translation>
+        <translation>学校地址</translation>
     </message>
     <message>
         <source>Other dates</source>
-        <translation type="unfinished"></translation>
+        <translation>其他日期</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>生日</translation>
     </message>
     <message>
         <source>Chinese Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>农历生日</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>纪念日</translation>
     </message>
     <message>
         <source>Other relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>其他关系</translation>
     </message>
     <message>
         <source>Father</source>
-        <translation type="unfinished"></translation>
+        <translation>父亲</translation>
     </message>
     <message>
         <source>Mother</source>
-        <translation type="unfinished"></translation>
+        <translation>母亲</translation>
     </message>
     <message>
         <source>Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>兄弟</translation>
     </message>
     <message>
         <source>Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>姐妹</translation>
     </message>
     <message>
         <source>Elder Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>哥哥</translation>
     </message>
     <message>
         <source>Elder Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>姐姐</translation>
     </message>
     <message>
         <source>Younger Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>弟弟</translation>
     </message>
     <message>
         <source>Younger Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>妹妹</translation>
     </message>
     <message>
         <source>Husband</source>
-        <translation type="unfinished"></translation>
+        <translation>丈夫</translation>
     </message>
     <message>
         <source>Wife</source>
-        <translation type="unfinished"></translation>
+        <translation>妻子</translation>
     </message>
     <message>
         <source>Partner</source>
-        <translation type="unfinished"></translation>
+        <translation>伴侣</translation>
     </message>
     <message>
         <source>Son</source>
-        <translation type="unfinished"></translation>
+        <translation>儿子</translation>
     </message>
     <message>
         <source>Daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>女儿</translation>
     </message>
     <message>
         <source>Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>朋友</translation>
     </message>
     <message>
         <source>Supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>上司</translation>
     </message>
     <message>
         <source>Co-worker</source>
-        <translation type="unfinished"></translation>
+        <translation>同事</translation>
     </message>
     <message>
         <source>Other social profile</source>
-        <translation type="unfinished"></translation>
+        <translation>其他社交账号</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <source>LinkedIn</source>
-        <translation type="unfinished"></translation>
+        <translation>LinkedIn</translation>
     </message>
     <message>
         <source>Myspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Myspace</translation>
     </message>
     <message>
         <source>Sina Weibo</source>
-        <translation type="unfinished"></translation>
+        <translation>新浪微博</translation>
     </message>
     <message>
         <source>Other instant message</source>
-        <translation type="unfinished"></translation>
+        <translation>其他即时通讯</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>MSN Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>MSN Messenger</translation>
     </message>
     <message>
         <source>Google Talk</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Talk</translation>
     </message>
     <message>
         <source>Facebook Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook Messenger</translation>
     </message>
     <message>
         <source>AIM</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM</translation>
     </message>
     <message>
         <source>Yahoo! Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo! Messenger</translation>
     </message>
     <message>
         <source>ICQ</source>
-        <translation type="unfinished"></translation>
+        <translation>ICQ</translation>
     </message>
     <message>
         <source>Jabber</source>
-        <translation type="unfinished"></translation>
+        <translation>Jabber</translation>
     </message>
     <message>
         <source>QQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QQ</translation>
     </message>
     <message>
         <source>Gadu-Gadu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadu-Gadu</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished">通讯录</translation>
+        <translation>通讯录</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>详细信息</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>公司：</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>生日：</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>备注：</translation>
     </message>
 </context>
 <context>
     <name>DeviceParser</name>
     <message>
         <source>You</source>
-        <translation type="unfinished">你</translation>
+        <translation>您</translation>
     </message>
     <message>
         <source>you</source>
-        <translation type="unfinished"></translation>
+        <translation>您</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n other contact(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 和其他 %n 位联系人</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>Title of a starred WhatsApp message: who sent it, then the chat or person it went to.</extracomment>
+        <translation>%1 发给 %2</translation>
     </message>
 </context>
 <context>
     <name>DocsTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>格式</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>大小</translation>
     </message>
 </context>
 <context>
     <name>DocsTableView</name>
     <message>
         <source>App Audios</source>
-        <translation type="unfinished">应用音频</translation>
+        <translation>应用音频</translation>
     </message>
     <message>
         <source>App Documents</source>
-        <translation type="unfinished">应用文档</translation>
+        <translation>应用文档</translation>
     </message>
 </context>
 <context>
     <name>DocsV1TableView</name>
     <message>
         <source>Audios</source>
-        <translation type="unfinished">音频</translation>
+        <translation>音频</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished">文档</translation>
+        <translation>文档</translation>
     </message>
 </context>
 <context>
     <name>FaceTimeCallHistorModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>姓名</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>电话号码</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Call Type</source>
-        <translation type="unfinished"></translation>
+        <translation>通话类型</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>时长</translation>
     </message>
     <message>
         <source>Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>呼入电话</translation>
     </message>
     <message>
         <source>Outgoing Call</source>
-        <translation type="unfinished"></translation>
+        <translation>呼出电话</translation>
     </message>
 </context>
 <context>
     <name>FaceTimeCallHistorView</name>
     <message>
         <source>FaceTime</source>
-        <translation type="unfinished">FaceTime</translation>
+        <translation>FaceTime</translation>
     </message>
     <message>
         <source>Call History</source>
-        <translation type="unfinished">通话记录</translation>
+        <translation>通话记录</translation>
     </message>
 </context>
 <context>
     <name>FiltrationDialog</name>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部</translation>
     </message>
     <message>
         <source>Last 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>最近 7 天</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>最近一个月</translation>
     </message>
     <message>
         <source>Last three Months</source>
-        <translation type="unfinished"></translation>
+        <translation>最近三个月</translation>
     </message>
     <message>
         <source>Last Six Months</source>
-        <translation type="unfinished"></translation>
+        <translation>最近六个月</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>最近一年</translation>
     </message>
     <message>
         <source>Custom Range</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义范围</translation>
     </message>
     <message>
         <source>Select Time</source>
-        <translation type="unfinished"></translation>
+        <translation>选择时间</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>至</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>天</translation>
     </message>
     <message>
         <source>From (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>起始天数</translation>
     </message>
     <message>
         <source>To (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>截止天数</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>重置</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -484,213 +490,213 @@
     </message>
     <message>
         <source>Group video started.</source>
-        <translation>群视频通话已开始。</translation>
+        <translation>群组视频通话已开始。</translation>
     </message>
     <message>
         <source>Group voice started.</source>
-        <translation>群语音通话已开始。</translation>
+        <translation>群组语音通话已开始。</translation>
     </message>
 </context>
 <context>
     <name>MediaTableView</name>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>信息附件</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">照片</translation>
+        <translation>照片</translation>
     </message>
     <message>
         <source>Video in album</source>
-        <translation type="unfinished">相簿视频</translation>
+        <translation>相簿视频</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>备忘录附件</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>日历附件</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>提醒事项附件</translation>
     </message>
     <message>
         <source>App Photos</source>
-        <translation type="unfinished">应用照片</translation>
+        <translation>应用照片</translation>
     </message>
     <message>
         <source>App Videos</source>
-        <translation type="unfinished">应用视频</translation>
+        <translation>应用视频</translation>
     </message>
 </context>
 <context>
     <name>MediaV1TableView</name>
     <message>
         <source>Videos</source>
-        <translation type="unfinished">视频</translation>
+        <translation>视频</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">照片</translation>
+        <translation>照片</translation>
     </message>
 </context>
 <context>
     <name>MemoView</name>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">备忘录</translation>
+        <translation>备忘录</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>详细信息</translation>
     </message>
     <message>
         <source>This note is locked!</source>
-        <translation type="unfinished"></translation>
+        <translation>此备忘录已锁定！</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>标题</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>内容</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>附件</translation>
     </message>
 </context>
 <context>
     <name>NavigationItemDelegate</name>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished">通讯录</translation>
+        <translation>通讯录</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished">信息</translation>
+        <translation>信息</translation>
     </message>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>信息附件</translation>
     </message>
     <message>
         <source>Voicemails</source>
-        <translation type="unfinished">语音信箱</translation>
+        <translation>语音留言</translation>
     </message>
     <message>
         <source>Voice Memos</source>
-        <translation type="unfinished">语音备忘录</translation>
+        <translation>语音备忘录</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished">照片</translation>
+        <translation>照片</translation>
     </message>
     <message>
         <source>Video in album</source>
-        <translation type="unfinished">相簿视频</translation>
+        <translation>相簿视频</translation>
     </message>
     <message>
         <source>FaceTime</source>
-        <translation type="unfinished">FaceTime</translation>
+        <translation>FaceTime</translation>
     </message>
     <message>
         <source>Safari Bookmarks</source>
-        <translation type="unfinished">Safari 书签</translation>
+        <translation>Safari 书签</translation>
     </message>
     <message>
         <source>Safari History</source>
-        <translation type="unfinished">Safari 历史记录</translation>
+        <translation>Safari 历史记录</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">备忘录</translation>
+        <translation>备忘录</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>备忘录附件</translation>
     </message>
     <message>
         <source>Call History</source>
-        <translation type="unfinished">通话记录</translation>
+        <translation>通话记录</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished">日历</translation>
+        <translation>日历</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>日历附件</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished">提醒事项</translation>
+        <translation>提醒事项</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>提醒事项附件</translation>
     </message>
     <message>
         <source>App Photos</source>
-        <translation type="unfinished">应用照片</translation>
+        <translation>应用照片</translation>
     </message>
     <message>
         <source>App Videos</source>
-        <translation type="unfinished">应用视频</translation>
+        <translation>应用视频</translation>
     </message>
     <message>
         <source>App Audios</source>
-        <translation type="unfinished">应用音频</translation>
+        <translation>应用音频</translation>
     </message>
     <message>
         <source>App Documents</source>
-        <translation type="unfinished">应用文档</translation>
+        <translation>应用文档</translation>
     </message>
     <message>
         <source>WhatsApp</source>
-        <translation type="unfinished">WhatsApp</translation>
+        <translation>WhatsApp</translation>
     </message>
     <message>
         <source>WhatsApp Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>WhatsApp 附件</translation>
     </message>
     <message>
         <source>LINE</source>
-        <translation type="unfinished">LINE</translation>
+        <translation>LINE</translation>
     </message>
     <message>
         <source>LINE Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>LINE 附件</translation>
     </message>
     <message>
         <source>System Data</source>
-        <translation type="unfinished">系统数据</translation>
+        <translation>系统数据</translation>
     </message>
     <message>
         <source>Third-party App Data</source>
-        <translation type="unfinished">第三方应用数据</translation>
+        <translation>第三方应用数据</translation>
     </message>
 </context>
 <context>
     <name>NavigationItemView</name>
     <message>
         <source>Select ALL</source>
-        <translation type="unfinished">全选</translation>
+        <translation>全选</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>类别</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Recover Your Data from iOS Device Completely</source>
-        <translation>完整恢复 iOS 设备中的数据</translation>
+        <translation>全面恢复 iOS 设备中的数据</translation>
     </message>
     <message>
         <source>Recover Data from iOS Device</source>
@@ -698,7 +704,7 @@
     </message>
     <message>
         <source>Support to retrieve deleted data from your iOS device directly, including messages, contacts, picture, etc.</source>
-        <translation>支持直接从 iOS 设备恢复已删除的数据，包括信息、联系人、图片等。</translation>
+        <translation>直接从 iOS 设备恢复已删除的数据，包括信息、联系人、照片等。</translation>
     </message>
     <message>
         <source>Recover Data from iTunes Backup</source>
@@ -706,7 +712,7 @@
     </message>
     <message>
         <source>Support to scan and preview data from iTunes backup.</source>
-        <translation>支持扫描并预览 iTunes 备份中的数据。</translation>
+        <translation>扫描并预览 iTunes 备份中的数据。</translation>
     </message>
     <message>
         <source>Recover Data from iCloud Backup</source>
@@ -714,7 +720,7 @@
     </message>
     <message>
         <source>Support to recover data that synced to iCloud.</source>
-        <translation>支持恢复已同步到 iCloud 的数据。</translation>
+        <translation>恢复已同步到 iCloud 的数据。</translation>
     </message>
     <message>
         <source>About</source>
@@ -766,11 +772,11 @@
     </message>
     <message>
         <source>Don&apos;t open iTunes while the program is running, or the recovery will fail.</source>
-        <translation>程序运行期间请勿打开 iTunes，否则恢复将会失败。</translation>
+        <translation>程序运行期间请勿打开 iTunes，否则会导致恢复失败。</translation>
     </message>
     <message>
         <source>Please export the data locally for viewing.</source>
-        <translation>请将数据导出到本地查看。</translation>
+        <translation>请先将数据导出到本地，再进行查看。</translation>
     </message>
     <message>
         <source>Version:</source>
@@ -778,23 +784,23 @@
     </message>
     <message>
         <source>Quenrow (iOS) brings back what was lost on an iPhone or iPad: messages, contacts, photos, notes, chats and more, from the device itself, from an iTunes backup or from an iCloud backup. It is made by the Quenrow team, who build careful tools for getting people&apos;s data back.</source>
-        <translation>Quenrow (iOS) 可以找回 iPhone 或 iPad 上丢失的信息、联系人、照片、备忘录、聊天记录等，来源可以是设备本身、iTunes 备份或 iCloud 备份。它由 Quenrow 团队打造，我们致力于制作细致可靠的工具，帮助人们找回数据。</translation>
+        <translation>Quenrow (iOS) 可以找回 iPhone 或 iPad 上丢失的信息、联系人、照片、备忘录、聊天记录等数据，既可以直接从设备恢复，也可以从 iTunes 备份或 iCloud 备份恢复。本软件由 Quenrow 团队开发，团队致力于打造严谨可靠的数据恢复工具，帮助人们找回重要数据。</translation>
     </message>
     <message>
         <source>Copyright © 2024 Quenrow. All rights reserved.</source>
-        <translation>Copyright © 2024 Quenrow. 保留所有权利。</translation>
+        <translation>Copyright © 2024 Quenrow。保留所有权利。</translation>
     </message>
     <message>
         <source>Show All (%1)</source>
-        <translation>显示全部 (%1)</translation>
+        <translation>显示全部（%1）</translation>
     </message>
     <message>
         <source>Show Existing (%1)</source>
-        <translation>显示现有 (%1)</translation>
+        <translation>显示现有（%1）</translation>
     </message>
     <message>
         <source>Show Deleted (%1)</source>
-        <translation>显示已删除 (%1)</translation>
+        <translation>显示已删除（%1）</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -822,7 +828,7 @@
     </message>
     <message>
         <source>Tab %1</source>
-        <translation>标签 %1</translation>
+        <translation>标签页 %1</translation>
     </message>
     <message>
         <source>Change data export path</source>
@@ -846,11 +852,11 @@
     </message>
     <message>
         <source>The file path does not exist, please change the path to export.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Change the data export path</source>
-        <translation>文件路径不存在，请更改导出路径。&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;更改数据导出路径</translation>
+        <translation>导出路径不存在，请更改导出路径。&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;更改数据导出路径</translation>
     </message>
     <message>
         <source>The path you chose does not have read and write permissions, please change the file export path.&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;Change the data export path</source>
-        <translation>所选路径没有读写权限，请更改文件导出路径。&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;更改数据导出路径</translation>
+        <translation>所选路径没有读写权限，请更改导出路径。&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;&lt;br&gt;&lt;br&gt;更改数据导出路径</translation>
     </message>
     <message>
         <source>Search</source>
@@ -862,7 +868,7 @@
     </message>
     <message>
         <source>What&apos;s New</source>
-        <translation>新功能</translation>
+        <translation>更新内容</translation>
     </message>
     <message>
         <source>Remind Me Later</source>
@@ -870,15 +876,15 @@
     </message>
     <message>
         <source>Upgrade Now</source>
-        <translation>立即升级</translation>
+        <translation>立即更新</translation>
     </message>
     <message>
         <source>Waiting for checking...</source>
-        <translation>正在检查...</translation>
+        <translation>正在检查更新…</translation>
     </message>
     <message>
         <source>Current version is up to date.</source>
-        <translation>当前版本已是最新。</translation>
+        <translation>当前已是最新版本。</translation>
     </message>
     <message>
         <source>A new version is available!</source>
@@ -898,19 +904,19 @@
     </message>
     <message>
         <source>It takes a while to download and analyze the iCloud data. The scanning time depends on the data size of your iCloud backup. Please wait patiently!</source>
-        <translation>下载并分析 iCloud 数据需要一段时间。扫描时间取决于 iCloud 备份的数据大小，请耐心等待！</translation>
+        <translation>下载并分析 iCloud 数据需要一段时间，扫描时长取决于 iCloud 备份的数据量，请耐心等待。</translation>
     </message>
     <message>
         <source>Please keep the device connection stable during the scanning process. How long the scan takes depends on the size of the device&apos;s data. The more data, the longer it takes. Please wait.</source>
-        <translation>扫描过程中请保持设备连接稳定。扫描时间取决于设备的数据大小，数据越多，耗时越长。请稍候。</translation>
+        <translation>扫描过程中请保持设备连接稳定。扫描时长取决于设备中的数据量，数据越多，耗时越长，请稍候。</translation>
     </message>
     <message>
         <source>The scanning time depends on your data size. It will take a long time to scan if you have a lot of data. Please wait patiently.</source>
-        <translation>扫描时间取决于您的数据大小。如果数据很多，扫描需要较长时间，请耐心等待。</translation>
+        <translation>扫描时长取决于数据量。数据较多时，扫描需要较长时间，请耐心等待。</translation>
     </message>
     <message>
         <source>Note: If you can&apos;t find the data you need, try using other features. Or select different types of data to scan.</source>
-        <translation>注意：如果找不到需要的数据，请尝试其他功能，或选择其他类型的数据进行扫描。</translation>
+        <translation>注意：如果找不到需要的数据，请尝试其他恢复方式，或选择其他数据类型进行扫描。</translation>
     </message>
     <message>
         <source>Note: If you don&apos;t find the data you want, please use &quot;Recover Data from iTunes Backup&quot; or go back to select other data types to scan again.</source>
@@ -918,15 +924,15 @@
     </message>
     <message>
         <source>No data found!</source>
-        <translation>未找到数据！</translation>
+        <translation>未找到数据。</translation>
     </message>
     <message>
         <source>Your device is detected in an abnormal state, please fix it first...</source>
-        <translation>检测到您的设备处于异常状态，请先修复...</translation>
+        <translation>检测到您的设备处于异常状态，请先修复…</translation>
     </message>
     <message>
         <source>Note: Your device has been detected in an abnormal state. You&apos;d better use the &lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;iOS System Repair Tool&lt;/a&gt; to fix your device to a normal state first.</source>
-        <translation>注意：检测到您的设备处于异常状态。建议先使用 &lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;iOS 系统修复工具&lt;/a&gt; 将设备修复到正常状态。</translation>
+        <translation>注意：检测到您的设备处于异常状态。建议先使用&lt;a style=&apos;color: #558AF8;text-decoration: none;&apos;href=&quot;%1&quot;&gt;iOS 系统修复工具&lt;/a&gt;将设备修复到正常状态。</translation>
     </message>
     <message>
         <source>Please connect your iOS device to PC</source>
@@ -942,7 +948,7 @@
     </message>
     <message>
         <source>2. Make sure connect one device to scan.</source>
-        <translation>2. 请只连接一台设备进行扫描。</translation>
+        <translation>2. 请确保只连接了一台设备进行扫描。</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color:#558AF8;font-size:16px;&apos;href = &quot;#&quot;&gt;Device is connected but unrecognized?</source>
@@ -966,15 +972,15 @@
     </message>
     <message>
         <source>An error was encountered and the analysis device failed. Please try again!</source>
-        <translation>遇到错误，设备分析失败。请重试！</translation>
+        <translation>出现错误，设备分析失败。请重试。</translation>
     </message>
     <message>
         <source>Device: &lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt;</source>
-        <translation>设备：&lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt;</translation>
+        <translation>设备：&lt;font color=&quot;#558AF8&quot;;&gt;%1（%2）&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Cannot read your device. Please unlock it, tap &quot;Trust&quot; on it if it asks, then try again.</source>
-        <translation>无法读取您的设备。请解锁设备，如有提示请点击“信任”，然后重试。</translation>
+        <translation>无法读取您的设备。请解锁设备，如有提示请轻点“信任”，然后重试。</translation>
     </message>
     <message>
         <source>Not enough space! Please make sure there is more than 200MB of free space on your device and try again.</source>
@@ -982,7 +988,7 @@
     </message>
     <message>
         <source>According to Apple&apos;s privacy policy, iOS13 and above versions require encrypted backups to scan call logs, FaceTime and Safari history. The program will set the backup password to &lt;font color=&quot;#558AF8&quot;;&gt;%1 (please remember this password)&lt;/font&gt;. It will take a long time, are you confirm to continue?</source>
-        <translation>根据 Apple 的隐私政策，iOS 13 及以上版本需要加密备份才能扫描通话记录、FaceTime 和 Safari 历史记录。程序将把备份密码设置为 &lt;font color=&quot;#558AF8&quot;;&gt;%1（请记住此密码）&lt;/font&gt;。这需要较长时间，确定继续吗？</translation>
+        <translation>根据 Apple 的隐私政策，iOS 13 及更高版本需要使用加密备份才能扫描通话记录、FaceTime 和 Safari 历史记录。程序会将备份密码设置为&lt;font color=&quot;#558AF8&quot;;&gt;%1（请牢记此密码）&lt;/font&gt;。此过程耗时较长，是否继续？</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1006,15 +1012,15 @@
     </message>
     <message>
         <source>Sorry, an error occurred(%1).&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;Check solutions&lt;/a&gt;</source>
-        <translation>抱歉，发生错误(%1)。&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;查看解决方法&lt;/a&gt;</translation>
+        <translation>抱歉，出现错误（%1）。&lt;br&gt;&lt;br&gt;&lt;a style=&apos;color:#558AF8;&apos;href =&quot;%2&quot;&gt;查看解决方法&lt;/a&gt;</translation>
     </message>
     <message>
         <source>1. Please tap &quot;Trust&quot; on your iOS device.</source>
-        <translation>1. 请在 iOS 设备上点击“信任”。</translation>
+        <translation>1. 请在 iOS 设备上轻点“信任”。</translation>
     </message>
     <message>
         <source>2. Please enter your passcode on iOS device.</source>
-        <translation>2. 请在 iOS 设备上输入密码。</translation>
+        <translation>2. 请在 iOS 设备上输入锁屏密码。</translation>
     </message>
     <message>
         <source>Note: If you don&apos;t see the trust prompt, please re-plug your device.</source>
@@ -1022,7 +1028,7 @@
     </message>
     <message>
         <source>Please trust this computer on %1(%2) device.</source>
-        <translation>请在 %1(%2) 设备上信任此电脑。</translation>
+        <translation>请在设备 %1（%2）上信任此电脑。</translation>
     </message>
     <message>
         <source>Analysing Your Device</source>
@@ -1030,7 +1036,7 @@
     </message>
     <message>
         <source>Please enter passcode on your iOS device to continue.</source>
-        <translation>请在 iOS 设备上输入密码以继续。</translation>
+        <translation>请在 iOS 设备上输入锁屏密码以继续。</translation>
     </message>
     <message>
         <source>1. Unlock the device and try again.</source>
@@ -1038,15 +1044,15 @@
     </message>
     <message>
         <source>2. Re-plug your device and make sure the connection is reliable. </source>
-        <translation>2. 重新插拔设备，并确保连接可靠。 </translation>
+        <translation>2. 重新插拔设备，并确保连接稳定。 </translation>
     </message>
     <message>
         <source>3. Restart your device and program then reconnect your device.</source>
-        <translation>3. 重启设备和程序，然后重新连接设备。</translation>
+        <translation>3. 重启设备和本程序，然后重新连接设备。</translation>
     </message>
     <message>
         <source>4. All methods failed? Please try to fix your device with the &lt;a style = &apos;color:#558AF8;font-size:16px;text-decoration: none;&apos;href=&quot;#&quot;&gt;iOS System Repair Tool&lt;/a&gt;.</source>
-        <translation>4. 以上方法都无效？请尝试使用 &lt;a style = &apos;color:#558AF8;font-size:16px;text-decoration: none;&apos;href=&quot;#&quot;&gt;iOS 系统修复工具&lt;/a&gt; 修复设备。</translation>
+        <translation>4. 以上方法均无效？请尝试使用&lt;a style = &apos;color:#558AF8;font-size:16px;text-decoration: none;&apos;href=&quot;#&quot;&gt;iOS 系统修复工具&lt;/a&gt;修复设备。</translation>
     </message>
     <message>
         <source>Back</source>
@@ -1058,7 +1064,7 @@
     </message>
     <message>
         <source>Your device is disconnected, please reconnect.</source>
-        <translation>设备已断开，请重新连接。</translation>
+        <translation>设备已断开连接，请重新连接。</translation>
     </message>
     <message>
         <source>Backing up data, are you sure you want to exit the program?</source>
@@ -1070,7 +1076,7 @@
     </message>
     <message>
         <source>&lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt; is connected! Please select the types of data you want to recover.</source>
-        <translation>&lt;font color=&quot;#558AF8&quot;;&gt;%1(%2)&lt;/font&gt; 已连接！请选择要恢复的数据类型。</translation>
+        <translation>&lt;font color=&quot;#558AF8&quot;;&gt;%1（%2）&lt;/font&gt;已连接！请选择要恢复的数据类型。</translation>
     </message>
     <message>
         <source>Photos</source>
@@ -1091,7 +1097,7 @@
     </message>
     <message>
         <source>Voicemails</source>
-        <translation>语音信箱</translation>
+        <translation>语音留言</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -1163,11 +1169,11 @@
     </message>
     <message>
         <source>Analyzing your iOS device, it will take some time....</source>
-        <translation>正在分析您的 iOS 设备，需要一些时间....</translation>
+        <translation>正在分析您的 iOS 设备，这需要一些时间…</translation>
     </message>
     <message>
         <source>It detected your iTunes backup is encrypted, please enter your password.</source>
-        <translation>检测到您的 iTunes 备份已加密，请输入密码。</translation>
+        <translation>检测到您的 iTunes 备份已加密，请输入备份密码。</translation>
     </message>
     <message>
         <source>Enter password</source>
@@ -1183,7 +1189,7 @@
     </message>
     <message>
         <source>Verifying password, please wait...</source>
-        <translation>正在验证密码，请稍候...</translation>
+        <translation>正在验证密码，请稍候…</translation>
     </message>
     <message>
         <source>Wrong password</source>
@@ -1191,7 +1197,7 @@
     </message>
     <message>
         <source>Conversations</source>
-        <translation>会话</translation>
+        <translation>会话列表</translation>
     </message>
     <message>
         <source>[Videos]</source>
@@ -1276,7 +1282,7 @@
     </message>
     <message>
         <source>Read more</source>
-        <translation>阅读更多</translation>
+        <translation>展开全文</translation>
     </message>
     <message>
         <source>Contact Card</source>
@@ -1284,23 +1290,23 @@
     </message>
     <message>
         <source>Before restoring data, please download the file first!</source>
-        <translation>恢复数据前，请先下载文件！</translation>
+        <translation>恢复数据前，请先下载此文件。</translation>
     </message>
     <message>
         <source>This file has expired!</source>
-        <translation>此文件已过期！</translation>
+        <translation>此文件已过期。</translation>
     </message>
     <message>
         <source>This message has been deleted!</source>
-        <translation>此消息已被删除！</translation>
+        <translation>此消息已被删除。</translation>
     </message>
     <message>
         <source>Unsupported data type!</source>
-        <translation>不支持的数据类型！</translation>
+        <translation>不支持的数据类型。</translation>
     </message>
     <message>
         <source>You</source>
-        <translation>你</translation>
+        <translation>您</translation>
     </message>
     <message>
         <source>[Voice]</source>
@@ -1332,375 +1338,375 @@
     </message>
     <message>
         <source>&apos;s LINE Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>的 LINE 聊天记录</translation>
     </message>
     <message>
         <source>Single Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>单聊消息</translation>
     </message>
     <message>
         <source>&apos;s Single Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>的单聊消息</translation>
     </message>
     <message>
         <source>Group Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>群聊消息</translation>
     </message>
     <message>
         <source>&apos;s Group Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>的群聊消息</translation>
     </message>
     <message>
         <source>&apos;s LINE Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>的 LINE Keep</translation>
     </message>
     <message>
         <source>&apos;s WhatsApp Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>的 WhatsApp 聊天记录</translation>
     </message>
     <message>
         <source>Starred Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>星标消息</translation>
     </message>
     <message>
         <source>&apos;s Starred Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>的星标消息</translation>
     </message>
     <message>
         <source>You created group</source>
-        <translation type="unfinished"></translation>
+        <translation>您创建了群组</translation>
     </message>
     <message>
         <source>careated group</source>
-        <translation type="unfinished"></translation>
+        <translation>创建了群组</translation>
     </message>
     <message>
         <source>You change this group&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>您更改了此群组的图标</translation>
     </message>
     <message>
         <source>change this group&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>更改了此群组的图标</translation>
     </message>
     <message>
         <source>You changed the subject from</source>
-        <translation type="unfinished"></translation>
+        <translation>您将群组名称从</translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> 更改为 </translation>
     </message>
     <message>
         <source>changed the subject from</source>
-        <translation type="unfinished"></translation>
+        <translation>将群组名称从</translation>
     </message>
     <message>
         <source>You joined using this group&apos;s invite link</source>
-        <translation type="unfinished"></translation>
+        <translation>您通过此群组的邀请链接加入了群组</translation>
     </message>
     <message>
         <source>joined using this group&apos;s invite link</source>
-        <translation type="unfinished"></translation>
+        <translation>通过此群组的邀请链接加入了群组</translation>
     </message>
     <message>
         <source>You changed the group description</source>
-        <translation type="unfinished"></translation>
+        <translation>您将群组描述更改为</translation>
     </message>
     <message>
         <source>changed the group description</source>
-        <translation type="unfinished"></translation>
+        <translation>将群组描述更改为</translation>
     </message>
     <message>
         <source>You turned on disappearing messages. All new messages will disappear from this chat 24 hours after they&apos;re sent</source>
-        <translation type="unfinished"></translation>
+        <translation>您开启了限时消息。此聊天中的所有新消息将在发送 24 小时后消失</translation>
     </message>
     <message>
         <source>turned on disappearing messages. All new messages will disappear from this chat 24 hours after they&apos;re sent</source>
-        <translation type="unfinished"></translation>
+        <translation>开启了限时消息。此聊天中的所有新消息将在发送 24 小时后消失</translation>
     </message>
     <message>
         <source>turned off disappearing messages</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭了限时消息</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow only admins to edit this groups&apos;s info</source>
-        <translation type="unfinished"></translation>
+        <translation>更改了群组设置，仅允许管理员编辑群组信息</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow only admins to send messages to this group</source>
-        <translation type="unfinished"></translation>
+        <translation>更改了群组设置，仅允许管理员在此群组中发送消息</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow all participants to edit this group&apos;s info</source>
-        <translation type="unfinished"></translation>
+        <translation>更改了群组设置，允许所有成员编辑群组信息</translation>
     </message>
     <message>
         <source>You were added</source>
-        <translation type="unfinished"></translation>
+        <translation>您已被添加</translation>
     </message>
     <message>
         <source>You was added</source>
-        <translation type="unfinished"></translation>
+        <translation>您已被添加</translation>
     </message>
     <message>
         <source>was added</source>
-        <translation type="unfinished"></translation>
+        <translation>已被添加</translation>
     </message>
     <message>
         <source>were added</source>
-        <translation type="unfinished"></translation>
+        <translation>已被添加</translation>
     </message>
     <message>
         <source> added you</source>
-        <translation type="unfinished"></translation>
+        <translation> 添加了您</translation>
     </message>
     <message>
         <source> added You</source>
-        <translation type="unfinished"></translation>
+        <translation> 添加了您</translation>
     </message>
     <message>
         <source>You added </source>
-        <translation type="unfinished"></translation>
+        <translation>您添加了 </translation>
     </message>
     <message>
         <source> added </source>
-        <translation type="unfinished"></translation>
+        <translation> 添加了 </translation>
     </message>
     <message>
         <source>You removed </source>
-        <translation type="unfinished"></translation>
+        <translation>您移除了 </translation>
     </message>
     <message>
         <source> removed </source>
-        <translation type="unfinished"></translation>
+        <translation> 移除了 </translation>
     </message>
     <message>
         <source>You left</source>
-        <translation type="unfinished"></translation>
+        <translation>您已退出</translation>
     </message>
     <message>
         <source> left</source>
-        <translation type="unfinished"></translation>
+        <translation> 已退出</translation>
     </message>
     <message>
         <source> has joined</source>
-        <translation type="unfinished"></translation>
+        <translation> 已加入</translation>
     </message>
     <message>
         <source>has been changed to</source>
-        <translation type="unfinished"></translation>
+        <translation>已更改为</translation>
     </message>
     <message>
         <source>You started a call</source>
-        <translation type="unfinished"></translation>
+        <translation>您发起了通话</translation>
     </message>
     <message>
         <source>started a call</source>
-        <translation type="unfinished"></translation>
+        <translation>发起了通话</translation>
     </message>
     <message>
         <source>You started a video call</source>
-        <translation type="unfinished"></translation>
+        <translation>您发起了视频通话</translation>
     </message>
     <message>
         <source>started a video call</source>
-        <translation type="unfinished"></translation>
+        <translation>发起了视频通话</translation>
     </message>
     <message>
         <source>You blocked this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>您已屏蔽此联系人</translation>
     </message>
     <message>
         <source>You unblocked this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>您已取消屏蔽此联系人</translation>
     </message>
     <message>
         <source>You‘re now an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>您现在是管理员</translation>
     </message>
     <message>
         <source>became an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>已成为管理员</translation>
     </message>
     <message>
         <source>You‘re no longer an admin</source>
-        <translation type="unfinished"></translation>
+        <translation>您已不再是管理员</translation>
     </message>
     <message>
         <source>became an non-admin</source>
-        <translation type="unfinished"></translation>
+        <translation>已不再是管理员</translation>
     </message>
     <message>
         <source>You created a broadcast list</source>
-        <translation type="unfinished"></translation>
+        <translation>您创建了广播列表</translation>
     </message>
     <message>
         <source>created a broadcast list</source>
-        <translation type="unfinished"></translation>
+        <translation>创建了广播列表</translation>
     </message>
     <message>
         <source>You create a broadcast list whith</source>
-        <translation type="unfinished"></translation>
+        <translation>您创建了广播列表，包含</translation>
     </message>
     <message>
         <source> recipients</source>
-        <translation type="unfinished"></translation>
+        <translation> 位收件人</translation>
     </message>
     <message>
         <source>created a broadcast list with</source>
-        <translation type="unfinished"></translation>
+        <translation>创建了广播列表，包含</translation>
     </message>
     <message>
         <source>changed this group&apos;s settings to allow all participants to send messages to this group</source>
-        <translation type="unfinished"></translation>
+        <translation>更改了群组设置，允许所有成员在此群组中发送消息</translation>
     </message>
     <message>
         <source>Group call ended</source>
-        <translation type="unfinished"></translation>
+        <translation>群组通话已结束</translation>
     </message>
     <message>
         <source>Voice call ended</source>
-        <translation type="unfinished"></translation>
+        <translation>语音通话已结束</translation>
     </message>
     <message>
         <source>Please press &quot;Ctrl&quot; + &quot;F&quot; to search.</source>
-        <translation type="unfinished"></translation>
+        <translation>请按“Ctrl”+“F”进行搜索。</translation>
     </message>
     <message>
         <source>Save this session as PDF? Find the three dots in the upper right corner of the browser -&gt; find &quot;Print&quot; -&gt; the pinter option and select &quot;Save as PDF&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>如需将此会话保存为 PDF：点击浏览器右上角的三个点 -&gt; 选择“打印” -&gt; 在打印机选项中选择“另存为 PDF”。</translation>
     </message>
     <message>
         <source>Outgoing Call</source>
-        <translation type="unfinished"></translation>
+        <translation>呼出电话</translation>
     </message>
     <message>
         <source>Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>呼入电话</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>高</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>中</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>低</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>Unfinished</source>
-        <translation type="unfinished"></translation>
+        <translation>未完成</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>名</translation>
     </message>
     <message>
         <source>Middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>中间名</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>姓</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>公司</translation>
     </message>
     <message>
         <source>Department</source>
-        <translation type="unfinished"></translation>
+        <translation>部门</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>生日</translation>
     </message>
     <message>
         <source>Job Title</source>
-        <translation type="unfinished"></translation>
+        <translation>职位</translation>
     </message>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>昵称</translation>
     </message>
     <message>
         <source>Getting iTunes backup list....</source>
-        <translation type="unfinished"></translation>
+        <translation>正在获取 iTunes 备份列表…</translation>
     </message>
     <message>
         <source>Decrypting iTunes backup....</source>
-        <translation type="unfinished"></translation>
+        <translation>正在解密 iTunes 备份…</translation>
     </message>
     <message>
         <source>Note: This will take some time, please be patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：此过程需要一些时间，请耐心等待。</translation>
     </message>
     <message>
         <source>You are decrypting your iTunes backup, do you want to cancel?</source>
-        <translation type="unfinished"></translation>
+        <translation>正在解密 iTunes 备份，确定要取消吗？</translation>
     </message>
     <message>
         <source>Show password</source>
-        <translation type="unfinished"></translation>
+        <translation>显示密码</translation>
     </message>
     <message>
         <source>Please select the data type you need to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择需要恢复的数据类型。</translation>
     </message>
     <message>
         <source>Device Name</source>
-        <translation type="unfinished"></translation>
+        <translation>设备名称</translation>
     </message>
     <message>
         <source>Backup Time</source>
-        <translation type="unfinished"></translation>
+        <translation>备份时间</translation>
     </message>
     <message>
         <source>Device Model</source>
-        <translation type="unfinished"></translation>
+        <translation>设备型号</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>大小</translation>
     </message>
     <message>
         <source>iTunes backups</source>
-        <translation type="unfinished"></translation>
+        <translation>iTunes 备份列表</translation>
     </message>
     <message>
         <source>Note: If your backup is not shown in the list, you can &lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;choose&lt;/a&gt; a backup file from another folder to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：如果列表中没有您的备份，可以从其他文件夹中&lt;a style=&apos;color: #558AF8;&apos;href = &quot;#&quot;&gt;选择&lt;/a&gt;备份文件进行恢复。</translation>
     </message>
     <message>
         <source>There is no iTunes backup file in this folder, please select another backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>此文件夹中没有 iTunes 备份文件，请选择其他备份。</translation>
     </message>
     <message>
         <source>Sorry, decrypting this backup will take approximately %1 of space. Please clean up your disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>抱歉，解密此备份大约需要 %1 的空间。请清理磁盘后重试。</translation>
     </message>
     <message>
         <source>Sorry, the backup could not be decrypted. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>抱歉，无法解密此备份。请重试。</translation>
     </message>
     <message>
         <source>Sorry, your iTunes backup file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>抱歉，未找到您的 iTunes 备份文件。</translation>
     </message>
     <message>
         <source>Sign into iCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>登录 iCloud</translation>
     </message>
     <message>
         <source>Note:
@@ -1708,614 +1714,633 @@
 2. We take your privacy and security seriously and will never keep your Apple account details.
 3. Phone number is not supported at the moment! Please use email to sign into iCloud.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>注意：
+1. 为防止 iCloud 内容发生变化，请勿将设备连接到电脑。
+2. 我们非常重视您的隐私与安全，绝不会保存您的 Apple 账户信息。
+3. 暂不支持使用电话号码登录，请使用电子邮件地址登录 iCloud。
+</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;Forgot Apple ID or Password?</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;忘记 Apple ID 或密码？</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>登录</translation>
     </message>
     <message>
         <source>Apple ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple ID</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>密码</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;%1&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;%1&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Please check your internet connection and try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>请检查网络连接，然后重试。</translation>
     </message>
     <message>
         <source>Your Apple ID or password is incorrect!</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple ID 或密码不正确。</translation>
     </message>
     <message>
         <source>iCloud is not available on this platform.</source>
-        <translation type="unfinished"></translation>
+        <translation>此平台不支持 iCloud。</translation>
     </message>
     <message>
         <source>Login failed due to unknown reasons! Please check for &lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;%1&quot;&gt;available solutions&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>由于未知原因，登录失败。请查看&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;%1&quot;&gt;可行的解决方法&lt;/a&gt;。</translation>
     </message>
     <message>
         <source>Two-factor authentication is enabled for this account. Please enter the verification code received on the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>此账户已开启双重认证。请输入设备上收到的验证码。</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color: #558AF8;;font-size: 16px;&apos;href = &quot;#&quot;&gt;Apple advice</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: #558AF8;;font-size: 16px;&apos;href = &quot;#&quot;&gt;Apple 官方建议</translation>
     </message>
     <message>
         <source>Digit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 位数字</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>验证</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;SMS code%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;短信验证码%2</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;Resend a code%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color:%1;font-size:16px;&apos;href=&quot;#&quot;&gt;重新发送验证码%2</translation>
     </message>
     <message>
         <source>SMS code</source>
-        <translation type="unfinished"></translation>
+        <translation>短信验证码</translation>
     </message>
     <message>
         <source>Resend a code</source>
-        <translation type="unfinished"></translation>
+        <translation>重新发送验证码</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;Frequent verification, try later!&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;验证过于频繁，请稍后再试。&lt;/font&gt;</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;#e9006a&quot;&gt;Incorrect verification code!&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font color=&quot;#e9006a&quot;&gt;验证码不正确。&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>下载</translation>
     </message>
     <message>
         <source>%1&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;(Sign out)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&lt;a style=&apos;color: #558AF8;font-weight: 400;font-size: 16px;&apos;href=&quot;#&quot;&gt;（退出登录）</translation>
     </message>
     <message>
         <source>Are you sure you want to return? You will need to re-sign into iCloud after returning.</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要返回吗？返回后需要重新登录 iCloud。</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>Next</source>
         <extracomment>Button below the list of iTunes backups that goes on to the choice of categories; about 12 characters fit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>下一步</translation>
     </message>
     <message>
         <source>Please select an iTunes backup to scan.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择要扫描的 iTunes 备份。</translation>
     </message>
     <message>
         <source>Please select the data types you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择要恢复的数据类型。</translation>
     </message>
     <message>
         <source>Messages Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>信息附件</translation>
     </message>
     <message>
         <source>Notes Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>备忘录附件</translation>
     </message>
     <message>
         <source>Calendars Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>日历附件</translation>
     </message>
     <message>
         <source>Reminders Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>提醒事项附件</translation>
     </message>
     <message>
         <source>WhatsApp Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>WhatsApp 附件</translation>
     </message>
     <message>
         <source>LINE Attachment</source>
-        <translation type="unfinished"></translation>
+        <translation>LINE 附件</translation>
     </message>
     <message>
         <source>Recover</source>
         <extracomment>Button of the scan results that writes the ticked records to a folder (verb); about 12 characters fit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>恢复</translation>
     </message>
     <message>
         <source>Failed to download data! Please try again or sign in with another Apple ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>数据下载失败。请重试，或使用其他 Apple ID 登录。</translation>
     </message>
     <message>
         <source>Are you sure you want to return? You will need to re-download the data after returning.</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要返回吗？返回后需要重新下载数据。</translation>
     </message>
     <message>
         <source>Scanning data, are you sure you want to return?</source>
-        <translation type="unfinished"></translation>
+        <translation>正在扫描数据，确定要返回吗？</translation>
     </message>
     <message>
         <source>Are you sure you want to return? If you do, you need to scan data again.</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要返回吗？返回后需要重新扫描数据。</translation>
     </message>
     <message>
         <source>Downloading data from iCloud backup, are you sure you want to stop now? Data cannot be completely downloaded after stopping.</source>
-        <translation type="unfinished"></translation>
+        <translation>正在从 iCloud 备份下载数据，确定要停止吗？停止后数据将无法完整下载。</translation>
     </message>
     <message>
         <source>Are you sure you want to stop? If you do, some of the data scanning will fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要停止吗？停止后部分数据将无法扫描。</translation>
     </message>
     <message>
         <source>Scanning data, are you sure you want to exit the program?</source>
-        <translation type="unfinished"></translation>
+        <translation>正在扫描数据，确定要退出程序吗？</translation>
     </message>
     <message>
         <source>The scanning process is complete, are you sure you want to exit? If you exit, the scan results will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>扫描已完成，确定要退出吗？退出后扫描结果将不会保存。</translation>
     </message>
     <message>
         <source>Your device (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) has been disconnected and scanning has been interrupted.The program will parse and display the successfully scanned data.</source>
-        <translation type="unfinished"></translation>
+        <translation>您的设备（&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;）已断开连接，扫描已中断。程序将解析并显示已扫描成功的数据。</translation>
     </message>
     <message>
         <source>The device (&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;) is disconnected, some data type recovery will fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>设备（&lt;font style=&apos;color:#558AF8;&apos;&gt;%1&lt;/font&gt;）已断开连接，部分数据类型将无法恢复。</translation>
     </message>
     <message>
         <source>Please select the data you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择要恢复的数据。</translation>
     </message>
     <message>
         <source>Insufficient space, export data failed! Please ensure that there is more than 100MB in the disk space.</source>
-        <translation type="unfinished"></translation>
+        <translation>空间不足，数据导出失败。请确保磁盘可用空间大于 100MB。</translation>
     </message>
     <message numerus="yes">
         <source>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n piece(s) data has been downloaded, please recover your data as soon as possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Note: Please go back and download again if you can&apos;t find the data you need.&lt;/font&gt;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;已下载 %n 项数据，请尽快恢复。&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;注意：如果找不到需要的数据，请返回并重新下载。&lt;/font&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;%n data has been scanned completely, please recover your data as soon as possible.&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;Note: The deleted data will be overwritten easily as you keep using your device, so the program will scan for different results each time. If you find the deleted data, it is recommended to recover it as soon as possible.&lt;/font&gt;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;p&gt;&lt;font style=&apos;color: #333333;&apos;&gt;扫描完成，共找到 %n 项数据，请尽快恢复。&lt;/font&gt;&lt;/p&gt;&lt;br/&gt;&lt;font style=&apos;color: #D9001B;&apos;&gt;注意：继续使用设备时，已删除的数据很容易被覆盖，因此每次扫描的结果可能不同。如果找到了已删除的数据，建议尽快恢复。&lt;/font&gt;</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1&apos;s Messages</source>
+        <translation>%1 的信息</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <comment>a contact&apos;s note</comment>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>(%1s)</source>
+        <extracomment>Seconds left before a new code can be asked for, after the link&apos;s text.</extracomment>
+        <translation>（%1 秒）</translation>
     </message>
 </context>
 <context>
     <name>RecoverAsCsv</name>
     <message>
         <source>Apple Watch number</source>
-        <translation type="unfinished"></translation>
+        <translation>Apple Watch 号码</translation>
     </message>
     <message>
         <source>Home Number</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅电话</translation>
     </message>
     <message>
         <source>Home Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅传真</translation>
     </message>
     <message>
         <source>Main Number</source>
-        <translation type="unfinished"></translation>
+        <translation>主要号码</translation>
     </message>
     <message>
         <source>Mobile Number</source>
-        <translation type="unfinished"></translation>
+        <translation>手机号码</translation>
     </message>
     <message>
         <source>Pager Number</source>
-        <translation type="unfinished"></translation>
+        <translation>传呼机号码</translation>
     </message>
     <message>
         <source>School Number</source>
-        <translation type="unfinished"></translation>
+        <translation>学校电话</translation>
     </message>
     <message>
         <source>Work Number</source>
-        <translation type="unfinished"></translation>
+        <translation>工作电话</translation>
     </message>
     <message>
         <source>Work Fax Number</source>
-        <translation type="unfinished"></translation>
+        <translation>工作传真</translation>
     </message>
     <message>
         <source>iPhone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone 号码</translation>
     </message>
     <message>
         <source>Home Email</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅邮箱</translation>
     </message>
     <message>
         <source>School Email</source>
-        <translation type="unfinished"></translation>
+        <translation>学校邮箱</translation>
     </message>
     <message>
         <source>Work Email</source>
-        <translation type="unfinished"></translation>
+        <translation>工作邮箱</translation>
     </message>
     <message>
         <source>iCloud Email</source>
-        <translation type="unfinished"></translation>
+        <translation>iCloud 邮箱</translation>
     </message>
     <message>
         <source>Home URL</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅网址</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>主页</translation>
     </message>
     <message>
         <source>School URL</source>
-        <translation type="unfinished"></translation>
+        <translation>学校网址</translation>
     </message>
     <message>
         <source>Work URL</source>
-        <translation type="unfinished"></translation>
+        <translation>工作网址</translation>
     </message>
     <message>
         <source>Home Address</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅地址</translation>
     </message>
     <message>
         <source>School Address</source>
-        <translation type="unfinished"></translation>
+        <translation>学校地址</translation>
     </message>
     <message>
         <source>Work Address</source>
-        <translation type="unfinished"></translation>
+        <translation>工作地址</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>纪念日</translation>
     </message>
     <message>
         <source>Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>生日</translation>
     </message>
     <message>
         <source>Chinese Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>农历生日</translation>
     </message>
     <message>
         <source>Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>兄弟</translation>
     </message>
     <message>
         <source>Co-worker</source>
-        <translation type="unfinished"></translation>
+        <translation>同事</translation>
     </message>
     <message>
         <source>Daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>女儿</translation>
     </message>
     <message>
         <source>Elder Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>哥哥</translation>
     </message>
     <message>
         <source>Elder Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>姐姐</translation>
     </message>
     <message>
         <source>Father</source>
-        <translation type="unfinished"></translation>
+        <translation>父亲</translation>
     </message>
     <message>
         <source>Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>朋友</translation>
     </message>
     <message>
         <source>Husband</source>
-        <translation type="unfinished"></translation>
+        <translation>丈夫</translation>
     </message>
     <message>
         <source>Mother</source>
-        <translation type="unfinished"></translation>
+        <translation>母亲</translation>
     </message>
     <message>
         <source>Partner</source>
-        <translation type="unfinished"></translation>
+        <translation>伴侣</translation>
     </message>
     <message>
         <source>Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>姐妹</translation>
     </message>
     <message>
         <source>Son</source>
-        <translation type="unfinished"></translation>
+        <translation>儿子</translation>
     </message>
     <message>
         <source>Supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>上司</translation>
     </message>
     <message>
         <source>Wife</source>
-        <translation type="unfinished"></translation>
+        <translation>妻子</translation>
     </message>
     <message>
         <source>Younger Brother</source>
-        <translation type="unfinished"></translation>
+        <translation>弟弟</translation>
     </message>
     <message>
         <source>Younger Sister</source>
-        <translation type="unfinished"></translation>
+        <translation>妹妹</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <source>LinkedIn</source>
-        <translation type="unfinished"></translation>
+        <translation>LinkedIn</translation>
     </message>
     <message>
         <source>Myspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Myspace</translation>
     </message>
     <message>
         <source>Sina Weibo</source>
-        <translation type="unfinished"></translation>
+        <translation>新浪微博</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>AIM</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM</translation>
     </message>
     <message>
         <source>Facebook Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook Messenger</translation>
     </message>
     <message>
         <source>Gadu-Gadu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadu-Gadu</translation>
     </message>
     <message>
         <source>Google Talk</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Talk</translation>
     </message>
     <message>
         <source>ICQ</source>
-        <translation type="unfinished"></translation>
+        <translation>ICQ</translation>
     </message>
     <message>
         <source>Jabber</source>
-        <translation type="unfinished"></translation>
+        <translation>Jabber</translation>
     </message>
     <message>
         <source>MSN Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>MSN Messenger</translation>
     </message>
     <message>
         <source>QQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QQ</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>Yahoo! Messenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo! Messenger</translation>
     </message>
     <message>
         <source>Other Number</source>
-        <translation type="unfinished"></translation>
+        <translation>其他号码</translation>
     </message>
     <message>
         <source>Other Email</source>
-        <translation type="unfinished"></translation>
+        <translation>其他邮箱</translation>
     </message>
     <message>
         <source>Other URL</source>
-        <translation type="unfinished"></translation>
+        <translation>其他网址</translation>
     </message>
     <message>
         <source>Other Address</source>
-        <translation type="unfinished"></translation>
+        <translation>其他地址</translation>
     </message>
     <message>
         <source>Other dates</source>
-        <translation type="unfinished"></translation>
+        <translation>其他日期</translation>
     </message>
     <message>
         <source>Other relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>其他关系</translation>
     </message>
     <message>
         <source>Other social profile</source>
-        <translation type="unfinished"></translation>
+        <translation>其他社交账号</translation>
     </message>
     <message>
         <source>Other instant message</source>
-        <translation type="unfinished"></translation>
+        <translation>其他即时通讯</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>标题</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>结束时间</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">备忘录</translation>
+        <translation>备注</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>附件</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>姓名</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>号码</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Call Type</source>
-        <translation type="unfinished"></translation>
+        <translation>通话类型</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>时长</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>内容</translation>
     </message>
     <message>
         <source>Creation Date</source>
-        <translation type="unfinished"></translation>
+        <translation>创建日期</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>提醒日期</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>地点</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>分类</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>网址</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>名</translation>
     </message>
     <message>
         <source>Middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>中间名</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>姓</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>公司</translation>
     </message>
     <message>
         <source>Department</source>
-        <translation type="unfinished"></translation>
+        <translation>部门</translation>
     </message>
     <message>
         <source>Job Title</source>
-        <translation type="unfinished"></translation>
+        <translation>职位</translation>
     </message>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>昵称</translation>
     </message>
 </context>
 <context>
     <name>RecoverNoticeDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>RecoverPathunreadabilityDialog</name>
     <message>
         <source>If you wan to change the file export path, go to &lt;a style=&apos;color: #558AF8;font-size:14px;text-decoration: none;&apos;href=&quot;#&quot;&gt;Settings&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>如需更改导出路径，请前往&lt;a style=&apos;color: #558AF8;font-size:14px;text-decoration: none;&apos;href=&quot;#&quot;&gt;设置&lt;/a&gt;。</translation>
     </message>
 </context>
 <context>
     <name>RecoverProgressDialog</name>
     <message>
         <source>Exporting data</source>
-        <translation type="unfinished"></translation>
+        <translation>正在导出数据</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">继续</translation>
+        <translation>继续</translation>
     </message>
     <message>
         <source>Exporting data %1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>正在导出数据 %1 %2 %3</translation>
     </message>
     <message>
         <source>Exporting data, are you sure you want to stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>正在导出数据，确定要停止吗？</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">是</translation>
+        <translation>是</translation>
     </message>
 </context>
 <context>
     <name>RecoverSuccessDialog</name>
     <message>
         <source>Recover failed! Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>恢复失败，请重试。</translation>
     </message>
     <message>
         <source>%1 data restored successful, but %2 data restored failed.
 please keep your device connection stable and try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>已成功恢复 %1 项数据，但有 %2 项数据恢复失败。
+请保持设备连接稳定，稍后重试。</translation>
     </message>
     <message>
         <source>%1 data restored successful, but %2 data restored failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>已成功恢复 %1 项数据，但有 %2 项数据恢复失败。</translation>
     </message>
     <message numerus="yes">
         <source>%n data restored successfully!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已成功恢复 %n 项数据！</numerusform>
         </translation>
     </message>
 </context>
@@ -2323,123 +2348,123 @@ please keep your device connection stable and try again later.</source>
     <name>SafariModel</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>标题</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>分类</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>网址</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
 </context>
 <context>
     <name>SafariView</name>
     <message>
         <source>Safari History</source>
-        <translation type="unfinished">Safari 历史记录</translation>
+        <translation>Safari 历史记录</translation>
     </message>
     <message>
         <source>Safari Bookmarks</source>
-        <translation type="unfinished">Safari 书签</translation>
+        <translation>Safari 书签</translation>
     </message>
 </context>
 <context>
     <name>VoiceMailMemoModel</name>
     <message>
         <source>memoName</source>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>时长</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>大小</translation>
     </message>
     <message>
         <source>mailName</source>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>号码</translation>
     </message>
 </context>
 <context>
     <name>VoiceMailMemoView</name>
     <message>
         <source>Voice Memos</source>
-        <translation type="unfinished">语音备忘录</translation>
+        <translation>语音备忘录</translation>
     </message>
     <message>
         <source>Voicemails</source>
-        <translation type="unfinished">语音信箱</translation>
+        <translation>语音留言</translation>
     </message>
 </context>
 <context>
     <name>calendarsRemindersView</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>标题</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>结束时间</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">备忘录</translation>
+        <translation>备注</translation>
     </message>
     <message>
         <source>Attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>附件</translation>
     </message>
     <message>
         <source>Creation Date</source>
-        <translation type="unfinished"></translation>
+        <translation>创建日期</translation>
     </message>
     <message>
         <source>Reminder Date</source>
-        <translation type="unfinished"></translation>
+        <translation>提醒日期</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>地点</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>详细信息</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>列表</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>优先级</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>网址</translation>
     </message>
 </context>
 </TS>
