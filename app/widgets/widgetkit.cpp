@@ -1,9 +1,11 @@
 #include "widgetkit.h"
 
+#include "elidingbuttons.h"
 #include "kitaccessible.h"
 #include "xcomboboxaccessible.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 
 // At global scope, as Q_INIT_RESOURCE requires.
 static void registerKitResources()
@@ -21,6 +23,8 @@ void initWidgetKit()
         KitAccessible::registerClass("OneClickWidget", QAccessible::Button);
         KitAccessible::install();
         XComboBoxAccessible::install();
+        if (QCoreApplication *app = QCoreApplication::instance())
+            app->installEventFilter(new ElidingButtons(app));
         return true;
     }();
     Q_UNUSED(done);
