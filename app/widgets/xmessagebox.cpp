@@ -6,11 +6,17 @@
 #include "xpushbutton.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
+    // The box's usual greatest height; a text that needs more gets more.
+    constexpr int kMaximumHeight = 290;
+
     struct Script
     {
         bool armed = false;
@@ -65,7 +71,7 @@ XMessageBox::XMessageBox(QWidget *parent)
 {
     setTrackActivation(true);
     setMinimumSize(540, 240);
-    setMaximumSize(600, 290);
+    setMaximumSize(600, kMaximumHeight);
 
     QWidget *content = contentWidget();
     d->icon = new XImageBox(content);
@@ -214,6 +220,27 @@ int XMessageBox::defaultId() const
 void XMessageBox::setText(const QString &text)
 {
     d->text->setText(text);
+    if (isVisible())
+        fitText();
+}
+
+void XMessageBox::fitText()
+{
+    // A longer text (a translation, mostly) makes the box taller instead of
+    // being cut off.
+    if (QLayout *own = layout())
+        own->activate();
+    const int missing = d->text->heightForWidth(d->text->width()) - d->text->height();
+    if (missing <= 0)
+        return;
+    setMaximumHeight(std::max(kMaximumHeight, height() + missing));
+    resize(width(), height() + missing);
+}
+
+void XMessageBox::showEvent(QShowEvent *event)
+{
+    XDialog::showEvent(event);
+    fitText();
 }
 
 QString XMessageBox::text() const

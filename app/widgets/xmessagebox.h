@@ -89,7 +89,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void fitText();
     QScopedPointer<XMessageBoxPrivate> d;
 };

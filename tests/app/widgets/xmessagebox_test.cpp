@@ -287,6 +287,33 @@ private slots:
         QCOMPARE(buttons.at(1)->font().pixelSize(), 15);
     }
 
+    void aLongTextMakesTheBoxTallerInsteadOfCuttingIt_data()
+    {
+        QTest::addColumn<int>("sentences");
+        QTest::newRow("short: the usual size") << 1;
+        QTest::newRow("longer than the usual size allows") << 12;
+    }
+
+    void aLongTextMakesTheBoxTallerInsteadOfCuttingIt()
+    {
+        QFETCH(int, sentences);
+        int shownHeight = 0;
+        int textHeight = 0;
+        int boxHeight = 0;
+        ModalDriver::onNext<XMessageBox>([&](XMessageBox *box) {
+            XLabel *label = messageLabelOf(box);
+            shownHeight = label->height();
+            textHeight = label->heightForWidth(label->width());
+            boxHeight = box->height();
+            ModalDriver::clickButton(box, QStringLiteral("OK"));
+        });
+        const QString text = QStringLiteral("Die gelöschten Daten werden leicht überschrieben. ").repeated(sentences);
+        XMessageBox::success(nullptr, QString(), text, {QStringLiteral("OK")});
+        QVERIFY2(textHeight > 0 && shownHeight >= textHeight,
+                 qPrintable(QStringLiteral("%1 px for %2 px of text").arg(shownHeight).arg(textHeight)));
+        QVERIFY(boxHeight >= 240);
+    }
+
     void buttonsAreOnlyAdded()
     {
         XMessageBox box;
