@@ -29,6 +29,7 @@ LineKeepTableHeaderView::LineKeepTableHeaderView(QWidget *parent)
     layout->addWidget(m_list);
 
     const QSize iconSize(IconSide, IconSide);
+    //: Kinds of LINE Keep items, as tabs above the list: texts, photos, videos, files, links, other.
     addKeepType(0, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Texts")), QStringLiteral(":/Images/native/lineKeepBar/text-icon@2x.png"),
                 iconSize);
     addKeepType(1, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Photos")),

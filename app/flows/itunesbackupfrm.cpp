@@ -209,6 +209,7 @@ void iTunesBackupFrm::slotBackupInfo(QMap<QString, QString> info)
     // The lock is a picture over an empty cell; the cell says it to
     // assistive tools.
     auto *lockItem = new QTableWidgetItem;
+    //: Spoken for the lock of a password-protected backup in the list of backups.
     lockItem->setData(Qt::AccessibleTextRole, locked ? QObject::tr("Encrypted") : QString());
     d->table->setItem(row, LockColumn, lockItem);
     auto *lock = new NameAgencyFrm;

@@ -107,6 +107,7 @@ RecoverFromiOSDeviceFrm::RecoverFromiOSDeviceFrm(QWidget *parent)
     d->backButton = new QPushButton(QObject::tr("Back"));
     d->backButton->setObjectName(QStringLiteral("BackButton"));
     d->backButton->setFixedSize(100, 36);
+    //: Button that starts reading the chosen categories from the device or backup; about 14 characters fit.
     d->startScanButton = new QPushButton(QObject::tr("Start Scan"));
     d->startScanButton->setObjectName(QStringLiteral("StartScanButton"));
     d->startScanButton->setFixedSize(154, 36);

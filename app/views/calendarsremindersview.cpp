@@ -24,6 +24,7 @@ namespace
 
     QString statusText(const CalenderReminderInfo &entry)
     {
+        //: State of a reminder in its detail row and the exported reminders.
         return entry.completed != 0 ? QObject::tr("Completed") : QObject::tr("Unfinished");
     }
 
@@ -31,6 +32,7 @@ namespace
     {
         switch (entry.priority) {
         case 1:
+            //: Priority of a reminder (High, Middle, Low, None).
             return QObject::tr("High");
         case 5:
             return QObject::tr("Middle");

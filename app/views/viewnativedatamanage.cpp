@@ -242,6 +242,7 @@ void ViewNativeDataManage::buildUi()
     bottom->setFixedHeight(68);
     bottom->setStyleSheet(
         QStringLiteral("QFrame#backgroundStyle{background: #FFFFFF;border-top: 2px solid rgb(240,240,240);}"));
+    //: Button that leaves the scan results for the previous page; about 12 characters fit.
     d->back = new QPushButton(QObject::tr("Back"), bottom);
     d->back->setObjectName(QStringLiteral("BackButton"));
     d->back->setFixedSize(154, 36);

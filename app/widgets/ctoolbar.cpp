@@ -259,6 +259,7 @@ void CToolBarPrivate::dropPage()
 void CToolBarPrivate::refresh()
 {
     if (checkAll)
+        //: Check box above a list of records that ticks every record shown.
         checkAll->setText(QObject::tr("Select All"));
     if (typeSelector)
         typeSelector->clear();
@@ -273,6 +274,7 @@ void CToolBarPrivate::refresh()
         stopButton->setToolTip(QObject::tr("Stop"));
     }
     if (filterButton) {
+        //: Spoken name and tool tip of the funnel button that opens the date filter.
         filterButton->setAccessibleName(QObject::tr("Filter"));
         filterButton->setToolTip(QObject::tr("Filter"));
     }

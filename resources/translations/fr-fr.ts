@@ -805,6 +805,7 @@
     </message>
     <message>
         <source>Select All</source>
+        <extracomment>Check box above a list of records that ticks every record shown.</extracomment>
         <translation>Tout sélectionner</translation>
     </message>
     <message>
@@ -813,6 +814,7 @@
     </message>
     <message>
         <source>Filter</source>
+        <extracomment>Spoken name and tool tip of the funnel button that opens the date filter.</extracomment>
         <translation>Filtrer</translation>
     </message>
     <message>
@@ -849,6 +851,7 @@
     </message>
     <message>
         <source>Encrypted</source>
+        <extracomment>Spoken for the lock of a password-protected backup in the list of backups.</extracomment>
         <translation>Chiffrée</translation>
     </message>
     <message>
@@ -1057,10 +1060,12 @@
     </message>
     <message>
         <source>Back</source>
+        <extracomment>Button that leaves the scan results for the previous page; about 12 characters fit.</extracomment>
         <translation>Retour</translation>
     </message>
     <message>
         <source>Start Scan</source>
+        <extracomment>Button that starts reading the chosen categories from the device or backup; about 14 characters fit.</extracomment>
         <translation>Lancer l&apos;analyse</translation>
     </message>
     <message>
@@ -1267,6 +1272,7 @@
     </message>
     <message>
         <source>Texts</source>
+        <extracomment>Kinds of LINE Keep items, as tabs above the list: texts, photos, videos, files, links, other.</extracomment>
         <translation>Textes</translation>
     </message>
     <message>
@@ -1587,6 +1593,7 @@
     </message>
     <message>
         <source>High</source>
+        <extracomment>Priority of a reminder (High, Middle, Low, None).</extracomment>
         <translation>Haute</translation>
     </message>
     <message>
@@ -1603,6 +1610,7 @@
     </message>
     <message>
         <source>Completed</source>
+        <extracomment>State of a reminder in its detail row and the exported reminders.</extracomment>
         <translation>Terminé</translation>
     </message>
     <message>

@@ -806,6 +806,7 @@
     </message>
     <message>
         <source>Select All</source>
+        <extracomment>Check box above a list of records that ticks every record shown.</extracomment>
         <translation>Выбрать все</translation>
     </message>
     <message>
@@ -814,6 +815,7 @@
     </message>
     <message>
         <source>Filter</source>
+        <extracomment>Spoken name and tool tip of the funnel button that opens the date filter.</extracomment>
         <translation>Фильтр</translation>
     </message>
     <message>
@@ -850,6 +852,7 @@
     </message>
     <message>
         <source>Encrypted</source>
+        <extracomment>Spoken for the lock of a password-protected backup in the list of backups.</extracomment>
         <translation>Зашифрована</translation>
     </message>
     <message>
@@ -1058,10 +1061,12 @@
     </message>
     <message>
         <source>Back</source>
+        <extracomment>Button that leaves the scan results for the previous page; about 12 characters fit.</extracomment>
         <translation>Назад</translation>
     </message>
     <message>
         <source>Start Scan</source>
+        <extracomment>Button that starts reading the chosen categories from the device or backup; about 14 characters fit.</extracomment>
         <translation>Сканировать</translation>
     </message>
     <message>
@@ -1268,6 +1273,7 @@
     </message>
     <message>
         <source>Texts</source>
+        <extracomment>Kinds of LINE Keep items, as tabs above the list: texts, photos, videos, files, links, other.</extracomment>
         <translation>Тексты</translation>
     </message>
     <message>
@@ -1588,6 +1594,7 @@
     </message>
     <message>
         <source>High</source>
+        <extracomment>Priority of a reminder (High, Middle, Low, None).</extracomment>
         <translation>Высокий</translation>
     </message>
     <message>
@@ -1604,6 +1611,7 @@
     </message>
     <message>
         <source>Completed</source>
+        <extracomment>State of a reminder in its detail row and the exported reminders.</extracomment>
         <translation>Выполнено</translation>
     </message>
     <message>

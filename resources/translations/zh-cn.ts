@@ -804,6 +804,7 @@
     </message>
     <message>
         <source>Select All</source>
+        <extracomment>Check box above a list of records that ticks every record shown.</extracomment>
         <translation>全选</translation>
     </message>
     <message>
@@ -812,6 +813,7 @@
     </message>
     <message>
         <source>Filter</source>
+        <extracomment>Spoken name and tool tip of the funnel button that opens the date filter.</extracomment>
         <translation>筛选</translation>
     </message>
     <message>
@@ -848,6 +850,7 @@
     </message>
     <message>
         <source>Encrypted</source>
+        <extracomment>Spoken for the lock of a password-protected backup in the list of backups.</extracomment>
         <translation>已加密</translation>
     </message>
     <message>
@@ -1056,10 +1059,12 @@
     </message>
     <message>
         <source>Back</source>
+        <extracomment>Button that leaves the scan results for the previous page; about 12 characters fit.</extracomment>
         <translation>返回</translation>
     </message>
     <message>
         <source>Start Scan</source>
+        <extracomment>Button that starts reading the chosen categories from the device or backup; about 14 characters fit.</extracomment>
         <translation>开始扫描</translation>
     </message>
     <message>
@@ -1266,6 +1271,7 @@
     </message>
     <message>
         <source>Texts</source>
+        <extracomment>Kinds of LINE Keep items, as tabs above the list: texts, photos, videos, files, links, other.</extracomment>
         <translation>文本</translation>
     </message>
     <message>
@@ -1586,6 +1592,7 @@
     </message>
     <message>
         <source>High</source>
+        <extracomment>Priority of a reminder (High, Middle, Low, None).</extracomment>
         <translation>高</translation>
     </message>
     <message>
@@ -1602,6 +1609,7 @@
     </message>
     <message>
         <source>Completed</source>
+        <extracomment>State of a reminder in its detail row and the exported reminders.</extracomment>
         <translation>已完成</translation>
     </message>
     <message>
