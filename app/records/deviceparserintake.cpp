@@ -13,6 +13,7 @@
 #include <vlog.h>
 
 #include <QFileInfo>
+#include <QHash>
 #include <QStringList>
 
 #include <mutex>
@@ -303,19 +304,21 @@ void Intake::smsMember(const STSMSmember &member)
     const QString memberId = fromWide(member.id.empty() ? member.uncanonicalizedId : member.id);
     const bool viaSms = isSmsService(member.service);
     const QString address = QStringLiteral("_$!<%1>!$_").arg(member.chatId);
-    // Messages with the same members end with one shared text.
-    QString before, after;
+    // Each distinct member list is extended once, and messages with the same
+    // members end with one shared text: a chat's senders alternate.
+    QHash<QString, QString> extended;
     for (SMSInfo &message : *it) {
         message.isSms = viaSms;
-        if (!before.isNull() && message.handle == before) {
-            message.handle = after;
+        const auto known = extended.constFind(message.handle);
+        if (known != extended.constEnd()) {
+            message.handle = *known;
         } else {
-            before = message.handle;
+            const QString before = message.handle;
             if (message.handle.isEmpty())
                 message.handle = memberId;
             else if (!memberId.isEmpty() && !listsId(message.handle, memberId))
                 message.handle += QLatin1Char(',') + memberId;
-            after = message.handle;
+            extended.insert(before, message.handle);
         }
         message.address = address;
         message.participants = message.handle;

@@ -99,6 +99,7 @@ private slots:
     void conversationsStartOverAfterTheResultsAreDiscarded();
     void groupConversationsGetUniqueKeys();
     void memberIdsAreMatchedWhole();
+    void membersJoinEachSendersListOnce();
     void contactsMatchOnTheWholeRowId();
     void contactsAreAnnouncedOnlyWhenChosen();
     void deletedContactSplitsItsTexts();
@@ -360,6 +361,38 @@ void EngineIntakeTest::memberIdsAreMatchedWhole()
         categoryEnd(DBAPP_SMS);
     });
     QCOMPARE(recordsOf<SMSSessionInfo>(Messages).first().key, QStringLiteral("+14040455512,40404"));
+}
+
+// Senders alternate within a chat: every message gets its own sender's list,
+// and messages of the same sender share one text.
+void EngineIntakeTest::membersJoinEachSendersListOnce()
+{
+    const STSMS fromB = sms(L"B", L"one", 1000000100, 5, true);
+    const STSMS fromA = sms(L"A", L"two", 1000000200, 5, true);
+    const STSMS againB = sms(L"B", L"three", 1000000300, 5, true);
+    const STSMS mine = [] {
+        STSMS r = sms(L"", L"four", 1000000400, 5, true);
+        r.isFromMe = 1;
+        return r;
+    }();
+    onWorker([&] {
+        for (const STSMS *m : {&fromB, &fromA, &againB, &mine})
+            record(DBAPP_SMS, 0, m);
+        for (const STSMSmember &m : {member(5, L"A"), member(5, L"B"), member(5, L"C")})
+            record(DBAPP_SMS, SMS_MEMBER_SUBTYPE, &m);
+        categoryEnd(DBAPP_SMS);
+    });
+    const QList<SMSInfo> messages = parser()->smsMessages("B,A,C");
+    QCOMPARE(messages.size(), 4);
+    QStringList handles;
+    for (const SMSInfo &m : messages) {
+        handles << m.handle;
+        QCOMPARE(m.participants, m.handle);
+        QCOMPARE(m.address, QStringLiteral("_$!<5>!$_"));
+    }
+    QCOMPARE(handles, QStringList({"B,A,C", "A,B,C", "B,A,C", "A,B,C"}));
+    QVERIFY(messages.at(0).handle.isSharedWith(messages.at(2).handle));
+    QVERIFY(messages.at(1).handle.isSharedWith(messages.at(3).handle));
 }
 
 void EngineIntakeTest::contactsMatchOnTheWholeRowId()
