@@ -97,26 +97,57 @@ bool isSmsService(const std::wstring &service)
     return service.compare(0, 3, L"SMS") == 0;
 }
 
+namespace {
+
+// Whether the local time of `seconds` is on the day and at the offset from
+// UTC of `day`.
+bool sameDayAndOffset(qint64 seconds, const struct tm &day)
+{
+    const time_t t = time_t(seconds);
+    struct tm local = {};
+    return localtime_r(&t, &local) && local.tm_year == day.tm_year && local.tm_yday == day.tm_yday
+        && local.tm_gmtoff == day.tm_gmtoff;
+}
+
+} // namespace
+
 QString dayTextOf(qint64 seconds)
 {
     // QDateTime's local time rereads the zone for every call; the C library
     // keeps it loaded. Texts are shared so that a conversation's messages
     // hold one copy of each day.
     thread_local QHash<int, QString> days;
+    // Messages come mostly in order: the last day's seconds are answered
+    // without the C library, which takes a lock and searches the zone's
+    // transitions every call. A day is kept only when its first and last
+    // second have the offset of the time asked, so no transition lies in it
+    // (none undoes another within a day).
+    thread_local qint64 lastFirst = 0;
+    thread_local qint64 lastEnd = 0;
+    thread_local QString lastText;
+    if (seconds >= lastFirst && seconds < lastEnd)
+        return lastText;
     const time_t t = time_t(seconds);
     struct tm local = {};
     if (!localtime_r(&t, &local))
         return QString();
     const int key = (local.tm_year + 1900) * 512 + local.tm_mon * 32 + local.tm_mday;
     auto it = days.constFind(key);
-    if (it != days.constEnd())
-        return *it;
-    const QString text = QStringLiteral("%1-%2-%3")
-                             .arg(local.tm_year + 1900, 4, 10, QChar('0'))
-                             .arg(local.tm_mon + 1, 2, 10, QChar('0'))
-                             .arg(local.tm_mday, 2, 10, QChar('0'));
-    days.insert(key, text);
-    return text;
+    if (it == days.constEnd()) {
+        const QString text = QStringLiteral("%1-%2-%3")
+                                 .arg(local.tm_year + 1900, 4, 10, QChar('0'))
+                                 .arg(local.tm_mon + 1, 2, 10, QChar('0'))
+                                 .arg(local.tm_mday, 2, 10, QChar('0'));
+        it = days.insert(key, text);
+    }
+    const qint64 first = seconds - (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
+    const qint64 end = first + 24 * 3600;
+    if (sameDayAndOffset(first, local) && sameDayAndOffset(end - 1, local)) {
+        lastFirst = first;
+        lastEnd = end;
+        lastText = *it;
+    }
+    return *it;
 }
 
 QString dateTextOf(qint64 value, bool keepFormat)
