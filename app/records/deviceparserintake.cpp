@@ -72,6 +72,14 @@ void appendMoved(QList<T> &list, T &value)
     list.last() = std::move(value);
 }
 
+// An atomic reference count update waits for the thread's pending writes,
+// which during a scan are many: none when the texts are one already.
+void assignShared(QString &target, const QString &source)
+{
+    if (!target.isSharedWith(source))
+        target = source;
+}
+
 // The audio file's size, 0 when it is missing.
 void setAudioSize(VMMInfo &info)
 {
@@ -275,24 +283,27 @@ void Intake::sms(int subType, const void *record)
         return;
     }
 
-    QString key;
-    if (QList<SMSInfo> *messages = d->conversation(message.handle, key)) {
+    if (SmsConversation *conversation = d->conversation(message.handle)) {
         // A conversation's messages share its texts instead of holding copies.
-        message.handle = key;
-        if (messages->isEmpty()) {
+        assignShared(message.handle, conversation->key);
+        if (conversation->messages->isEmpty()) {
             message.participants = message.handle + QLatin1Char(',');
         } else {
-            const SMSInfo &last = messages->last();
-            message.participants = last.participants;
-            if (last.address == message.address)
-                message.address = last.address;
+            message.participants = conversation->participants;
+            if (conversation->address == message.address)
+                assignShared(message.address, conversation->address);
         }
-        appendMoved(*messages, message);
+        assignShared(conversation->participants, message.participants);
+        assignShared(conversation->address, message.address);
+        appendMoved(*conversation->messages, message);
         return;
     }
     message.participants = message.handle + QLatin1Char(',');
     const SMSSessionInfo session = buildSmsSession(*d, message);
-    appendMoved(d->addConversation(message.handle), message);
+    SmsConversation &added = d->addConversation(message.handle);
+    added.participants = message.participants;
+    added.address = message.address;
+    appendMoved(*added.messages, message);
     store(Messages, QVariant::fromValue(session), session.deleted);
 }
 
