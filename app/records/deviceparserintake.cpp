@@ -650,11 +650,14 @@ void DeviceParser::onEngineCallback(int group, int status, int kind, int value, 
 
 void DeviceParser::parseEngineRecord(int engineCategory, int subType, const void *record)
 {
-    if (isScanFinished(DeviceGroup)) {
+    // One lock for the check and the record: each lock waits for the
+    // thread's pending writes.
+    WriteLock lock(d->lock);
+    if (d->scanFinished.value(DeviceGroup, false)) {
+        lock.unlock();
         vlogInfo(QStringLiteral("Parse End Receives the packet repeatedly\n"));
         return;
     }
-    WriteLock lock(d->lock);
     Intake(this, d.data()).dispatch(engineCategory, subType, record);
 }
 
