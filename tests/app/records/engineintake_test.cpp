@@ -97,6 +97,7 @@ private slots:
     void recordsAfterTheScanEndedAreDropped();
     void oneToOneConversations();
     void conversationsStartOverAfterTheResultsAreDiscarded();
+    void aConversationSetFromOutsideIsContinued();
     void groupConversationsGetUniqueKeys();
     void memberIdsAreMatchedWhole();
     void membersJoinEachSendersListOnce();
@@ -294,6 +295,30 @@ void EngineIntakeTest::conversationsStartOverAfterTheResultsAreDiscarded()
     QCOMPARE(messages.first().text, QStringLiteral("second scan"));
     QCOMPARE(messages.first().participants, QStringLiteral("+15550001,"));
     QCOMPARE(recordsOf<SMSSessionInfo>(Messages).size(), 1);
+}
+
+// The intake keeps what a conversation's next message shares with its
+// newest; a list set in between is continued from its own newest message.
+void EngineIntakeTest::aConversationSetFromOutsideIsContinued()
+{
+    const STSMS first = sms(L"+15550001", L"first", 1700000000);
+    const STSMS next = sms(L"+15550001", L"next", 1700000200);
+    SMSInfo set;
+    set.handle = QStringLiteral("+15550001");
+    set.address = QStringLiteral("+15550001");
+    set.participants = QStringLiteral("+15550001,+15550002,");
+    set.text = QStringLiteral("set");
+    set.time = 1700000100;
+    onWorker([&] { record(DBAPP_SMS, 0, &first); });
+    parser()->setSmsMessages("+15550001", {set});
+    onWorker([&] {
+        record(DBAPP_SMS, 0, &next);
+        categoryEnd(DBAPP_SMS);
+    });
+    const QList<SMSInfo> messages = parser()->smsMessages("+15550001");
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages.last().text, QStringLiteral("next"));
+    QCOMPARE(messages.last().participants, set.participants);
 }
 
 void EngineIntakeTest::groupConversationsGetUniqueKeys()
