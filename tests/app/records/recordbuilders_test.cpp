@@ -115,7 +115,8 @@ void RecordBuildersTest::wideText()
 }
 
 // Days are answered from the last one asked: around every change of a zone's
-// offset, at midnight too, each time still reads as the C library's day.
+// offset, at midnight too, each time still reads as the C library's local
+// time.
 void RecordBuildersTest::dayTextsAcrossOffsetChanges()
 {
     const QByteArray zoneBefore = qgetenv("TZ");
@@ -139,9 +140,12 @@ void RecordBuildersTest::dayTextsAcrossOffsetChanges()
                         const time_t seconds = time_t(t);
                         struct tm local = {};
                         localtime_r(&seconds, &local);
-                        char expected[16];
-                        strftime(expected, sizeof expected, "%Y-%m-%d", &local);
-                        if (RecordBuilders::dayTextOf(t) != QLatin1String(expected))
+                        char day[16];
+                        char time[32];
+                        strftime(day, sizeof day, "%Y-%m-%d", &local);
+                        strftime(time, sizeof time, "%Y-%m-%d %H:%M:%S", &local);
+                        if (RecordBuilders::dayTextOf(t) != QLatin1String(day)
+                            || RecordBuilders::dateTimeTextOf(t) != QLatin1String(time))
                             wrong << QStringLiteral("%1 %2").arg(QString::fromLatin1(zone.first)).arg(t);
                     }
                     std::reverse(times.begin(), times.end());
