@@ -80,26 +80,33 @@ int DeviceParserPrivate::appendRecord(int group, int type, const QVariant &value
     return list.size();
 }
 
-QList<SMSInfo> *DeviceParserPrivate::conversation(const QString &key, QString &storedKey)
+SmsConversation *DeviceParserPrivate::conversation(const QString &key)
 {
-    const auto known = conversations.constFind(key);
-    if (known != conversations.constEnd()) {
-        storedKey = known.key();
-        return *known;
-    }
+    const auto known = conversations.find(key);
+    if (known != conversations.end())
+        return &known.value();
     const auto it = smsMessages.find(key);
     if (it == smsMessages.end())
         return nullptr;
-    storedKey = it.key();
-    conversations.insert(it.key(), &it.value());
-    return &it.value();
+    SmsConversation found;
+    found.messages = &it.value();
+    found.key = it.key();
+    if (!it->isEmpty()) {
+        found.participants = it->last().participants;
+        found.address = it->last().address;
+    }
+    return &conversations.insert(it.key(), found).value();
 }
 
-QList<SMSInfo> &DeviceParserPrivate::addConversation(const QString &key)
+SmsConversation &DeviceParserPrivate::addConversation(const QString &key)
 {
-    QList<SMSInfo> &messages = smsMessages[key];
-    conversations.insert(key, &messages);
-    return messages;
+    auto it = smsMessages.find(key);
+    if (it == smsMessages.end())
+        it = smsMessages.insert(key, QList<SMSInfo>());
+    SmsConversation added;
+    added.messages = &it.value();
+    added.key = it.key();
+    return conversations.insert(key, added).value();
 }
 
 int DeviceParserPrivate::appendSessionRecord(int scanType, int key, const QVariant &value)
@@ -299,6 +306,8 @@ void DeviceParser::setSmsMessages(const QString &key, const QList<SMSInfo> &mess
 {
     WriteLock lock(d->lock);
     d->smsMessages[key] = messages;
+    // Its newest message may have changed.
+    d->conversations.remove(key);
 }
 
 void DeviceParser::setLineSessions(int sessionId, const QList<LineInfo> &messages)

@@ -58,6 +58,18 @@ struct WaPushName
 
 using RecordLists = QMap<int, QList<QVariant>>;
 
+// A one-to-one conversation as the message intake continues it: its list in
+// smsMessages, the key the map holds, and the texts its newest message
+// shares with the next one. Kept here so that a message does not read the
+// newest one, which is long out of the cache when the next message comes.
+struct SmsConversation
+{
+    QList<DeviceData::SMSInfo> *messages = nullptr;
+    QString key;
+    QString participants; // of the newest message
+    QString address;      // of the newest message
+};
+
 class DeviceParserPrivate
 {
 public:
@@ -75,10 +87,10 @@ public:
     void storeRecord(int type, const QVariant &value, bool atFront, bool announce = true);
     int appendRecord(int group, int type, const QVariant &value);          // returns the list's size
     int appendSessionRecord(int scanType, int key, const QVariant &value); // returns the scan type's total
-    // The conversation of a key in smsMessages, null when there is none;
-    // storedKey gets the key as the map holds it.
-    QList<DeviceData::SMSInfo> *conversation(const QString &key, QString &storedKey);
-    QList<DeviceData::SMSInfo> &addConversation(const QString &key);
+    // The conversation of a key in smsMessages, null when there is none.
+    // Valid until the next change of `conversations`.
+    SmsConversation *conversation(const QString &key);
+    SmsConversation &addConversation(const QString &key);
     int takeSessionId() { return nextSessionId++; }
 
     QMap<int, bool> scanFinished;
@@ -88,8 +100,9 @@ public:
     QMap<QString, QList<DeviceData::SMSInfo>> smsMessages;
     // smsMessages' lists by key: the message intake looks one up per message,
     // where the ordered map compares a dozen texts. Emptied with smsMessages,
-    // whose nodes stay in place while it is not copied.
-    QHash<QString, QList<DeviceData::SMSInfo> *> conversations;
+    // whose nodes stay in place while it is not copied, and whenever a list
+    // changes other than by the intake's appending.
+    QHash<QString, SmsConversation> conversations;
     QMap<int, QList<DeviceData::SMSInfo>> smsMessagesById;
     QMap<int, QString> intTexts;
     QMap<int, QList<ContactValuePart>> recordPartsA;

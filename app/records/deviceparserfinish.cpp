@@ -183,6 +183,8 @@ void DeviceParser::finishCategory(int engineCategory)
         sortList(sessions, smsSessionBefore);
         sortAndFlag<MediaInfo>(d->store[DeviceGroup][MessagesAttachment], mediaBefore);
         d->smsMessagesById.clear();
+        // Sorted lists may end in another message than the intake's last.
+        d->conversations.clear();
         break;
     }
     case DBAPP_ADDRESSBOOK: {

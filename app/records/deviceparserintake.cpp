@@ -13,6 +13,7 @@
 #include <vlog.h>
 
 #include <QFileInfo>
+#include <QHash>
 #include <QStringList>
 
 #include <mutex>
@@ -69,6 +70,14 @@ void appendMoved(QList<T> &list, T &value)
 {
     list.append(T());
     list.last() = std::move(value);
+}
+
+// An atomic reference count update waits for the thread's pending writes,
+// which during a scan are many: none when the texts are one already.
+void assignShared(QString &target, const QString &source)
+{
+    if (!target.isSharedWith(source))
+        target = source;
 }
 
 // The audio file's size, 0 when it is missing.
@@ -274,24 +283,27 @@ void Intake::sms(int subType, const void *record)
         return;
     }
 
-    QString key;
-    if (QList<SMSInfo> *messages = d->conversation(message.handle, key)) {
+    if (SmsConversation *conversation = d->conversation(message.handle)) {
         // A conversation's messages share its texts instead of holding copies.
-        message.handle = key;
-        if (messages->isEmpty()) {
+        assignShared(message.handle, conversation->key);
+        if (conversation->messages->isEmpty()) {
             message.participants = message.handle + QLatin1Char(',');
         } else {
-            const SMSInfo &last = messages->last();
-            message.participants = last.participants;
-            if (last.address == message.address)
-                message.address = last.address;
+            message.participants = conversation->participants;
+            if (conversation->address == message.address)
+                assignShared(message.address, conversation->address);
         }
-        appendMoved(*messages, message);
+        assignShared(conversation->participants, message.participants);
+        assignShared(conversation->address, message.address);
+        appendMoved(*conversation->messages, message);
         return;
     }
     message.participants = message.handle + QLatin1Char(',');
     const SMSSessionInfo session = buildSmsSession(*d, message);
-    appendMoved(d->addConversation(message.handle), message);
+    SmsConversation &added = d->addConversation(message.handle);
+    added.participants = message.participants;
+    added.address = message.address;
+    appendMoved(*added.messages, message);
     store(Messages, QVariant::fromValue(session), session.deleted);
 }
 
@@ -303,19 +315,21 @@ void Intake::smsMember(const STSMSmember &member)
     const QString memberId = fromWide(member.id.empty() ? member.uncanonicalizedId : member.id);
     const bool viaSms = isSmsService(member.service);
     const QString address = QStringLiteral("_$!<%1>!$_").arg(member.chatId);
-    // Messages with the same members end with one shared text.
-    QString before, after;
+    // Each distinct member list is extended once, and messages with the same
+    // members end with one shared text: a chat's senders alternate.
+    QHash<QString, QString> extended;
     for (SMSInfo &message : *it) {
         message.isSms = viaSms;
-        if (!before.isNull() && message.handle == before) {
-            message.handle = after;
+        const auto known = extended.constFind(message.handle);
+        if (known != extended.constEnd()) {
+            message.handle = *known;
         } else {
-            before = message.handle;
+            const QString before = message.handle;
             if (message.handle.isEmpty())
                 message.handle = memberId;
             else if (!memberId.isEmpty() && !listsId(message.handle, memberId))
                 message.handle += QLatin1Char(',') + memberId;
-            after = message.handle;
+            extended.insert(before, message.handle);
         }
         message.address = address;
         message.participants = message.handle;
@@ -636,11 +650,14 @@ void DeviceParser::onEngineCallback(int group, int status, int kind, int value, 
 
 void DeviceParser::parseEngineRecord(int engineCategory, int subType, const void *record)
 {
-    if (isScanFinished(DeviceGroup)) {
+    // One lock for the check and the record: each lock waits for the
+    // thread's pending writes.
+    WriteLock lock(d->lock);
+    if (d->scanFinished.value(DeviceGroup, false)) {
+        lock.unlock();
         vlogInfo(QStringLiteral("Parse End Receives the packet repeatedly\n"));
         return;
     }
-    WriteLock lock(d->lock);
     Intake(this, d.data()).dispatch(engineCategory, subType, record);
 }
 

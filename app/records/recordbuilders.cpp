@@ -97,26 +97,87 @@ bool isSmsService(const std::wstring &service)
     return service.compare(0, 3, L"SMS") == 0;
 }
 
+namespace {
+
+// The local day that held the last time asked: its seconds are answered
+// without the C library, which takes a lock and searches the zone's
+// transitions every call, and a scan's messages come mostly in order. A day
+// is kept only when its first and last second have the offset from UTC of
+// the time asked, so no transition lies in it (none undoes another within a
+// day).
+struct LocalDay
+{
+    qint64 first = 0;
+    qint64 end = 0;      // after its last second
+    struct tm date = {}; // its fields but the time of day
+    QString text;        // "yyyy-MM-dd", null until asked
+};
+
+thread_local LocalDay lastDay;
+
+// Whether the local time of `seconds` is on the day and at the offset from
+// UTC of `day`.
+bool sameDayAndOffset(qint64 seconds, const struct tm &day)
+{
+    const time_t t = time_t(seconds);
+    struct tm local = {};
+    return localtime_r(&t, &local) && local.tm_year == day.tm_year && local.tm_yday == day.tm_yday
+        && local.tm_gmtoff == day.tm_gmtoff;
+}
+
+// localtime_r, from the last day when it holds the time.
+bool localTimeOf(qint64 seconds, struct tm &local)
+{
+    LocalDay &day = lastDay;
+    if (seconds >= day.first && seconds < day.end) {
+        const int sinceMidnight = int(seconds - day.first);
+        local = day.date;
+        local.tm_hour = sinceMidnight / 3600;
+        local.tm_min = sinceMidnight / 60 % 60;
+        local.tm_sec = sinceMidnight % 60;
+        return true;
+    }
+    const time_t t = time_t(seconds);
+    if (!localtime_r(&t, &local))
+        return false;
+    const qint64 first = seconds - (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
+    const qint64 end = first + 24 * 3600;
+    if (sameDayAndOffset(first, local) && sameDayAndOffset(end - 1, local)) {
+        day.first = first;
+        day.end = end;
+        day.date = local;
+        day.text.clear();
+    }
+    return true;
+}
+
+} // namespace
+
 QString dayTextOf(qint64 seconds)
 {
     // QDateTime's local time rereads the zone for every call; the C library
     // keeps it loaded. Texts are shared so that a conversation's messages
     // hold one copy of each day.
     thread_local QHash<int, QString> days;
-    const time_t t = time_t(seconds);
     struct tm local = {};
-    if (!localtime_r(&t, &local))
+    if (!localTimeOf(seconds, local))
         return QString();
+    LocalDay &day = lastDay;
+    const bool kept = seconds >= day.first && seconds < day.end;
+    if (kept && !day.text.isNull())
+        return day.text;
     const int key = (local.tm_year + 1900) * 512 + local.tm_mon * 32 + local.tm_mday;
     auto it = days.constFind(key);
-    if (it != days.constEnd())
-        return *it;
-    const QString text = QStringLiteral("%1-%2-%3")
-                             .arg(local.tm_year + 1900, 4, 10, QChar('0'))
-                             .arg(local.tm_mon + 1, 2, 10, QChar('0'))
-                             .arg(local.tm_mday, 2, 10, QChar('0'));
-    days.insert(key, text);
-    return text;
+    if (it == days.constEnd()) {
+        const QString text = QStringLiteral("%1-%2-%3")
+                                 .arg(local.tm_year + 1900, 4, 10, QChar('0'))
+                                 .arg(local.tm_mon + 1, 2, 10, QChar('0'))
+                                 .arg(local.tm_mday, 2, 10, QChar('0'));
+        it = days.insert(key, text);
+    }
+    if (kept)
+        day.text = *it;
+    return *it;
 }
 
 QString dateTextOf(qint64 value, bool keepFormat)
@@ -126,9 +187,8 @@ QString dateTextOf(qint64 value, bool keepFormat)
 
 QString dateTimeTextOf(qint64 seconds)
 {
-    const time_t t = time_t(seconds);
     struct tm local = {};
-    if (seconds == 0 || !localtime_r(&t, &local))
+    if (seconds == 0 || !localTimeOf(seconds, local))
         return QString();
     // Written by hand: one message each, printf would be most of the cost.
     const int fields[] = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,

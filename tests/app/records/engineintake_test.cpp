@@ -97,8 +97,10 @@ private slots:
     void recordsAfterTheScanEndedAreDropped();
     void oneToOneConversations();
     void conversationsStartOverAfterTheResultsAreDiscarded();
+    void aConversationSetFromOutsideIsContinued();
     void groupConversationsGetUniqueKeys();
     void memberIdsAreMatchedWhole();
+    void membersJoinEachSendersListOnce();
     void contactsMatchOnTheWholeRowId();
     void contactsAreAnnouncedOnlyWhenChosen();
     void deletedContactSplitsItsTexts();
@@ -295,6 +297,30 @@ void EngineIntakeTest::conversationsStartOverAfterTheResultsAreDiscarded()
     QCOMPARE(recordsOf<SMSSessionInfo>(Messages).size(), 1);
 }
 
+// The intake keeps what a conversation's next message shares with its
+// newest; a list set in between is continued from its own newest message.
+void EngineIntakeTest::aConversationSetFromOutsideIsContinued()
+{
+    const STSMS first = sms(L"+15550001", L"first", 1700000000);
+    const STSMS next = sms(L"+15550001", L"next", 1700000200);
+    SMSInfo set;
+    set.handle = QStringLiteral("+15550001");
+    set.address = QStringLiteral("+15550001");
+    set.participants = QStringLiteral("+15550001,+15550002,");
+    set.text = QStringLiteral("set");
+    set.time = 1700000100;
+    onWorker([&] { record(DBAPP_SMS, 0, &first); });
+    parser()->setSmsMessages("+15550001", {set});
+    onWorker([&] {
+        record(DBAPP_SMS, 0, &next);
+        categoryEnd(DBAPP_SMS);
+    });
+    const QList<SMSInfo> messages = parser()->smsMessages("+15550001");
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages.last().text, QStringLiteral("next"));
+    QCOMPARE(messages.last().participants, set.participants);
+}
+
 void EngineIntakeTest::groupConversationsGetUniqueKeys()
 {
     // Chat 1 to one: only member A, who also has a one-to-one chat. Chats 7
@@ -360,6 +386,38 @@ void EngineIntakeTest::memberIdsAreMatchedWhole()
         categoryEnd(DBAPP_SMS);
     });
     QCOMPARE(recordsOf<SMSSessionInfo>(Messages).first().key, QStringLiteral("+14040455512,40404"));
+}
+
+// Senders alternate within a chat: every message gets its own sender's list,
+// and messages of the same sender share one text.
+void EngineIntakeTest::membersJoinEachSendersListOnce()
+{
+    const STSMS fromB = sms(L"B", L"one", 1000000100, 5, true);
+    const STSMS fromA = sms(L"A", L"two", 1000000200, 5, true);
+    const STSMS againB = sms(L"B", L"three", 1000000300, 5, true);
+    const STSMS mine = [] {
+        STSMS r = sms(L"", L"four", 1000000400, 5, true);
+        r.isFromMe = 1;
+        return r;
+    }();
+    onWorker([&] {
+        for (const STSMS *m : {&fromB, &fromA, &againB, &mine})
+            record(DBAPP_SMS, 0, m);
+        for (const STSMSmember &m : {member(5, L"A"), member(5, L"B"), member(5, L"C")})
+            record(DBAPP_SMS, SMS_MEMBER_SUBTYPE, &m);
+        categoryEnd(DBAPP_SMS);
+    });
+    const QList<SMSInfo> messages = parser()->smsMessages("B,A,C");
+    QCOMPARE(messages.size(), 4);
+    QStringList handles;
+    for (const SMSInfo &m : messages) {
+        handles << m.handle;
+        QCOMPARE(m.participants, m.handle);
+        QCOMPARE(m.address, QStringLiteral("_$!<5>!$_"));
+    }
+    QCOMPARE(handles, QStringList({"B,A,C", "A,B,C", "B,A,C", "A,B,C"}));
+    QVERIFY(messages.at(0).handle.isSharedWith(messages.at(2).handle));
+    QVERIFY(messages.at(1).handle.isSharedWith(messages.at(3).handle));
 }
 
 void EngineIntakeTest::contactsMatchOnTheWholeRowId()

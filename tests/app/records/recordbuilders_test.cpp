@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <ctime>
 
 using namespace DeviceData;
 
@@ -52,6 +53,7 @@ private slots:
     void mediaKinds();
     void copyThumbnail();
     void wideText();
+    void dayTextsAcrossOffsetChanges();
     void durations();
     void mediaOrder();
     void contactOrder();
@@ -110,6 +112,53 @@ void RecordBuildersTest::wideText()
     QCOMPARE(RecordBuilders::withoutWhitespace(" +1 555\t0100\n"), QStringLiteral("+15550100"));
     QVERIFY(RecordBuilders::isSmsService(L"SMS") && !RecordBuilders::isSmsService(L"sms"));
     QCOMPARE(RecordBuilders::dayTextOf(1700000000), QStringLiteral("2023-11-14"));
+}
+
+// Days are answered from the last one asked: around every change of a zone's
+// offset, at midnight too, each time still reads as the C library's local
+// time.
+void RecordBuildersTest::dayTextsAcrossOffsetChanges()
+{
+    const QByteArray zoneBefore = qgetenv("TZ");
+    const QList<QPair<QByteArray, QList<qint64>>> zones = {
+        {"America/Sao_Paulo", {1541300400, 1550368800}}, // into and out of summer time at midnight
+        {"Europe/Berlin", {1679792400, 1698541200}},
+        {"Australia/Lord_Howe", {1680361200, 1696087800}}, // half an hour
+    };
+    QStringList wrong;
+    for (const auto &zone : zones) {
+        qputenv("TZ", zone.first);
+        tzset();
+        // A thread of its own: none of the days it keeps is from another zone.
+        QThread *worker = QThread::create([&] {
+            for (qint64 change : zone.second) {
+                QList<qint64> times;
+                for (qint64 t = change - 2 * 86400; t <= change + 2 * 86400; t += 433)
+                    times << t;
+                for (int pass = 0; pass < 2; ++pass) {
+                    for (qint64 t : times) {
+                        const time_t seconds = time_t(t);
+                        struct tm local = {};
+                        localtime_r(&seconds, &local);
+                        char day[16];
+                        char time[32];
+                        strftime(day, sizeof day, "%Y-%m-%d", &local);
+                        strftime(time, sizeof time, "%Y-%m-%d %H:%M:%S", &local);
+                        if (RecordBuilders::dayTextOf(t) != QLatin1String(day)
+                            || RecordBuilders::dateTimeTextOf(t) != QLatin1String(time))
+                            wrong << QStringLiteral("%1 %2").arg(QString::fromLatin1(zone.first)).arg(t);
+                    }
+                    std::reverse(times.begin(), times.end());
+                }
+            }
+        });
+        worker->start();
+        worker->wait();
+        delete worker;
+    }
+    qputenv("TZ", zoneBefore);
+    tzset();
+    QCOMPARE(wrong, QStringList());
 }
 
 void RecordBuildersTest::durations()
