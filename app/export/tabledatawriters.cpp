@@ -206,11 +206,11 @@ void TableDataWriters::writeFaceTimeTable(const QString &, const QVariantList &r
 void TableDataWriters::writeNotesTable(const QString &folder, const QVariantList &records, TableRowSink &table,
                                        RecoverAsCsv &csv, const std::atomic<bool> &running)
 {
+    const QString date = QObject::tr("Date");
     const QString header = QStringLiteral("%1|%2|%3|%4")
-                               .arg(QCoreApplication::translate("MemoView", QT_TRANSLATE_NOOP("MemoView", "Title")),
-                                    QObject::tr(QT_TRANSLATE_NOOP("QObject", "Date")),
-                                    QCoreApplication::translate("MemoView", QT_TRANSLATE_NOOP("MemoView", "Content")),
-                                    QCoreApplication::translate("MemoView", QT_TRANSLATE_NOOP("MemoView", "Attachments")));
+                               .arg(QCoreApplication::translate("MemoView", "Title"), date,
+                                    QCoreApplication::translate("MemoView", "Content"),
+                                    QCoreApplication::translate("MemoView", "Attachments"));
     writeTable<NotesInfo>(records, table, running, header, [&](const NotesInfo &note, int id) {
         TableRow row;
         row.insert("id", id);

@@ -1938,6 +1938,10 @@
         <extracomment>Seconds left before a new code can be asked for, after the link&apos;s text.</extracomment>
         <translation>(%1s)</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
 </context>
 <context>
     <name>RecoverAsCsv</name>

@@ -1939,6 +1939,10 @@
         <extracomment>Seconds left before a new code can be asked for, after the link&apos;s text.</extracomment>
         <translation>(%1 s)</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
 </context>
 <context>
     <name>RecoverAsCsv</name>

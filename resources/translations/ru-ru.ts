@@ -1942,6 +1942,10 @@
         <extracomment>Seconds left before a new code can be asked for, after the link&apos;s text.</extracomment>
         <translation>(%1 с)</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
 </context>
 <context>
     <name>RecoverAsCsv</name>

@@ -1936,6 +1936,10 @@
         <extracomment>Seconds left before a new code can be asked for, after the link&apos;s text.</extracomment>
         <translation>（%1 秒）</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
 </context>
 <context>
     <name>RecoverAsCsv</name>
