@@ -30,11 +30,14 @@ LineChat::LineChat(int typeId, QWidget *parent)
     parts.otherPage = m_keep;
     connect(m_keep, &LineKeepTableHeaderView::sigClickedKeepType, this, &LineChat::onKeepType);
     setupUi(parts, {{QStringLiteral(":/Images/native/tabBar/persion.png"),
-                     QStringLiteral(":/Images/native/tabBar/persion_gray.png"), QT_TRANSLATE_NOOP("QObject", "Individual message")},
+                     QStringLiteral(":/Images/native/tabBar/persion_gray.png"),
+                     QT_TRANSLATE_NOOP("QObject", "Individual message")},
                     {QStringLiteral(":/Images/native/tabBar/group.png"),
-                     QStringLiteral(":/Images/native/tabBar/group_gray.png"), QT_TRANSLATE_NOOP("QObject", "Group message")},
+                     QStringLiteral(":/Images/native/tabBar/group_gray.png"),
+                     QT_TRANSLATE_NOOP("QObject", "Group message")},
                     {QStringLiteral(":/Images/native/tabBar/keep.png"),
-                     QStringLiteral(":/Images/native/tabBar/keep_gray.png"), QT_TRANSLATE_NOOP("QObject", "LINE Keep")}});
+                     QStringLiteral(":/Images/native/tabBar/keep_gray.png"),
+                     QT_TRANSLATE_NOOP("QObject", "LINE Keep")}});
 }
 
 int LineChat::currentSessionKind() const

@@ -30,8 +30,8 @@ LineKeepTableHeaderView::LineKeepTableHeaderView(QWidget *parent)
 
     const QSize iconSize(IconSide, IconSide);
     //: Kinds of LINE Keep items, as tabs above the list: texts, photos, videos, files, links, other.
-    addKeepType(0, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Texts")), QStringLiteral(":/Images/native/lineKeepBar/text-icon@2x.png"),
-                iconSize);
+    addKeepType(0, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Texts")),
+                QStringLiteral(":/Images/native/lineKeepBar/text-icon@2x.png"), iconSize);
     addKeepType(1, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Photos")),
                 QStringLiteral(":/Images/native/lineKeepBar/picture-icon@2x.png"), iconSize);
     addKeepType(2, QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Videos")),

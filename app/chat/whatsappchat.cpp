@@ -48,11 +48,14 @@ WhatsAppChat::WhatsAppChat(int typeId, QWidget *parent)
     parts.providerName = QLatin1String(WaChatInfoModel::ProviderName);
     parts.source = QUrl(QStringLiteral("qrc:/qml/whatsApp/WhatsAppChat.qml"));
     setupUi(parts, {{QStringLiteral(":/Images/native/tabBar/persion.png"),
-                     QStringLiteral(":/Images/native/tabBar/persion_gray.png"), QT_TRANSLATE_NOOP("QObject", "Individual message")},
+                     QStringLiteral(":/Images/native/tabBar/persion_gray.png"),
+                     QT_TRANSLATE_NOOP("QObject", "Individual message")},
                     {QStringLiteral(":/Images/native/tabBar/group.png"),
-                     QStringLiteral(":/Images/native/tabBar/group_gray.png"), QT_TRANSLATE_NOOP("QObject", "Group message")},
+                     QStringLiteral(":/Images/native/tabBar/group_gray.png"),
+                     QT_TRANSLATE_NOOP("QObject", "Group message")},
                     {QStringLiteral(":/Images/native/tabBar/star.png"),
-                     QStringLiteral(":/Images/native/tabBar/star_gray.png"), QT_TRANSLATE_NOOP("QObject", "Starred message")}});
+                     QStringLiteral(":/Images/native/tabBar/star_gray.png"),
+                     QT_TRANSLATE_NOOP("QObject", "Starred message")}});
     owner().views.append(this);
 }
 

@@ -122,7 +122,7 @@ void appendSmsMessageJson(QByteArray &out, const QString &folder, const SMSInfo 
     out.append('{');
     appendNumber(out, "alignment", message.direction);
     appendNumber(out, "error", message.error);
-//: State of a chat message that never left the phone, shown beside it in the exported page.
+    //: State of a chat message that never left the phone, shown beside it in the exported page.
     appendText(out, "errorMeaning", message.error == 4 ? QObject::tr("Unsent") : QString());
     appendNumber(out, "id", id);
     appendMember(out, "info");

@@ -35,13 +35,20 @@ const Phrase kPhrases[] = {
      nullptr, nullptr},
     {"changed the group description to", QT_TRANSLATE_NOOP("QObject", "changed the group description"), nullptr,
      nullptr},
-    {QT_TRANSLATE_NOOP("QObject", "You turned on disappearing messages. All new messages will disappear from this chat 24 hours after they're "
-     "sent"), nullptr, nullptr, nullptr},
-    {QT_TRANSLATE_NOOP("QObject", "turned on disappearing messages. All new messages will disappear from this chat 24 hours after they're sent"), nullptr, nullptr, nullptr},
+    {QT_TRANSLATE_NOOP("QObject", "You turned on disappearing messages. All new messages will disappear from this "
+                                  "chat 24 hours after they're sent"),
+     nullptr, nullptr, nullptr},
+    {QT_TRANSLATE_NOOP("QObject", "turned on disappearing messages. All new messages will disappear from this chat "
+                                  "24 hours after they're sent"),
+     nullptr, nullptr, nullptr},
     {QT_TRANSLATE_NOOP("QObject", "turned off disappearing messages"), nullptr, nullptr, nullptr},
-    {QT_TRANSLATE_NOOP("QObject", "changed this group's settings to allow only admins to edit this groups's info"), nullptr, nullptr, nullptr},
-    {QT_TRANSLATE_NOOP("QObject", "changed this group's settings to allow only admins to send messages to this group"), nullptr, nullptr, nullptr},
-    {QT_TRANSLATE_NOOP("QObject", "changed this group's settings to allow all participants to edit this group's info"), nullptr, nullptr, nullptr},
+    {QT_TRANSLATE_NOOP("QObject", "changed this group's settings to allow only admins to edit this groups's info"),
+     nullptr, nullptr, nullptr},
+    {QT_TRANSLATE_NOOP("QObject", "changed this group's settings to allow only admins to send messages to this group"),
+     nullptr, nullptr, nullptr},
+    {QT_TRANSLATE_NOOP("QObject",
+                       "changed this group's settings to allow all participants to edit this group's info"),
+     nullptr, nullptr, nullptr},
     {QT_TRANSLATE_NOOP("QObject", "You were added"), nullptr, nullptr, nullptr},
     {QT_TRANSLATE_NOOP("QObject", "You was added"), nullptr, nullptr, nullptr},
     {QT_TRANSLATE_NOOP("QObject", "was added"), nullptr, nullptr, nullptr},
@@ -68,11 +75,13 @@ const Phrase kPhrases[] = {
     {QT_TRANSLATE_NOOP("QObject", "became an non-admin"), nullptr, nullptr, nullptr},
     {QT_TRANSLATE_NOOP("QObject", "You created a broadcast list"), nullptr, nullptr, nullptr},
     {QT_TRANSLATE_NOOP("QObject", "created a broadcast list"), nullptr, nullptr, nullptr},
-    {QT_TRANSLATE_NOOP("QObject", "You create a broadcast list whith"), nullptr, " recipients", QT_TRANSLATE_NOOP("QObject", " recipients")},
+    {QT_TRANSLATE_NOOP("QObject", "You create a broadcast list whith"), nullptr, " recipients",
+     QT_TRANSLATE_NOOP("QObject", " recipients")},
     {"create a broadcast list whith", QT_TRANSLATE_NOOP("QObject", "created a broadcast list with"), " recipients",
      QT_TRANSLATE_NOOP("QObject", " recipients")},
-    {QT_TRANSLATE_NOOP("QObject", "changed this group's settings to allow all participants to send messages to this group"), nullptr, nullptr,
-     nullptr},
+    {QT_TRANSLATE_NOOP("QObject",
+                       "changed this group's settings to allow all participants to send messages to this group"),
+     nullptr, nullptr, nullptr},
 };
 
 // Members are "%1(+%2), " entries; the last separator goes.

@@ -83,7 +83,7 @@ RecoverFromiTunesFrm::RecoverFromiTunesFrm(QWidget *parent)
     d->back = new QPushButton(QObject::tr("Back"), bar);
     d->back->setObjectName(QStringLiteral("BackButton"));
     d->back->setFixedSize(100, 36);
-//: Button below the list of iTunes backups that goes on to the choice of categories; about 12 characters fit.
+    //: Button below the list of iTunes backups that goes on to the choice of categories; about 12 characters fit.
     d->next = new QPushButton(QObject::tr("Next"), bar);
     d->next->setObjectName(QStringLiteral("FPushButton"));
     d->next->setFixedSize(154, 36);

@@ -17,7 +17,7 @@ const QVector<CategoryTable::Row> &CategoryTable::rows()
         {MessagesAttachment, DBAPP_SMS, QT_TRANSLATE_NOOP("QObject", "Messages Attachment"), 0},
         {Voicemails, DBAPP_VOICEMAIL, QT_TRANSLATE_NOOP("QObject", "Voicemails"), 0},
         {VoiceMemos, DBAPP_VOICEMEMO, QT_TRANSLATE_NOOP("QObject", "Voice Memos"), 0},
-//: Category of pictures; also a tab of chat attachments and the name of an exported folder.
+        //: Category of pictures; also a tab of chat attachments and the name of an exported folder.
         {Photos, DBAPP_PHOTOS, QT_TRANSLATE_NOOP("QObject", "Photos"), 0},
         {AlbumVideos, DBAPP_VIDEO, QT_TRANSLATE_NOOP("QObject", "Videos"), 0},
         {FaceTime, DBAPP_FACETIME, QT_TRANSLATE_NOOP("QObject", "FaceTime"), 0},

@@ -246,7 +246,7 @@ void ViewNativeDataManage::buildUi()
     d->back = new QPushButton(QObject::tr("Back"), bottom);
     d->back->setObjectName(QStringLiteral("BackButton"));
     d->back->setFixedSize(154, 36);
-//: Button of the scan results that writes the ticked records to a folder (verb); about 12 characters fit.
+    //: Button of the scan results that writes the ticked records to a folder (verb); about 12 characters fit.
     d->recover = new QPushButton(QObject::tr("Recover"), bottom);
     d->recover->setObjectName(QStringLiteral("RecoverButton"));
     d->recover->setFixedSize(154, 36);

@@ -6,8 +6,8 @@
 #include "xpushbutton.h"
 
 #include <QCloseEvent>
-#include <QLayout>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>

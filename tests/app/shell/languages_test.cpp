@@ -259,7 +259,8 @@ private slots:
         window->switchLanguage(5);
         QCOMPARE(waSystemMessageText(QStringLiteral("Bob created group \"x\"")),
                  QStringLiteral("Bob created group \"x\""));
-        QCOMPARE(waSystemMessageText(QStringLiteral("You became an admin")), QString::fromUtf8("You’re now an admin"));
+        QCOMPARE(waSystemMessageText(QStringLiteral("You became an admin")),
+                 QString::fromUtf8("You’re now an admin"));
         QCOMPARE(QCoreApplication::translate("DeviceParser", "%1 and %n other contact(s)", nullptr, 1).arg("Ann"),
                  QStringLiteral("Ann and 1 other contact"));
         QCOMPARE(QCoreApplication::translate("DeviceParser", "%1 and %n other contact(s)", nullptr, 3).arg("Ann"),
