@@ -15,6 +15,7 @@
 #include <QUrl>
 
 using DeviceData::SMSInfo;
+using DeviceData::SmsMessageList;
 
 namespace
 {
@@ -104,7 +105,7 @@ bool NatSmsModel::isFiltering() const
     return m_filter != nullptr;
 }
 
-const SMSInfo &NatSmsModel::messageAt(int row) const
+SMSInfo NatSmsModel::messageAt(int row) const
 {
     const int position = row / 2;
     return m_messages.at(m_everyMessage ? position : m_matches.at(position));
@@ -114,7 +115,7 @@ QVariant NatSmsModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() < 0 || index.row() >= m_rows)
         return QVariant();
-    const SMSInfo &message = messageAt(index.row());
+    const SMSInfo message = messageAt(index.row());
     return index.row() % 2 == 0 ? timestampData(message, role) : messageData(message, role);
 }
 
@@ -214,7 +215,7 @@ void NatSmsModel::fetchMore(const QModelIndex &parent)
     endInsertRows();
 }
 
-void NatSmsModel::showConversation(const QList<SMSInfo> &messages, const QString &name, const QString &keyword)
+void NatSmsModel::showConversation(const SmsMessageList &messages, const QString &name, const QString &keyword)
 {
     cancelFilter();
     beginResetModel();

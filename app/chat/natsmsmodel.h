@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devicedata.h"
+#include "smsmessagelist.h"
 
 #include <QAbstractListModel>
 #include <QList>
@@ -84,7 +85,7 @@ public:
 
     // Shows the messages (stored order, oldest first) of the conversation
     // named name; with a keyword only those that hold it, highlighted.
-    void showConversation(const QList<DeviceData::SMSInfo> &messages, const QString &name, const QString &keyword);
+    void showConversation(const DeviceData::SmsMessageList &messages, const QString &name, const QString &keyword);
     // The messages the rows stand for, shown or still to be fetched.
     int messageCount() const;
     // True while the messages holding the keyword are looked for.
@@ -115,13 +116,13 @@ private:
     struct FilterJob;
 
     int shownMessages() const;
-    const DeviceData::SMSInfo &messageAt(int row) const;
+    DeviceData::SMSInfo messageAt(int row) const;
     QVariant timestampData(const DeviceData::SMSInfo &message, int role) const;
     QVariant messageData(const DeviceData::SMSInfo &message, int role) const;
     void cancelFilter();
     void applyMatches(const std::shared_ptr<FilterJob> &job, const QVector<int> &matches);
 
-    QList<DeviceData::SMSInfo> m_messages;
+    DeviceData::SmsMessageList m_messages;
     QString m_keyword;
     // Positions in m_messages of the rows' messages; unused while every
     // message is shown.

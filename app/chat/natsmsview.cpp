@@ -27,6 +27,7 @@
 #include <stdexcept>
 
 using DeviceData::SMSInfo;
+using DeviceData::SmsMessageList;
 using DeviceData::SMSSessionInfo;
 
 namespace
@@ -86,7 +87,7 @@ namespace
             if (job.cancelled)
                 return {};
             SearchResult result;
-            const QList<SMSInfo> messages = store->smsMessages(item.key);
+            const SmsMessageList messages = store->smsMessages(item.key);
             bool matched = false;
             if (job.keyword.isEmpty()) {
                 // Back to the conversation's own last message, whatever an
@@ -546,7 +547,7 @@ void NatSmsView::buildMessageRows(const QModelIndex &proxyIndex)
     const SMSSessionInfo &session = NatSmsListModel::session(record);
     d->shownKey = session.key;
     const DeviceParser *store = DeviceParser::instance();
-    const QList<SMSInfo> messages = store->smsMessages(session.key);
+    const SmsMessageList messages = store->smsMessages(session.key);
     if (messages.isEmpty())
         return;
 

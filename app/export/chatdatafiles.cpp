@@ -211,7 +211,7 @@ void writeMessageItems(const QString &folder, const QList<Message> &messages, QI
 
 } // namespace
 
-void smsChatToJson(const QString &folder, const QList<SMSInfo> &messages, QIODevice &file)
+void smsChatToJson(const QString &folder, const SmsMessageList &messages, QIODevice &file)
 {
     file.write(kMessagesStart);
     QByteArray chunk;
@@ -250,7 +250,7 @@ RecoverError::ErrorType writeSmsDataFile(const QString &folder, const QList<QVar
         const SMSSessionInfo chat = entry.value<SMSSessionInfo>();
         if (!running)
             break;
-        const QList<SMSInfo> messages = store->smsMessages(chat.key);
+        const SmsMessageList messages = store->smsMessages(chat.key);
         if (messages.isEmpty())
             continue;
         if (written > 0)

@@ -2,6 +2,7 @@
 
 #include "devicedata.h"
 #include "recovererror.h"
+#include "smsmessagelist.h"
 
 #include <QIODevice>
 #include <QList>
@@ -21,7 +22,7 @@
 RecoverError::ErrorType writeSmsDataFile(const QString &folder, const QList<QVariant> &conversations,
                                          const std::atomic<bool> &running);
 // One Messages chat's messages part, from "\"messages\":[\n" to "\n],\n}".
-void smsChatToJson(const QString &folder, const QList<DeviceData::SMSInfo> &messages, QIODevice &file);
+void smsChatToJson(const QString &folder, const DeviceData::SmsMessageList &messages, QIODevice &file);
 
 // The items of one LINE / WhatsApp chat's "messages" array.
 void writeLineMessageList(const QString &folder, const int *sessionId, QIODevice &file);

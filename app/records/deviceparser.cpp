@@ -92,8 +92,8 @@ SmsConversation *DeviceParserPrivate::conversation(const QString &key)
     found.messages = &it.value();
     found.key = it.key();
     if (!it->isEmpty()) {
-        found.participants = it->last().participants;
-        found.address = it->last().address;
+        found.participants = it->lastRecord().participants;
+        found.address = it->lastRecord().address;
     }
     return &conversations.insert(it.key(), found).value();
 }
@@ -102,7 +102,7 @@ SmsConversation &DeviceParserPrivate::addConversation(const QString &key)
 {
     auto it = smsMessages.find(key);
     if (it == smsMessages.end())
-        it = smsMessages.insert(key, QList<SMSInfo>());
+        it = smsMessages.insert(key, SmsMessageList());
     SmsConversation added;
     added.messages = &it.value();
     added.key = it.key();
@@ -162,7 +162,7 @@ QMap<int, QList<QVariant>> DeviceParser::sessionMap(int scanType) const
     return d->sessionStore.value(scanType);
 }
 
-QList<SMSInfo> DeviceParser::smsMessages(const QString &key) const
+SmsMessageList DeviceParser::smsMessages(const QString &key) const
 {
     ReadLock lock(d->lock);
     return d->smsMessages.value(key);
@@ -302,7 +302,7 @@ int DeviceParser::appendSessionRecord(int scanType, int key, const QVariant &val
     return d->appendSessionRecord(scanType, key, value);
 }
 
-void DeviceParser::setSmsMessages(const QString &key, const QList<SMSInfo> &messages)
+void DeviceParser::setSmsMessages(const QString &key, const SmsMessageList &messages)
 {
     WriteLock lock(d->lock);
     d->smsMessages[key] = messages;

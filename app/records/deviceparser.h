@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devicedata.h"
+#include "smsmessagelist.h"
 
 #include <QMap>
 #include <QObject>
@@ -35,7 +36,7 @@ public:
     QMap<int, QList<QVariant>> recordMap(int group) const;
     QList<QVariant> sessionRecords(int scanType, int key) const;
     QMap<int, QList<QVariant>> sessionMap(int scanType) const;
-    QList<DeviceData::SMSInfo> smsMessages(const QString &key) const;
+    DeviceData::SmsMessageList smsMessages(const QString &key) const;
     DeviceData::SMSInfo lastSmsMessage(const QString &key) const;
     QList<DeviceData::LineInfo> lineSessions(int sessionId) const;
     DeviceData::LineInfo lastLineMessage(int sessionId) const;
@@ -70,7 +71,7 @@ public:
     int appendRecord(int group, int type, const QVariant &value);
     // Appends to a chat session list; returns the records of the scan type.
     int appendSessionRecord(int scanType, int key, const QVariant &value);
-    void setSmsMessages(const QString &key, const QList<DeviceData::SMSInfo> &messages);
+    void setSmsMessages(const QString &key, const DeviceData::SmsMessageList &messages);
     void setLineSessions(int sessionId, const QList<DeviceData::LineInfo> &messages);
     void setDisplayName(const QString &handle, const QString &name); // a LINE user's name
     void setCachedName(const QString &key, const QString &jid, const QString &number, const QString &pushName);

@@ -64,7 +64,7 @@ using RecordLists = QMap<int, QList<QVariant>>;
 // newest one, which is long out of the cache when the next message comes.
 struct SmsConversation
 {
-    QList<DeviceData::SMSInfo> *messages = nullptr;
+    DeviceData::SmsMessageList *messages = nullptr;
     QString key;
     QString participants; // of the newest message
     QString address;      // of the newest message
@@ -97,13 +97,13 @@ public:
     QMap<int, QVector<int>> scanCategories;
     QMap<int, QMap<int, int>> scanErrors; // group -> engine category -> DBExecutorError
     QMap<int, RecordLists> store;
-    QMap<QString, QList<DeviceData::SMSInfo>> smsMessages;
+    QMap<QString, DeviceData::SmsMessageList> smsMessages;
     // smsMessages' lists by key: the message intake looks one up per message,
     // where the ordered map compares a dozen texts. Emptied with smsMessages,
     // whose nodes stay in place while it is not copied, and whenever a list
     // changes other than by the intake's appending.
     QHash<QString, SmsConversation> conversations;
-    QMap<int, QList<DeviceData::SMSInfo>> smsMessagesById;
+    QMap<int, DeviceData::SmsMessageList> smsMessagesById;
     QMap<int, QString> intTexts;
     QMap<int, QList<ContactValuePart>> recordPartsA;
     QMap<int, QList<QPair<QString, QString>>> stringPairs;

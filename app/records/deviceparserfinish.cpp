@@ -136,7 +136,7 @@ void DeviceParser::finishCategory(int engineCategory)
         for (int chatId : chats) {
             lock.lock();
             // Moved, not copied: sorting a shared list would copy every message.
-            QList<SMSInfo> messages = d->smsMessagesById.take(chatId);
+            SmsMessageList messages = d->smsMessagesById.take(chatId);
             if (messages.isEmpty()) {
                 lock.unlock();
                 continue;
@@ -172,9 +172,8 @@ void DeviceParser::finishCategory(int engineCategory)
             auto it = d->smsMessages.find(session.key);
             if (it != d->smsMessages.end() && !it->isEmpty()) {
                 // Messages mostly arrive in order already.
-                if (!std::is_sorted(it->cbegin(), it->cend(), smsMessageBefore))
-                    std::stable_sort(it->begin(), it->end(), smsMessageBefore);
-                session.time = it->last().time;
+                it->sortByTime();
+                session.time = it->lastRecord().time;
                 session.lastMessage = QVariant::fromValue(it->last());
             }
             session.finished = true;

@@ -63,15 +63,6 @@ qint64 fileTime(int64_t engineDate, const QString &path)
     return modified.isValid() ? modified.toSecsSinceEpoch() : 0;
 }
 
-// QList copies what it appends (nine texts' counts up, then down again):
-// append an empty record and move into it.
-template <typename T>
-void appendMoved(QList<T> &list, T &value)
-{
-    list.append(T());
-    list.last() = std::move(value);
-}
-
 // An atomic reference count update waits for the thread's pending writes,
 // which during a scan are many: none when the texts are one already.
 void assignShared(QString &target, const QString &source)
@@ -259,9 +250,21 @@ void Intake::sms(int subType, const void *record)
     message.time = toUnixSeconds(r->date);
     message.dayText = dayTextOf(message.time);
     message.subject = fromWide(r->subject);
-    message.text = fromWide(r->text);
-    if (message.text.contains(QLatin1Char('<')) || message.text.contains(QLatin1Char('>')))
-        escapeHtml(message.text);
+    // The list keeps texts in UTF-8: written so straight from the engine's
+    // text, with no UTF-16 text made and dropped on the way.
+    thread_local QByteArray utf8;
+    const bool inUtf8 = r->attachmentFile.empty() && escapedUtf8(r->text, utf8);
+    if (!inUtf8) {
+        message.text = fromWide(r->text);
+        if (message.text.contains(QLatin1Char('<')) || message.text.contains(QLatin1Char('>')))
+            escapeHtml(message.text);
+    }
+    const auto append = [&](SmsMessageList &list) {
+        if (inUtf8)
+            list.appendUtf8(std::move(message), utf8.constData(), utf8.size());
+        else
+            list.append(std::move(message));
+    };
     message.attachmentPath = fromWide(r->attachmentFile);
     if (!message.attachmentPath.isEmpty()) {
         const QFileInfo file(message.attachmentPath);
@@ -274,12 +277,12 @@ void Intake::sms(int subType, const void *record)
     }
 
     if (message.isGroup) {
-        QList<SMSInfo> &list = d->smsMessagesById[message.chatId];
-        if (!list.isEmpty() && list.last().address == message.address)
-            message.address = list.last().address;
-        if (!list.isEmpty() && list.last().handle == message.handle)
-            message.handle = list.last().handle;
-        appendMoved(list, message);
+        SmsMessageList &list = d->smsMessagesById[message.chatId];
+        if (!list.isEmpty() && list.lastRecord().address == message.address)
+            message.address = list.lastRecord().address;
+        if (!list.isEmpty() && list.lastRecord().handle == message.handle)
+            message.handle = list.lastRecord().handle;
+        append(list);
         return;
     }
 
@@ -295,15 +298,18 @@ void Intake::sms(int subType, const void *record)
         }
         assignShared(conversation->participants, message.participants);
         assignShared(conversation->address, message.address);
-        appendMoved(*conversation->messages, message);
+        append(*conversation->messages);
         return;
     }
     message.participants = message.handle + QLatin1Char(',');
+    // The conversation's record shows its first message, text and all.
+    if (inUtf8)
+        message.text = QString::fromUtf8(utf8.constData(), utf8.size());
     const SMSSessionInfo session = buildSmsSession(*d, message);
     SmsConversation &added = d->addConversation(message.handle);
     added.participants = message.participants;
     added.address = message.address;
-    appendMoved(*added.messages, message);
+    added.messages->append(std::move(message));
     store(Messages, QVariant::fromValue(session), session.deleted);
 }
 
@@ -318,7 +324,7 @@ void Intake::smsMember(const STSMSmember &member)
     // Each distinct member list is extended once, and messages with the same
     // members end with one shared text: a chat's senders alternate.
     QHash<QString, QString> extended;
-    for (SMSInfo &message : *it) {
+    it->updateRecords([&](SMSInfo &message) {
         message.isSms = viaSms;
         const auto known = extended.constFind(message.handle);
         if (known != extended.constEnd()) {
@@ -333,7 +339,7 @@ void Intake::smsMember(const STSMSmember &member)
         }
         message.address = address;
         message.participants = message.handle;
-    }
+    });
 }
 
 void Intake::contacts(int subType, const void *record)

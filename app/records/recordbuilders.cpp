@@ -19,8 +19,13 @@
 #include <QStringList>
 #include <QTime>
 
+#include <cstring>
 #include <ctime>
 #include <unordered_map>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 using namespace DeviceData;
 
@@ -73,6 +78,75 @@ QString addressOf(const std::wstring &text)
     const QString address = withoutWhitespace(fromWide(text));
     addresses.emplace(text, address);
     return address;
+}
+
+bool escapedUtf8(const std::wstring &text, QByteArray &out)
+{
+    if (text.empty()) {
+        out.clear();
+        return true;
+    }
+    if (text.front() == 0xfeff)
+        return false;
+    // Four bytes at most for a character, escaped ones included.
+    out.resize(int(4 * text.size()));
+    auto *p = reinterpret_cast<uchar *>(out.data());
+    const wchar_t *s = text.data();
+    const wchar_t *const end = s + text.size();
+    while (s != end) {
+#if defined(__SSE2__)
+        // Most texts are plain ASCII: eight characters at a time while no
+        // character needs more than a byte or an entity.
+        if (end - s >= 8) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + 4));
+            const __m128i wide = _mm_and_si128(_mm_or_si128(a, b), _mm_set1_epi32(~0x7f));
+            // '<' and '>' differ in bit 1 only.
+            const __m128i bitOne = _mm_set1_epi32(2);
+            const __m128i angle = _mm_set1_epi32('>');
+            const __m128i angles = _mm_or_si128(_mm_cmpeq_epi32(_mm_or_si128(a, bitOne), angle),
+                                                _mm_cmpeq_epi32(_mm_or_si128(b, bitOne), angle));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi32(wide, _mm_setzero_si128())) == 0xffff
+                && _mm_movemask_epi8(angles) == 0) {
+                const __m128i units = _mm_packs_epi32(a, b);
+                _mm_storel_epi64(reinterpret_cast<__m128i *>(p), _mm_packus_epi16(units, units));
+                p += 8;
+                s += 8;
+                continue;
+            }
+        }
+#endif
+        const quint32 c = quint32(*s++);
+        if (c < 0x80) {
+            if (c == '<' || c == '>') {
+                std::memcpy(p, c == '<' ? "&lt;" : "&gt;", 4);
+                p += 4;
+            } else {
+                *p++ = uchar(c);
+            }
+        } else if (c < 0x800) {
+            *p++ = uchar(0xc0 | (c >> 6));
+            *p++ = uchar(0x80 | (c & 0x3f));
+        } else if (c < 0x10000) {
+            if (c >= 0xd800 && c < 0xe000)
+                return false;
+            *p++ = uchar(0xe0 | (c >> 12));
+            *p++ = uchar(0x80 | ((c >> 6) & 0x3f));
+            *p++ = uchar(0x80 | (c & 0x3f));
+        } else if (c <= 0x10ffff) {
+            *p++ = uchar(0xf0 | (c >> 18));
+            *p++ = uchar(0x80 | ((c >> 12) & 0x3f));
+            *p++ = uchar(0x80 | ((c >> 6) & 0x3f));
+            *p++ = uchar(0x80 | (c & 0x3f));
+        } else {
+            // U+FFFD, as fromWide gives it.
+            *p++ = 0xef;
+            *p++ = 0xbf;
+            *p++ = 0xbd;
+        }
+    }
+    out.resize(int(reinterpret_cast<char *>(p) - out.data()));
+    return true;
 }
 
 QString withoutWhitespace(const QString &text)

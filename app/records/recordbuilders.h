@@ -7,6 +7,7 @@
 
 #include "devicedata.h"
 
+#include <QByteArray>
 #include <QFileInfo>
 #include <QString>
 
@@ -23,6 +24,11 @@ namespace RecordBuilders {
 
 // Engine text (UTF-32 wchar_t) to UTF-16, without Qt's slow UCS-4 codec.
 QString fromWide(const std::wstring &text);
+// escapeHtml(fromWide(text)) as UTF-8 into out, in one pass and without a
+// text of its own, for SmsMessageList::appendUtf8. False, with out
+// undefined, for a text that list would not give back unit for unit (a
+// first byte order mark, an unpaired surrogate): take fromWide there.
+bool escapedUtf8(const std::wstring &text, QByteArray &out);
 // The text with every whitespace character removed; shares the text when
 // there is none.
 QString withoutWhitespace(const QString &text);

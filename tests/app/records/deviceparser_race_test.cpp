@@ -35,7 +35,9 @@ void DeviceParserRaceTest::writerAndReadersRunClean()
             contact.phones = {{"mobile", QString::number(i)}};
             parser->appendRecord(0, Contacts, QVariant::fromValue(contact));
             parser->appendSessionRecord(WhatsApp, i % 7, QVariant::fromValue(WaMessageInfo()));
-            parser->setSmsMessages(QString::number(i % 5), parser->smsMessages(QString::number(i % 5)) << SMSInfo());
+            SmsMessageList messages = parser->smsMessages(QString::number(i % 5));
+            messages.append(SMSInfo());
+            parser->setSmsMessages(QString::number(i % 5), messages);
             parser->setCachedName(QString::number(i % 3), "j", "n", QString::number(i));
             parser->setRecord(0, Contacts, 0, QVariant::fromValue(contact));
             if (i % 50 == 0)

@@ -264,7 +264,7 @@ void EngineIntakeTest::oneToOneConversations()
     QCOMPARE(last.dayText, QStringLiteral("2023-11-14"));
     QCOMPARE(last.mediaKind, quint16(NoAttachmentKind));
 
-    const QList<SMSInfo> messages = parser()->smsMessages("+15550001");
+    const SmsMessageList messages = parser()->smsMessages("+15550001");
     QCOMPARE(messages.size(), 3);
     QCOMPARE(messages.at(0).text, QStringLiteral("earlier"));
     QCOMPARE(messages.at(1).text, QStringLiteral("&lt;b&gt;hi&lt;/b&gt;"));
@@ -290,7 +290,7 @@ void EngineIntakeTest::conversationsStartOverAfterTheResultsAreDiscarded()
         record(DBAPP_SMS, 0, &after);
         categoryEnd(DBAPP_SMS);
     });
-    const QList<SMSInfo> messages = parser()->smsMessages("+15550001");
+    const SmsMessageList messages = parser()->smsMessages("+15550001");
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().text, QStringLiteral("second scan"));
     QCOMPARE(messages.first().participants, QStringLiteral("+15550001,"));
@@ -315,7 +315,7 @@ void EngineIntakeTest::aConversationSetFromOutsideIsContinued()
         record(DBAPP_SMS, 0, &next);
         categoryEnd(DBAPP_SMS);
     });
-    const QList<SMSInfo> messages = parser()->smsMessages("+15550001");
+    const SmsMessageList messages = parser()->smsMessages("+15550001");
     QCOMPARE(messages.size(), 2);
     QCOMPARE(messages.last().text, QStringLiteral("next"));
     QCOMPARE(messages.last().participants, set.participants);
@@ -347,7 +347,7 @@ void EngineIntakeTest::groupConversationsGetUniqueKeys()
     QSet<QString> keys;
     for (const SMSSessionInfo &s : sessions) {
         keys << s.key;
-        const QList<SMSInfo> messages = parser()->smsMessages(s.key);
+        const SmsMessageList messages = parser()->smsMessages(s.key);
         QVERIFY(!messages.isEmpty());
         QCOMPARE(s.lastMessage.value<SMSInfo>().text, messages.last().text);
         QCOMPARE(s.time, messages.last().time);
@@ -360,12 +360,12 @@ void EngineIntakeTest::groupConversationsGetUniqueKeys()
     QCOMPARE(parser()->smsMessages("A").size(), 1);
     QCOMPARE(parser()->smsMessages("A").first().text, QStringLiteral("direct"));
     QCOMPARE(parser()->smsMessages("_$!<1>!$_").first().text, QStringLiteral("in the group of one"));
-    const QList<SMSInfo> seven = parser()->smsMessages("B,C");
+    const SmsMessageList seven = parser()->smsMessages("B,C");
     QCOMPARE(seven.size(), 2);
     QCOMPARE(seven.at(1).handle, QStringLiteral("B,C")); // the owner's message lists the members too
     QCOMPARE(seven.at(1).address, QStringLiteral("_$!<7>!$_"));
     QVERIFY(seven.at(1).isSms);
-    const QList<SMSInfo> nine = parser()->smsMessages("_$!<9>!$_");
+    const SmsMessageList nine = parser()->smsMessages("_$!<9>!$_");
     QCOMPARE(nine.size(), 1);
     QCOMPARE(nine.first().text, QStringLiteral("nine"));
     QCOMPARE(nine.first().participants, QStringLiteral("B,C"));
@@ -407,7 +407,7 @@ void EngineIntakeTest::membersJoinEachSendersListOnce()
             record(DBAPP_SMS, SMS_MEMBER_SUBTYPE, &m);
         categoryEnd(DBAPP_SMS);
     });
-    const QList<SMSInfo> messages = parser()->smsMessages("B,A,C");
+    const SmsMessageList messages = parser()->smsMessages("B,A,C");
     QCOMPARE(messages.size(), 4);
     QStringList handles;
     for (const SMSInfo &m : messages) {

@@ -3,6 +3,9 @@
 
 #include "recordbuilders.h"
 #include "recordorder.h"
+#include "smsmessagelist.h"
+
+#include <formatutils.h>
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -53,6 +56,8 @@ private slots:
     void mediaKinds();
     void copyThumbnail();
     void wideText();
+    void escapedUtf8_data();
+    void escapedUtf8();
     void dayTextsAcrossOffsetChanges();
     void durations();
     void mediaOrder();
@@ -112,6 +117,56 @@ void RecordBuildersTest::wideText()
     QCOMPARE(RecordBuilders::withoutWhitespace(" +1 555\t0100\n"), QStringLiteral("+15550100"));
     QVERIFY(RecordBuilders::isSmsService(L"SMS") && !RecordBuilders::isSmsService(L"sms"));
     QCOMPARE(RecordBuilders::dayTextOf(1700000000), QStringLiteral("2023-11-14"));
+}
+
+// The message list takes texts as UTF-8 made straight from the engine's
+// text: they must read back as the UTF-16 way gives them, or be refused.
+void RecordBuildersTest::escapedUtf8_data()
+{
+    QTest::addColumn<QVector<uint>>("codes");
+    QTest::addColumn<bool>("written");
+    const auto codes = [](const QString &text) {
+        QVector<uint> all;
+        for (uint code : text.toUcs4())
+            all << code;
+        return all;
+    };
+    QTest::newRow("empty") << QVector<uint>() << true;
+    QTest::newRow("seven") << codes("abcdefg") << true;
+    QTest::newRow("eight") << codes("abcdefgh") << true;
+    QTest::newRow("nine") << codes("abcdefghi") << true;
+    QTest::newRow("angles in a block") << codes("ab<cdefg>hijklmn<") << true;
+    QTest::newRow("angle first and eighth") << codes("<bcdefg>ijklmnop") << true;
+    QTest::newRow("other punctuation") << codes("=?:;&\"'&lt;") << true;
+    QTest::newRow("edges of ASCII") << QVector<uint>({'a', 0x7f, 0x80, 'b', 'c', 'd', 'e', 'f', 'g', 'h'}) << true;
+    QTest::newRow("two and three bytes after a block") << codes("abcdefghé中xyz") << true;
+    QTest::newRow("four bytes") << codes("message 😀 and 👍🏽 end") << true;
+    QTest::newRow("beyond Unicode") << QVector<uint>({'a', 'b', 'c', 'd', 0x110000, 'e', 'f', 'g', 'h'}) << true;
+    QTest::newRow("negative wchar_t") << QVector<uint>({'a', 'b', 'c', 'd', 'e', 'f', 'g', 0xffffffff, 'i'}) << true;
+    QTest::newRow("noncharacters") << QVector<uint>({0xfffe, 0xffff, 0x10ffff}) << true;
+    QTest::newRow("nul inside") << QVector<uint>({'a', 0, 'b'}) << true;
+    QTest::newRow("byte order mark later") << QVector<uint>({'a', 0xfeff}) << true;
+    QTest::newRow("byte order mark first") << QVector<uint>({0xfeff, 'a'}) << false;
+    QTest::newRow("surrogate code") << QVector<uint>({'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 0xd800}) << false;
+}
+
+void RecordBuildersTest::escapedUtf8()
+{
+    QFETCH(QVector<uint>, codes);
+    QFETCH(bool, written);
+    std::wstring text;
+    for (uint code : codes)
+        text.push_back(wchar_t(code));
+    QByteArray utf8 = "left over";
+    QCOMPARE(RecordBuilders::escapedUtf8(text, utf8), written);
+    if (!written)
+        return;
+    QString expected = RecordBuilders::fromWide(text);
+    escapeHtml(expected);
+    QCOMPARE(QString::fromUtf8(utf8.constData(), utf8.size()), expected);
+    SmsMessageList list;
+    list.appendUtf8(SMSInfo(), utf8.constData(), utf8.size());
+    QCOMPARE(list.at(0).text, expected);
 }
 
 // Days are answered from the last one asked: around every change of a zone's
