@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QSet>
 #include <QTime>
+#include <QtAlgorithms>
 
 #include <algorithm>
 #include <cstdlib>
@@ -297,10 +298,32 @@ bool isCjkUtf8Char(const char *data, int size)
 
 int decimalDigitCount(quint64 value)
 {
-    int count = 1;
-    for (; value >= 10; value /= 10)
-        ++count;
-    return count;
+    // From the bit length, not by dividing: every message's date asks.
+    static constexpr quint64 powers[] = {1ULL,
+                                         10ULL,
+                                         100ULL,
+                                         1000ULL,
+                                         10000ULL,
+                                         100000ULL,
+                                         1000000ULL,
+                                         10000000ULL,
+                                         100000000ULL,
+                                         1000000000ULL,
+                                         10000000000ULL,
+                                         100000000000ULL,
+                                         1000000000000ULL,
+                                         10000000000000ULL,
+                                         100000000000000ULL,
+                                         1000000000000000ULL,
+                                         10000000000000000ULL,
+                                         100000000000000000ULL,
+                                         1000000000000000000ULL,
+                                         10000000000000000000ULL};
+    if (value < 10)
+        return 1;
+    // floor(log10(2^bits)), which is the count or one more.
+    const int guess = int((64 - qCountLeadingZeroBits(value)) * 1233) >> 12;
+    return guess + (value < powers[guess] ? 0 : 1);
 }
 
 int writeDecimalDigits(quint64 value, char *buffer, int capacity)

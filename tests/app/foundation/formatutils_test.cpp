@@ -298,6 +298,8 @@ private slots:
         QTest::newRow("odd count") << quint64(12345) << "12345";
         QTest::newRow("fifteen nines") << quint64(999999999999999) << "999999999999999";
         QTest::newRow("sixteen digits") << quint64(1000000000000000) << "1000000000000000";
+        QTest::newRow("nineteen nines") << quint64(9999999999999999999ULL) << "9999999999999999999";
+        QTest::newRow("twenty digits") << quint64(10000000000000000000ULL) << "10000000000000000000";
         QTest::newRow("largest") << std::numeric_limits<quint64>::max() << "18446744073709551615";
     }
 
