@@ -3,6 +3,7 @@
 #include "categorytable.h"
 #include "deviceparser.h"
 #include "idbexecutor.h"
+#include "scanintake.h"
 #include "settingsentry.h"
 #include "tlsthreadstate.h"
 #include "vlog.h"
@@ -25,10 +26,12 @@ ScanVardex::ScanVardex(Sink sink, ExecutorFactory factory, QObject *parent)
 {
     if (!m_factory)
         m_factory = &InitDBExecutor;
-    if (!m_sink)
-        m_sink = [](int source, int status, int kind, int value, const void *record) {
-            DeviceParser::instance()->onEngineCallback(source, status, kind, value, record);
+    if (!m_sink) {
+        m_intake = std::make_unique<ScanIntake>(DeviceParser::instance());
+        m_sink = [this](int source, int status, int kind, int value, const void *record) {
+            m_intake->onEngineCallback(source, status, kind, value, record);
         };
+    }
     start(QThread::InheritPriority);
 }
 
@@ -161,6 +164,9 @@ void ScanVardex::scanCategory(int code, const Request &request)
     // A stopped engine does not end its category; the store still needs it.
     if (started && stopped && !m_engineEndedCategory)
         m_sink(kEngineSource, DBSTATUS_PROGRESS, DBPROGRESS_CATEGORY_END, code, nullptr);
+    // Whatever the engine gave is in the store before the next category.
+    if (m_intake)
+        m_intake->drain();
 }
 
 void ScanVardex::onEngineRecord(const int *status, int kind, int value, const void *record, void *user)

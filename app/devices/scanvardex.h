@@ -11,6 +11,7 @@
 #include <mutex>
 
 class IDBExecutor;
+class ScanIntake;
 
 // The thread that runs the scanning engine: one engine pass per requested
 // category, in order, each engine callback handed to the sink unchanged.
@@ -21,7 +22,8 @@ class ScanVardex : public QThread
 public:
     // Receives (source, status, kind, value, record) on the worker thread;
     // the record is valid only during the call. By default the record store's
-    // intake; by default the engine is made with InitDBExecutor.
+    // intake (ScanIntake, drained at each category's end); by default the
+    // engine is made with InitDBExecutor.
     using Sink = std::function<void(int source, int status, int kind, int value, const void *record)>;
     using ExecutorFactory = std::function<bool(IDBExecutor **out)>;
 
@@ -67,6 +69,7 @@ private:
 
     Sink m_sink;
     ExecutorFactory m_factory;
+    std::unique_ptr<ScanIntake> m_intake; // the default sink's; worker thread only
 
     // Standard locks, so that race checkers see them.
     std::mutex m_mutex; // the queue, the request and m_pendingStop

@@ -341,11 +341,14 @@ void DeviceParser::setScanFinished(int group, bool finished)
 {
     WriteLock lock(d->lock);
     d->scanFinished[group] = finished;
+    if (group == DeviceGroup)
+        d->deviceScanFinished = finished;
 }
 
 void DeviceParser::resetRecords(int group)
 {
     WriteLock lock(d->lock);
+    ++d->resets;
     d->store[group] = RecordLists();
     d->scanErrors.remove(group);
     for (int scanType : DeviceParserPrivate::chatScanTypes())
@@ -355,7 +358,9 @@ void DeviceParser::resetRecords(int group)
 void DeviceParser::reset()
 {
     WriteLock lock(d->lock);
+    ++d->resets;
     d->scanFinished.clear();
+    d->deviceScanFinished = false;
     d->scanCategories.clear();
     d->store.clear();
     d->smsMessages.clear();
@@ -380,6 +385,7 @@ void DeviceParser::clearAll()
     // group members and the starred-session counter belong to the scan's
     // own life cycle and stay.
     WriteLock lock(d->lock);
+    ++d->resets;
     d->sessionStore.clear();
     d->store.clear();
     d->scanErrors.clear();

@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QObject>
+#include <QPair>
 #include <QScopedPointer>
 #include <QString>
 #include <QVariant>
@@ -13,9 +14,10 @@
 class DeviceParserPrivate;
 struct ContactValuePart;
 
-// The one store of scanned records. Scan and iCloud workers write into it;
-// the views, chat views, export and recovery pages read copies out of it.
-// One read-write lock guards everything; it is not recursive.
+// The one store of scanned records. Scan and iCloud workers write into it
+// (a scan's messages from a thread of its own, ScanIntake); the views, chat
+// views, export and recovery pages read copies out of it. One read-write
+// lock guards everything; it is not recursive.
 //
 // The intake emits dataReceived, dataReceivedV1 and dataFinished while it
 // still holds the write lock. Connect to them queued
@@ -82,6 +84,15 @@ public:
     void onEngineCallback(int group, int status, int kind, int value, const void *record);
     // One engine record of a DbAppCategory bit; the record is copied.
     void parseEngineRecord(int engineCategory, int subType, const void *record);
+    // For an intake that stores records after the engine gave them
+    // (ScanIntake). Whether a record given now would be stored (not after a
+    // stop), and how many times the store has been emptied.
+    bool takesEngineRecords() const;
+    quint64 resetCount() const;
+    // Records of one category as parseEngineRecord would have taken them
+    // when the store's reset count was `resets`, in their order, under one
+    // lock. Dropped when the store has been emptied since.
+    void parseEngineRecords(int engineCategory, quint64 resets, const QVector<QPair<int, const void *>> &records);
     // Completes, sorts and flags the category's lists and announces them.
     void finishCategory(int engineCategory);
     // LINE and WhatsApp records by the index of the query that produced

@@ -16,6 +16,7 @@
 #include <QVariant>
 #include <QVector>
 
+#include <atomic>
 #include <shared_mutex>
 
 // One multi-value entry of a contact.
@@ -117,5 +118,10 @@ public:
     int nextSessionId = FirstStarredSessionId;
     QMap<int, int> filesWithoutId; // engine category -> its app files without a backup file
     mutable std::shared_mutex lock;
+    // Outside the lock, for an intake that stores records after the engine
+    // gave them: scanFinished of the device group, and how many times the
+    // store was emptied. Written under the lock with what they mirror.
+    std::atomic<bool> deviceScanFinished {false};
+    std::atomic<quint64> resets {0};
     DeviceParser *const q;
 };

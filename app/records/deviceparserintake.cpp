@@ -667,6 +667,27 @@ void DeviceParser::parseEngineRecord(int engineCategory, int subType, const void
     Intake(this, d.data()).dispatch(engineCategory, subType, record);
 }
 
+bool DeviceParser::takesEngineRecords() const
+{
+    return !d->deviceScanFinished;
+}
+
+quint64 DeviceParser::resetCount() const
+{
+    return d->resets;
+}
+
+void DeviceParser::parseEngineRecords(int engineCategory, quint64 resets,
+                                      const QVector<QPair<int, const void *>> &records)
+{
+    WriteLock lock(d->lock);
+    if (d->resets != resets)
+        return;
+    Intake intake(this, d.data());
+    for (const auto &record : records)
+        intake.dispatch(engineCategory, record.first, record.second);
+}
+
 void DeviceParser::applyContactValues(const QList<ContactValuePart> &parts, ContactInfo &contact) const
 {
     for (const ContactValuePart &part : parts) {
