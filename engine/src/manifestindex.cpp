@@ -107,14 +107,39 @@ namespace
     };
     PathShape shapeOf(std::string_view text)
     {
-        unsigned char high = 0;
-        size_t run = 0, longest = 0;
-        for (char c : text) {
-            high |= static_cast<unsigned char>(c);
-            run = c >= '0' && c <= '9' ? run + 1 : 0;
-            longest = std::max(longest, run);
+        // Every row of the list passes here: eight bytes at a time for the
+        // high bytes, and the digits looked at only where a run could end.
+        const char *bytes = text.data();
+        const size_t size = text.size();
+        uint64_t high = 0;
+        size_t i = 0;
+        for (; i + 8 <= size; i += 8) {
+            uint64_t word;
+            std::memcpy(&word, bytes + i, 8);
+            high |= word;
         }
-        return {high >= 0x80, longest >= DigitGram};
+        for (; i < size; ++i)
+            high |= static_cast<unsigned char>(bytes[i]);
+        const auto digit = [bytes](size_t at) { return bytes[at] >= '0' && bytes[at] <= '9'; };
+        bool digitRun = false;
+        // A run of DigitGram digits from `from` on holds the byte DigitGram - 1
+        // further: where that is no digit, the run starts after it.
+        for (size_t from = 0; from + DigitGram <= size;) {
+            const size_t last = from + DigitGram - 1;
+            if (!digit(last)) {
+                from = last + 1;
+                continue;
+            }
+            size_t start = last;
+            while (start > from && digit(start - 1))
+                --start;
+            if (start == from) {
+                digitRun = true;
+                break;
+            }
+            from = start;
+        }
+        return {(high & 0x8080808080808080ULL) != 0, digitRun};
     }
 
     // Calls each(key) for every DigitGram digits in a row of the text, the
