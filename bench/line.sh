@@ -96,10 +96,17 @@ make_backup "$work/small" 10000
 make_backup "$work/large" 100000
 make_backup "$work/files" 100000 479998
 
+# A fraction of a second each: the two take turns, five times, so that a
+# slow moment of the machine does not fall on one side only.
 for backup in large files; do
   rows=$(sqlite3 "$work/$backup/Manifest.db" "SELECT count(*) FROM Files")
-  ours=$(best_of 3 "$build/bin/vardex-scan" --count --mask 0x40000 --backup "$work/$backup" --out "$work/out")
-  theirs=$(best_of 3 reference "$work/$backup")
+  ours=
+  theirs=
+  for _ in 1 2 3 4 5; do
+    ours=$(awk -v a="$ours" -v b="$(best_of 1 "$build/bin/vardex-scan" --count --mask 0x40000 --backup "$work/$backup" \
+      --out "$work/out")" 'BEGIN { print (a == "" || b < a) ? b : a }')
+    theirs=$(awk -v a="$theirs" -v b="$(best_of 1 reference "$work/$backup")" 'BEGIN { print (a == "" || b < a) ? b : a }')
+  done
   report "line 100,000 messages, $rows files" "$ours" "$theirs" 1.5
 done
 
