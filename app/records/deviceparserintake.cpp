@@ -250,7 +250,7 @@ void Intake::sms(int subType, const void *record)
     message.time = toUnixSeconds(r->date);
     message.dayText = dayTextOf(message.time);
     message.subject = fromWide(r->subject);
-    // The list keeps texts in UTF-8: written so straight from the engine's
+    // The list keeps texts in UTF-8, written straight from the engine's
     // text, with no UTF-16 text made and dropped on the way.
     thread_local QByteArray utf8;
     const bool inUtf8 = r->attachmentFile.empty() && escapedUtf8(r->text, utf8);
